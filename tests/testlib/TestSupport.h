@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <QTemporaryDir>
+
+#include <memory>
+
+namespace tolvik::test {
+
+/// Points HOME and the XDG folders at a fresh temp folder for the life of the object, so that nothing a test
+/// does reaches the real user's files.
+class IsolatedHome
+{
+public:
+    IsolatedHome();
+    ~IsolatedHome();
+
+    QString path() const { return m_dir.path(); }
+    QString configHome() const;
+    QString dataHome() const;
+
+private:
+    QTemporaryDir m_dir;
+    QByteArray m_oldHome;
+    QByteArray m_oldConfig;
+    QByteArray m_oldData;
+};
+
+/// Writes `content` to `path`, creating folders as needed. Returns false on failure.
+bool writeFile(const QString& path, const QByteArray& content);
+/// The whole content of `path`, or an empty array.
+QByteArray readFile(const QString& path);
+
+} // namespace tolvik::test
