@@ -1,0 +1,63 @@
+#pragma once
+
+#include "model/StoreRecords.h"
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QString>
+
+#include <memory>
+#include <optional>
+
+struct icalcomponent_impl;
+
+namespace tolvik {
+
+/// One parsed iCalendar file that holds a to-do: the whole component tree, kept so that a write changes only
+/// what an edit touches and carries every other property, parameter and component through unchanged.
+class TodoDocument
+{
+public:
+    /// Files larger than this are never parsed: libical's time grows with the square of a line's length.
+    static constexpr qint64 maximumFileSize = 1024 * 1024;
+
+    /// Parses a file's bytes. Nothing when libical cannot parse them or they hold no VTODO.
+    static std::optional<TodoDocument> parse(const QByteArray& bytes);
+    /// A new document with one VTODO carrying `reminder`'s fields and the given UID.
+    static TodoDocument create(const StoreReminder& reminder, const QString& uid, const QDateTime& now);
+    /// A fresh UID made only of [A-Za-z0-9_.+-], safe as a file name and for every sync peer.
+    static QString generateUid();
+
+    TodoDocument(TodoDocument&&) noexcept;
+    TodoDocument& operator=(TodoDocument&&) noexcept;
+    TodoDocument(const TodoDocument&) = delete;
+    TodoDocument& operator=(const TodoDocument&) = delete;
+    ~TodoDocument();
+
+    /// True when libical reported errors (X-LIC-ERROR); such a file loads but must never be rewritten.
+    bool hasParseErrors() const;
+    /// The master VTODO's UID; empty when the file has none.
+    QString uid() const;
+    /// The master VTODO's fields. `id` and `listID` are left empty: the store fills them from the file's place.
+    StoreReminder toReminder() const;
+
+    /// Writes the fields in which `changed` differs from `base` onto the master VTODO and leaves everything
+    /// else alone. Sets LAST-MODIFIED and DTSTAMP and raises SEQUENCE. Completing a repeating to-do moves it
+    /// to its next occurrence instead, and completes it only after the last one.
+    void applyChanges(const StoreReminder& base, const StoreReminder& changed, const QDateTime& now);
+
+    /// The document as UTF-8 without a byte-order mark, with CRLF line ends and lines folded at 75 octets.
+    /// Nothing when libical cannot serialise the tree.
+    std::optional<QByteArray> serialize() const;
+
+private:
+    explicit TodoDocument(icalcomponent_impl* root);
+
+    struct Deleter
+    {
+        void operator()(icalcomponent_impl* component) const;
+    };
+    std::unique_ptr<icalcomponent_impl, Deleter> m_root;
+};
+
+} // namespace tolvik
