@@ -1,0 +1,100 @@
+#include "model/ReminderLoading.h"
+
+#include "model/TextOrdering.h"
+
+#include <QSet>
+
+#include <algorithm>
+#include <numeric>
+#include <vector>
+
+namespace tolvik {
+
+QList<ReminderAccount> accountsOf(const QList<StoreList>& storeLists)
+{
+    QList<ReminderAccount> accounts;
+    QSet<QString> seen;
+    for (const StoreList& list : storeLists) {
+        if (seen.contains(list.account.id)) {
+            continue;
+        }
+        seen.insert(list.account.id);
+        accounts.append(ReminderAccount{list.account.id, list.account.title});
+    }
+    stableSortByText(accounts, [](const ReminderAccount& account) { return account.name; });
+    return accounts;
+}
+
+QList<ReminderList> listsOf(const QList<StoreList>& storeLists, const QColor& fallbackColor)
+{
+    QList<ReminderList> lists;
+    lists.reserve(storeLists.size());
+    for (const StoreList& list : storeLists) {
+        lists.append(
+            ReminderList{list.id, list.title, list.color.value_or(fallbackColor), list.account.id, list.account.title});
+    }
+    stableSortByText(lists, [](const ReminderList& list) { return list.name; });
+    return lists;
+}
+
+ReminderItem reminderItemOf(const StoreReminder& reminder)
+{
+    ReminderItem item;
+    item.id = reminder.id;
+    item.title = reminder.title;
+    item.dueDate = reminder.due ? reminder.due->toDateTime() : std::nullopt;
+    item.notes = reminder.notes;
+    item.priority = reminder.priority;
+    item.recurrence = recurrenceOptionFromFrequency(
+        reminder.recurrenceRules.isEmpty() ? std::nullopt
+                                           : std::optional<int>(reminder.recurrenceRules.first().frequency));
+    item.isCompleted = reminder.isCompleted;
+    item.listID = reminder.listID.value_or(QString());
+    return item;
+}
+
+QList<ReminderItem> visibleReminders(const QList<StoreReminder>& fetched, ReminderTimeframe timeframe,
+                                     const QDateTime& now)
+{
+    const std::optional<QDateTime> limit = cutOff(timeframe, now);
+    QList<ReminderItem> kept;
+    for (const StoreReminder& reminder : fetched) {
+        if (!reminder.listID || reminder.isCompleted) {
+            continue;
+        }
+        ReminderItem item = reminderItemOf(reminder);
+        if (limit && item.dueDate && *item.dueDate > *limit) {
+            continue;
+        }
+        kept.append(std::move(item));
+    }
+
+    // Title keys are computed once; a sort over thousands of items must not normalise in every comparison.
+    std::vector<QList<uint>> titleKeys;
+    titleKeys.reserve(kept.size());
+    for (const ReminderItem& item : kept) {
+        titleKeys.push_back(textOrderingKey(item.title));
+    }
+    std::vector<qsizetype> order(kept.size());
+    std::iota(order.begin(), order.end(), qsizetype(0));
+    std::stable_sort(order.begin(), order.end(), [&](qsizetype a, qsizetype b) {
+        const std::optional<QDateTime>& dueA = kept.at(a).dueDate;
+        const std::optional<QDateTime>& dueB = kept.at(b).dueDate;
+        if (dueA.has_value() != dueB.has_value()) {
+            return dueA.has_value();
+        }
+        if (dueA && *dueA != *dueB) {
+            return *dueA < *dueB;
+        }
+        return titleKeys[a] < titleKeys[b];
+    });
+
+    QList<ReminderItem> sorted;
+    sorted.reserve(kept.size());
+    for (qsizetype index : order) {
+        sorted.append(kept.at(index));
+    }
+    return sorted;
+}
+
+} // namespace tolvik

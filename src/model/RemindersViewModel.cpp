@@ -1,0 +1,263 @@
+#include "model/RemindersViewModel.h"
+
+#include "model/ReminderLoading.h"
+
+#include <QPointer>
+#include <QStringList>
+#include <QTimer>
+
+namespace tolvik {
+
+namespace {
+
+// The due-date rule shared by add and edit: the minute of the moment in the user's zone, or nothing at all.
+void applyDueDate(StoreReminder& reminder, const std::optional<QDateTime>& dueDate)
+{
+    reminder.due = dueDate ? std::optional(DueDateComponents::fromDateTime(*dueDate)) : std::nullopt;
+}
+
+// The repeat rule shared by add and edit: the written rule replaces every rule the reminder had.
+void applyRecurrence(StoreReminder& reminder, RecurrenceOption recurrence)
+{
+    reminder.recurrenceRules.clear();
+    if (const std::optional<int> frequency = frequencyOf(recurrence)) {
+        reminder.recurrenceRules.append(RecurrenceRule{*frequency, 1, false});
+    }
+}
+
+} // namespace
+
+QColor RemindersViewModel::fallbackListColor()
+{
+    return QColor(0x3B, 0x82, 0xF6);
+}
+
+RemindersViewModel::RemindersViewModel(ReminderStore* store, Preferences& preferences, Clock clock, QObject* parent)
+    : QObject(parent)
+    , m_store(store)
+    , m_preferences(preferences)
+    , m_clock(std::move(clock))
+    , m_authorizationStatus(store->authorizationStatus())
+{
+    m_store->setParent(this);
+    readStoredOptions();
+    m_changeObserver = connect(m_store, &ReminderStore::changed, this, [this] { refreshAfterStoreChange(); });
+    // Deferred to the event loop so that whoever creates the model can connect to it before anything loads.
+    QTimer::singleShot(0, this, [this] { startUp(); });
+}
+
+RemindersViewModel::~RemindersViewModel()
+{
+    disconnect(m_changeObserver);
+}
+
+void RemindersViewModel::readStoredOptions()
+{
+    if (const std::optional<bool> stored = m_preferences.boolean(PreferenceKey::autoRefreshEnabled)) {
+        m_isAutoRefreshEnabled = *stored;
+    } else {
+        m_isAutoRefreshEnabled = true;
+        m_preferences.setBoolean(PreferenceKey::autoRefreshEnabled, true);
+    }
+
+    if (m_preferences.contains(PreferenceKey::reminderTimeframe)) {
+        // An unknown number stays stored until the user picks a timeframe.
+        m_reminderTimeframe = reminderTimeframeFromRawValue(m_preferences.integer(PreferenceKey::reminderTimeframe))
+                                  .value_or(ReminderTimeframe::oneMonth);
+    } else {
+        m_reminderTimeframe = ReminderTimeframe::oneMonth;
+        m_preferences.setInteger(PreferenceKey::reminderTimeframe, rawValue(ReminderTimeframe::oneMonth));
+    }
+}
+
+void RemindersViewModel::setAutoRefreshEnabled(bool enabled)
+{
+    m_isAutoRefreshEnabled = enabled;
+    m_preferences.setBoolean(PreferenceKey::autoRefreshEnabled, enabled);
+    Q_EMIT isAutoRefreshEnabledChanged();
+}
+
+void RemindersViewModel::setReminderTimeframe(ReminderTimeframe timeframe)
+{
+    m_reminderTimeframe = timeframe;
+    m_preferences.setInteger(PreferenceKey::reminderTimeframe, rawValue(timeframe));
+    Q_EMIT reminderTimeframeChanged();
+    refresh();
+}
+
+QCoro::Task<> RemindersViewModel::startUp()
+{
+    if (m_authorizationStatus == AuthorizationStatus::fullAccess) {
+        co_await refresh();
+    } else if (m_authorizationStatus == AuthorizationStatus::notDetermined) {
+        co_await requestAccess();
+    }
+}
+
+QCoro::Task<> RemindersViewModel::refreshAfterStoreChange()
+{
+    // The option is read when the task runs, so switching it off stops refreshes already signalled.
+    if (m_isAutoRefreshEnabled) {
+        co_await refresh();
+    }
+}
+
+QCoro::Task<> RemindersViewModel::requestAccess()
+{
+    QPointer<RemindersViewModel> self(this);
+    const AccessResult result = co_await m_store->requestAccess();
+    if (!self) {
+        co_return;
+    }
+    setAuthorizationStatus(m_store->authorizationStatus());
+    // A failed request is dropped: the status just published tells the panel what to show.
+    if (result.error || !result.granted || m_authorizationStatus != AuthorizationStatus::fullAccess) {
+        co_return;
+    }
+    co_await refresh();
+}
+
+QCoro::Task<> RemindersViewModel::refresh()
+{
+    if (m_authorizationStatus != AuthorizationStatus::fullAccess) {
+        co_return;
+    }
+    QPointer<RemindersViewModel> self(this);
+    setIsSyncing(true);
+    co_await loadCalendars();
+    if (!self) {
+        co_return;
+    }
+    co_await reloadReminders();
+    if (!self) {
+        co_return;
+    }
+    m_lastRefreshDate = m_clock();
+    Q_EMIT lastRefreshDateChanged();
+    // A plain flag: when refreshes overlap, the first to finish clears it.
+    setIsSyncing(false);
+}
+
+QCoro::Task<> RemindersViewModel::loadCalendars()
+{
+    const QList<StoreList> storeLists = m_store->lists();
+    m_accounts = accountsOf(storeLists);
+    m_lists = listsOf(storeLists, fallbackListColor());
+    Q_EMIT accountsChanged();
+    Q_EMIT listsChanged();
+    co_return;
+}
+
+QCoro::Task<> RemindersViewModel::reloadReminders()
+{
+    QPointer<RemindersViewModel> self(this);
+    QStringList listIDs;
+    for (const StoreList& list : m_store->lists()) {
+        listIDs.append(list.id);
+    }
+    const QList<StoreReminder> fetched = co_await m_store->fetchReminders(listIDs);
+    if (!self) {
+        co_return;
+    }
+    // The timeframe and the moment are read after the fetch, so a timeframe picked meanwhile applies.
+    m_reminders = visibleReminders(fetched, m_reminderTimeframe, m_clock());
+    Q_EMIT remindersChanged();
+}
+
+QCoro::Task<> RemindersViewModel::addReminder(QString title, std::optional<QString> notes,
+                                              std::optional<QDateTime> dueDate, int priority,
+                                              RecurrenceOption recurrence, QString listID)
+{
+    const std::optional<StoreList> list = m_store->listWithID(listID);
+    if (!list) {
+        co_return;
+    }
+    StoreReminder reminder = m_store->newReminder();
+    reminder.title = title;
+    reminder.listID = list->id;
+    reminder.notes = notes;
+    reminder.priority = priority;
+    applyDueDate(reminder, dueDate);
+    applyRecurrence(reminder, recurrence);
+    co_await finish(m_store->saveReminder(reminder));
+}
+
+QCoro::Task<> RemindersViewModel::updateReminder(QString id, QString title, std::optional<QString> notes,
+                                                 std::optional<QDateTime> dueDate, int priority,
+                                                 RecurrenceOption recurrence)
+{
+    std::optional<StoreReminder> reminder = m_store->reminderWithID(id);
+    if (!reminder) {
+        co_return;
+    }
+    reminder->title = title;
+    reminder->notes = notes;
+    reminder->priority = priority;
+    applyDueDate(*reminder, dueDate);
+    applyRecurrence(*reminder, recurrence);
+    co_await finish(m_store->saveReminder(*reminder));
+}
+
+QCoro::Task<> RemindersViewModel::moveReminder(QString id, QString toListID)
+{
+    std::optional<StoreReminder> reminder = m_store->reminderWithID(id);
+    if (!reminder) {
+        co_return;
+    }
+    const std::optional<StoreList> target = m_store->listWithID(toListID);
+    if (!target || reminder->listID == target->id) {
+        co_return;
+    }
+    reminder->listID = target->id;
+    co_await finish(m_store->saveReminder(*reminder));
+}
+
+QCoro::Task<> RemindersViewModel::completeReminder(QString id)
+{
+    std::optional<StoreReminder> reminder = m_store->reminderWithID(id);
+    if (!reminder) {
+        co_return;
+    }
+    reminder->isCompleted = true;
+    reminder->completionDate = m_clock();
+    co_await finish(m_store->saveReminder(*reminder));
+}
+
+QCoro::Task<> RemindersViewModel::deleteReminder(QString id)
+{
+    const std::optional<StoreReminder> reminder = m_store->reminderWithID(id);
+    if (!reminder) {
+        co_return;
+    }
+    co_await finish(m_store->removeReminder(*reminder));
+}
+
+QCoro::Task<> RemindersViewModel::finish(WriteResult result)
+{
+    if (!result.ok()) {
+        setLastOperationError(result.error);
+        co_return;
+    }
+    setLastOperationError(std::nullopt);
+    co_await refresh();
+}
+
+void RemindersViewModel::setAuthorizationStatus(AuthorizationStatus status)
+{
+    m_authorizationStatus = status;
+    Q_EMIT authorizationStatusChanged();
+}
+
+void RemindersViewModel::setIsSyncing(bool syncing)
+{
+    m_isSyncing = syncing;
+    Q_EMIT isSyncingChanged();
+}
+
+void RemindersViewModel::setLastOperationError(std::optional<QString> error)
+{
+    m_lastOperationError = std::move(error);
+    Q_EMIT lastOperationErrorChanged();
+}
+
+} // namespace tolvik

@@ -1,0 +1,135 @@
+#pragma once
+
+#include "appearance/Preferences.h"
+#include "model/Clock.h"
+#include "model/RecurrenceOption.h"
+#include "model/ReminderAccount.h"
+#include "model/ReminderItem.h"
+#include "model/ReminderList.h"
+#include "model/ReminderStore.h"
+#include "model/ReminderTimeframe.h"
+#include "model/StoreRecords.h"
+
+#include <QColor>
+#include <QCoro/QCoroTask>
+#include <QDateTime>
+#include <QList>
+#include <QMetaObject>
+#include <QObject>
+#include <QString>
+
+#include <optional>
+
+namespace tolvik {
+
+/// The one observable reminders model: it owns the store, asks for access, publishes the accounts, lists and
+/// open reminders within the timeframe, performs the mutations and follows the store's changes.
+/// Everything runs on the main thread. Each published field has its own NOTIFY signal, emitted on every
+/// assignment; the published lists are only ever replaced whole.
+class RemindersViewModel : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(
+        tolvik::AuthorizationStatus authorizationStatus READ authorizationStatus NOTIFY authorizationStatusChanged)
+    Q_PROPERTY(QList<tolvik::ReminderAccount> accounts READ accounts NOTIFY accountsChanged)
+    Q_PROPERTY(QList<tolvik::ReminderList> lists READ lists NOTIFY listsChanged)
+    Q_PROPERTY(QList<tolvik::ReminderItem> reminders READ reminders NOTIFY remindersChanged)
+    Q_PROPERTY(bool isSyncing READ isSyncing NOTIFY isSyncingChanged)
+    Q_PROPERTY(std::optional<QDateTime> lastRefreshDate READ lastRefreshDate NOTIFY lastRefreshDateChanged)
+    Q_PROPERTY(bool isAutoRefreshEnabled READ isAutoRefreshEnabled WRITE setAutoRefreshEnabled NOTIFY
+                   isAutoRefreshEnabledChanged)
+    Q_PROPERTY(tolvik::ReminderTimeframe reminderTimeframe READ reminderTimeframe WRITE setReminderTimeframe NOTIFY
+                   reminderTimeframeChanged)
+    Q_PROPERTY(std::optional<QString> lastOperationError READ lastOperationError NOTIFY lastOperationErrorChanged)
+
+public:
+    /// The colour of a list that has none of its own.
+    static QColor fallbackListColor();
+
+    /// Takes ownership of `store` (it becomes a child). `preferences` must outlive the model.
+    /// Reads the status and the two stored options, subscribes to the store's changes, and schedules the
+    /// start-up task: refresh with access, ask for access when never asked, else nothing.
+    RemindersViewModel(ReminderStore* store, Preferences& preferences, Clock clock = systemClock(),
+                       QObject* parent = nullptr);
+    ~RemindersViewModel() override;
+
+    AuthorizationStatus authorizationStatus() const { return m_authorizationStatus; }
+    /// Accounts that own at least one list, by name (code point order, stable).
+    QList<ReminderAccount> accounts() const { return m_accounts; }
+    /// Every list of every account, by name (code point order, stable).
+    QList<ReminderList> lists() const { return m_lists; }
+    /// The open reminders inside the timeframe: by due date, then title; undated ones last.
+    QList<ReminderItem> reminders() const { return m_reminders; }
+    bool isSyncing() const { return m_isSyncing; }
+    std::optional<QDateTime> lastRefreshDate() const { return m_lastRefreshDate; }
+    bool isAutoRefreshEnabled() const { return m_isAutoRefreshEnabled; }
+    ReminderTimeframe reminderTimeframe() const { return m_reminderTimeframe; }
+    /// The store's text from the last failed mutation; absent after a successful one.
+    std::optional<QString> lastOperationError() const { return m_lastOperationError; }
+
+    /// Stores the option; the next store change follows it. Does not refresh.
+    void setAutoRefreshEnabled(bool enabled);
+    /// Stores the option and starts a refresh, even when the value is the one already held.
+    void setReminderTimeframe(ReminderTimeframe timeframe);
+
+    /// Asks for access, re-reads the status, and refreshes when access was granted.
+    QCoro::Task<> requestAccess();
+    /// Reloads accounts, lists and reminders while access is granted; does nothing otherwise.
+    QCoro::Task<> refresh();
+    /// Publishes the accounts and lists as the store has them now.
+    QCoro::Task<> loadCalendars();
+    /// Fetches every reminder and publishes the open ones inside the timeframe, in display order.
+    QCoro::Task<> reloadReminders();
+
+    /// Adds a reminder to a list. The caller passes a trimmed, non-empty title and absent notes for none.
+    QCoro::Task<> addReminder(QString title, std::optional<QString> notes, std::optional<QDateTime> dueDate,
+                              int priority, RecurrenceOption recurrence, QString listID);
+    /// Rewrites a reminder's title, notes, due date, priority and repeat rule; leaves the rest alone.
+    QCoro::Task<> updateReminder(QString id, QString title, std::optional<QString> notes,
+                                 std::optional<QDateTime> dueDate, int priority, RecurrenceOption recurrence);
+    /// Moves a reminder to another list; a move onto its own list does nothing.
+    QCoro::Task<> moveReminder(QString id, QString toListID);
+    /// Marks a reminder completed now (a repeating one moves on to its next occurrence in the store).
+    QCoro::Task<> completeReminder(QString id);
+    /// Removes a reminder.
+    QCoro::Task<> deleteReminder(QString id);
+
+Q_SIGNALS:
+    void authorizationStatusChanged();
+    void accountsChanged();
+    void listsChanged();
+    void remindersChanged();
+    void isSyncingChanged();
+    void lastRefreshDateChanged();
+    void isAutoRefreshEnabledChanged();
+    void reminderTimeframeChanged();
+    void lastOperationErrorChanged();
+
+private:
+    void readStoredOptions();
+    QCoro::Task<> startUp();
+    QCoro::Task<> refreshAfterStoreChange();
+    /// The common ending of every mutation: clear the error and refresh, or publish the store's text.
+    QCoro::Task<> finish(WriteResult result);
+
+    void setAuthorizationStatus(AuthorizationStatus status);
+    void setIsSyncing(bool syncing);
+    void setLastOperationError(std::optional<QString> error);
+
+    ReminderStore* m_store;
+    Preferences& m_preferences;
+    Clock m_clock;
+    QMetaObject::Connection m_changeObserver;
+
+    AuthorizationStatus m_authorizationStatus;
+    QList<ReminderAccount> m_accounts;
+    QList<ReminderList> m_lists;
+    QList<ReminderItem> m_reminders;
+    bool m_isSyncing = false;
+    std::optional<QDateTime> m_lastRefreshDate;
+    bool m_isAutoRefreshEnabled = true;
+    ReminderTimeframe m_reminderTimeframe = ReminderTimeframe::oneMonth;
+    std::optional<QString> m_lastOperationError;
+};
+
+} // namespace tolvik
