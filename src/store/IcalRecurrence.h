@@ -1,0 +1,24 @@
+#pragma once
+
+#include "model/StoreRecords.h"
+
+#include <libical/ical.h>
+
+#include <QList>
+
+// Reading, writing and advancing a to-do's recurrence rules. Internal to src/store.
+namespace tolvik::ical {
+
+/// The store's reading of an RRULE: frequency daily 0, weekly 1, monthly 2, yearly 3, hourly 4, minutely 5,
+/// secondly 6; an end when it has COUNT or UNTIL.
+RecurrenceRule ruleOf(const icalrecurrencetype& recurrence);
+/// Every RRULE of the to-do, in file order.
+QList<RecurrenceRule> rulesOf(icalcomponent* todo);
+/// Replaces the to-do's RRULEs with `rules`. An existing RRULE that reads as the same rule is kept verbatim, so
+/// its BYDAY, COUNT or UNTIL survive; rules with a frequency libical cannot express are skipped.
+void writeRules(icalcomponent* todo, const QList<RecurrenceRule>& rules);
+/// Moves DUE, and DTSTART when present, to the series' next occurrence after the current one, keeping their
+/// distance and counting down COUNT. False, with nothing changed, when there is no further occurrence.
+bool advanceToNextOccurrence(icalcomponent* todo);
+
+} // namespace tolvik::ical

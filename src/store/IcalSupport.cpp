@@ -1,0 +1,339 @@
+#include "store/IcalSupport.h"
+
+#include <QTimeZone>
+
+#include <algorithm>
+#include <mutex>
+
+namespace tolvik::ical {
+
+namespace {
+
+constexpr qsizetype maximumLineOctets = 75;
+
+// libical's builtin zones carry a vendor prefix in their TZID, and writers from other platforms put their own
+// prefixes or Windows names there; any suffix after a '/' that names a real zone is the zone meant.
+QTimeZone zoneForTzid(const QString& tzid)
+{
+    if (tzid.isEmpty()) {
+        return {};
+    }
+    QTimeZone zone(tzid.toUtf8());
+    for (qsizetype slash = tzid.indexOf(QLatin1Char('/')); !zone.isValid() && slash >= 0;
+         slash = tzid.indexOf(QLatin1Char('/'), slash + 1)) {
+        const QString suffix = tzid.mid(slash + 1);
+        if (suffix.contains(QLatin1Char('/'))) {
+            zone = QTimeZone(suffix.toUtf8());
+        }
+    }
+    if (!zone.isValid()) {
+        const QByteArray iana = QTimeZone::windowsIdToDefaultIanaId(tzid.toUtf8());
+        if (!iana.isEmpty()) {
+            zone = QTimeZone(iana);
+        }
+    }
+    return zone;
+}
+
+bool isUtcZone(const QTimeZone& zone)
+{
+    const QByteArray id = zone.id();
+    return id == "UTC" || id == "Etc/UTC" || id == "GMT" || id == "Etc/GMT" || id == "UTC+00:00";
+}
+
+bool isContinuationByte(char byte)
+{
+    return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
+}
+
+void foldLine(const QByteArray& line, QByteArray& out)
+{
+    qsizetype pos = 0;
+    bool first = true;
+    while (true) {
+        const qsizetype room = first ? maximumLineOctets : maximumLineOctets - 1;
+        if (!first) {
+            out += ' ';
+        }
+        if (line.size() - pos <= room) {
+            out += QByteArrayView(line).sliced(pos);
+            out += "\r\n";
+            return;
+        }
+        qsizetype cut = pos + room;
+        // Back off to the start of a UTF-8 sequence; invalid runs of continuation bytes are cut anyway.
+        for (qsizetype back = cut; back > cut - 4 && back > pos; --back) {
+            if (!isContinuationByte(line.at(back))) {
+                cut = back;
+                break;
+            }
+        }
+        out += QByteArrayView(line).sliced(pos, cut - pos);
+        out += "\r\n";
+        pos = cut;
+        first = false;
+    }
+}
+
+void ensureTimezone(icalcomponent* calendar, icaltimezone* zone, const QByteArray& tzid)
+{
+    if (!calendar || icalcomponent_isa(calendar) != ICAL_VCALENDAR_COMPONENT) {
+        return;
+    }
+    for (icalcomponent* existing : components(calendar, ICAL_VTIMEZONE_COMPONENT)) {
+        icalproperty* property = icalcomponent_get_first_property(existing, ICAL_TZID_PROPERTY);
+        if (property && text(icalproperty_get_tzid(property)).toUtf8() == tzid) {
+            return;
+        }
+    }
+    icalcomponent* source = icaltimezone_get_component(zone);
+    if (!source) {
+        return;
+    }
+    icalcomponent* copy = icalcomponent_new_clone(source);
+    // The clone carries libical's prefixed TZID; DUE refers to the plain name other clients understand.
+    replaceProperty(copy, icalproperty_new_tzid(tzid.constData()));
+    // Put the zone ahead of the to-dos, as older readers resolve TZIDs in one pass.
+    QList<icalcomponent*> others;
+    for (icalcomponent* child = icalcomponent_get_first_component(calendar, ICAL_ANY_COMPONENT); child;
+         child = icalcomponent_get_next_component(calendar, ICAL_ANY_COMPONENT)) {
+        if (icalcomponent_isa(child) != ICAL_VTIMEZONE_COMPONENT) {
+            others.append(child);
+        }
+    }
+    for (icalcomponent* child : others) {
+        icalcomponent_remove_component(calendar, child);
+    }
+    icalcomponent_add_component(calendar, copy);
+    for (icalcomponent* child : others) {
+        icalcomponent_add_component(calendar, child);
+    }
+}
+
+} // namespace
+
+void ensureInitialised()
+{
+    static std::once_flag once;
+    std::call_once(once, [] {
+        icaltimezone_set_tzid_prefix("");
+        icalerror_set_errors_are_fatal(0);
+    });
+}
+
+QString text(const char* utf8)
+{
+    return utf8 ? QString::fromUtf8(utf8) : QString();
+}
+
+QList<icalproperty*> properties(icalcomponent* component, icalproperty_kind kind)
+{
+    QList<icalproperty*> result;
+    for (icalproperty* property = icalcomponent_get_first_property(component, kind); property;
+         property = icalcomponent_get_next_property(component, kind)) {
+        result.append(property);
+    }
+    return result;
+}
+
+QList<icalcomponent*> components(icalcomponent* component, icalcomponent_kind kind)
+{
+    QList<icalcomponent*> result;
+    for (icalcomponent* child = icalcomponent_get_first_component(component, kind); child;
+         child = icalcomponent_get_next_component(component, kind)) {
+        result.append(child);
+    }
+    return result;
+}
+
+void removeProperties(icalcomponent* component, icalproperty_kind kind)
+{
+    for (icalproperty* property : properties(component, kind)) {
+        icalcomponent_remove_property(component, property);
+        icalproperty_free(property);
+    }
+}
+
+void replaceProperty(icalcomponent* component, icalproperty* fresh)
+{
+    removeProperties(component, icalproperty_isa(fresh));
+    icalcomponent_add_property(component, fresh);
+}
+
+bool treeHasErrors(icalcomponent* component)
+{
+    if (icalcomponent_get_first_property(component, ICAL_XLICERROR_PROPERTY)) {
+        return true;
+    }
+    const QList<icalcomponent*> children = components(component, ICAL_ANY_COMPONENT);
+    return std::any_of(children.begin(), children.end(), treeHasErrors);
+}
+
+void restoreEmptyProperties(icalcomponent* component)
+{
+    static const QString prefix = QStringLiteral("No value for ");
+    static const QString suffix = QStringLiteral(" property.");
+    for (icalproperty* error : properties(component, ICAL_XLICERROR_PROPERTY)) {
+        const QString message = text(icalproperty_get_xlicerror(error));
+        const qsizetype end = message.indexOf(suffix);
+        if (!message.startsWith(prefix) || end < 0) {
+            continue;
+        }
+        const QByteArray name = message.mid(prefix.size(), end - prefix.size()).toUtf8();
+        const icalproperty_kind kind = icalproperty_string_to_kind(name.constData());
+        icalproperty* empty = nullptr;
+        if (name.startsWith("X-") || name.startsWith("x-")) {
+            empty = icalproperty_new_x("");
+            icalproperty_set_x_name(empty, name.constData());
+        } else if (kind != ICAL_NO_PROPERTY && icalproperty_kind_to_value_kind(kind) == ICAL_TEXT_VALUE) {
+            empty = icalproperty_new(kind);
+            icalproperty_set_value(empty, icalvalue_new_text(""));
+        }
+        // An empty property of any other type carries nothing, so dropping it loses nothing.
+        icalcomponent_remove_property(component, error);
+        icalproperty_free(error);
+        if (empty) {
+            icalcomponent_add_property(component, empty);
+        }
+    }
+    for (icalcomponent* child : components(component, ICAL_ANY_COMPONENT)) {
+        restoreEmptyProperties(child);
+    }
+}
+
+icaltimetype utcTime(const QDateTime& moment)
+{
+    return icaltime_from_timet_with_zone(static_cast<time_t>(moment.toSecsSinceEpoch()), 0,
+                                         icaltimezone_get_utc_timezone());
+}
+
+std::optional<DueDateComponents> componentsOf(const icaltimetype& time, const QString& tzid)
+{
+    if (icaltime_is_null_time(time)) {
+        return std::nullopt;
+    }
+    const QDate date(time.year, time.month, time.day);
+    if (!date.isValid()) {
+        return std::nullopt;
+    }
+    if (time.is_date) {
+        return DueDateComponents{date, std::nullopt, QTimeZone()};
+    }
+    const QTime clock(time.hour, time.minute, qMin(time.second, 59));
+    if (!clock.isValid()) {
+        return std::nullopt;
+    }
+    QTimeZone zone;
+    if (icaltime_is_utc(time)) {
+        zone = QTimeZone::utc();
+    } else if (time.zone || !tzid.isEmpty()) {
+        // Only a zone libical resolved counts; an unknown TZID is floating time.
+        icaltimezone* resolved = const_cast<icaltimezone*>(time.zone);
+        zone = zoneForTzid(tzid);
+        if (!zone.isValid() && resolved) {
+            zone = zoneForTzid(text(icaltimezone_get_tzid(resolved)));
+        }
+        if (!zone.isValid() && resolved) {
+            zone = zoneForTzid(text(icaltimezone_get_location(resolved)));
+        }
+    }
+    return DueDateComponents{date, clock, zone};
+}
+
+QString tzidOf(icalproperty* property)
+{
+    icalparameter* parameter = property ? icalproperty_get_first_parameter(property, ICAL_TZID_PARAMETER) : nullptr;
+    return parameter ? text(icalparameter_get_tzid(parameter)) : QString();
+}
+
+std::optional<QDateTime> momentOf(icalproperty* property, const icaltimetype& time)
+{
+    const std::optional<DueDateComponents> components = componentsOf(time, tzidOf(property));
+    return components ? components->toDateTime() : std::nullopt;
+}
+
+void writeDue(icalcomponent* calendar, icalcomponent* todo, const DueDateComponents& due)
+{
+    if (!due.date.isValid()) {
+        removeProperties(todo, ICAL_DUE_PROPERTY);
+        return;
+    }
+    icaltimetype value = icaltime_null_time();
+    value.year = due.date.year();
+    value.month = due.date.month();
+    value.day = due.date.day();
+    QByteArray tzid;
+    if (!due.time || !due.time->isValid()) {
+        value.is_date = 1;
+    } else {
+        QDateTime wall(due.date, QTime(due.time->hour(), due.time->minute(), due.time->second()));
+        icaltimezone* zone = nullptr;
+        if (due.timeZone.isValid()) {
+            if (!isUtcZone(due.timeZone)) {
+                zone = icaltimezone_get_builtin_timezone(due.timeZone.id().constData());
+            }
+            if (zone) {
+                tzid = due.timeZone.id();
+                ensureTimezone(calendar, zone, tzid);
+            } else {
+                // A zone libical has no rules for is written as the same moment in UTC.
+                wall = QDateTime(due.date, wall.time(), due.timeZone).toUTC();
+                zone = icaltimezone_get_utc_timezone();
+            }
+        }
+        value.year = wall.date().year();
+        value.month = wall.date().month();
+        value.day = wall.date().day();
+        value.hour = wall.time().hour();
+        value.minute = wall.time().minute();
+        value.second = wall.time().second();
+        value.zone = zone;
+    }
+    const QList<icalproperty*> existing = properties(todo, ICAL_DUE_PROPERTY);
+    icalproperty* property = nullptr;
+    if (existing.isEmpty()) {
+        property = icalproperty_new_due(value);
+        icalcomponent_add_property(todo, property);
+    } else {
+        property = existing.first();
+        for (icalproperty* extra : existing.sliced(1)) {
+            icalcomponent_remove_property(todo, extra);
+            icalproperty_free(extra);
+        }
+        icalproperty_set_due(property, value);
+    }
+    icalproperty_remove_parameter_by_kind(property, ICAL_TZID_PARAMETER);
+    if (!tzid.isEmpty()) {
+        icalproperty_add_parameter(property, icalparameter_new_tzid(tzid.constData()));
+    }
+    // DUE and DURATION must not appear together.
+    removeProperties(todo, ICAL_DURATION_PROPERTY);
+}
+
+QByteArray refold(const QByteArray& serialized)
+{
+    QByteArray out;
+    out.reserve(serialized.size() + serialized.size() / 32);
+    QByteArray logical;
+    bool haveLine = false;
+    for (QByteArray line : serialized.split('\n')) {
+        if (line.endsWith('\r')) {
+            line.chop(1);
+        }
+        if (haveLine && (line.startsWith(' ') || line.startsWith('\t'))) {
+            logical += QByteArrayView(line).sliced(1);
+            continue;
+        }
+        if (haveLine && !logical.isEmpty()) {
+            foldLine(logical, out);
+        }
+        logical = line;
+        haveLine = true;
+    }
+    if (haveLine && !logical.isEmpty()) {
+        foldLine(logical, out);
+    }
+    return out;
+}
+
+} // namespace tolvik::ical

@@ -1,0 +1,313 @@
+#include "store/TodoDocument.h"
+
+#include "store/IcalRecurrence.h"
+#include "store/IcalSupport.h"
+
+#include <QUuid>
+
+namespace tolvik {
+
+namespace {
+
+using ical::ComponentPtr;
+
+const char productId[] = "-//Tolvik//TolvikReminder//EN";
+
+// A file may hold several VTODOs: the series master plus RECURRENCE-ID overrides, possibly spread over several
+// VCALENDARs. The master is the one without RECURRENCE-ID; a file of overrides only shows its first.
+icalcomponent* findMaster(icalcomponent* root)
+{
+    QList<icalcomponent*> calendars;
+    if (icalcomponent_isa(root) == ICAL_XROOT_COMPONENT) {
+        calendars = ical::components(root, ICAL_VCALENDAR_COMPONENT);
+    } else {
+        calendars.append(root);
+    }
+    icalcomponent* fallback = nullptr;
+    for (icalcomponent* calendar : calendars) {
+        for (icalcomponent* todo : ical::components(calendar, ICAL_VTODO_COMPONENT)) {
+            if (!icalcomponent_get_first_property(todo, ICAL_RECURRENCEID_PROPERTY)) {
+                return todo;
+            }
+            if (!fallback) {
+                fallback = todo;
+            }
+        }
+    }
+    return fallback;
+}
+
+// The point in time of a due, to the minute: the model hands due dates back in its own form (the user's zone,
+// no seconds), and that must not count as an edit of a due written as DATE, UTC or another zone.
+std::optional<qint64> dueMinute(const std::optional<DueDateComponents>& due)
+{
+    const std::optional<QDateTime> moment = due ? due->toDateTime() : std::nullopt;
+    if (!moment) {
+        return std::nullopt;
+    }
+    const qint64 seconds = moment->toSecsSinceEpoch();
+    return seconds >= 0 ? seconds / 60 : (seconds - 59) / 60;
+}
+
+bool sameDue(const std::optional<DueDateComponents>& left, const std::optional<DueDateComponents>& right)
+{
+    if (left == right) {
+        return true;
+    }
+    const std::optional<qint64> leftMinute = dueMinute(left);
+    return leftMinute && leftMinute == dueMinute(right);
+}
+
+void setText(icalcomponent* todo, icalproperty_kind kind, const std::optional<QString>& value)
+{
+    // An empty text property is one libical cannot read back, so empty means absent.
+    if (!value || value->isEmpty()) {
+        ical::removeProperties(todo, kind);
+        return;
+    }
+    const QByteArray utf8 = value->toUtf8();
+    if (icalproperty* property = icalcomponent_get_first_property(todo, kind)) {
+        icalproperty_set_value(property, icalvalue_new_text(utf8.constData()));
+        return;
+    }
+    icalproperty* property = icalproperty_new(kind);
+    icalproperty_set_value(property, icalvalue_new_text(utf8.constData()));
+    icalcomponent_add_property(todo, property);
+}
+
+void setPriority(icalcomponent* todo, int priority)
+{
+    if (priority == 0) {
+        ical::removeProperties(todo, ICAL_PRIORITY_PROPERTY);
+    } else if (icalproperty* property = icalcomponent_get_first_property(todo, ICAL_PRIORITY_PROPERTY)) {
+        icalproperty_set_priority(property, priority);
+    } else {
+        icalcomponent_add_property(todo, icalproperty_new_priority(priority));
+    }
+}
+
+// A DTSTART after the DUE makes the to-do invalid for servers that check; pull it back to the DUE.
+void keepStartBeforeDue(icalcomponent* todo)
+{
+    icalproperty* start = icalcomponent_get_first_property(todo, ICAL_DTSTART_PROPERTY);
+    icalproperty* due = icalcomponent_get_first_property(todo, ICAL_DUE_PROPERTY);
+    if (!start || !due) {
+        return;
+    }
+    const icaltimetype dueTime = icalcomponent_get_due(todo);
+    const std::optional<QDateTime> startMoment = ical::momentOf(start, icalcomponent_get_dtstart(todo));
+    const std::optional<QDateTime> dueMoment = ical::momentOf(due, dueTime);
+    if (!startMoment || !dueMoment || *startMoment <= *dueMoment) {
+        return;
+    }
+    icalproperty_set_dtstart(start, dueTime);
+    icalproperty_remove_parameter_by_kind(start, ICAL_TZID_PARAMETER);
+    const QByteArray tzid = ical::tzidOf(due).toUtf8();
+    if (!tzid.isEmpty()) {
+        icalproperty_add_parameter(start, icalparameter_new_tzid(tzid.constData()));
+    }
+}
+
+void markCompleted(icalcomponent* todo, const QDateTime& at)
+{
+    icalcomponent_set_status(todo, ICAL_STATUS_COMPLETED);
+    ical::replaceProperty(todo, icalproperty_new_completed(ical::utcTime(at)));
+    ical::replaceProperty(todo, icalproperty_new_percentcomplete(100));
+}
+
+void markOpen(icalcomponent* todo)
+{
+    icalcomponent_set_status(todo, ICAL_STATUS_NEEDSACTION);
+    ical::removeProperties(todo, ICAL_COMPLETED_PROPERTY);
+    ical::removeProperties(todo, ICAL_PERCENTCOMPLETE_PROPERTY);
+}
+
+} // namespace
+
+TodoDocument::TodoDocument(icalcomponent_impl* root)
+    : m_root(root)
+{}
+
+TodoDocument::TodoDocument(TodoDocument&&) noexcept = default;
+TodoDocument& TodoDocument::operator=(TodoDocument&&) noexcept = default;
+TodoDocument::~TodoDocument() = default;
+
+void TodoDocument::Deleter::operator()(icalcomponent_impl* component) const
+{
+    icalcomponent_free(component);
+}
+
+std::optional<TodoDocument> TodoDocument::parse(const QByteArray& bytes)
+{
+    ical::ensureInitialised();
+    // A NUL byte would end libical's C string early, and writing back the part before it would lose the rest.
+    if (bytes.isEmpty() || bytes.size() > maximumFileSize || bytes.contains('\0')) {
+        return std::nullopt;
+    }
+    const QByteArray text = bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes;
+    ComponentPtr root(icalparser_parse_string(text.constData()));
+    if (!root) {
+        return std::nullopt;
+    }
+    const icalcomponent_kind kind = icalcomponent_isa(root.get());
+    if (kind == ICAL_VTODO_COMPONENT) {
+        // A bare VTODO without its VCALENDAR: give it one, so that a write yields a valid file.
+        ComponentPtr calendar(icalcomponent_new(ICAL_VCALENDAR_COMPONENT));
+        icalcomponent_add_property(calendar.get(), icalproperty_new_version("2.0"));
+        icalcomponent_add_property(calendar.get(), icalproperty_new_prodid(productId));
+        icalcomponent_add_component(calendar.get(), root.release());
+        root = std::move(calendar);
+    } else if (kind != ICAL_VCALENDAR_COMPONENT && kind != ICAL_XROOT_COMPONENT) {
+        return std::nullopt;
+    }
+    ical::restoreEmptyProperties(root.get());
+    if (!findMaster(root.get())) {
+        return std::nullopt;
+    }
+    return TodoDocument(root.release());
+}
+
+TodoDocument TodoDocument::create(const StoreReminder& reminder, const QString& uid, const QDateTime& now)
+{
+    ical::ensureInitialised();
+    icalcomponent* calendar = icalcomponent_new(ICAL_VCALENDAR_COMPONENT);
+    TodoDocument document(calendar);
+    icalcomponent_add_property(calendar, icalproperty_new_prodid(productId));
+    icalcomponent_add_property(calendar, icalproperty_new_version("2.0"));
+
+    icalcomponent* todo = icalcomponent_new(ICAL_VTODO_COMPONENT);
+    icalcomponent_add_component(calendar, todo);
+    const icaltimetype stamp = ical::utcTime(now);
+    icalcomponent_add_property(todo, icalproperty_new_uid(uid.toUtf8().constData()));
+    icalcomponent_add_property(todo, icalproperty_new_dtstamp(stamp));
+    icalcomponent_add_property(todo, icalproperty_new_created(stamp));
+    icalcomponent_add_property(todo, icalproperty_new_lastmodified(stamp));
+    setText(todo, ICAL_SUMMARY_PROPERTY, reminder.title);
+    setText(todo, ICAL_DESCRIPTION_PROPERTY, reminder.notes);
+    setPriority(todo, reminder.priority);
+    if (reminder.due && reminder.due->date.isValid()) {
+        ical::writeDue(calendar, todo, *reminder.due);
+    }
+    if (!reminder.recurrenceRules.isEmpty()) {
+        ical::writeRules(todo, {reminder.recurrenceRules.first()});
+    }
+    if (reminder.isCompleted) {
+        markCompleted(todo, reminder.completionDate.value_or(now));
+    } else {
+        icalcomponent_set_status(todo, ICAL_STATUS_NEEDSACTION);
+    }
+    return document;
+}
+
+QString TodoDocument::generateUid()
+{
+    return QUuid::createUuid().toString(QUuid::WithoutBraces) + QStringLiteral("-tolvik");
+}
+
+bool TodoDocument::hasParseErrors() const
+{
+    return ical::treeHasErrors(m_root.get());
+}
+
+QString TodoDocument::uid() const
+{
+    return ical::text(icalcomponent_get_uid(findMaster(m_root.get())));
+}
+
+StoreReminder TodoDocument::toReminder() const
+{
+    icalcomponent* todo = findMaster(m_root.get());
+    StoreReminder reminder;
+    reminder.title = ical::text(icalcomponent_get_summary(todo));
+    if (icalproperty* description = icalcomponent_get_first_property(todo, ICAL_DESCRIPTION_PROPERTY)) {
+        reminder.notes = ical::text(icalproperty_get_description(description));
+    }
+    if (icalproperty* priority = icalcomponent_get_first_property(todo, ICAL_PRIORITY_PROPERTY)) {
+        reminder.priority = icalproperty_get_priority(priority);
+    }
+    // Without DUE, libical derives the due from DTSTART plus DURATION; the zone then is DTSTART's.
+    icalproperty* dueProperty = icalcomponent_get_first_property(todo, ICAL_DUE_PROPERTY);
+    if (!dueProperty && icalcomponent_get_first_property(todo, ICAL_DURATION_PROPERTY)) {
+        dueProperty = icalcomponent_get_first_property(todo, ICAL_DTSTART_PROPERTY);
+    }
+    if (dueProperty) {
+        reminder.due = ical::componentsOf(icalcomponent_get_due(todo), ical::tzidOf(dueProperty));
+    }
+    reminder.recurrenceRules = ical::rulesOf(todo);
+    const icalproperty_status status = icalcomponent_get_status(todo);
+    reminder.isCompleted = status == ICAL_STATUS_COMPLETED || status == ICAL_STATUS_CANCELLED;
+    if (icalproperty* completed = icalcomponent_get_first_property(todo, ICAL_COMPLETED_PROPERTY)) {
+        reminder.isCompleted = true;
+        reminder.completionDate = ical::momentOf(completed, icalproperty_get_completed(completed));
+    }
+    return reminder;
+}
+
+void TodoDocument::applyChanges(const StoreReminder& base, const StoreReminder& changed, const QDateTime& now)
+{
+    ical::ensureInitialised();
+    icalcomponent* todo = findMaster(m_root.get());
+    if (base.title != changed.title) {
+        setText(todo, ICAL_SUMMARY_PROPERTY, changed.title);
+    }
+    if (base.notes != changed.notes) {
+        setText(todo, ICAL_DESCRIPTION_PROPERTY, changed.notes);
+    }
+    if (base.priority != changed.priority) {
+        setPriority(todo, changed.priority);
+    }
+    if (!sameDue(base.due, changed.due)) {
+        if (changed.due && changed.due->date.isValid()) {
+            ical::writeDue(icalcomponent_get_parent(todo), todo, *changed.due);
+            keepStartBeforeDue(todo);
+        } else {
+            ical::removeProperties(todo, ICAL_DUE_PROPERTY);
+            // Without DUE, a DURATION would still give the to-do a due date.
+            ical::removeProperties(todo, ICAL_DURATION_PROPERTY);
+        }
+    }
+    if (base.recurrenceRules != changed.recurrenceRules) {
+        ical::writeRules(todo, changed.recurrenceRules);
+    }
+    if (!base.isCompleted && changed.isCompleted) {
+        // Completing one occurrence of a series moves it on; only the last one completes it.
+        const bool repeats = icalcomponent_get_first_property(todo, ICAL_RRULE_PROPERTY) != nullptr;
+        if (!repeats || !ical::advanceToNextOccurrence(todo)) {
+            markCompleted(todo, changed.completionDate.value_or(now));
+        }
+    } else if (base.isCompleted && !changed.isCompleted) {
+        markOpen(todo);
+    }
+
+    const icaltimetype stamp = ical::utcTime(now);
+    ical::replaceProperty(todo, icalproperty_new_lastmodified(stamp));
+    ical::replaceProperty(todo, icalproperty_new_dtstamp(stamp));
+    icalproperty* sequence = icalcomponent_get_first_property(todo, ICAL_SEQUENCE_PROPERTY);
+    const int next = sequence ? icalproperty_get_sequence(sequence) + 1 : 1;
+    ical::replaceProperty(todo, icalproperty_new_sequence(next));
+}
+
+std::optional<QByteArray> TodoDocument::serialize() const
+{
+    // Two VCALENDARs parse into a wrapper that is no part of the file; write its children, not the wrapper.
+    QList<icalcomponent*> parts;
+    if (icalcomponent_isa(m_root.get()) == ICAL_XROOT_COMPONENT) {
+        parts = ical::components(m_root.get(), ICAL_ANY_COMPONENT);
+    } else {
+        parts.append(m_root.get());
+    }
+    QByteArray serialized;
+    for (icalcomponent* part : parts) {
+        const ical::OwnedString text(icalcomponent_as_ical_string_r(part));
+        if (!text) {
+            return std::nullopt;
+        }
+        serialized += text.get();
+    }
+    if (serialized.isEmpty()) {
+        return std::nullopt;
+    }
+    return ical::refold(serialized);
+}
+
+} // namespace tolvik
