@@ -1,0 +1,386 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de" sourcelanguage="en">
+<context>
+    <name></name>
+    <message id="TolvikReminder">
+        <source>TolvikReminder</source>
+        <translation>TolvikReminder</translation>
+    </message>
+    <message id="appTheme.day">
+        <source>Light</source>
+        <translation>Hell</translation>
+    </message>
+    <message id="appTheme.night">
+        <source>Dark</source>
+        <translation>Dunkel</translation>
+    </message>
+    <message id="appTheme.system">
+        <source>System</source>
+        <translation>System</translation>
+    </message>
+    <message id="button.add">
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message id="button.cancel">
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message id="button.clear">
+        <source>Clear</source>
+        <translation>Auswahl aufheben</translation>
+    </message>
+    <message id="button.complete">
+        <source>Mark as Completed</source>
+        <translation>Als erledigt markieren</translation>
+    </message>
+    <message id="button.delete">
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message id="button.edit">
+        <source>Edit…</source>
+        <translation>Bearbeiten …</translation>
+    </message>
+    <message id="button.grantPermission">
+        <source>Grant Access</source>
+        <translation>Zugriff erlauben</translation>
+    </message>
+    <message id="button.openSystemSettings">
+        <source>Open Reminders Folder</source>
+        <translation>Erinnerungsordner öffnen</translation>
+    </message>
+    <message id="button.save">
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message id="button.selectAll">
+        <source>Select All</source>
+        <translation>Alle auswählen</translation>
+    </message>
+    <message id="footer.quit">
+        <source>Quit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message id="footer.settings">
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message id="form.dueLabel">
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message id="form.notes">
+        <source>Notes</source>
+        <translation>Notizen</translation>
+    </message>
+    <message id="form.priority">
+        <source>Priority</source>
+        <translation>Priorität</translation>
+    </message>
+    <message id="form.recurrence">
+        <source>Repeat</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message id="form.setDueDate">
+        <source>Set a due date</source>
+        <translation>Fälligkeitsdatum festlegen</translation>
+    </message>
+    <message id="form.timeLabel">
+        <source>Time</source>
+        <translation>Uhrzeit</translation>
+    </message>
+    <message id="form.title">
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message id="help.addReminder">
+        <source>Add a reminder to this list</source>
+        <translation>Erinnerung zu dieser Liste hinzufügen</translation>
+    </message>
+    <message id="help.quitApp">
+        <source>Quit TolvikReminder</source>
+        <translation>TolvikReminder beenden</translation>
+    </message>
+    <message id="language.option.chineseSimplified">
+        <source>Chinese (Simplified)</source>
+        <translation>Chinesisch (vereinfacht)</translation>
+    </message>
+    <message id="language.option.chineseTraditional">
+        <source>Chinese (Traditional)</source>
+        <translation>Chinesisch (traditionell)</translation>
+    </message>
+    <message id="language.option.english">
+        <source>English</source>
+        <translation>Englisch</translation>
+    </message>
+    <message id="language.option.german">
+        <source>German</source>
+        <translation>Deutsch</translation>
+    </message>
+    <message id="language.option.swedish">
+        <source>Swedish</source>
+        <translation>Schwedisch</translation>
+    </message>
+    <message id="language.option.system">
+        <source>System Language</source>
+        <translation>Systemsprache</translation>
+    </message>
+    <message id="menuSize.compact">
+        <source>Compact</source>
+        <translation>Kompakt</translation>
+    </message>
+    <message id="menuSize.dimensions">
+        <source>%1 × %2 px</source>
+        <translation>%1 × %2 px</translation>
+    </message>
+    <message id="menuSize.roomy">
+        <source>Roomy</source>
+        <translation>Geräumig</translation>
+    </message>
+    <message id="menuSize.standard">
+        <source>Standard</source>
+        <translation>Standard</translation>
+    </message>
+    <message id="placeholder.allCaughtUpMessage">
+        <source>Your selected lists have no open reminders right now.</source>
+        <translation>In den ausgewählten Listen gibt es gerade keine offenen Erinnerungen.</translation>
+    </message>
+    <message id="placeholder.allCaughtUpTitle">
+        <source>All Caught Up</source>
+        <translation>Alles erledigt</translation>
+    </message>
+    <message id="placeholder.noListsMessage">
+        <source>Open Settings and choose the lists you want to see here.</source>
+        <translation>Öffnen Sie die Einstellungen und wählen Sie die Listen aus, die hier erscheinen sollen.</translation>
+    </message>
+    <message id="placeholder.noListsTitle">
+        <source>No Lists Selected</source>
+        <translation>Keine Listen ausgewählt</translation>
+    </message>
+    <message id="placeholder.permissionRequiredMessage">
+        <source>TolvikReminder cannot read or write the folder that holds your reminders. Check the folder's permissions, then open this panel again.</source>
+        <translation>TolvikReminder kann den Ordner mit Ihren Erinnerungen weder lesen noch beschreiben. Prüfen Sie die Berechtigungen des Ordners und öffnen Sie dieses Fenster dann erneut.</translation>
+    </message>
+    <message id="placeholder.permissionRequiredTitle">
+        <source>No Access to Reminders</source>
+        <translation>Kein Zugriff auf Erinnerungen</translation>
+    </message>
+    <message id="placeholder.readAccessMessage">
+        <source>TolvikReminder can add reminders but cannot read them. Allow read access to the reminders folder to see your lists.</source>
+        <translation>TolvikReminder kann Erinnerungen hinzufügen, aber nicht lesen. Erlauben Sie den Lesezugriff auf den Erinnerungsordner, um Ihre Listen zu sehen.</translation>
+    </message>
+    <message id="placeholder.readAccessTitle">
+        <source>Read Access Needed</source>
+        <translation>Lesezugriff erforderlich</translation>
+    </message>
+    <message id="placeholder.requestAccessMessage">
+        <source>TolvikReminder keeps your reminders in standard iCalendar files on this computer. Grant access to set up the reminders folder and show your lists.</source>
+        <translation>TolvikReminder speichert Ihre Erinnerungen in standardkonformen iCalendar-Dateien auf diesem Computer. Erlauben Sie den Zugriff, um den Erinnerungsordner einzurichten und Ihre Listen anzuzeigen.</translation>
+    </message>
+    <message id="placeholder.requestAccessTitle">
+        <source>Allow Access to Reminders</source>
+        <translation>Zugriff auf Erinnerungen erlauben</translation>
+    </message>
+    <message id="priority.none">
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message id="recurrence.daily">
+        <source>Every Day</source>
+        <translation>Täglich</translation>
+    </message>
+    <message id="recurrence.monthly">
+        <source>Every Month</source>
+        <translation>Monatlich</translation>
+    </message>
+    <message id="recurrence.none">
+        <source>Never</source>
+        <translation>Nie</translation>
+    </message>
+    <message id="recurrence.weekly">
+        <source>Every Week</source>
+        <translation>Wöchentlich</translation>
+    </message>
+    <message id="recurrence.yearly">
+        <source>Every Year</source>
+        <translation>Jährlich</translation>
+    </message>
+    <message id="reminder.priority.high">
+        <source>High</source>
+        <translation>Hoch</translation>
+    </message>
+    <message id="reminder.priority.low">
+        <source>Low</source>
+        <translation>Niedrig</translation>
+    </message>
+    <message id="reminder.priority.medium">
+        <source>Medium</source>
+        <translation>Mittel</translation>
+    </message>
+    <message id="reminders.emptyList">
+        <source>No reminders</source>
+        <translation>Keine Erinnerungen</translation>
+    </message>
+    <message id="settings.about.description">
+        <source>TolvikReminder keeps your open reminders one click away in the system tray. It stores them as standard iCalendar files that other calendar and task apps can read too, so a CalDAV sync tool can keep them in step with your phone and your server.</source>
+        <translation>TolvikReminder hält Ihre offenen Erinnerungen im Systemabschnitt der Kontrollleiste bereit, nur einen Klick entfernt. Es speichert sie als standardkonforme iCalendar-Dateien, die auch andere Kalender- und Aufgaben-Apps lesen können, sodass ein CalDAV-Synchronisierungswerkzeug sie mit Ihrem Telefon und Ihrem Server abgleichen kann.</translation>
+    </message>
+    <message id="settings.about.developer">
+        <source>Developed by</source>
+        <translation>Entwickelt von</translation>
+    </message>
+    <message id="settings.about.developerName">
+        <source>The Tolvik Project</source>
+        <translation>Das Tolvik-Projekt</translation>
+    </message>
+    <message id="settings.about.version">
+        <source>Version %1 (%2)</source>
+        <translation>Version %1 (%2)</translation>
+    </message>
+    <message id="settings.accounts.empty">
+        <source>No accounts found.</source>
+        <translation>Keine Konten gefunden.</translation>
+    </message>
+    <message id="settings.accounts.section">
+        <source>Accounts</source>
+        <translation>Konten</translation>
+    </message>
+    <message id="settings.general.autoRefresh">
+        <source>Refresh automatically</source>
+        <translation>Automatisch aktualisieren</translation>
+    </message>
+    <message id="settings.general.autoRefreshNote">
+        <source>Updates the panel as soon as reminders change in another app or through sync.</source>
+        <translation>Aktualisiert das Fenster, sobald sich Erinnerungen in einer anderen App oder durch eine Synchronisierung ändern.</translation>
+    </message>
+    <message id="settings.general.launch">
+        <source>Start at login</source>
+        <translation>Beim Anmelden starten</translation>
+    </message>
+    <message id="settings.general.section">
+        <source>General</source>
+        <translation>Allgemein</translation>
+    </message>
+    <message id="settings.language.picker">
+        <source>Interface language</source>
+        <translation>Sprache der Oberfläche</translation>
+    </message>
+    <message id="settings.language.section">
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message id="settings.launchError">
+        <source>Could not change the login setting: %1</source>
+        <translation>Die Einstellung für den Start beim Anmelden konnte nicht geändert werden: %1</translation>
+    </message>
+    <message id="settings.lists.empty">
+        <source>No lists to show.</source>
+        <translation>Keine Listen vorhanden.</translation>
+    </message>
+    <message id="settings.lists.section">
+        <source>Lists</source>
+        <translation>Listen</translation>
+    </message>
+    <message id="settings.menuSize.current">
+        <source>Current size: %1 (%2)</source>
+        <translation>Aktuelle Größe: %1 (%2)</translation>
+    </message>
+    <message id="settings.menuSize.large">
+        <source>Large</source>
+        <translation>Groß</translation>
+    </message>
+    <message id="settings.menuSize.section">
+        <source>Panel Size</source>
+        <translation>Fenstergröße</translation>
+    </message>
+    <message id="settings.menuSize.sliderLabel">
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message id="settings.menuSize.small">
+        <source>Small</source>
+        <translation>Klein</translation>
+    </message>
+    <message id="settings.tab.about">
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message id="settings.tab.appearance">
+        <source>Appearance</source>
+        <translation>Darstellung</translation>
+    </message>
+    <message id="settings.tab.general">
+        <source>General</source>
+        <translation>Allgemein</translation>
+    </message>
+    <message id="settings.theme.note">
+        <source>“System” follows the light or dark mode of your desktop.</source>
+        <translation>„System“ folgt dem hellen oder dunklen Modus Ihrer Arbeitsfläche.</translation>
+    </message>
+    <message id="settings.theme.picker">
+        <source>Mode</source>
+        <translation>Modus</translation>
+    </message>
+    <message id="settings.theme.section">
+        <source>Theme</source>
+        <translation>Farbschema</translation>
+    </message>
+    <message id="settings.timeframe.1month">
+        <source>1 month</source>
+        <translation>1 Monat</translation>
+    </message>
+    <message id="settings.timeframe.1year">
+        <source>1 year</source>
+        <translation>1 Jahr</translation>
+    </message>
+    <message id="settings.timeframe.3months">
+        <source>3 months</source>
+        <translation>3 Monate</translation>
+    </message>
+    <message id="settings.timeframe.6months">
+        <source>6 months</source>
+        <translation>6 Monate</translation>
+    </message>
+    <message id="settings.timeframe.label">
+        <source>Timeframe</source>
+        <translation>Zeitraum</translation>
+    </message>
+    <message id="settings.timeframe.unlimited">
+        <source>No limit</source>
+        <translation>Unbegrenzt</translation>
+    </message>
+    <message id="settings.transparency.high">
+        <source>High</source>
+        <translation>Hoch</translation>
+    </message>
+    <message id="settings.transparency.label">
+        <source>Background</source>
+        <translation>Hintergrund</translation>
+    </message>
+    <message id="settings.transparency.section">
+        <source>Transparency</source>
+        <translation>Transparenz</translation>
+    </message>
+    <message id="settings.transparency.standard">
+        <source>Standard</source>
+        <translation>Standard</translation>
+    </message>
+    <message id="settings.window.title">
+        <source>TolvikReminder Settings</source>
+        <translation>TolvikReminder – Einstellungen</translation>
+    </message>
+    <message id="summary.count" numerus="yes">
+        <source>%n open reminders</source>
+        <translation>
+            <numerusform>%n offene Erinnerung</numerusform>
+            <numerusform>%n offene Erinnerungen</numerusform>
+        </translation>
+    </message>
+    <message id="summary.zero">
+        <source>No open reminders</source>
+        <translation>Keine offenen Erinnerungen</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,386 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="en">
+<context>
+    <name></name>
+    <message id="TolvikReminder">
+        <source>TolvikReminder</source>
+        <translation>TolvikReminder</translation>
+    </message>
+    <message id="appTheme.day">
+        <source>Light</source>
+        <translation>Light</translation>
+    </message>
+    <message id="appTheme.night">
+        <source>Dark</source>
+        <translation>Dark</translation>
+    </message>
+    <message id="appTheme.system">
+        <source>System</source>
+        <translation>System</translation>
+    </message>
+    <message id="button.add">
+        <source>Add</source>
+        <translation>Add</translation>
+    </message>
+    <message id="button.cancel">
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message id="button.clear">
+        <source>Clear</source>
+        <translation>Clear</translation>
+    </message>
+    <message id="button.complete">
+        <source>Mark as Completed</source>
+        <translation>Mark as Completed</translation>
+    </message>
+    <message id="button.delete">
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message id="button.edit">
+        <source>Edit…</source>
+        <translation>Edit…</translation>
+    </message>
+    <message id="button.grantPermission">
+        <source>Grant Access</source>
+        <translation>Grant Access</translation>
+    </message>
+    <message id="button.openSystemSettings">
+        <source>Open Reminders Folder</source>
+        <translation>Open Reminders Folder</translation>
+    </message>
+    <message id="button.save">
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message id="button.selectAll">
+        <source>Select All</source>
+        <translation>Select All</translation>
+    </message>
+    <message id="footer.quit">
+        <source>Quit</source>
+        <translation>Quit</translation>
+    </message>
+    <message id="footer.settings">
+        <source>Settings</source>
+        <translation>Settings</translation>
+    </message>
+    <message id="form.dueLabel">
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message id="form.notes">
+        <source>Notes</source>
+        <translation>Notes</translation>
+    </message>
+    <message id="form.priority">
+        <source>Priority</source>
+        <translation>Priority</translation>
+    </message>
+    <message id="form.recurrence">
+        <source>Repeat</source>
+        <translation>Repeat</translation>
+    </message>
+    <message id="form.setDueDate">
+        <source>Set a due date</source>
+        <translation>Set a due date</translation>
+    </message>
+    <message id="form.timeLabel">
+        <source>Time</source>
+        <translation>Time</translation>
+    </message>
+    <message id="form.title">
+        <source>Title</source>
+        <translation>Title</translation>
+    </message>
+    <message id="help.addReminder">
+        <source>Add a reminder to this list</source>
+        <translation>Add a reminder to this list</translation>
+    </message>
+    <message id="help.quitApp">
+        <source>Quit TolvikReminder</source>
+        <translation>Quit TolvikReminder</translation>
+    </message>
+    <message id="language.option.chineseSimplified">
+        <source>Chinese (Simplified)</source>
+        <translation>Chinese (Simplified)</translation>
+    </message>
+    <message id="language.option.chineseTraditional">
+        <source>Chinese (Traditional)</source>
+        <translation>Chinese (Traditional)</translation>
+    </message>
+    <message id="language.option.english">
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message id="language.option.german">
+        <source>German</source>
+        <translation>German</translation>
+    </message>
+    <message id="language.option.swedish">
+        <source>Swedish</source>
+        <translation>Swedish</translation>
+    </message>
+    <message id="language.option.system">
+        <source>System Language</source>
+        <translation>System Language</translation>
+    </message>
+    <message id="menuSize.compact">
+        <source>Compact</source>
+        <translation>Compact</translation>
+    </message>
+    <message id="menuSize.dimensions">
+        <source>%1 × %2 px</source>
+        <translation>%1 × %2 px</translation>
+    </message>
+    <message id="menuSize.roomy">
+        <source>Roomy</source>
+        <translation>Roomy</translation>
+    </message>
+    <message id="menuSize.standard">
+        <source>Standard</source>
+        <translation>Standard</translation>
+    </message>
+    <message id="placeholder.allCaughtUpMessage">
+        <source>Your selected lists have no open reminders right now.</source>
+        <translation>Your selected lists have no open reminders right now.</translation>
+    </message>
+    <message id="placeholder.allCaughtUpTitle">
+        <source>All Caught Up</source>
+        <translation>All Caught Up</translation>
+    </message>
+    <message id="placeholder.noListsMessage">
+        <source>Open Settings and choose the lists you want to see here.</source>
+        <translation>Open Settings and choose the lists you want to see here.</translation>
+    </message>
+    <message id="placeholder.noListsTitle">
+        <source>No Lists Selected</source>
+        <translation>No Lists Selected</translation>
+    </message>
+    <message id="placeholder.permissionRequiredMessage">
+        <source>TolvikReminder cannot read or write the folder that holds your reminders. Check the folder's permissions, then open this panel again.</source>
+        <translation>TolvikReminder cannot read or write the folder that holds your reminders. Check the folder's permissions, then open this panel again.</translation>
+    </message>
+    <message id="placeholder.permissionRequiredTitle">
+        <source>No Access to Reminders</source>
+        <translation>No Access to Reminders</translation>
+    </message>
+    <message id="placeholder.readAccessMessage">
+        <source>TolvikReminder can add reminders but cannot read them. Allow read access to the reminders folder to see your lists.</source>
+        <translation>TolvikReminder can add reminders but cannot read them. Allow read access to the reminders folder to see your lists.</translation>
+    </message>
+    <message id="placeholder.readAccessTitle">
+        <source>Read Access Needed</source>
+        <translation>Read Access Needed</translation>
+    </message>
+    <message id="placeholder.requestAccessMessage">
+        <source>TolvikReminder keeps your reminders in standard iCalendar files on this computer. Grant access to set up the reminders folder and show your lists.</source>
+        <translation>TolvikReminder keeps your reminders in standard iCalendar files on this computer. Grant access to set up the reminders folder and show your lists.</translation>
+    </message>
+    <message id="placeholder.requestAccessTitle">
+        <source>Allow Access to Reminders</source>
+        <translation>Allow Access to Reminders</translation>
+    </message>
+    <message id="priority.none">
+        <source>None</source>
+        <translation>None</translation>
+    </message>
+    <message id="recurrence.daily">
+        <source>Every Day</source>
+        <translation>Every Day</translation>
+    </message>
+    <message id="recurrence.monthly">
+        <source>Every Month</source>
+        <translation>Every Month</translation>
+    </message>
+    <message id="recurrence.none">
+        <source>Never</source>
+        <translation>Never</translation>
+    </message>
+    <message id="recurrence.weekly">
+        <source>Every Week</source>
+        <translation>Every Week</translation>
+    </message>
+    <message id="recurrence.yearly">
+        <source>Every Year</source>
+        <translation>Every Year</translation>
+    </message>
+    <message id="reminder.priority.high">
+        <source>High</source>
+        <translation>High</translation>
+    </message>
+    <message id="reminder.priority.low">
+        <source>Low</source>
+        <translation>Low</translation>
+    </message>
+    <message id="reminder.priority.medium">
+        <source>Medium</source>
+        <translation>Medium</translation>
+    </message>
+    <message id="reminders.emptyList">
+        <source>No reminders</source>
+        <translation>No reminders</translation>
+    </message>
+    <message id="settings.about.description">
+        <source>TolvikReminder keeps your open reminders one click away in the system tray. It stores them as standard iCalendar files that other calendar and task apps can read too, so a CalDAV sync tool can keep them in step with your phone and your server.</source>
+        <translation>TolvikReminder keeps your open reminders one click away in the system tray. It stores them as standard iCalendar files that other calendar and task apps can read too, so a CalDAV sync tool can keep them in step with your phone and your server.</translation>
+    </message>
+    <message id="settings.about.developer">
+        <source>Developed by</source>
+        <translation>Developed by</translation>
+    </message>
+    <message id="settings.about.developerName">
+        <source>The Tolvik Project</source>
+        <translation>The Tolvik Project</translation>
+    </message>
+    <message id="settings.about.version">
+        <source>Version %1 (%2)</source>
+        <translation>Version %1 (%2)</translation>
+    </message>
+    <message id="settings.accounts.empty">
+        <source>No accounts found.</source>
+        <translation>No accounts found.</translation>
+    </message>
+    <message id="settings.accounts.section">
+        <source>Accounts</source>
+        <translation>Accounts</translation>
+    </message>
+    <message id="settings.general.autoRefresh">
+        <source>Refresh automatically</source>
+        <translation>Refresh automatically</translation>
+    </message>
+    <message id="settings.general.autoRefreshNote">
+        <source>Updates the panel as soon as reminders change in another app or through sync.</source>
+        <translation>Updates the panel as soon as reminders change in another app or through sync.</translation>
+    </message>
+    <message id="settings.general.launch">
+        <source>Start at login</source>
+        <translation>Start at login</translation>
+    </message>
+    <message id="settings.general.section">
+        <source>General</source>
+        <translation>General</translation>
+    </message>
+    <message id="settings.language.picker">
+        <source>Interface language</source>
+        <translation>Interface language</translation>
+    </message>
+    <message id="settings.language.section">
+        <source>Language</source>
+        <translation>Language</translation>
+    </message>
+    <message id="settings.launchError">
+        <source>Could not change the login setting: %1</source>
+        <translation>Could not change the login setting: %1</translation>
+    </message>
+    <message id="settings.lists.empty">
+        <source>No lists to show.</source>
+        <translation>No lists to show.</translation>
+    </message>
+    <message id="settings.lists.section">
+        <source>Lists</source>
+        <translation>Lists</translation>
+    </message>
+    <message id="settings.menuSize.current">
+        <source>Current size: %1 (%2)</source>
+        <translation>Current size: %1 (%2)</translation>
+    </message>
+    <message id="settings.menuSize.large">
+        <source>Large</source>
+        <translation>Large</translation>
+    </message>
+    <message id="settings.menuSize.section">
+        <source>Panel Size</source>
+        <translation>Panel Size</translation>
+    </message>
+    <message id="settings.menuSize.sliderLabel">
+        <source>Size</source>
+        <translation>Size</translation>
+    </message>
+    <message id="settings.menuSize.small">
+        <source>Small</source>
+        <translation>Small</translation>
+    </message>
+    <message id="settings.tab.about">
+        <source>About</source>
+        <translation>About</translation>
+    </message>
+    <message id="settings.tab.appearance">
+        <source>Appearance</source>
+        <translation>Appearance</translation>
+    </message>
+    <message id="settings.tab.general">
+        <source>General</source>
+        <translation>General</translation>
+    </message>
+    <message id="settings.theme.note">
+        <source>“System” follows the light or dark mode of your desktop.</source>
+        <translation>“System” follows the light or dark mode of your desktop.</translation>
+    </message>
+    <message id="settings.theme.picker">
+        <source>Mode</source>
+        <translation>Mode</translation>
+    </message>
+    <message id="settings.theme.section">
+        <source>Theme</source>
+        <translation>Theme</translation>
+    </message>
+    <message id="settings.timeframe.1month">
+        <source>1 month</source>
+        <translation>1 month</translation>
+    </message>
+    <message id="settings.timeframe.1year">
+        <source>1 year</source>
+        <translation>1 year</translation>
+    </message>
+    <message id="settings.timeframe.3months">
+        <source>3 months</source>
+        <translation>3 months</translation>
+    </message>
+    <message id="settings.timeframe.6months">
+        <source>6 months</source>
+        <translation>6 months</translation>
+    </message>
+    <message id="settings.timeframe.label">
+        <source>Timeframe</source>
+        <translation>Timeframe</translation>
+    </message>
+    <message id="settings.timeframe.unlimited">
+        <source>No limit</source>
+        <translation>No limit</translation>
+    </message>
+    <message id="settings.transparency.high">
+        <source>High</source>
+        <translation>High</translation>
+    </message>
+    <message id="settings.transparency.label">
+        <source>Background</source>
+        <translation>Background</translation>
+    </message>
+    <message id="settings.transparency.section">
+        <source>Transparency</source>
+        <translation>Transparency</translation>
+    </message>
+    <message id="settings.transparency.standard">
+        <source>Standard</source>
+        <translation>Standard</translation>
+    </message>
+    <message id="settings.window.title">
+        <source>TolvikReminder Settings</source>
+        <translation>TolvikReminder Settings</translation>
+    </message>
+    <message id="summary.count" numerus="yes">
+        <source>%n open reminders</source>
+        <translation>
+            <numerusform>%n open reminder</numerusform>
+            <numerusform>%n open reminders</numerusform>
+        </translation>
+    </message>
+    <message id="summary.zero">
+        <source>No open reminders</source>
+        <translation>No open reminders</translation>
+    </message>
+</context>
+</TS>

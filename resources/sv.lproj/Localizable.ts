@@ -1,0 +1,386 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="sv" sourcelanguage="en">
+<context>
+    <name></name>
+    <message id="TolvikReminder">
+        <source>TolvikReminder</source>
+        <translation>TolvikReminder</translation>
+    </message>
+    <message id="appTheme.day">
+        <source>Light</source>
+        <translation>Ljust</translation>
+    </message>
+    <message id="appTheme.night">
+        <source>Dark</source>
+        <translation>Mörkt</translation>
+    </message>
+    <message id="appTheme.system">
+        <source>System</source>
+        <translation>System</translation>
+    </message>
+    <message id="button.add">
+        <source>Add</source>
+        <translation>Lägg till</translation>
+    </message>
+    <message id="button.cancel">
+        <source>Cancel</source>
+        <translation>Avbryt</translation>
+    </message>
+    <message id="button.clear">
+        <source>Clear</source>
+        <translation>Avmarkera alla</translation>
+    </message>
+    <message id="button.complete">
+        <source>Mark as Completed</source>
+        <translation>Markera som klar</translation>
+    </message>
+    <message id="button.delete">
+        <source>Delete</source>
+        <translation>Radera</translation>
+    </message>
+    <message id="button.edit">
+        <source>Edit…</source>
+        <translation>Redigera…</translation>
+    </message>
+    <message id="button.grantPermission">
+        <source>Grant Access</source>
+        <translation>Ge åtkomst</translation>
+    </message>
+    <message id="button.openSystemSettings">
+        <source>Open Reminders Folder</source>
+        <translation>Öppna påminnelsemappen</translation>
+    </message>
+    <message id="button.save">
+        <source>Save</source>
+        <translation>Spara</translation>
+    </message>
+    <message id="button.selectAll">
+        <source>Select All</source>
+        <translation>Markera alla</translation>
+    </message>
+    <message id="footer.quit">
+        <source>Quit</source>
+        <translation>Avsluta</translation>
+    </message>
+    <message id="footer.settings">
+        <source>Settings</source>
+        <translation>Inställningar</translation>
+    </message>
+    <message id="form.dueLabel">
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message id="form.notes">
+        <source>Notes</source>
+        <translation>Anteckningar</translation>
+    </message>
+    <message id="form.priority">
+        <source>Priority</source>
+        <translation>Prioritet</translation>
+    </message>
+    <message id="form.recurrence">
+        <source>Repeat</source>
+        <translation>Upprepa</translation>
+    </message>
+    <message id="form.setDueDate">
+        <source>Set a due date</source>
+        <translation>Ange förfallodatum</translation>
+    </message>
+    <message id="form.timeLabel">
+        <source>Time</source>
+        <translation>Tid</translation>
+    </message>
+    <message id="form.title">
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message id="help.addReminder">
+        <source>Add a reminder to this list</source>
+        <translation>Lägg till en påminnelse i den här listan</translation>
+    </message>
+    <message id="help.quitApp">
+        <source>Quit TolvikReminder</source>
+        <translation>Avsluta TolvikReminder</translation>
+    </message>
+    <message id="language.option.chineseSimplified">
+        <source>Chinese (Simplified)</source>
+        <translation>Kinesiska (förenklad)</translation>
+    </message>
+    <message id="language.option.chineseTraditional">
+        <source>Chinese (Traditional)</source>
+        <translation>Kinesiska (traditionell)</translation>
+    </message>
+    <message id="language.option.english">
+        <source>English</source>
+        <translation>Engelska</translation>
+    </message>
+    <message id="language.option.german">
+        <source>German</source>
+        <translation>Tyska</translation>
+    </message>
+    <message id="language.option.swedish">
+        <source>Swedish</source>
+        <translation>Svenska</translation>
+    </message>
+    <message id="language.option.system">
+        <source>System Language</source>
+        <translation>Systemets språk</translation>
+    </message>
+    <message id="menuSize.compact">
+        <source>Compact</source>
+        <translation>Kompakt</translation>
+    </message>
+    <message id="menuSize.dimensions">
+        <source>%1 × %2 px</source>
+        <translation>%1 × %2 px</translation>
+    </message>
+    <message id="menuSize.roomy">
+        <source>Roomy</source>
+        <translation>Rymlig</translation>
+    </message>
+    <message id="menuSize.standard">
+        <source>Standard</source>
+        <translation>Standard</translation>
+    </message>
+    <message id="placeholder.allCaughtUpMessage">
+        <source>Your selected lists have no open reminders right now.</source>
+        <translation>De valda listorna har inga öppna påminnelser just nu.</translation>
+    </message>
+    <message id="placeholder.allCaughtUpTitle">
+        <source>All Caught Up</source>
+        <translation>Allt är klart</translation>
+    </message>
+    <message id="placeholder.noListsMessage">
+        <source>Open Settings and choose the lists you want to see here.</source>
+        <translation>Öppna Inställningar och välj de listor du vill se här.</translation>
+    </message>
+    <message id="placeholder.noListsTitle">
+        <source>No Lists Selected</source>
+        <translation>Inga listor valda</translation>
+    </message>
+    <message id="placeholder.permissionRequiredMessage">
+        <source>TolvikReminder cannot read or write the folder that holds your reminders. Check the folder's permissions, then open this panel again.</source>
+        <translation>TolvikReminder kan inte läsa eller skriva i mappen med dina påminnelser. Kontrollera mappens behörigheter och öppna sedan panelen igen.</translation>
+    </message>
+    <message id="placeholder.permissionRequiredTitle">
+        <source>No Access to Reminders</source>
+        <translation>Ingen åtkomst till påminnelser</translation>
+    </message>
+    <message id="placeholder.readAccessMessage">
+        <source>TolvikReminder can add reminders but cannot read them. Allow read access to the reminders folder to see your lists.</source>
+        <translation>TolvikReminder kan lägga till påminnelser men inte läsa dem. Tillåt läsåtkomst till påminnelsemappen för att se dina listor.</translation>
+    </message>
+    <message id="placeholder.readAccessTitle">
+        <source>Read Access Needed</source>
+        <translation>Läsåtkomst krävs</translation>
+    </message>
+    <message id="placeholder.requestAccessMessage">
+        <source>TolvikReminder keeps your reminders in standard iCalendar files on this computer. Grant access to set up the reminders folder and show your lists.</source>
+        <translation>TolvikReminder sparar dina påminnelser i vanliga iCalendar-filer på den här datorn. Ge åtkomst så skapas påminnelsemappen och dina listor visas.</translation>
+    </message>
+    <message id="placeholder.requestAccessTitle">
+        <source>Allow Access to Reminders</source>
+        <translation>Tillåt åtkomst till påminnelser</translation>
+    </message>
+    <message id="priority.none">
+        <source>None</source>
+        <translation>Ingen</translation>
+    </message>
+    <message id="recurrence.daily">
+        <source>Every Day</source>
+        <translation>Varje dag</translation>
+    </message>
+    <message id="recurrence.monthly">
+        <source>Every Month</source>
+        <translation>Varje månad</translation>
+    </message>
+    <message id="recurrence.none">
+        <source>Never</source>
+        <translation>Aldrig</translation>
+    </message>
+    <message id="recurrence.weekly">
+        <source>Every Week</source>
+        <translation>Varje vecka</translation>
+    </message>
+    <message id="recurrence.yearly">
+        <source>Every Year</source>
+        <translation>Varje år</translation>
+    </message>
+    <message id="reminder.priority.high">
+        <source>High</source>
+        <translation>Hög</translation>
+    </message>
+    <message id="reminder.priority.low">
+        <source>Low</source>
+        <translation>Låg</translation>
+    </message>
+    <message id="reminder.priority.medium">
+        <source>Medium</source>
+        <translation>Medel</translation>
+    </message>
+    <message id="reminders.emptyList">
+        <source>No reminders</source>
+        <translation>Inga påminnelser</translation>
+    </message>
+    <message id="settings.about.description">
+        <source>TolvikReminder keeps your open reminders one click away in the system tray. It stores them as standard iCalendar files that other calendar and task apps can read too, so a CalDAV sync tool can keep them in step with your phone and your server.</source>
+        <translation>TolvikReminder håller dina öppna påminnelser ett klick bort i systemfältet. Påminnelserna sparas som vanliga iCalendar-filer som även andra kalender- och uppgiftsappar kan läsa, så att ett verktyg för CalDAV-synkronisering kan hålla dem i takt med din telefon och din server.</translation>
+    </message>
+    <message id="settings.about.developer">
+        <source>Developed by</source>
+        <translation>Utvecklad av</translation>
+    </message>
+    <message id="settings.about.developerName">
+        <source>The Tolvik Project</source>
+        <translation>Tolvik-projektet</translation>
+    </message>
+    <message id="settings.about.version">
+        <source>Version %1 (%2)</source>
+        <translation>Version %1 (%2)</translation>
+    </message>
+    <message id="settings.accounts.empty">
+        <source>No accounts found.</source>
+        <translation>Inga konton hittades.</translation>
+    </message>
+    <message id="settings.accounts.section">
+        <source>Accounts</source>
+        <translation>Konton</translation>
+    </message>
+    <message id="settings.general.autoRefresh">
+        <source>Refresh automatically</source>
+        <translation>Uppdatera automatiskt</translation>
+    </message>
+    <message id="settings.general.autoRefreshNote">
+        <source>Updates the panel as soon as reminders change in another app or through sync.</source>
+        <translation>Uppdaterar panelen så fort påminnelser ändras i en annan app eller genom synkronisering.</translation>
+    </message>
+    <message id="settings.general.launch">
+        <source>Start at login</source>
+        <translation>Starta vid inloggning</translation>
+    </message>
+    <message id="settings.general.section">
+        <source>General</source>
+        <translation>Allmänt</translation>
+    </message>
+    <message id="settings.language.picker">
+        <source>Interface language</source>
+        <translation>Språk i gränssnittet</translation>
+    </message>
+    <message id="settings.language.section">
+        <source>Language</source>
+        <translation>Språk</translation>
+    </message>
+    <message id="settings.launchError">
+        <source>Could not change the login setting: %1</source>
+        <translation>Det gick inte att ändra inställningen för start vid inloggning: %1</translation>
+    </message>
+    <message id="settings.lists.empty">
+        <source>No lists to show.</source>
+        <translation>Det finns inga listor att visa.</translation>
+    </message>
+    <message id="settings.lists.section">
+        <source>Lists</source>
+        <translation>Listor</translation>
+    </message>
+    <message id="settings.menuSize.current">
+        <source>Current size: %1 (%2)</source>
+        <translation>Aktuell storlek: %1 (%2)</translation>
+    </message>
+    <message id="settings.menuSize.large">
+        <source>Large</source>
+        <translation>Stor</translation>
+    </message>
+    <message id="settings.menuSize.section">
+        <source>Panel Size</source>
+        <translation>Panelens storlek</translation>
+    </message>
+    <message id="settings.menuSize.sliderLabel">
+        <source>Size</source>
+        <translation>Storlek</translation>
+    </message>
+    <message id="settings.menuSize.small">
+        <source>Small</source>
+        <translation>Liten</translation>
+    </message>
+    <message id="settings.tab.about">
+        <source>About</source>
+        <translation>Om</translation>
+    </message>
+    <message id="settings.tab.appearance">
+        <source>Appearance</source>
+        <translation>Utseende</translation>
+    </message>
+    <message id="settings.tab.general">
+        <source>General</source>
+        <translation>Allmänt</translation>
+    </message>
+    <message id="settings.theme.note">
+        <source>“System” follows the light or dark mode of your desktop.</source>
+        <translation>”System” följer skrivbordets ljusa eller mörka läge.</translation>
+    </message>
+    <message id="settings.theme.picker">
+        <source>Mode</source>
+        <translation>Läge</translation>
+    </message>
+    <message id="settings.theme.section">
+        <source>Theme</source>
+        <translation>Tema</translation>
+    </message>
+    <message id="settings.timeframe.1month">
+        <source>1 month</source>
+        <translation>1 månad</translation>
+    </message>
+    <message id="settings.timeframe.1year">
+        <source>1 year</source>
+        <translation>1 år</translation>
+    </message>
+    <message id="settings.timeframe.3months">
+        <source>3 months</source>
+        <translation>3 månader</translation>
+    </message>
+    <message id="settings.timeframe.6months">
+        <source>6 months</source>
+        <translation>6 månader</translation>
+    </message>
+    <message id="settings.timeframe.label">
+        <source>Timeframe</source>
+        <translation>Tidsperiod</translation>
+    </message>
+    <message id="settings.timeframe.unlimited">
+        <source>No limit</source>
+        <translation>Ingen gräns</translation>
+    </message>
+    <message id="settings.transparency.high">
+        <source>High</source>
+        <translation>Hög</translation>
+    </message>
+    <message id="settings.transparency.label">
+        <source>Background</source>
+        <translation>Bakgrund</translation>
+    </message>
+    <message id="settings.transparency.section">
+        <source>Transparency</source>
+        <translation>Genomskinlighet</translation>
+    </message>
+    <message id="settings.transparency.standard">
+        <source>Standard</source>
+        <translation>Standard</translation>
+    </message>
+    <message id="settings.window.title">
+        <source>TolvikReminder Settings</source>
+        <translation>Inställningar för TolvikReminder</translation>
+    </message>
+    <message id="summary.count" numerus="yes">
+        <source>%n open reminders</source>
+        <translation>
+            <numerusform>%n öppen påminnelse</numerusform>
+            <numerusform>%n öppna påminnelser</numerusform>
+        </translation>
+    </message>
+    <message id="summary.zero">
+        <source>No open reminders</source>
+        <translation>Inga öppna påminnelser</translation>
+    </message>
+</context>
+</TS>

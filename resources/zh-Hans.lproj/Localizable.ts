@@ -1,0 +1,385 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN" sourcelanguage="en">
+<context>
+    <name></name>
+    <message id="TolvikReminder">
+        <source>TolvikReminder</source>
+        <translation>TolvikReminder</translation>
+    </message>
+    <message id="appTheme.day">
+        <source>Light</source>
+        <translation>浅色</translation>
+    </message>
+    <message id="appTheme.night">
+        <source>Dark</source>
+        <translation>深色</translation>
+    </message>
+    <message id="appTheme.system">
+        <source>System</source>
+        <translation>跟随系统</translation>
+    </message>
+    <message id="button.add">
+        <source>Add</source>
+        <translation>添加</translation>
+    </message>
+    <message id="button.cancel">
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message id="button.clear">
+        <source>Clear</source>
+        <translation>清除选择</translation>
+    </message>
+    <message id="button.complete">
+        <source>Mark as Completed</source>
+        <translation>标记为已完成</translation>
+    </message>
+    <message id="button.delete">
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message id="button.edit">
+        <source>Edit…</source>
+        <translation>编辑…</translation>
+    </message>
+    <message id="button.grantPermission">
+        <source>Grant Access</source>
+        <translation>授予访问权限</translation>
+    </message>
+    <message id="button.openSystemSettings">
+        <source>Open Reminders Folder</source>
+        <translation>打开提醒事项文件夹</translation>
+    </message>
+    <message id="button.save">
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message id="button.selectAll">
+        <source>Select All</source>
+        <translation>全选</translation>
+    </message>
+    <message id="footer.quit">
+        <source>Quit</source>
+        <translation>退出</translation>
+    </message>
+    <message id="footer.settings">
+        <source>Settings</source>
+        <translation>设置</translation>
+    </message>
+    <message id="form.dueLabel">
+        <source>Date</source>
+        <translation>日期</translation>
+    </message>
+    <message id="form.notes">
+        <source>Notes</source>
+        <translation>备注</translation>
+    </message>
+    <message id="form.priority">
+        <source>Priority</source>
+        <translation>优先级</translation>
+    </message>
+    <message id="form.recurrence">
+        <source>Repeat</source>
+        <translation>重复</translation>
+    </message>
+    <message id="form.setDueDate">
+        <source>Set a due date</source>
+        <translation>设置截止日期</translation>
+    </message>
+    <message id="form.timeLabel">
+        <source>Time</source>
+        <translation>时间</translation>
+    </message>
+    <message id="form.title">
+        <source>Title</source>
+        <translation>标题</translation>
+    </message>
+    <message id="help.addReminder">
+        <source>Add a reminder to this list</source>
+        <translation>向此列表添加提醒事项</translation>
+    </message>
+    <message id="help.quitApp">
+        <source>Quit TolvikReminder</source>
+        <translation>退出 TolvikReminder</translation>
+    </message>
+    <message id="language.option.chineseSimplified">
+        <source>Chinese (Simplified)</source>
+        <translation>简体中文</translation>
+    </message>
+    <message id="language.option.chineseTraditional">
+        <source>Chinese (Traditional)</source>
+        <translation>繁体中文</translation>
+    </message>
+    <message id="language.option.english">
+        <source>English</source>
+        <translation>英语</translation>
+    </message>
+    <message id="language.option.german">
+        <source>German</source>
+        <translation>德语</translation>
+    </message>
+    <message id="language.option.swedish">
+        <source>Swedish</source>
+        <translation>瑞典语</translation>
+    </message>
+    <message id="language.option.system">
+        <source>System Language</source>
+        <translation>跟随系统</translation>
+    </message>
+    <message id="menuSize.compact">
+        <source>Compact</source>
+        <translation>紧凑</translation>
+    </message>
+    <message id="menuSize.dimensions">
+        <source>%1 × %2 px</source>
+        <translation>%1 × %2 像素</translation>
+    </message>
+    <message id="menuSize.roomy">
+        <source>Roomy</source>
+        <translation>宽敞</translation>
+    </message>
+    <message id="menuSize.standard">
+        <source>Standard</source>
+        <translation>标准</translation>
+    </message>
+    <message id="placeholder.allCaughtUpMessage">
+        <source>Your selected lists have no open reminders right now.</source>
+        <translation>所选列表中暂时没有未完成的提醒事项。</translation>
+    </message>
+    <message id="placeholder.allCaughtUpTitle">
+        <source>All Caught Up</source>
+        <translation>全部完成</translation>
+    </message>
+    <message id="placeholder.noListsMessage">
+        <source>Open Settings and choose the lists you want to see here.</source>
+        <translation>打开设置，选择要在此处显示的列表。</translation>
+    </message>
+    <message id="placeholder.noListsTitle">
+        <source>No Lists Selected</source>
+        <translation>未选择列表</translation>
+    </message>
+    <message id="placeholder.permissionRequiredMessage">
+        <source>TolvikReminder cannot read or write the folder that holds your reminders. Check the folder's permissions, then open this panel again.</source>
+        <translation>TolvikReminder 无法读写存放提醒事项的文件夹。请检查该文件夹的权限，然后重新打开此面板。</translation>
+    </message>
+    <message id="placeholder.permissionRequiredTitle">
+        <source>No Access to Reminders</source>
+        <translation>无法访问提醒事项</translation>
+    </message>
+    <message id="placeholder.readAccessMessage">
+        <source>TolvikReminder can add reminders but cannot read them. Allow read access to the reminders folder to see your lists.</source>
+        <translation>TolvikReminder 可以添加提醒事项，但无法读取。请允许读取提醒事项文件夹，以便查看你的列表。</translation>
+    </message>
+    <message id="placeholder.readAccessTitle">
+        <source>Read Access Needed</source>
+        <translation>需要读取权限</translation>
+    </message>
+    <message id="placeholder.requestAccessMessage">
+        <source>TolvikReminder keeps your reminders in standard iCalendar files on this computer. Grant access to set up the reminders folder and show your lists.</source>
+        <translation>TolvikReminder 将提醒事项保存在本机的标准 iCalendar 文件中。授予访问权限后，即可创建提醒事项文件夹并显示你的列表。</translation>
+    </message>
+    <message id="placeholder.requestAccessTitle">
+        <source>Allow Access to Reminders</source>
+        <translation>允许访问提醒事项</translation>
+    </message>
+    <message id="priority.none">
+        <source>None</source>
+        <translation>无</translation>
+    </message>
+    <message id="recurrence.daily">
+        <source>Every Day</source>
+        <translation>每天</translation>
+    </message>
+    <message id="recurrence.monthly">
+        <source>Every Month</source>
+        <translation>每月</translation>
+    </message>
+    <message id="recurrence.none">
+        <source>Never</source>
+        <translation>永不</translation>
+    </message>
+    <message id="recurrence.weekly">
+        <source>Every Week</source>
+        <translation>每周</translation>
+    </message>
+    <message id="recurrence.yearly">
+        <source>Every Year</source>
+        <translation>每年</translation>
+    </message>
+    <message id="reminder.priority.high">
+        <source>High</source>
+        <translation>高</translation>
+    </message>
+    <message id="reminder.priority.low">
+        <source>Low</source>
+        <translation>低</translation>
+    </message>
+    <message id="reminder.priority.medium">
+        <source>Medium</source>
+        <translation>中</translation>
+    </message>
+    <message id="reminders.emptyList">
+        <source>No reminders</source>
+        <translation>没有提醒事项</translation>
+    </message>
+    <message id="settings.about.description">
+        <source>TolvikReminder keeps your open reminders one click away in the system tray. It stores them as standard iCalendar files that other calendar and task apps can read too, so a CalDAV sync tool can keep them in step with your phone and your server.</source>
+        <translation>TolvikReminder 让未完成的提醒事项常驻系统托盘，一键即可查看。它以标准 iCalendar 文件保存提醒事项，其他日历和待办应用也能读取；借助 CalDAV 同步工具，还能与手机和服务器保持同步。</translation>
+    </message>
+    <message id="settings.about.developer">
+        <source>Developed by</source>
+        <translation>开发者</translation>
+    </message>
+    <message id="settings.about.developerName">
+        <source>The Tolvik Project</source>
+        <translation>Tolvik 项目</translation>
+    </message>
+    <message id="settings.about.version">
+        <source>Version %1 (%2)</source>
+        <translation>版本 %1（%2）</translation>
+    </message>
+    <message id="settings.accounts.empty">
+        <source>No accounts found.</source>
+        <translation>未找到账户。</translation>
+    </message>
+    <message id="settings.accounts.section">
+        <source>Accounts</source>
+        <translation>账户</translation>
+    </message>
+    <message id="settings.general.autoRefresh">
+        <source>Refresh automatically</source>
+        <translation>自动刷新</translation>
+    </message>
+    <message id="settings.general.autoRefreshNote">
+        <source>Updates the panel as soon as reminders change in another app or through sync.</source>
+        <translation>当提醒事项在其他应用中或经同步发生变化时，立即更新面板。</translation>
+    </message>
+    <message id="settings.general.launch">
+        <source>Start at login</source>
+        <translation>登录时启动</translation>
+    </message>
+    <message id="settings.general.section">
+        <source>General</source>
+        <translation>通用</translation>
+    </message>
+    <message id="settings.language.picker">
+        <source>Interface language</source>
+        <translation>界面语言</translation>
+    </message>
+    <message id="settings.language.section">
+        <source>Language</source>
+        <translation>语言</translation>
+    </message>
+    <message id="settings.launchError">
+        <source>Could not change the login setting: %1</source>
+        <translation>无法更改登录时启动设置：%1</translation>
+    </message>
+    <message id="settings.lists.empty">
+        <source>No lists to show.</source>
+        <translation>没有可显示的列表。</translation>
+    </message>
+    <message id="settings.lists.section">
+        <source>Lists</source>
+        <translation>列表</translation>
+    </message>
+    <message id="settings.menuSize.current">
+        <source>Current size: %1 (%2)</source>
+        <translation>当前大小：%1（%2）</translation>
+    </message>
+    <message id="settings.menuSize.large">
+        <source>Large</source>
+        <translation>大</translation>
+    </message>
+    <message id="settings.menuSize.section">
+        <source>Panel Size</source>
+        <translation>面板大小</translation>
+    </message>
+    <message id="settings.menuSize.sliderLabel">
+        <source>Size</source>
+        <translation>大小</translation>
+    </message>
+    <message id="settings.menuSize.small">
+        <source>Small</source>
+        <translation>小</translation>
+    </message>
+    <message id="settings.tab.about">
+        <source>About</source>
+        <translation>关于</translation>
+    </message>
+    <message id="settings.tab.appearance">
+        <source>Appearance</source>
+        <translation>外观</translation>
+    </message>
+    <message id="settings.tab.general">
+        <source>General</source>
+        <translation>通用</translation>
+    </message>
+    <message id="settings.theme.note">
+        <source>“System” follows the light or dark mode of your desktop.</source>
+        <translation>“跟随系统”会随桌面的浅色或深色模式自动切换。</translation>
+    </message>
+    <message id="settings.theme.picker">
+        <source>Mode</source>
+        <translation>模式</translation>
+    </message>
+    <message id="settings.theme.section">
+        <source>Theme</source>
+        <translation>主题</translation>
+    </message>
+    <message id="settings.timeframe.1month">
+        <source>1 month</source>
+        <translation>1 个月</translation>
+    </message>
+    <message id="settings.timeframe.1year">
+        <source>1 year</source>
+        <translation>1 年</translation>
+    </message>
+    <message id="settings.timeframe.3months">
+        <source>3 months</source>
+        <translation>3 个月</translation>
+    </message>
+    <message id="settings.timeframe.6months">
+        <source>6 months</source>
+        <translation>6 个月</translation>
+    </message>
+    <message id="settings.timeframe.label">
+        <source>Timeframe</source>
+        <translation>时间范围</translation>
+    </message>
+    <message id="settings.timeframe.unlimited">
+        <source>No limit</source>
+        <translation>不限</translation>
+    </message>
+    <message id="settings.transparency.high">
+        <source>High</source>
+        <translation>高</translation>
+    </message>
+    <message id="settings.transparency.label">
+        <source>Background</source>
+        <translation>背景</translation>
+    </message>
+    <message id="settings.transparency.section">
+        <source>Transparency</source>
+        <translation>透明度</translation>
+    </message>
+    <message id="settings.transparency.standard">
+        <source>Standard</source>
+        <translation>标准</translation>
+    </message>
+    <message id="settings.window.title">
+        <source>TolvikReminder Settings</source>
+        <translation>TolvikReminder 设置</translation>
+    </message>
+    <message id="summary.count" numerus="yes">
+        <source>%n open reminders</source>
+        <translation>
+            <numerusform>%n 个未完成的提醒事项</numerusform>
+        </translation>
+    </message>
+    <message id="summary.zero">
+        <source>No open reminders</source>
+        <translation>没有未完成的提醒事项</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,385 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_TW" sourcelanguage="en">
+<context>
+    <name></name>
+    <message id="TolvikReminder">
+        <source>TolvikReminder</source>
+        <translation>TolvikReminder</translation>
+    </message>
+    <message id="appTheme.day">
+        <source>Light</source>
+        <translation>淺色</translation>
+    </message>
+    <message id="appTheme.night">
+        <source>Dark</source>
+        <translation>深色</translation>
+    </message>
+    <message id="appTheme.system">
+        <source>System</source>
+        <translation>跟隨系統</translation>
+    </message>
+    <message id="button.add">
+        <source>Add</source>
+        <translation>新增</translation>
+    </message>
+    <message id="button.cancel">
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message id="button.clear">
+        <source>Clear</source>
+        <translation>清除選取</translation>
+    </message>
+    <message id="button.complete">
+        <source>Mark as Completed</source>
+        <translation>標示為已完成</translation>
+    </message>
+    <message id="button.delete">
+        <source>Delete</source>
+        <translation>刪除</translation>
+    </message>
+    <message id="button.edit">
+        <source>Edit…</source>
+        <translation>編輯…</translation>
+    </message>
+    <message id="button.grantPermission">
+        <source>Grant Access</source>
+        <translation>授予存取權限</translation>
+    </message>
+    <message id="button.openSystemSettings">
+        <source>Open Reminders Folder</source>
+        <translation>開啟提醒事項資料夾</translation>
+    </message>
+    <message id="button.save">
+        <source>Save</source>
+        <translation>儲存</translation>
+    </message>
+    <message id="button.selectAll">
+        <source>Select All</source>
+        <translation>全選</translation>
+    </message>
+    <message id="footer.quit">
+        <source>Quit</source>
+        <translation>結束</translation>
+    </message>
+    <message id="footer.settings">
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+    <message id="form.dueLabel">
+        <source>Date</source>
+        <translation>日期</translation>
+    </message>
+    <message id="form.notes">
+        <source>Notes</source>
+        <translation>備註</translation>
+    </message>
+    <message id="form.priority">
+        <source>Priority</source>
+        <translation>優先順序</translation>
+    </message>
+    <message id="form.recurrence">
+        <source>Repeat</source>
+        <translation>重複</translation>
+    </message>
+    <message id="form.setDueDate">
+        <source>Set a due date</source>
+        <translation>設定截止日期</translation>
+    </message>
+    <message id="form.timeLabel">
+        <source>Time</source>
+        <translation>時間</translation>
+    </message>
+    <message id="form.title">
+        <source>Title</source>
+        <translation>標題</translation>
+    </message>
+    <message id="help.addReminder">
+        <source>Add a reminder to this list</source>
+        <translation>新增提醒事項至此清單</translation>
+    </message>
+    <message id="help.quitApp">
+        <source>Quit TolvikReminder</source>
+        <translation>結束 TolvikReminder</translation>
+    </message>
+    <message id="language.option.chineseSimplified">
+        <source>Chinese (Simplified)</source>
+        <translation>簡體中文</translation>
+    </message>
+    <message id="language.option.chineseTraditional">
+        <source>Chinese (Traditional)</source>
+        <translation>繁體中文</translation>
+    </message>
+    <message id="language.option.english">
+        <source>English</source>
+        <translation>英文</translation>
+    </message>
+    <message id="language.option.german">
+        <source>German</source>
+        <translation>德文</translation>
+    </message>
+    <message id="language.option.swedish">
+        <source>Swedish</source>
+        <translation>瑞典文</translation>
+    </message>
+    <message id="language.option.system">
+        <source>System Language</source>
+        <translation>跟隨系統</translation>
+    </message>
+    <message id="menuSize.compact">
+        <source>Compact</source>
+        <translation>緊湊</translation>
+    </message>
+    <message id="menuSize.dimensions">
+        <source>%1 × %2 px</source>
+        <translation>%1 × %2 像素</translation>
+    </message>
+    <message id="menuSize.roomy">
+        <source>Roomy</source>
+        <translation>寬敞</translation>
+    </message>
+    <message id="menuSize.standard">
+        <source>Standard</source>
+        <translation>標準</translation>
+    </message>
+    <message id="placeholder.allCaughtUpMessage">
+        <source>Your selected lists have no open reminders right now.</source>
+        <translation>所選清單中暫時沒有未完成的提醒事項。</translation>
+    </message>
+    <message id="placeholder.allCaughtUpTitle">
+        <source>All Caught Up</source>
+        <translation>全部完成</translation>
+    </message>
+    <message id="placeholder.noListsMessage">
+        <source>Open Settings and choose the lists you want to see here.</source>
+        <translation>開啟設定，選擇要在此處顯示的清單。</translation>
+    </message>
+    <message id="placeholder.noListsTitle">
+        <source>No Lists Selected</source>
+        <translation>未選擇清單</translation>
+    </message>
+    <message id="placeholder.permissionRequiredMessage">
+        <source>TolvikReminder cannot read or write the folder that holds your reminders. Check the folder's permissions, then open this panel again.</source>
+        <translation>TolvikReminder 無法讀寫存放提醒事項的資料夾。請檢查該資料夾的權限，然後重新開啟此面板。</translation>
+    </message>
+    <message id="placeholder.permissionRequiredTitle">
+        <source>No Access to Reminders</source>
+        <translation>無法存取提醒事項</translation>
+    </message>
+    <message id="placeholder.readAccessMessage">
+        <source>TolvikReminder can add reminders but cannot read them. Allow read access to the reminders folder to see your lists.</source>
+        <translation>TolvikReminder 可以新增提醒事項，但無法讀取。請允許讀取提醒事項資料夾，以便查看你的清單。</translation>
+    </message>
+    <message id="placeholder.readAccessTitle">
+        <source>Read Access Needed</source>
+        <translation>需要讀取權限</translation>
+    </message>
+    <message id="placeholder.requestAccessMessage">
+        <source>TolvikReminder keeps your reminders in standard iCalendar files on this computer. Grant access to set up the reminders folder and show your lists.</source>
+        <translation>TolvikReminder 會將提醒事項儲存在本機的標準 iCalendar 檔案中。授予存取權限後，即可建立提醒事項資料夾並顯示你的清單。</translation>
+    </message>
+    <message id="placeholder.requestAccessTitle">
+        <source>Allow Access to Reminders</source>
+        <translation>允許存取提醒事項</translation>
+    </message>
+    <message id="priority.none">
+        <source>None</source>
+        <translation>無</translation>
+    </message>
+    <message id="recurrence.daily">
+        <source>Every Day</source>
+        <translation>每天</translation>
+    </message>
+    <message id="recurrence.monthly">
+        <source>Every Month</source>
+        <translation>每月</translation>
+    </message>
+    <message id="recurrence.none">
+        <source>Never</source>
+        <translation>永不</translation>
+    </message>
+    <message id="recurrence.weekly">
+        <source>Every Week</source>
+        <translation>每週</translation>
+    </message>
+    <message id="recurrence.yearly">
+        <source>Every Year</source>
+        <translation>每年</translation>
+    </message>
+    <message id="reminder.priority.high">
+        <source>High</source>
+        <translation>高</translation>
+    </message>
+    <message id="reminder.priority.low">
+        <source>Low</source>
+        <translation>低</translation>
+    </message>
+    <message id="reminder.priority.medium">
+        <source>Medium</source>
+        <translation>中</translation>
+    </message>
+    <message id="reminders.emptyList">
+        <source>No reminders</source>
+        <translation>沒有提醒事項</translation>
+    </message>
+    <message id="settings.about.description">
+        <source>TolvikReminder keeps your open reminders one click away in the system tray. It stores them as standard iCalendar files that other calendar and task apps can read too, so a CalDAV sync tool can keep them in step with your phone and your server.</source>
+        <translation>TolvikReminder 讓未完成的提醒事項常駐系統匣，一鍵即可查看。它以標準 iCalendar 檔案儲存提醒事項，其他行事曆和待辦應用程式也能讀取；透過 CalDAV 同步工具，還能與手機和伺服器保持同步。</translation>
+    </message>
+    <message id="settings.about.developer">
+        <source>Developed by</source>
+        <translation>開發者</translation>
+    </message>
+    <message id="settings.about.developerName">
+        <source>The Tolvik Project</source>
+        <translation>Tolvik 專案</translation>
+    </message>
+    <message id="settings.about.version">
+        <source>Version %1 (%2)</source>
+        <translation>版本 %1（%2）</translation>
+    </message>
+    <message id="settings.accounts.empty">
+        <source>No accounts found.</source>
+        <translation>找不到帳號。</translation>
+    </message>
+    <message id="settings.accounts.section">
+        <source>Accounts</source>
+        <translation>帳號</translation>
+    </message>
+    <message id="settings.general.autoRefresh">
+        <source>Refresh automatically</source>
+        <translation>自動重新整理</translation>
+    </message>
+    <message id="settings.general.autoRefreshNote">
+        <source>Updates the panel as soon as reminders change in another app or through sync.</source>
+        <translation>當提醒事項在其他應用程式中或經同步有所變更時，立即更新面板。</translation>
+    </message>
+    <message id="settings.general.launch">
+        <source>Start at login</source>
+        <translation>登入時啟動</translation>
+    </message>
+    <message id="settings.general.section">
+        <source>General</source>
+        <translation>一般</translation>
+    </message>
+    <message id="settings.language.picker">
+        <source>Interface language</source>
+        <translation>介面語言</translation>
+    </message>
+    <message id="settings.language.section">
+        <source>Language</source>
+        <translation>語言</translation>
+    </message>
+    <message id="settings.launchError">
+        <source>Could not change the login setting: %1</source>
+        <translation>無法變更登入時啟動設定：%1</translation>
+    </message>
+    <message id="settings.lists.empty">
+        <source>No lists to show.</source>
+        <translation>沒有可顯示的清單。</translation>
+    </message>
+    <message id="settings.lists.section">
+        <source>Lists</source>
+        <translation>清單</translation>
+    </message>
+    <message id="settings.menuSize.current">
+        <source>Current size: %1 (%2)</source>
+        <translation>目前大小：%1（%2）</translation>
+    </message>
+    <message id="settings.menuSize.large">
+        <source>Large</source>
+        <translation>大</translation>
+    </message>
+    <message id="settings.menuSize.section">
+        <source>Panel Size</source>
+        <translation>面板大小</translation>
+    </message>
+    <message id="settings.menuSize.sliderLabel">
+        <source>Size</source>
+        <translation>大小</translation>
+    </message>
+    <message id="settings.menuSize.small">
+        <source>Small</source>
+        <translation>小</translation>
+    </message>
+    <message id="settings.tab.about">
+        <source>About</source>
+        <translation>關於</translation>
+    </message>
+    <message id="settings.tab.appearance">
+        <source>Appearance</source>
+        <translation>外觀</translation>
+    </message>
+    <message id="settings.tab.general">
+        <source>General</source>
+        <translation>一般</translation>
+    </message>
+    <message id="settings.theme.note">
+        <source>“System” follows the light or dark mode of your desktop.</source>
+        <translation>「跟隨系統」會隨桌面的淺色或深色模式自動切換。</translation>
+    </message>
+    <message id="settings.theme.picker">
+        <source>Mode</source>
+        <translation>模式</translation>
+    </message>
+    <message id="settings.theme.section">
+        <source>Theme</source>
+        <translation>主題</translation>
+    </message>
+    <message id="settings.timeframe.1month">
+        <source>1 month</source>
+        <translation>1 個月</translation>
+    </message>
+    <message id="settings.timeframe.1year">
+        <source>1 year</source>
+        <translation>1 年</translation>
+    </message>
+    <message id="settings.timeframe.3months">
+        <source>3 months</source>
+        <translation>3 個月</translation>
+    </message>
+    <message id="settings.timeframe.6months">
+        <source>6 months</source>
+        <translation>6 個月</translation>
+    </message>
+    <message id="settings.timeframe.label">
+        <source>Timeframe</source>
+        <translation>時間範圍</translation>
+    </message>
+    <message id="settings.timeframe.unlimited">
+        <source>No limit</source>
+        <translation>不限</translation>
+    </message>
+    <message id="settings.transparency.high">
+        <source>High</source>
+        <translation>高</translation>
+    </message>
+    <message id="settings.transparency.label">
+        <source>Background</source>
+        <translation>背景</translation>
+    </message>
+    <message id="settings.transparency.section">
+        <source>Transparency</source>
+        <translation>透明度</translation>
+    </message>
+    <message id="settings.transparency.standard">
+        <source>Standard</source>
+        <translation>標準</translation>
+    </message>
+    <message id="settings.window.title">
+        <source>TolvikReminder Settings</source>
+        <translation>TolvikReminder 設定</translation>
+    </message>
+    <message id="summary.count" numerus="yes">
+        <source>%n open reminders</source>
+        <translation>
+            <numerusform>%n 個未完成的提醒事項</numerusform>
+        </translation>
+    </message>
+    <message id="summary.zero">
+        <source>No open reminders</source>
+        <translation>沒有未完成的提醒事項</translation>
+    </message>
+</context>
+</TS>
