@@ -9,8 +9,6 @@ namespace tolvik::ical {
 
 namespace {
 
-constexpr qsizetype maximumLineOctets = 75;
-
 // libical's builtin zones carry a vendor prefix in their TZID, and writers from other platforms put their own
 // prefixes or Windows names there; any suffix after a '/' that names a real zone is the zone meant.
 QTimeZone zoneForTzid(const QString& tzid)
@@ -39,40 +37,6 @@ bool isUtcZone(const QTimeZone& zone)
 {
     const QByteArray id = zone.id();
     return id == "UTC" || id == "Etc/UTC" || id == "GMT" || id == "Etc/GMT" || id == "UTC+00:00";
-}
-
-bool isContinuationByte(char byte)
-{
-    return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
-}
-
-void foldLine(const QByteArray& line, QByteArray& out)
-{
-    qsizetype pos = 0;
-    bool first = true;
-    while (true) {
-        const qsizetype room = first ? maximumLineOctets : maximumLineOctets - 1;
-        if (!first) {
-            out += ' ';
-        }
-        if (line.size() - pos <= room) {
-            out += QByteArrayView(line).sliced(pos);
-            out += "\r\n";
-            return;
-        }
-        qsizetype cut = pos + room;
-        // Back off to the start of a UTF-8 sequence; invalid runs of continuation bytes are cut anyway.
-        for (qsizetype back = cut; back > cut - 4 && back > pos; --back) {
-            if (!isContinuationByte(line.at(back))) {
-                cut = back;
-                break;
-            }
-        }
-        out += QByteArrayView(line).sliced(pos, cut - pos);
-        out += "\r\n";
-        pos = cut;
-        first = false;
-    }
 }
 
 void ensureTimezone(icalcomponent* calendar, icaltimezone* zone, const QByteArray& tzid)
@@ -308,32 +272,6 @@ void writeDue(icalcomponent* calendar, icalcomponent* todo, const DueDateCompone
     }
     // DUE and DURATION must not appear together.
     removeProperties(todo, ICAL_DURATION_PROPERTY);
-}
-
-QByteArray refold(const QByteArray& serialized)
-{
-    QByteArray out;
-    out.reserve(serialized.size() + serialized.size() / 32);
-    QByteArray logical;
-    bool haveLine = false;
-    for (QByteArray line : serialized.split('\n')) {
-        if (line.endsWith('\r')) {
-            line.chop(1);
-        }
-        if (haveLine && (line.startsWith(' ') || line.startsWith('\t'))) {
-            logical += QByteArrayView(line).sliced(1);
-            continue;
-        }
-        if (haveLine && !logical.isEmpty()) {
-            foldLine(logical, out);
-        }
-        logical = line;
-        haveLine = true;
-    }
-    if (haveLine && !logical.isEmpty()) {
-        foldLine(logical, out);
-    }
-    return out;
 }
 
 } // namespace tolvik::ical

@@ -66,7 +66,4 @@ std::optional<QDateTime> momentOf(icalproperty* property, const icaltimetype& ti
 /// zone to `calendar` when the calendar lacks one. An invalid date removes DUE.
 void writeDue(icalcomponent* calendar, icalcomponent* todo, const DueDateComponents& due);
 
-/// Re-folds libical's output: CRLF line ends, lines of at most 75 octets, never splitting a UTF-8 sequence.
-QByteArray refold(const QByteArray& serialized);
-
 } // namespace tolvik::ical

@@ -289,7 +289,8 @@ void TodoDocument::applyChanges(const StoreReminder& base, const StoreReminder& 
 
 std::optional<QByteArray> TodoDocument::serialize() const
 {
-    // Two VCALENDARs parse into a wrapper that is no part of the file; write its children, not the wrapper.
+    // libical writes CRLF and folds at 75 octets on UTF-8 boundaries. Two VCALENDARs parse into a wrapper that is
+    // no part of the file: write its children, not the wrapper.
     QList<icalcomponent*> parts;
     if (icalcomponent_isa(m_root.get()) == ICAL_XROOT_COMPONENT) {
         parts = ical::components(m_root.get(), ICAL_ANY_COMPONENT);
@@ -307,7 +308,7 @@ std::optional<QByteArray> TodoDocument::serialize() const
     if (serialized.isEmpty()) {
         return std::nullopt;
     }
-    return ical::refold(serialized);
+    return serialized;
 }
 
 } // namespace tolvik
