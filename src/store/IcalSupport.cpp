@@ -143,22 +143,18 @@ void restoreEmptyProperties(icalcomponent* component)
         if (!message.startsWith(prefix) || end < 0) {
             continue;
         }
+        // Only an empty text property can be restored as it was; any other error keeps the file read-only.
         const QByteArray name = message.mid(prefix.size(), end - prefix.size()).toUtf8();
         const icalproperty_kind kind = icalproperty_string_to_kind(name.constData());
-        icalproperty* empty = nullptr;
-        if (name.startsWith("X-") || name.startsWith("x-")) {
-            empty = icalproperty_new_x("");
-            icalproperty_set_x_name(empty, name.constData());
-        } else if (kind != ICAL_NO_PROPERTY && icalproperty_kind_to_value_kind(kind) == ICAL_TEXT_VALUE) {
-            empty = icalproperty_new(kind);
-            icalproperty_set_value(empty, icalvalue_new_text(""));
+        if (kind == ICAL_NO_PROPERTY || kind == ICAL_X_PROPERTY ||
+            icalproperty_kind_to_value_kind(kind) != ICAL_TEXT_VALUE) {
+            continue;
         }
-        // An empty property of any other type carries nothing, so dropping it loses nothing.
+        icalproperty* empty = icalproperty_new(kind);
+        icalproperty_set_value(empty, icalvalue_new_text(""));
         icalcomponent_remove_property(component, error);
         icalproperty_free(error);
-        if (empty) {
-            icalcomponent_add_property(component, empty);
-        }
+        icalcomponent_add_property(component, empty);
     }
     for (icalcomponent* child : components(component, ICAL_ANY_COMPONENT)) {
         restoreEmptyProperties(child);

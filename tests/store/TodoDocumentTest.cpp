@@ -270,6 +270,8 @@ void TodoDocumentTest::shouldFlagValuesLibicalReplaced()
     const QByteArray out = edited(emptyNotes, [](StoreReminder& r) { r.title = QStringLiteral("y"); });
     QCOMPARE(linesStartingWith(out, "DESCRIPTION"), QList<QByteArray>{"DESCRIPTION:"});
     QVERIFY(!out.contains("X-LIC-ERROR"));
+    // An empty X- property loses its name in libical's report, so it cannot be restored: the file stays read-only.
+    QVERIFY(load(todo("SUMMARY:x\r\nX-FLAG;X-KIND=a:\r\n")).hasParseErrors());
 }
 
 void TodoDocumentTest::shouldKeepEveryOtherLineWhenOnlyTheTitleChanges()
@@ -329,6 +331,17 @@ void TodoDocumentTest::shouldWriteDueWithItsZoneAndReadItBackToTheMinute()
         r.due = DueDateComponents{QDate(2024, 8, 1), QTime(6, 5), QTimeZone()};
     });
     QCOMPARE(linesStartingWith(floating, "DUE"), QList<QByteArray>{"DUE:20240801T060500"});
+
+    // A due moved before the start pulls DTSTART back with it, which keeps the to-do valid.
+    const QByteArray started = todo("DTSTART:20240801T100000Z\r\nDUE:20240801T120000Z\r\n");
+    const QByteArray earlier = edited(started, [](StoreReminder& r) {
+        r.due = DueDateComponents{QDate(2024, 8, 1), QTime(8, 0), QTimeZone::utc()};
+    });
+    QCOMPARE(linesStartingWith(earlier, "DTSTART"), QList<QByteArray>{"DTSTART:20240801T080000Z"});
+    const QByteArray later = edited(started, [](StoreReminder& r) {
+        r.due = DueDateComponents{QDate(2024, 8, 2), QTime(8, 0), QTimeZone::utc()};
+    });
+    QCOMPARE(linesStartingWith(later, "DTSTART"), QList<QByteArray>{"DTSTART:20240801T100000Z"});
 }
 
 void TodoDocumentTest::shouldKeepTheDueFormWhenItsMomentIsUnchanged()
