@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QSvgRenderer>
 
 namespace tolvik {
@@ -54,7 +55,10 @@ QStringList SymbolIcons::symbolNames()
 
 bool SymbolIcons::contains(const QString& symbolName)
 {
-    return !symbolName.isEmpty() && symbolName != appIconName && QFileInfo::exists(resourcePath(symbolName));
+    // Symbol names are dotted words; anything else (a path, an empty name) never reaches the file system.
+    static const QRegularExpression validName(QStringLiteral("^[A-Za-z0-9]+(\\.[A-Za-z0-9]+)*$"));
+    return validName.match(symbolName).hasMatch() && symbolName != appIconName &&
+           QFileInfo::exists(resourcePath(symbolName));
 }
 
 QString SymbolIcons::resourcePath(const QString& symbolName)
