@@ -1,0 +1,75 @@
+#pragma once
+
+#include "model/StoreRecords.h"
+
+#include <QHash>
+#include <QList>
+#include <QString>
+
+#include <memory>
+#include <optional>
+
+namespace tolvik {
+
+/// What identifies one version of a file without reading it.
+struct VdirFileKey
+{
+    qint64 size = -1;
+    qint64 mtimeNs = 0;
+    quint64 inode = 0;
+
+    friend bool operator==(const VdirFileKey&, const VdirFileKey&) = default;
+};
+
+/// One file of a list folder as last read. A file that was skipped (too large, empty, binary, not a to-do)
+/// has no reminder; its key is kept so that it is not read again until it changes.
+struct VdirFileEntry
+{
+    QString fileName;
+    VdirFileKey key;
+    std::optional<StoreReminder> reminder;
+};
+
+/// The index and parse cache of one list folder: immutable once built, so that it can be handed between the
+/// worker and the main thread without locks. A change makes a new snapshot.
+struct VdirFolderSnapshot
+{
+    QString listID;
+    QString path;
+    /// Entries sorted by file name, which is the order reminders are delivered in.
+    QList<VdirFileEntry> files;
+    /// Reminder id -> position in `files`, for the files that loaded.
+    QHash<QString, qsizetype> byReminderID;
+
+    /// The loaded reminders, in file-name order.
+    QList<StoreReminder> reminders() const;
+    /// How many files were skipped.
+    int skippedCount() const;
+    /// The entry of a loaded reminder, or nothing.
+    const VdirFileEntry* entryForReminder(const QString& reminderID) const;
+
+    /// A copy with `entry` added, or replacing the entry of the same file name.
+    std::shared_ptr<const VdirFolderSnapshot> with(VdirFileEntry entry) const;
+    /// A copy without the file of that name.
+    std::shared_ptr<const VdirFolderSnapshot> without(const QString& fileName) const;
+};
+
+/// The reminder id of a file in a list: the list id, a slash, the encoded file name.
+QString vdirReminderID(const QString& listID, const QString& fileName);
+
+/// The result of reading one list folder on the worker thread.
+struct VdirFolderLoad
+{
+    std::shared_ptr<const VdirFolderSnapshot> snapshot;
+    int parsedFiles = 0;
+};
+
+/// Reads a list folder, reusing `previous` entries whose key is unchanged and parsing only the others.
+/// A folder that cannot be read (it vanished) yields an empty snapshot. Safe to call on any thread.
+VdirFolderLoad loadVdirFolder(const QString& listID, const QString& path,
+                              const std::shared_ptr<const VdirFolderSnapshot>& previous);
+
+/// Parses one file's bytes into a reminder of the list, or nothing when it is not a readable to-do.
+std::optional<StoreReminder> parseVdirItem(const QByteArray& bytes, const QString& listID, const QString& fileName);
+
+} // namespace tolvik

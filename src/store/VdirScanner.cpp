@@ -1,0 +1,215 @@
+#include "store/VdirScanner.h"
+
+#include "store/TodoDocument.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+
+#include <sys/stat.h>
+
+namespace tolvik {
+
+namespace {
+
+// Metadata files are a line or two; anything longer is not a name or a colour.
+constexpr qint64 metadataLimit = 4096;
+
+std::optional<QByteArray> readSmallFile(const QString& path, qint64 limit)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return std::nullopt;
+    }
+    return file.read(limit);
+}
+
+QStringList subfolders(const QString& path)
+{
+    // QDir leaves hidden entries out unless asked, which skips dot-folders.
+    QStringList names = QDir(path).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+    names.removeIf([](const QString& name) { return !VdirScanner::isFolderName(name); });
+    return names;
+}
+
+QStringList itemFiles(const QString& path)
+{
+    QStringList names = QDir(path).entryList(QDir::Files, QDir::NoSort);
+    names.removeIf([](const QString& name) { return !VdirScanner::isItemFileName(name); });
+    return names;
+}
+
+bool containsComponent(const QByteArray& upperBytes, const char* name)
+{
+    return upperBytes.contains(QByteArray("BEGIN:") + name);
+}
+
+VdirListFolder makeList(const QString& path, const QString& id, const QString& folderName, const StoreAccount& account)
+{
+    StoreList list;
+    list.id = id;
+    list.title = VdirScanner::readDisplayName(path).value_or(folderName);
+    list.color = VdirScanner::readColor(path);
+    list.account = account;
+    return VdirListFolder{list, path};
+}
+
+} // namespace
+
+bool VdirFolderKinds::holdsOnlyOtherItems(const QString& folderPath)
+{
+    struct stat info
+    {
+    };
+    if (::stat(QFile::encodeName(folderPath).constData(), &info) != 0) {
+        return false;
+    }
+    const qint64 mtimeNs = qint64(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
+    const auto cached = m_verdicts.constFind(folderPath);
+    if (cached != m_verdicts.cend() && cached->mtimeNs == mtimeNs) {
+        return cached->onlyOtherItems;
+    }
+    bool sawOther = false;
+    bool sawTodo = false;
+    for (const QString& name : itemFiles(folderPath)) {
+        const QString path = folderPath + QLatin1Char('/') + name;
+        if (QFileInfo(path).size() > TodoDocument::maximumFileSize) {
+            continue;
+        }
+        const QByteArray upper = readSmallFile(path, TodoDocument::maximumFileSize).value_or(QByteArray()).toUpper();
+        if (containsComponent(upper, "VTODO")) {
+            sawTodo = true;
+            break;
+        }
+        sawOther = sawOther || containsComponent(upper, "VEVENT") || containsComponent(upper, "VJOURNAL");
+    }
+    const bool onlyOther = sawOther && !sawTodo;
+    m_verdicts.insert(folderPath, Verdict{mtimeNs, onlyOther});
+    return onlyOther;
+}
+
+namespace VdirScanner {
+
+QString encodeIdPart(const QString& name)
+{
+    if (!name.contains(QLatin1Char('%')) && !name.contains(QLatin1Char(','))) {
+        return name;
+    }
+    QString encoded;
+    encoded.reserve(name.size() + 4);
+    for (const QChar c : name) {
+        if (c == QLatin1Char('%')) {
+            encoded += QLatin1String("%25");
+        } else if (c == QLatin1Char(',')) {
+            encoded += QLatin1String("%2C");
+        } else {
+            encoded += c;
+        }
+    }
+    return encoded;
+}
+
+bool isItemFileName(const QString& name)
+{
+    return !name.startsWith(QLatin1Char('.')) && !name.endsWith(QLatin1String(".tmp"), Qt::CaseInsensitive) &&
+           name.endsWith(QLatin1String(".ics"), Qt::CaseInsensitive);
+}
+
+bool isFolderName(const QString& name)
+{
+    return !name.isEmpty() && !name.startsWith(QLatin1Char('.'));
+}
+
+QList<VdirListFolder> scanLists(const QString& root, VdirFolderKinds& kinds)
+{
+    QList<VdirListFolder> result;
+    const StoreAccount local{localAccountID, localAccountName};
+    for (const QString& first : subfolders(root)) {
+        const QString firstPath = root + QLatin1Char('/') + first;
+        const QString firstID = encodeIdPart(first);
+        if (!itemFiles(firstPath).isEmpty()) {
+            if (!kinds.holdsOnlyOtherItems(firstPath)) {
+                result.append(makeList(firstPath, firstID, first, local));
+            }
+            continue;
+        }
+        const StoreAccount account =
+            first == localAccountID ? local : StoreAccount{firstID, readDisplayName(firstPath).value_or(first)};
+        for (const QString& second : subfolders(firstPath)) {
+            const QString listPath = firstPath + QLatin1Char('/') + second;
+            if (!kinds.holdsOnlyOtherItems(listPath)) {
+                result.append(makeList(listPath, firstID + QLatin1Char('/') + encodeIdPart(second), second, account));
+            }
+        }
+    }
+    std::sort(result.begin(), result.end(),
+              [](const VdirListFolder& a, const VdirListFolder& b) { return a.list.id < b.list.id; });
+    return result;
+}
+
+QStringList watchFolders(const QString& root)
+{
+    if (!QFileInfo(root).isDir()) {
+        return {};
+    }
+    QStringList folders{root};
+    for (const QString& first : subfolders(root)) {
+        const QString firstPath = root + QLatin1Char('/') + first;
+        folders.append(firstPath);
+        if (!itemFiles(firstPath).isEmpty()) {
+            continue;
+        }
+        for (const QString& second : subfolders(firstPath)) {
+            folders.append(firstPath + QLatin1Char('/') + second);
+        }
+    }
+    return folders;
+}
+
+std::optional<QString> readDisplayName(const QString& folderPath)
+{
+    const auto bytes = readSmallFile(folderPath + QLatin1String("/displayname"), metadataLimit);
+    if (!bytes) {
+        return std::nullopt;
+    }
+    QString name = QString::fromUtf8(*bytes);
+    if (name.startsWith(QChar(0xFEFF))) {
+        name.remove(0, 1);
+    }
+    name = name.trimmed();
+    if (name.isEmpty()) {
+        return std::nullopt;
+    }
+    return name;
+}
+
+std::optional<QColor> readColor(const QString& folderPath)
+{
+    const auto bytes = readSmallFile(folderPath + QLatin1String("/color"), metadataLimit);
+    if (!bytes) {
+        return std::nullopt;
+    }
+    return parseColor(QString::fromUtf8(*bytes).trimmed());
+}
+
+std::optional<QColor> parseColor(const QString& text)
+{
+    if ((text.size() != 7 && text.size() != 9) || !text.startsWith(QLatin1Char('#'))) {
+        return std::nullopt;
+    }
+    int channels[4] = {0, 0, 0, 255};
+    for (qsizetype i = 0; i < (text.size() - 1) / 2; ++i) {
+        bool ok = false;
+        channels[i] = text.mid(1 + 2 * i, 2).toInt(&ok, 16);
+        // toInt accepts a sign; a colour channel is two hex digits and nothing else.
+        if (!ok || !text.at(1 + 2 * i).isLetterOrNumber() || !text.at(2 + 2 * i).isLetterOrNumber()) {
+            return std::nullopt;
+        }
+    }
+    return QColor(channels[0], channels[1], channels[2], channels[3]);
+}
+
+} // namespace VdirScanner
+} // namespace tolvik

@@ -1,0 +1,87 @@
+#pragma once
+
+#include "model/ReminderStore.h"
+#include "store/VdirFolderSnapshot.h"
+#include "store/VdirScanner.h"
+
+#include <QHash>
+#include <QString>
+
+#include <memory>
+#include <optional>
+
+namespace tolvik {
+
+class VdirWatcher;
+
+/// The reminder store on iCalendar files in vdir folders: `<root>/<account>/<list>/<item>.ics`, shared with
+/// other calendar clients and sync tools. Reads on a worker thread through a parse cache; writes atomically.
+class VdirStore : public ReminderStore
+{
+    Q_OBJECT
+
+public:
+    /// A store on the folder `rootPath`, which need not exist yet.
+    explicit VdirStore(QString rootPath, QObject* parent = nullptr);
+    ~VdirStore() override;
+
+    /// $XDG_DATA_HOME/calendars, or ~/.local/share/calendars; read from the environment on each call.
+    static QString defaultRoot();
+    /// The root folder this store reads.
+    QString rootPath() const;
+
+    AuthorizationStatus authorizationStatus() const override;
+    QCoro::Task<AccessResult> requestAccess() override;
+
+    QList<StoreList> lists() override;
+    QCoro::Task<QList<StoreReminder>> fetchReminders(QStringList listIDs) override;
+
+    std::optional<StoreReminder> reminderWithID(const QString& id) override;
+    std::optional<StoreList> listWithID(const QString& id) override;
+
+    WriteResult saveReminder(const StoreReminder& reminder) override;
+    WriteResult removeReminder(const StoreReminder& reminder) override;
+
+    /// How many files were read and parsed since the store was made; unchanged files are not read again.
+    int parsedFileCount() const;
+    /// How many files the last fetch skipped: too large, empty, binary, or not a readable to-do.
+    int skippedFileCount() const;
+
+private:
+    struct Located
+    {
+        std::shared_ptr<const VdirFolderSnapshot> folder;
+        const VdirFileEntry* entry = nullptr;
+
+        QString path() const;
+    };
+
+    void rescan();
+    void rewatch();
+    const VdirListFolder* findList(const QString& id);
+    std::optional<Located> locate(const QString& reminderID) const;
+
+    WriteResult createReminder(const StoreReminder& reminder);
+    WriteResult updateReminder(const StoreReminder& reminder, const Located& located);
+    WriteResult moveReminder(const Located& located, const VdirListFolder& target, const QByteArray& bytes,
+                             unsigned mode);
+    void recordWrite(const QString& listID, const QString& folderPath, const QString& fileName, const VdirFileKey& key,
+                     const QByteArray& bytes);
+    void recordRemoval(const QString& listID, const QString& fileName);
+
+    QString m_root;
+    VdirFolderKinds m_kinds;
+    bool m_scanned = false;
+    QList<VdirListFolder> m_lists;
+    QHash<QString, qsizetype> m_listIndex;
+    /// Index and parse cache of each loaded list, replaced whole by fetches and by own writes.
+    QHash<QString, std::shared_ptr<const VdirFolderSnapshot>> m_folders;
+    /// Per list, the write count at its last own write; a fetch that started earlier must not undo it.
+    QHash<QString, quint64> m_writtenAt;
+    quint64 m_writeCount = 0;
+    VdirWatcher* m_watcher = nullptr;
+    int m_parsedFiles = 0;
+    int m_skippedFiles = 0;
+};
+
+} // namespace tolvik

@@ -1,0 +1,223 @@
+#include "store/VdirWriter.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+
+#include <cerrno>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace tolvik::VdirWriter {
+
+namespace {
+
+QString failure(const QString& action, const QString& path, int error)
+{
+    return QStringLiteral("Could not %1 \u201c%2\u201d: %3").arg(action, path, qt_error_string(error));
+}
+
+VdirFileKey keyOf(const struct stat& info)
+{
+    return VdirFileKey{qint64(info.st_size), qint64(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec,
+                       quint64(info.st_ino)};
+}
+
+// Writes everything and syncs it; returns 0 or the errno of the first failure. Closes the descriptor.
+int writeSyncClose(int fd, const QByteArray& bytes, VdirFileKey& key)
+{
+    qsizetype done = 0;
+    int error = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            error = n < 0 ? errno : EIO;
+            break;
+        }
+        done += n;
+    }
+    if (error == 0 && ::fsync(fd) != 0) {
+        error = errno;
+    }
+    struct stat info
+    {
+    };
+    if (error == 0 && ::fstat(fd, &info) == 0) {
+        key = keyOf(info);
+    }
+    // close() is where some file systems report a failed write.
+    if (::close(fd) != 0 && error == 0) {
+        error = errno;
+    }
+    return error;
+}
+
+// A rename or unlink is durable only once its folder is synced. Failing here loses nothing already done.
+void syncFolder(const QString& folder)
+{
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+QString tempNameFor(const QString& fileName)
+{
+    // Leading dot and .tmp: every vdir reader, this one included, ignores the file while it is incomplete.
+    return QLatin1Char('.') + fileName + QLatin1Char('.') +
+           QString::number(QRandomGenerator::global()->generate64(), 36) + QLatin1String(".tmp");
+}
+
+} // namespace
+
+VdirFileResult createExclusive(const QString& folder, const QString& fileName, const QByteArray& bytes, unsigned mode)
+{
+    VdirFileResult result;
+    const QString path = folder + QLatin1Char('/') + fileName;
+    const QByteArray encoded = QFile::encodeName(path);
+    const int fd = ::open(encoded.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode_t(mode));
+    if (fd < 0) {
+        const int error = errno;
+        result.nameTaken = error == EEXIST;
+        result.error = failure(QStringLiteral("create"), path, error);
+        return result;
+    }
+    ::fchmod(fd, mode_t(mode));
+    if (const int error = writeSyncClose(fd, bytes, result.key); error != 0) {
+        ::unlink(encoded.constData());
+        result.error = failure(QStringLiteral("write"), path, error);
+        return result;
+    }
+    syncFolder(folder);
+    return result;
+}
+
+VdirFileResult replace(const QString& path, const QByteArray& bytes)
+{
+    VdirFileResult result;
+    const QFileInfo info(path);
+    const QString folder = info.absolutePath();
+    struct stat old
+    {
+    };
+    if (::stat(QFile::encodeName(path).constData(), &old) != 0) {
+        const int error = errno;
+        result.error = failure(QStringLiteral("save"), path, error);
+        return result;
+    }
+    int fd = -1;
+    int openError = 0;
+    QByteArray temp;
+    // A random temp name that is taken (even by a folder) only means another try with a fresh name.
+    for (int attempt = 0; attempt < 8 && fd < 0; ++attempt) {
+        temp = QFile::encodeName(folder + QLatin1Char('/') + tempNameFor(info.fileName()));
+        fd = ::open(temp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, old.st_mode & 07777);
+        openError = fd < 0 ? errno : 0;
+        if (openError != 0 && openError != EEXIST) {
+            break;
+        }
+    }
+    if (fd < 0) {
+        result.error = failure(QStringLiteral("save"), path, openError);
+        return result;
+    }
+    ::fchmod(fd, old.st_mode & 07777);
+    int error = writeSyncClose(fd, bytes, result.key);
+    if (error == 0 && ::rename(temp.constData(), QFile::encodeName(path).constData()) != 0) {
+        error = errno;
+    }
+    if (error != 0) {
+        ::unlink(temp.constData());
+        result.error = failure(QStringLiteral("save"), path, error);
+        return result;
+    }
+    syncFolder(folder);
+    return result;
+}
+
+std::optional<QString> makeFolder(const QString& path)
+{
+    const QString clean = QDir::cleanPath(path);
+    if (clean.isEmpty()) {
+        return failure(QStringLiteral("create the folder"), path, ENOENT);
+    }
+    struct stat info
+    {
+    };
+    if (::stat(QFile::encodeName(clean).constData(), &info) == 0) {
+        return S_ISDIR(info.st_mode) ? std::nullopt
+                                     : std::optional(failure(QStringLiteral("create the folder"), clean, ENOTDIR));
+    }
+    const QString parent = QFileInfo(clean).path();
+    if (parent != clean) {
+        if (auto error = makeFolder(parent)) {
+            return error;
+        }
+    }
+    if (::mkdir(QFile::encodeName(clean).constData(), 0700) != 0 && errno != EEXIST) {
+        const int error = errno;
+        return failure(QStringLiteral("create the folder"), clean, error);
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> remove(const QString& path)
+{
+    if (::unlink(QFile::encodeName(path).constData()) != 0 && errno != ENOENT) {
+        const int error = errno;
+        return failure(QStringLiteral("remove"), path, error);
+    }
+    syncFolder(QFileInfo(path).absolutePath());
+    return std::nullopt;
+}
+
+ReadResult read(const QString& path, qint64 limit)
+{
+    ReadResult result;
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        const int error = errno;
+        result.error = failure(QStringLiteral("read"), path, error);
+        return result;
+    }
+    struct stat info
+    {
+    };
+    int error = ::fstat(fd, &info) != 0 ? errno : (S_ISREG(info.st_mode) ? 0 : EISDIR);
+    if (error == 0 && info.st_size > limit) {
+        error = EFBIG;
+    }
+    if (error == 0) {
+        result.mode = info.st_mode & 07777;
+        result.bytes.resize(qsizetype(info.st_size));
+        qsizetype done = 0;
+        while (done < result.bytes.size()) {
+            const ssize_t n = ::read(fd, result.bytes.data() + done, size_t(result.bytes.size() - done));
+            if (n < 0 && errno == EINTR) {
+                continue;
+            }
+            if (n < 0) {
+                error = errno;
+            }
+            if (n <= 0) {
+                break;
+            }
+            done += n;
+        }
+        result.bytes.truncate(done);
+    }
+    ::close(fd);
+    if (error != 0) {
+        result.error = failure(QStringLiteral("read"), path, error);
+    }
+    return result;
+}
+
+} // namespace tolvik::VdirWriter

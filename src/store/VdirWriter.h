@@ -1,0 +1,49 @@
+#pragma once
+
+#include "store/VdirFolderSnapshot.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+namespace tolvik {
+
+/// The outcome of one file operation: the new file's key, or a readable text naming the file and the reason.
+struct VdirFileResult
+{
+    std::optional<QString> error;
+    VdirFileKey key;
+    /// True when an exclusive create found the name taken.
+    bool nameTaken = false;
+
+    bool ok() const { return !error.has_value(); }
+};
+
+/// File operations that never leave a half-written item behind: every write goes to a file that no reader
+/// takes for an item until it is complete and on disk.
+namespace VdirWriter {
+
+/// Creates `folder/fileName` only if no such entry exists, writes `bytes`, and syncs it to disk.
+/// `mode` gives the new file's permission bits.
+VdirFileResult createExclusive(const QString& folder, const QString& fileName, const QByteArray& bytes,
+                               unsigned mode = 0600);
+/// Replaces the file at `path` with `bytes`: a temp file in the same folder, synced, then renamed over it.
+/// The old file stays byte for byte when anything fails. The file keeps its permission bits.
+VdirFileResult replace(const QString& path, const QByteArray& bytes);
+/// Creates the folder and its missing parents (mode 0700 for the ones it creates).
+std::optional<QString> makeFolder(const QString& path);
+/// Removes the file at `path`. A file that is already gone counts as removed.
+std::optional<QString> remove(const QString& path);
+
+/// The file's bytes for an update. Fails with a readable text when it cannot be read or exceeds `limit`.
+struct ReadResult
+{
+    std::optional<QString> error;
+    QByteArray bytes;
+    unsigned mode = 0600;
+};
+ReadResult read(const QString& path, qint64 limit);
+
+} // namespace VdirWriter
+} // namespace tolvik
