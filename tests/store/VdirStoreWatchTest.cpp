@@ -1,0 +1,112 @@
+#include "TestSupport.h"
+#include "store/VdirStore.h"
+#include "store/VdirWatcher.h"
+
+#include <QDir>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace tolvik;
+using tolvik::test::writeFile;
+
+namespace {
+
+QByteArray todo(const QByteArray& uid)
+{
+    return "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//test//EN\r\nBEGIN:VTODO\r\nUID:" + uid +
+           "\r\nSUMMARY:Item\r\nEND:VTODO\r\nEND:VCALENDAR\r\n";
+}
+
+} // namespace
+
+class VdirStoreWatchTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_root;
+
+    QString at(const QString& relative) const { return m_root + QLatin1Char('/') + relative; }
+
+private Q_SLOTS:
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        m_root = m_dir->filePath(QStringLiteral("calendars"));
+        QDir().mkpath(at(QStringLiteral("acc/list")));
+    }
+
+    void shouldSignalOnceForAnExternalWrite()
+    {
+        VdirStore store(m_root);
+        QSignalSpy changed(&store, &ReminderStore::changed);
+
+        writeFile(at(QStringLiteral("acc/list/a.ics")), todo("a"));
+
+        QTRY_COMPARE(changed.count(), 1);
+        QVERIFY(!changed.wait(VdirWatcher::quietMs * 3));
+    }
+
+    void shouldPickUpNewAccountsAndLists()
+    {
+        VdirStore store(m_root);
+        QSignalSpy changed(&store, &ReminderStore::changed);
+
+        QDir().mkpath(at(QStringLiteral("other")));
+        QTRY_COMPARE(changed.count(), 1);
+        QDir().mkpath(at(QStringLiteral("other/fresh")));
+        QTRY_COMPARE(changed.count(), 2);
+        writeFile(at(QStringLiteral("other/fresh/a.ics")), todo("a"));
+        QTRY_COMPARE(changed.count(), 3);
+
+        QCOMPARE(store.lists().size(), 2);
+    }
+
+    void shouldCoalesceABurstIntoAHandfulOfSignals()
+    {
+        VdirStore store(m_root);
+        QSignalSpy changed(&store, &ReminderStore::changed);
+
+        for (int i = 0; i < 500; ++i) {
+            writeFile(at(QStringLiteral("acc/list/item%1.ics").arg(i)), todo(QByteArray::number(i)));
+        }
+
+        QTRY_VERIFY(changed.count() >= 1);
+        while (changed.wait(VdirWatcher::quietMs * 3)) {
+        }
+        QVERIFY2(changed.count() <= 5, qPrintable(QString::number(changed.count())));
+    }
+
+    void shouldSignalItsOwnWrites()
+    {
+        VdirStore store(m_root);
+        store.lists();
+        QSignalSpy changed(&store, &ReminderStore::changed);
+        StoreReminder reminder;
+        reminder.title = QStringLiteral("Mine");
+        reminder.listID = QStringLiteral("acc/list");
+
+        QVERIFY(store.saveReminder(reminder).ok());
+
+        QTRY_COMPARE(changed.count(), 1);
+    }
+
+    void shouldSignalEvenDuringAnEndlessStreamOfChanges()
+    {
+        VdirWatcher watcher;
+        QSignalSpy settled(&watcher, &VdirWatcher::settled);
+        QElapsedTimer clock;
+        clock.start();
+        // Changes closer together than the quiet time would postpone a plain restarted timer forever.
+        while (settled.isEmpty() && clock.elapsed() < VdirWatcher::longestDelayMs * 3) {
+            watcher.noteChange();
+            QTest::qWait(VdirWatcher::quietMs / 4);
+        }
+        QCOMPARE(settled.count(), 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(VdirStoreWatchTest)
+#include "VdirStoreWatchTest.moc"
