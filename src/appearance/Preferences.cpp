@@ -12,16 +12,14 @@ Preferences* g_shared = nullptr;
 
 Preferences::Preferences(QObject* parent)
     : QObject(parent)
-    , m_settings(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-                                             QStringLiteral("Tolvik"), QStringLiteral("TolvikReminder")))
-{
-}
+    , m_settings(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Tolvik"),
+                                             QStringLiteral("TolvikReminder")))
+{}
 
 Preferences::Preferences(const QString& iniPath, QObject* parent)
     : QObject(parent)
     , m_settings(std::make_unique<QSettings>(iniPath, QSettings::IniFormat))
-{
-}
+{}
 
 Preferences::~Preferences()
 {
