@@ -1,6 +1,8 @@
 #include "IcsText.h"
 
+#include <QRegularExpression>
 #include <QStringDecoder>
+#include <QTimeZone>
 
 namespace tolvik::interop {
 
@@ -113,6 +115,34 @@ QString valueOf(const QList<IcsProperty>& properties, const QString& name)
 {
     const std::optional<IcsProperty> property = findProperty(properties, name);
     return property ? property->value : QString();
+}
+
+std::optional<QDateTime> momentOf(const IcsProperty& property)
+{
+    const QString value = property.value.trimmed();
+    if (value.size() == 8) {
+        const QDate date = QDate::fromString(value, QStringLiteral("yyyyMMdd"));
+        return date.isValid() ? std::optional(QDateTime(date, QTime(0, 0))) : std::nullopt;
+    }
+    const bool utc = value.endsWith(QLatin1Char('Z'));
+    const QDateTime wall = QDateTime::fromString(utc ? value.chopped(1) : value, QStringLiteral("yyyyMMdd'T'HHmmss"));
+    if (!wall.isValid()) {
+        return std::nullopt;
+    }
+    if (utc) {
+        return QDateTime(wall.date(), wall.time(), Qt::UTC).toLocalTime();
+    }
+    static const QRegularExpression tzidPattern(QStringLiteral("(?:^|;)TZID=\"?([^\";:]+)\"?"),
+                                                QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch tzid = tzidPattern.match(property.parameters);
+    if (tzid.hasMatch()) {
+        const QTimeZone zone(tzid.captured(1).toUtf8());
+        if (!zone.isValid()) {
+            return std::nullopt;
+        }
+        return QDateTime(wall.date(), wall.time(), zone).toLocalTime();
+    }
+    return QDateTime(wall.date(), wall.time());
 }
 
 QStringList formatFaults(const QByteArray& data)

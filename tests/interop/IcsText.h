@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -28,6 +29,10 @@ QList<IcsProperty> masterTodo(const QByteArray& data);
 std::optional<IcsProperty> findProperty(const QList<IcsProperty>& properties, const QString& name);
 /// The value of the first property called `name`, or a null string.
 QString valueOf(const QList<IcsProperty>& properties, const QString& name);
+
+/// The moment a DATE or DATE-TIME property denotes: UTC with a trailing Z, in the zone its TZID parameter
+/// names, else local time; a DATE is local midnight. Nothing when the value does not parse.
+std::optional<QDateTime> momentOf(const IcsProperty& property);
 
 /// Every way in which `data` breaks the rules for a file others sync: a byte-order mark, a line end other than
 /// CRLF, bytes that are not UTF-8, a line longer than 75 octets, a fold inside a UTF-8 sequence.
