@@ -7,6 +7,8 @@
 #include <QString>
 
 #include <memory>
+
+struct stat;
 #include <optional>
 
 namespace tolvik {
@@ -36,6 +38,11 @@ struct VdirFolderSnapshot
 {
     QString listID;
     QString path;
+    /// The folder's own key when its files were last all checked, and when that was (ms since the epoch).
+    VdirFileKey folderKey;
+    qint64 verifiedAtMs = 0;
+    /// Changes whenever the entries change, so that an unchanged folder is recognised in a new snapshot.
+    quint64 revision = 0;
     /// Entries sorted by file name, which is the order reminders are delivered in.
     QList<VdirFileEntry> files;
     /// Reminder id -> position in `files`, for the files that loaded.
@@ -57,19 +64,14 @@ struct VdirFolderSnapshot
 /// The reminder id of a file in a list: the list id, a slash, the encoded file name.
 QString vdirReminderID(const QString& listID, const QString& fileName);
 
-/// The result of reading one list folder on the worker thread.
-struct VdirFolderLoad
-{
-    std::shared_ptr<const VdirFolderSnapshot> snapshot;
-    int parsedFiles = 0;
-};
-
-/// Reads a list folder, reusing `previous` entries whose key is unchanged and parsing only the others.
-/// A folder that cannot be read (it vanished) yields an empty snapshot. Safe to call on any thread.
-VdirFolderLoad loadVdirFolder(const QString& listID, const QString& path,
-                              const std::shared_ptr<const VdirFolderSnapshot>& previous);
-
 /// Parses one file's bytes into a reminder of the list, or nothing when it is not a readable to-do.
 std::optional<StoreReminder> parseVdirItem(const QByteArray& bytes, const QString& listID, const QString& fileName);
+
+/// What identifies a version of a file or folder, from its status.
+VdirFileKey vdirKeyOf(const struct stat& info);
+/// A revision number not handed out before. Safe on any thread.
+quint64 vdirNewRevision();
+/// A copy of `snapshot` with its index rebuilt from `files`.
+std::shared_ptr<const VdirFolderSnapshot> vdirIndexed(std::shared_ptr<VdirFolderSnapshot> snapshot);
 
 } // namespace tolvik

@@ -1,6 +1,7 @@
 #include "store/VdirStore.h"
 
 #include "store/TodoDocument.h"
+#include "store/VdirLoader.h"
 #include "store/VdirWatcher.h"
 #include "store/VdirWriter.h"
 
@@ -155,19 +156,13 @@ QList<StoreList> VdirStore::lists()
 
 QCoro::Task<QList<StoreReminder>> VdirStore::fetchReminders(QStringList listIDs)
 {
-    struct Job
-    {
-        QString listID;
-        QString path;
-        std::shared_ptr<const VdirFolderSnapshot> previous;
-    };
-    QList<Job> jobs;
+    QList<VdirFolderRequest> requests;
     QSet<QString> seen;
     for (const QString& id : std::as_const(listIDs)) {
         const VdirListFolder* list = findList(id);
         if (list != nullptr && !seen.contains(id)) {
             seen.insert(id);
-            jobs.append(Job{id, list->path, m_folders.value(id)});
+            requests.append(VdirFolderRequest{id, list->path, m_folders.value(id)});
         }
     }
     const quint64 startedAt = m_writeCount;
@@ -175,37 +170,33 @@ QCoro::Task<QList<StoreReminder>> VdirStore::fetchReminders(QStringList listIDs)
 
     // The worker sees only these copies and immutable snapshots; it never touches the store.
     // The future is named: g++ 12 destroys a temporary closure inside a co_await expression twice.
-    QFuture<QList<VdirFolderLoad>> future = QtConcurrent::run([jobs] {
-        QList<VdirFolderLoad> result;
-        result.reserve(jobs.size());
-        for (const Job& job : jobs) {
-            result.append(loadVdirFolder(job.listID, job.path, job.previous));
-        }
-        return result;
-    });
-    const QList<VdirFolderLoad> loads = co_await future;
+    QFuture<VdirFetchResult> future =
+        QtConcurrent::run([requests, previous = m_lastFetch] { return VdirLoader::load(requests, previous); });
+    VdirFetchResult result = co_await future;
+    if (!self) {
+        co_return result.reminders;
+    }
 
-    QList<StoreReminder> reminders;
+    bool overtaken = false;
     int skipped = 0;
-    for (const VdirFolderLoad& load : loads) {
-        std::shared_ptr<const VdirFolderSnapshot> snapshot = load.snapshot;
-        if (self) {
-            const QString& id = snapshot->listID;
-            if (m_writtenAt.value(id) > startedAt && m_folders.contains(id)) {
-                // An own write landed while this fetch ran: its snapshot is newer than what the worker saw.
-                snapshot = m_folders.value(id);
-            } else if (const VdirListFolder* list = findList(id); list != nullptr && list->path == snapshot->path) {
-                m_folders.insert(id, snapshot);
-            }
-            m_parsedFiles += load.parsedFiles;
+    for (auto& folder : result.folders) {
+        const QString& id = folder->listID;
+        if (m_writtenAt.value(id) > startedAt && m_folders.contains(id)) {
+            // An own write landed while this fetch ran: its snapshot is newer than what the worker saw.
+            folder = m_folders.value(id);
+            overtaken = true;
+        } else if (const VdirListFolder* list = findList(id); list != nullptr && list->path == folder->path) {
+            m_folders.insert(id, folder);
         }
-        skipped += snapshot->skippedCount();
-        reminders.append(snapshot->reminders());
+        skipped += folder->skippedCount();
     }
-    if (self) {
-        m_skippedFiles = skipped;
+    if (overtaken) {
+        result.reminders = VdirLoader::collect(result.folders, m_lastFetch);
     }
-    co_return reminders;
+    m_parsedFiles += result.parsedFiles;
+    m_skippedFiles = skipped;
+    m_lastFetch = result;
+    co_return result.reminders;
 }
 
 std::optional<VdirStore::Located> VdirStore::locate(const QString& reminderID) const

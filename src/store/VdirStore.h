@@ -2,6 +2,7 @@
 
 #include "model/ReminderStore.h"
 #include "store/VdirFolderSnapshot.h"
+#include "store/VdirLoader.h"
 #include "store/VdirScanner.h"
 
 #include <QHash>
@@ -79,6 +80,8 @@ private:
     /// Per list, the write count at its last own write; a fetch that started earlier must not undo it.
     QHash<QString, quint64> m_writtenAt;
     quint64 m_writeCount = 0;
+    /// The last fetch, whose reminder list a fetch that finds nothing changed hands back as it is.
+    VdirFetchResult m_lastFetch;
     VdirWatcher* m_watcher = nullptr;
     int m_parsedFiles = 0;
     int m_skippedFiles = 0;

@@ -1,5 +1,6 @@
 #include "TestSupport.h"
 #include "store/TodoDocument.h"
+#include "store/VdirLoader.h"
 #include "store/VdirStore.h"
 
 #include <QCoro/QCoroTask>
@@ -8,6 +9,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace tolvik;
@@ -46,6 +49,19 @@ QStringList titlesOf(const QList<StoreReminder>& reminders)
     }
     titles.sort();
     return titles;
+}
+
+// Dates a folder back, as in a store that has been in use for a while.
+void ageFolder(const QString& path, int hours)
+{
+    const timespec then{::time(nullptr) - 3600 * hours, 0};
+    const timespec times[2] = {then, then};
+    ::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0);
+}
+
+VdirFetchResult loadOne(const QString& path, const std::shared_ptr<const VdirFolderSnapshot>& previous)
+{
+    return VdirLoader::load({VdirFolderRequest{QStringLiteral("acc/list"), path, previous}}, VdirFetchResult{});
 }
 
 QList<StoreReminder> fetchAll(VdirStore& store)
@@ -274,6 +290,37 @@ private Q_SLOTS:
         QCOMPARE(after.size(), 5);
         QVERIFY(titlesOf(after).contains(QStringLiteral("Item three, renamed")));
         QVERIFY(!store.reminderWithID(QStringLiteral("acc/list0/item0.ics")));
+    }
+
+    void shouldTrustAQuietFolderOnlyForAWhile()
+    {
+        const QString folder = at(QStringLiteral("acc/list"));
+        writeFile(folder + QStringLiteral("/a.ics"), todo("a", "Alpha"));
+        writeFile(folder + QStringLiteral("/b.ics"), todo("b", "Beta"));
+        ageFolder(folder, 3);
+        const VdirFetchResult first = loadOne(folder, nullptr);
+        QCOMPARE(first.parsedFiles, 2);
+
+        // A file renamed into place changes its folder, which is seen at once.
+        writeFile(folder + QStringLiteral("/.b.ics.tmp"), todo("b", "Beta renamed"));
+        QVERIFY(::rename(QFile::encodeName(folder + QStringLiteral("/.b.ics.tmp")).constData(),
+                         QFile::encodeName(folder + QStringLiteral("/b.ics")).constData()) == 0);
+        ageFolder(folder, 2);
+        const VdirFetchResult second = loadOne(folder, first.folders.first());
+        QCOMPARE(second.parsedFiles, 1);
+        QCOMPARE(titlesOf(second.reminders), (QStringList{QStringLiteral("Alpha"), QStringLiteral("Beta renamed")}));
+
+        // A file edited in place leaves its folder as it was: it is found once the folder's trust runs out.
+        writeFile(folder + QStringLiteral("/a.ics"), todo("a", "Alpha edited in place"));
+        const VdirFetchResult trusted = loadOne(folder, second.folders.first());
+        QCOMPARE(trusted.parsedFiles, 0);
+        QCOMPARE(trusted.folders.first(), second.folders.first());
+        auto expired = std::make_shared<VdirFolderSnapshot>(*second.folders.first());
+        expired->verifiedAtMs -= VdirLoader::trustFolderMs;
+        const VdirFetchResult checked = loadOne(folder, expired);
+        QCOMPARE(checked.parsedFiles, 1);
+        QCOMPARE(titlesOf(checked.reminders),
+                 (QStringList{QStringLiteral("Alpha edited in place"), QStringLiteral("Beta renamed")}));
     }
 
     void shouldSurviveOverlappingFetchesAndVanishingFolders()

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "store/VdirFolderSnapshot.h"
+
+#include <QList>
+
+namespace tolvik {
+
+/// One list folder to read, with its snapshot from the last read (or none).
+struct VdirFolderRequest
+{
+    QString listID;
+    QString path;
+    std::shared_ptr<const VdirFolderSnapshot> previous;
+};
+
+/// The outcome of reading a set of list folders: their new snapshots and all their reminders, in folder order.
+struct VdirFetchResult
+{
+    QList<std::shared_ptr<const VdirFolderSnapshot>> folders;
+    QList<StoreReminder> reminders;
+    int parsedFiles = 0;
+};
+
+/// Reads list folders on a worker thread, parsing only files that are new or changed.
+namespace VdirLoader {
+
+/// An unchanged folder is trusted this long without checking each file: a file edited in place leaves its
+/// folder untouched, so every file is checked again at least this often.
+constexpr qint64 trustFolderMs = 60 * 1000;
+/// A folder that changed this shortly before it was checked may change again within the same timestamp tick,
+/// so it is not trusted yet.
+constexpr qint64 racyMarginMs = 2000;
+
+/// Reads the folders, spreading the parsing over the thread pool. When no folder changed since `previous`,
+/// its reminder list is handed back as it is. Safe on any thread; touches nothing but the files.
+VdirFetchResult load(const QList<VdirFolderRequest>& requests, const VdirFetchResult& previous);
+
+/// The reminders of `folders`, in order; shares `previous.reminders` when they are the same folders unchanged.
+QList<StoreReminder> collect(const QList<std::shared_ptr<const VdirFolderSnapshot>>& folders,
+                             const VdirFetchResult& previous);
+
+} // namespace VdirLoader
+} // namespace tolvik
