@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QPointer>
+#include <QSet>
 #include <QtConcurrent/QtConcurrentRun>
 
 #include <sys/stat.h>
@@ -116,6 +117,7 @@ QCoro::Task<AccessResult> VdirStore::requestAccess()
 void VdirStore::rescan()
 {
     m_lists = VdirScanner::scanLists(m_root, m_kinds);
+    m_scanned = true;
     m_listIndex.clear();
     for (qsizetype i = 0; i < m_lists.size(); ++i) {
         m_listIndex.insert(m_lists.at(i).list.id, i);
@@ -125,7 +127,6 @@ void VdirStore::rescan()
         const VdirListFolder* list = findList(folder.key());
         return list == nullptr || list->path != folder.value()->path;
     });
-    m_scanned = true;
 }
 
 void VdirStore::rewatch()
