@@ -1,0 +1,70 @@
+// Opens the settings window over sample folders in a temp directory, for looking at it and for screenshots:
+//   settings-showcase [--tab general|appearance|about] [--theme system|day|night] [--language en|de|sv|zh-Hans|zh-Hant]
+//                     [--launch-error] [--quit-after <ms>]
+// Nothing outside the temp directory is read or written.
+#include "SettingsFixture.h"
+#include "settings/SegmentedPicker.h"
+#include "settings/SettingsTab.h"
+#include "settings/SettingsView.h"
+#include "settings/SettingsWindowPresenter.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QTimer>
+
+using namespace tolvik;
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.addHelpOption();
+    const QCommandLineOption tabOption(QStringLiteral("tab"), QStringLiteral("The tab to open."), QStringLiteral("tab"),
+                                       QStringLiteral("general"));
+    const QCommandLineOption themeOption(QStringLiteral("theme"), QStringLiteral("The stored theme."),
+                                         QStringLiteral("theme"), QStringLiteral("system"));
+    const QCommandLineOption languageOption(QStringLiteral("language"), QStringLiteral("The stored language."),
+                                            QStringLiteral("code"), QStringLiteral("en"));
+    const QCommandLineOption errorOption(QStringLiteral("launch-error"),
+                                         QStringLiteral("Fail a launch-at-login change, to show the error line."));
+    const QCommandLineOption quitOption(QStringLiteral("quit-after"), QStringLiteral("Quit after this many ms."),
+                                        QStringLiteral("ms"));
+    parser.addOptions({tabOption, themeOption, languageOption, errorOption, quitOption});
+    parser.process(app);
+
+    test::SettingsFixture fixture;
+    fixture.makeAccount(QStringLiteral("work"), "Work");
+    fixture.makeAccount(QStringLiteral("home"), "Home");
+    fixture.makeList(QStringLiteral("work/inbox"), "Inbox", "#0A84FF");
+    fixture.makeList(QStringLiteral("work/projects"), "Projects", "#FF9F0A");
+    fixture.makeList(QStringLiteral("home/groceries"), "Groceries", "#30D158");
+    fixture.makeList(QStringLiteral("home/chores"), "Chores", "#FF375F");
+    Preferences& preferences = fixture.preferences();
+    preferences.setString(PreferenceKey::selectedListIDs, QStringLiteral("home/groceries,work/inbox"));
+    preferences.setString(PreferenceKey::themePreference, parser.value(themeOption));
+    preferences.setString(PreferenceKey::languagePreference, parser.value(languageOption));
+
+    auto model = fixture.makeModel();
+    auto launch = parser.isSet(errorOption) ? fixture.makeFailingLaunchAtLogin() : fixture.makeLaunchAtLogin();
+    if (parser.isSet(errorOption)) {
+        launch->setEnabled(true);
+    }
+
+    SettingsWindowPresenter& presenter = SettingsWindowPresenter::shared();
+    presenter.show(*model, *launch);
+    const QList<SettingsTab> tabs = allSettingsTabs();
+    for (qsizetype i = 0; i < tabs.size(); ++i) {
+        if (rawValue(tabs[i]) == parser.value(tabOption)) {
+            presenter.settingsView()->tabPicker()->button(int(i))->click();
+        }
+    }
+    if (parser.isSet(quitOption)) {
+        QTimer::singleShot(parser.value(quitOption).toInt(), &app, &QApplication::quit);
+    }
+    const int result = app.exec();
+    if (QWidget* window = presenter.window()) {
+        delete window;
+    }
+    return result;
+}
