@@ -1,6 +1,7 @@
 #include "CalDavClient.h"
 
 #include <QEventLoop>
+#include <QNetworkProxy>
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QXmlStreamReader>

@@ -228,9 +228,9 @@ ProcessResult Vdirsyncer::discover() const
     return run({QStringLiteral("discover")}, QByteArray("y\n").repeated(50));
 }
 
-ProcessResult Vdirsyncer::sync() const
+ProcessResult Vdirsyncer::sync(int timeoutMs) const
 {
-    return run({QStringLiteral("sync")});
+    return run({QStringLiteral("sync")}, {}, timeoutMs);
 }
 
 ProcessResult Vdirsyncer::metasync() const
@@ -238,9 +238,10 @@ ProcessResult Vdirsyncer::metasync() const
     return run({QStringLiteral("metasync")});
 }
 
-ProcessResult Vdirsyncer::run(const QStringList& arguments, const QByteArray& input) const
+ProcessResult Vdirsyncer::run(const QStringList& arguments, const QByteArray& input, int timeoutMs) const
 {
-    return runProgram(vdirsyncerProgram, QStringList{QStringLiteral("--config"), configPath()} + arguments, input);
+    return runProgram(vdirsyncerProgram, QStringList{QStringLiteral("--config"), configPath()} + arguments, input,
+                      timeoutMs);
 }
 
 Todoman::Todoman(QString folder, const QString& pathGlob)

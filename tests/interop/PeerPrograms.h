@@ -74,11 +74,12 @@ public:
     QString configPath() const;
     /// `discover`, answering yes to every question, as a first set-up does.
     ProcessResult discover() const;
-    ProcessResult sync() const;
+    /// `sync`; a first sync of thousands of items needs a longer `timeoutMs`.
+    ProcessResult sync(int timeoutMs = 120000) const;
     ProcessResult metasync() const;
 
 private:
-    ProcessResult run(const QStringList& arguments, const QByteArray& input = {}) const;
+    ProcessResult run(const QStringList& arguments, const QByteArray& input = {}, int timeoutMs = 120000) const;
 
     QString m_folder;
 };

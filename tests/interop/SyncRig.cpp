@@ -59,9 +59,9 @@ QString SyncRig::listID(const QString& collection)
     return QStringLiteral("radicale/") + collection;
 }
 
-bool SyncRig::sync(QString* error) const
+bool SyncRig::sync(QString* error, int timeoutMs) const
 {
-    const ProcessResult result = m_vdirsyncer->sync();
+    const ProcessResult result = m_vdirsyncer->sync(timeoutMs);
     if (!result.ok() && error) {
         *error = QString::fromUtf8(result.describe());
     }

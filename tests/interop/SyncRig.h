@@ -30,7 +30,7 @@ public:
     static QString listID(const QString& collection);
 
     /// `sync`; on failure `error` holds vdirsyncer's output.
-    bool sync(QString* error) const;
+    bool sync(QString* error, int timeoutMs = 120000) const;
 
 private:
     QString m_storeRoot;

@@ -26,15 +26,16 @@ struct Timed
     qint64 milliseconds = 0;
 };
 
-Timed timedSync(const SyncRig& rig)
+Timed timedSync(const SyncRig& rig, int timeoutMs = 120000)
 {
     QElapsedTimer timer;
     timer.start();
     QString error;
-    const bool ok = rig.sync(&error);
+    const bool ok = rig.sync(&error, timeoutMs);
     const qint64 elapsed = timer.elapsed();
     if (!ok) {
-        std::fprintf(stderr, "sync failed: %s\n", qPrintable(error));
+        // vdirsyncer names every item it copies: the end of its output says enough.
+        std::fprintf(stderr, "sync failed: %s\n", qPrintable(error.right(4000)));
     }
     return {ok, elapsed};
 }
@@ -118,7 +119,7 @@ int main(int argc, char** argv)
         return 1;
     }
 
-    const Timed upload = timedSync(rig);
+    const Timed upload = timedSync(rig, 60 * 60 * 1000);
     QList<qint64> idle;
     QList<qint64> afterEdit;
     for (int run = 0; run < runs && upload.ok; ++run) {

@@ -329,9 +329,8 @@ void TodomanInteropTest::appKeepsWhatTodomanAndPhonesWrote()
 
     const QByteArray after = test::readFile(path);
     const QList<IcsProperty> todoAfter = masterTodo(after);
-    for (const QString& name :
-         {QStringLiteral("UID"), QStringLiteral("LOCATION"), QStringLiteral("DTSTART"), QStringLiteral("CREATED"),
-          QStringLiteral("X-PHONE-FLAGGED")}) {
+    for (const QString& name : {QStringLiteral("UID"), QStringLiteral("LOCATION"), QStringLiteral("DTSTART"),
+                                QStringLiteral("CREATED"), QStringLiteral("X-PHONE-FLAGGED")}) {
         QVERIFY2(findProperty(todoAfter, name), qPrintable(name));
         QCOMPARE(valueOf(todoAfter, name), valueOf(before, name));
     }
