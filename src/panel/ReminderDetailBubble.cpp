@@ -1,0 +1,153 @@
+#include "panel/ReminderDetailBubble.h"
+
+#include "appearance/DateTexts.h"
+#include "appearance/LocalizationManager.h"
+#include "appearance/Preferences.h"
+#include "appearance/SymbolIcons.h"
+#include "rows/RowStyle.h"
+
+#include <QEvent>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace tolvik {
+
+namespace {
+
+constexpr int margin = 12;
+constexpr int spacing = 8;
+constexpr int iconSpacing = 6;
+
+QLabel* wrappingLabel(QWidget* parent)
+{
+    auto* label = new QLabel(parent);
+    label->setWordWrap(true);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeading | Qt::AlignTop);
+    return label;
+}
+
+/// A line of a symbol and a caption text.
+QWidget* iconLine(QWidget* parent, QLabel*& icon, QLabel*& text)
+{
+    auto* line = new QWidget(parent);
+    auto* layout = new QHBoxLayout(line);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(iconSpacing);
+    icon = new QLabel(line);
+    text = wrappingLabel(line);
+    layout->addWidget(icon, 0, Qt::AlignTop);
+    layout->addWidget(text, 1);
+    return line;
+}
+
+} // namespace
+
+ReminderDetailBubble::ReminderDetailBubble(QWidget* parent)
+    : QWidget(parent)
+{
+    auto* stack = new QVBoxLayout(this);
+    stack->setContentsMargins(margin, margin, margin, margin);
+    stack->setSpacing(spacing);
+    m_title = wrappingLabel(this);
+    m_dateLine = iconLine(this, m_dateIcon, m_dateText);
+    m_repeatLine = iconLine(this, m_repeatIcon, m_repeatText);
+    m_divider = new QFrame(this);
+    m_divider->setFixedHeight(1);
+    m_divider->setAutoFillBackground(true);
+    m_notes = wrappingLabel(this);
+    stack->addWidget(m_title);
+    stack->addWidget(m_dateLine);
+    stack->addWidget(m_repeatLine);
+    stack->addWidget(m_divider);
+    stack->addWidget(m_notes);
+
+    connect(&Preferences::shared(), &Preferences::changed, this, [this](const QString& key) {
+        if (key == PreferenceKey::languagePreference) {
+            refresh();
+        }
+    });
+    refresh();
+}
+
+void ReminderDetailBubble::setReminder(const ReminderItem& reminder)
+{
+    m_reminder = reminder;
+    refresh();
+}
+
+void ReminderDetailBubble::refresh()
+{
+    const QPalette& own = palette();
+    const QColor secondary = RowStyle::secondaryText(own);
+    const QFont caption = RowStyle::captionFont(font());
+    const int iconSide = QFontMetrics(caption).height();
+
+    m_title->setFont(RowStyle::headlineFont(font()));
+    m_title->setText(m_reminder.title);
+
+    for (QLabel* text : {m_dateText, m_repeatText}) {
+        text->setFont(caption);
+        QPalette dimmed = text->palette();
+        dimmed.setColor(QPalette::WindowText, secondary);
+        text->setPalette(dimmed);
+    }
+    m_dateLine->setVisible(m_reminder.dueDate.has_value());
+    if (m_reminder.dueDate) {
+        m_dateIcon->setPixmap(
+            SymbolIcons::pixmap(QStringLiteral("calendar"), secondary, QSize(iconSide, iconSide), devicePixelRatioF()));
+        m_dateText->setText(DateTexts::bubbleDate(*m_reminder.dueDate));
+    }
+    const bool repeats = m_reminder.recurrence != RecurrenceOption::none;
+    m_repeatLine->setVisible(repeats);
+    if (repeats) {
+        m_repeatIcon->setPixmap(
+            SymbolIcons::pixmap(QStringLiteral("repeat"), secondary, QSize(iconSide, iconSide), devicePixelRatioF()));
+        m_repeatText->setText(localizedString(QStringLiteral("recurrence.") + rawValue(m_reminder.recurrence)));
+    }
+
+    const bool hasNotes = m_reminder.notes.has_value() && !m_reminder.notes->isEmpty();
+    m_divider->setVisible(hasNotes && m_reminder.dueDate.has_value());
+    QPalette rule = m_divider->palette();
+    rule.setColor(QPalette::Window, RowStyle::rowSeparator(own));
+    m_divider->setPalette(rule);
+    m_notes->setVisible(hasNotes);
+    m_notes->setFont(caption);
+    m_notes->setText(hasNotes ? *m_reminder.notes : QString());
+    updateGeometry();
+}
+
+QSize ReminderDetailBubble::sizeHint() const
+{
+    // The widest line as one unwrapped line, capped: short details make a small bubble, long ones wrap at 260.
+    int natural = QFontMetrics(m_title->font()).horizontalAdvance(m_reminder.title);
+    const int iconSide = QFontMetrics(m_dateText->font()).height();
+    if (m_dateLine->isVisibleTo(this)) {
+        natural =
+            qMax(natural, iconSide + iconSpacing + m_dateText->fontMetrics().horizontalAdvance(m_dateText->text()));
+    }
+    if (m_repeatLine->isVisibleTo(this)) {
+        natural =
+            qMax(natural, iconSide + iconSpacing + m_repeatText->fontMetrics().horizontalAdvance(m_repeatText->text()));
+    }
+    if (m_notes->isVisibleTo(this)) {
+        const QStringList lines = m_notes->text().split(QLatin1Char('\n'));
+        for (const QString& line : lines) {
+            natural = qMax(natural, m_notes->fontMetrics().horizontalAdvance(line));
+        }
+    }
+    const int width = qMin(maximumWidth, natural + 2 * margin + 2);
+    return {width, heightForWidth(width)};
+}
+
+void ReminderDetailBubble::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::FontChange) {
+        refresh();
+    }
+}
+
+} // namespace tolvik

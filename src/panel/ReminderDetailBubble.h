@@ -1,0 +1,55 @@
+#pragma once
+
+#include "model/ReminderItem.h"
+
+#include <QWidget>
+
+class QFrame;
+class QLabel;
+
+namespace tolvik {
+
+/// The content of the detail bubble beside a hovered row: the title, the due date with the "calendar" symbol, the
+/// repeat with the "repeat" symbol, and the notes, set off by a divider when there is also a date.
+class ReminderDetailBubble : public QWidget
+{
+    Q_OBJECT
+
+public:
+    static constexpr int maximumWidth = 260;
+
+    explicit ReminderDetailBubble(QWidget* parent = nullptr);
+
+    const ReminderItem& reminder() const { return m_reminder; }
+    void setReminder(const ReminderItem& reminder);
+
+    QLabel* titleLabel() const { return m_title; }
+    QWidget* dateLine() const { return m_dateLine; }
+    QLabel* dateText() const { return m_dateText; }
+    QWidget* repeatLine() const { return m_repeatLine; }
+    QLabel* repeatText() const { return m_repeatText; }
+    QFrame* divider() const { return m_divider; }
+    QLabel* notesLabel() const { return m_notes; }
+
+    /// Its natural width up to 260 points; its height follows the wrapped text.
+    QSize sizeHint() const override;
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    void refresh();
+
+    ReminderItem m_reminder;
+    QLabel* m_title;
+    QWidget* m_dateLine;
+    QLabel* m_dateIcon;
+    QLabel* m_dateText;
+    QWidget* m_repeatLine;
+    QLabel* m_repeatIcon;
+    QLabel* m_repeatText;
+    QFrame* m_divider;
+    QLabel* m_notes;
+};
+
+} // namespace tolvik

@@ -1,0 +1,112 @@
+#pragma once
+
+#include "model/Clock.h"
+#include "model/ReminderItem.h"
+#include "model/ReminderList.h"
+#include "rows/ReminderFormState.h"
+
+#include <QHash>
+#include <QList>
+#include <QPointer>
+#include <QToolButton>
+#include <QWidget>
+
+class QLabel;
+
+namespace tolvik {
+
+class HoverManager;
+class PopoverWindow;
+class ReminderDetailBubble;
+class ReminderFormView;
+class ReminderRow;
+class RemindersViewModel;
+
+/// One reminder list in the panel: a header with the list's colour, name and account and an add button, then a
+/// rounded translucent box with one row per reminder. The add button opens a popover with the reminder form; the
+/// whole section accepts a dropped reminder id and moves that reminder into this list.
+///
+/// The panel creates one section per list id and calls `setContent` on every model refresh. Rows are kept per
+/// reminder id, so an open edit popover and its typed text survive refreshes that change other reminders. The
+/// section also presents the detail bubble for whichever of its rows the shared `HoverManager` says is hovered.
+class ReminderListSection : public QWidget
+{
+    Q_OBJECT
+
+public:
+    static constexpr int addPopoverWidth = 260;
+    static constexpr int dragHoverClearDelayMs = 200;
+
+    /// `model` and `hoverManager` must outlive the section.
+    ReminderListSection(RemindersViewModel* model, HoverManager* hoverManager, Clock clock = systemClock(),
+                        QWidget* parent = nullptr);
+    ~ReminderListSection() override;
+
+    /// Shows this list and its reminders, in the given order.
+    void setContent(const ReminderList& list, const QList<ReminderItem>& reminders);
+    const ReminderList& list() const { return m_list; }
+
+    /// The rows in display order, and the row of one reminder.
+    QList<ReminderRow*> rows() const { return m_order; }
+    ReminderRow* rowFor(const QString& reminderID) const { return m_rows.value(reminderID); }
+    /// How many separators are shown (one between each two rows).
+    int separatorCount() const;
+    QLabel* emptyLabel() const { return m_emptyLabel; }
+    QLabel* nameLabel() const { return m_nameLabel; }
+    QLabel* accountLabel() const { return m_accountLabel; }
+    QToolButton* addButton() const { return m_addButton; }
+
+    /// The add popover's presentation flag and the add form's values.
+    bool isPresentingAddPopover() const { return m_presentingAddPopover; }
+    void setPresentingAddPopover(bool presenting);
+    ReminderFormState& addState() { return m_addState; }
+    ReminderFormView* addForm() const { return m_addForm; }
+    PopoverWindow* addPopover() const { return m_addPopover; }
+    /// The add button's action: reset the add form to its empty values, then open the popover.
+    void beginAdd();
+    /// The add form's submit: trims, awaits `addReminder`, then resets the form and closes the popover.
+    void submitAdd();
+
+    PopoverWindow* bubbleWindow() const { return m_bubbleWindow; }
+    ReminderDetailBubble* bubble() const { return m_bubble; }
+
+protected:
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void buildHeader();
+    ReminderRow* createRow(const ReminderItem& reminder);
+    void rebuildBox();
+    void refreshTexts();
+    void updateBubble();
+    void closeEditsOfOtherRows();
+
+    RemindersViewModel* m_model;
+    QPointer<HoverManager> m_hover;
+    Clock m_clock;
+    ReminderList m_list;
+
+    QHash<QString, ReminderRow*> m_rows;
+    QList<ReminderRow*> m_order;
+    QList<QWidget*> m_separators;
+
+    QWidget* m_dot = nullptr;
+    QLabel* m_nameLabel = nullptr;
+    QLabel* m_accountLabel = nullptr;
+    QToolButton* m_addButton = nullptr;
+    QWidget* m_box = nullptr;
+    QLabel* m_emptyLabel = nullptr;
+
+    ReminderFormState m_addState;
+    bool m_presentingAddPopover = false;
+    PopoverWindow* m_addPopover = nullptr;
+    ReminderFormView* m_addForm = nullptr;
+
+    PopoverWindow* m_bubbleWindow = nullptr;
+    ReminderDetailBubble* m_bubble = nullptr;
+};
+
+} // namespace tolvik

@@ -1,0 +1,110 @@
+#include "rows/ElidedTextLabel.h"
+
+#include <QPainter>
+#include <QTextLayout>
+
+namespace tolvik {
+
+ElidedTextLabel::ElidedTextLabel(int maximumLines, QWidget* parent)
+    : QWidget(parent)
+    , m_maximumLines(qMax(1, maximumLines))
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+    policy.setHeightForWidth(true);
+    setSizePolicy(policy);
+}
+
+void ElidedTextLabel::setText(const QString& text)
+{
+    if (text == m_text) {
+        return;
+    }
+    m_text = text;
+    updateGeometry();
+    update();
+}
+
+void ElidedTextLabel::setTextColor(const QColor& color)
+{
+    if (color == m_color) {
+        return;
+    }
+    m_color = color;
+    update();
+}
+
+ElidedTextLabel::Layout ElidedTextLabel::layoutText(int width) const
+{
+    Layout result;
+    if (m_text.isEmpty() || width <= 0) {
+        return result;
+    }
+    // Newlines in a title would break the line count; show them as spaces.
+    QString flat = m_text;
+    flat.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    QTextLayout layout(flat, font());
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    while (true) {
+        QTextLine line = layout.createLine();
+        if (!line.isValid()) {
+            break;
+        }
+        line.setLineWidth(width);
+        if (result.lines.size() == m_maximumLines - 1) {
+            const QString rest = flat.mid(line.textStart());
+            const QString elided = fontMetrics().elidedText(rest, Qt::ElideRight, width);
+            result.elided = elided != rest;
+            result.lines.append(elided);
+            break;
+        }
+        result.lines.append(flat.mid(line.textStart(), line.textLength()).trimmed());
+    }
+    layout.endLayout();
+    return result;
+}
+
+int ElidedTextLabel::lineCountForWidth(int width) const
+{
+    return static_cast<int>(layoutText(width).lines.size());
+}
+
+bool ElidedTextLabel::isElided() const
+{
+    return layoutText(width()).elided;
+}
+
+int ElidedTextLabel::heightForWidth(int width) const
+{
+    return qMax(1, lineCountForWidth(width)) * fontMetrics().lineSpacing();
+}
+
+QSize ElidedTextLabel::sizeHint() const
+{
+    const int natural = fontMetrics().horizontalAdvance(m_text) + 1;
+    return {qMin(natural, 360), heightForWidth(qMin(natural, 360))};
+}
+
+QSize ElidedTextLabel::minimumSizeHint() const
+{
+    return {fontMetrics().averageCharWidth() * 4, fontMetrics().lineSpacing()};
+}
+
+void ElidedTextLabel::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setFont(font());
+    painter.setPen(m_color.isValid() ? m_color : palette().color(QPalette::WindowText));
+    const Layout layout = layoutText(width());
+    const int lineHeight = fontMetrics().lineSpacing();
+    const Qt::Alignment alignment = (isRightToLeft() ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
+    for (qsizetype index = 0; index < layout.lines.size(); ++index) {
+        const QRect lineRect(0, static_cast<int>(index) * lineHeight, width(), lineHeight);
+        painter.drawText(lineRect, alignment, layout.lines.at(index));
+    }
+}
+
+} // namespace tolvik

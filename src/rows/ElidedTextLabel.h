@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+#include <QWidget>
+
+namespace tolvik {
+
+/// Wrapped text of at most a few lines; the last line ends in an ellipsis when the text does not fit. Ignores the
+/// mouse, so that the row beneath it receives hover, clicks and drags across its whole rectangle.
+class ElidedTextLabel : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit ElidedTextLabel(int maximumLines, QWidget* parent = nullptr);
+
+    QString text() const { return m_text; }
+    void setText(const QString& text);
+    QColor textColor() const { return m_color; }
+    void setTextColor(const QColor& color);
+
+    /// How many lines the text takes at `width`, at most the maximum.
+    int lineCountForWidth(int width) const;
+    /// Whether the text had to be cut at the current width.
+    bool isElided() const;
+
+    bool hasHeightForWidth() const override { return true; }
+    int heightForWidth(int width) const override;
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    struct Layout
+    {
+        QStringList lines;
+        bool elided = false;
+    };
+    Layout layoutText(int width) const;
+
+    int m_maximumLines;
+    QString m_text;
+    QColor m_color;
+};
+
+} // namespace tolvik

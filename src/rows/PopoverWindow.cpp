@@ -1,0 +1,262 @@
+#include "rows/PopoverWindow.h"
+
+#include "appearance/MenuTransparencyOption.h"
+#include "rows/PopoverSurface.h"
+
+#include <QEvent>
+#include <QGraphicsDropShadowEffect>
+#include <QPainter>
+#include <QPropertyAnimation>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace tolvik {
+
+namespace {
+
+// Room around the surface for the shadow: blur plus the 6-point downward offset.
+const QMargins shadowMargins(14, 8, 14, 20);
+constexpr int anchorGap = 6;
+
+Qt::WindowFlags flagsFor(PopoverWindow::Kind kind)
+{
+    if (kind == PopoverWindow::Kind::popup) {
+        return Qt::Popup | Qt::FramelessWindowHint | Qt::NoDropShadowWindowHint;
+    }
+    return Qt::ToolTip | Qt::FramelessWindowHint | Qt::NoDropShadowWindowHint | Qt::WindowDoesNotAcceptFocus |
+           Qt::WindowTransparentForInput;
+}
+
+/// The rounded, translucent panel the content sits on.
+class Surface : public QWidget
+{
+public:
+    explicit Surface(const PopoverWindow& window, QWidget* parent)
+        : QWidget(parent)
+        , m_window(window)
+    {}
+
+    bool translucent = true;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        const Material material = m_window.kind() == PopoverWindow::Kind::bubble ? Material::ultraThin : Material::thin;
+        QColor fill = materialFill(material, palette());
+        if (!translucent) {
+            fill.setAlpha(255);
+        }
+        PopoverSurface::paint(painter, rect(), translucent ? PopoverWindow::cornerRadius : 0, fill, palette());
+    }
+
+private:
+    const PopoverWindow& m_window;
+};
+
+} // namespace
+
+PopoverWindow::PopoverWindow(Kind kind, QWidget* parent)
+    : QWidget(parent, flagsFor(kind))
+    , m_kind(kind)
+    , m_surface(new Surface(*this, this))
+    , m_shadow(new QGraphicsDropShadowEffect(this))
+    , m_fade(new QPropertyAnimation(this, "windowOpacity", this))
+{
+    setAttribute(Qt::WA_TranslucentBackground);
+    setAttribute(Qt::WA_NoSystemBackground);
+    if (kind == Kind::bubble) {
+        setAttribute(Qt::WA_ShowWithoutActivating);
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setFocusPolicy(Qt::NoFocus);
+    }
+    m_shadow->setBlurRadius(16);
+    m_shadow->setOffset(0, 6);
+    m_shadow->setColor(QColor(0, 0, 0, 51));
+    m_surface->setGraphicsEffect(m_shadow);
+
+    auto* outer = new QVBoxLayout(this);
+    outer->setSizeConstraint(QLayout::SetNoConstraint);
+    outer->addWidget(m_surface);
+    auto* inner = new QVBoxLayout(m_surface);
+    inner->setContentsMargins(0, 0, 0, 0);
+
+    m_fade->setDuration(fadeMilliseconds);
+    m_fade->setEasingCurve(QEasingCurve::InOutQuad);
+    connect(m_fade, &QPropertyAnimation::finished, this, [this] {
+        if (m_fadingOut) {
+            m_fadingOut = false;
+            hide();
+        }
+    });
+    applySurfaceMode();
+}
+
+void PopoverWindow::setContent(QWidget* content)
+{
+    if (m_content != nullptr) {
+        m_content->removeEventFilter(this);
+        delete m_content;
+    }
+    m_content = content;
+    if (content != nullptr) {
+        m_surface->layout()->addWidget(content);
+        content->installEventFilter(this);
+    }
+    relayout();
+}
+
+void PopoverWindow::setContentWidth(int width)
+{
+    m_contentWidth = width;
+    relayout();
+}
+
+void PopoverWindow::setMaximumContentWidth(int width)
+{
+    m_maximumContentWidth = width;
+    relayout();
+}
+
+void PopoverWindow::present(QWidget* anchor, Side side)
+{
+    m_anchor = anchor;
+    m_side = side;
+    if (anchor != nullptr) {
+        setPalette(anchor->palette());
+        setFont(anchor->font());
+        setLayoutDirection(anchor->layoutDirection());
+    }
+    applySurfaceMode();
+    relayout();
+    m_fade->stop();
+    m_fadingOut = false;
+    const bool wasVisible = isVisible();
+    if (m_kind == Kind::bubble && !wasVisible) {
+        setWindowOpacity(0.0);
+    }
+    place();
+    show();
+    if (m_kind == Kind::bubble) {
+        if (windowOpacity() < 1.0) {
+            m_fade->setStartValue(windowOpacity());
+            m_fade->setEndValue(1.0);
+            m_fade->start();
+        }
+    } else {
+        raise();
+        activateWindow();
+    }
+}
+
+void PopoverWindow::dismiss(bool animated)
+{
+    if (!isVisible()) {
+        return;
+    }
+    m_fade->stop();
+    if (!animated) {
+        m_fadingOut = false;
+        hide();
+        return;
+    }
+    m_fadingOut = true;
+    m_fade->setStartValue(windowOpacity());
+    m_fade->setEndValue(0.0);
+    m_fade->start();
+}
+
+bool PopoverWindow::isPresented() const
+{
+    return isVisible() && !m_fadingOut;
+}
+
+bool PopoverWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_content && event->type() == QEvent::LayoutRequest) {
+        relayout();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void PopoverWindow::paintEvent(QPaintEvent*)
+{
+    if (!m_translucent) {
+        QPainter painter(this);
+        painter.fillRect(rect(), palette().color(QPalette::Window));
+    }
+}
+
+void PopoverWindow::hideEvent(QHideEvent* event)
+{
+    QWidget::hideEvent(event);
+    m_fade->stop();
+    m_fadingOut = false;
+    setWindowOpacity(1.0);
+    Q_EMIT closed();
+}
+
+void PopoverWindow::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    if (isVisible()) {
+        place();
+    }
+}
+
+void PopoverWindow::applySurfaceMode()
+{
+    m_translucent = PopoverSurface::hasCompositor();
+    static_cast<Surface*>(m_surface)->translucent = m_translucent;
+    m_shadow->setEnabled(m_translucent);
+    layout()->setContentsMargins(m_translucent ? shadowMargins : QMargins());
+}
+
+void PopoverWindow::relayout()
+{
+    if (m_content == nullptr) {
+        return;
+    }
+    int width = m_contentWidth > 0 ? m_contentWidth : m_content->sizeHint().width();
+    if (m_maximumContentWidth > 0) {
+        width = qMin(width, m_maximumContentWidth);
+    }
+    const QSize minimum = m_content->minimumSizeHint().expandedTo(m_content->minimumSize());
+    width = qMax(width, minimum.width());
+    int height = m_content->hasHeightForWidth() ? m_content->heightForWidth(width) : m_content->sizeHint().height();
+    height = qMax(height, minimum.height());
+    const QMargins margins = layout()->contentsMargins();
+    setFixedSize(width + margins.left() + margins.right(), height + margins.top() + margins.bottom());
+}
+
+void PopoverWindow::place()
+{
+    if (m_anchor == nullptr) {
+        return;
+    }
+    const QRect anchorRect(m_anchor->mapToGlobal(QPoint(0, 0)), m_anchor->size());
+    const QScreen* screen = m_anchor->screen();
+    const QRect available = screen != nullptr ? screen->availableGeometry() : QRect(QPoint(0, 0), size());
+    const QMargins margins = layout()->contentsMargins();
+
+    // The surface, not the shadow margin, sits `anchorGap` away from the anchor.
+    const int rightX = anchorRect.right() + 1 + anchorGap - margins.left();
+    const int leftX = anchorRect.left() - anchorGap - width() + margins.right();
+    const bool trailingIsRight = !m_anchor->isRightToLeft();
+    const bool preferRight = (m_side == Side::trailing) == trailingIsRight;
+    const bool rightFits = rightX + width() - margins.right() <= available.right() + 1;
+    const bool leftFits = leftX + margins.left() >= available.left();
+    int x = preferRight ? rightX : leftX;
+    if (preferRight && !rightFits && leftFits) {
+        x = leftX;
+    } else if (!preferRight && !leftFits && rightFits) {
+        x = rightX;
+    }
+
+    int y = anchorRect.center().y() - height() / 2;
+    y = qMin(y, available.bottom() + 1 - height() + margins.bottom());
+    y = qMax(y, available.top() - margins.top());
+    move(x, y);
+}
+
+} // namespace tolvik

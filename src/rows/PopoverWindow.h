@@ -1,0 +1,83 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+class QGraphicsDropShadowEffect;
+class QPropertyAnimation;
+
+namespace tolvik {
+
+/// A frameless window anchored beside a widget, with a translucent rounded background and a soft shadow. It hosts
+/// the add and edit forms (`popup`: takes the keyboard, closes on a click outside or Escape) and the detail bubble
+/// (`bubble`: never takes focus or the pointer, fades in and out). Its width is set by the owner; its height follows
+/// the content and it stays beside its anchor as it grows.
+class PopoverWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    enum class Kind
+    {
+        popup,
+        bubble,
+    };
+    /// Which side of the anchor the window prefers, in reading direction; it flips when the screen has no room.
+    enum class Side
+    {
+        leading,
+        trailing,
+    };
+
+    static constexpr int cornerRadius = 12;
+    static constexpr int fadeMilliseconds = 150;
+
+    explicit PopoverWindow(Kind kind, QWidget* parent = nullptr);
+
+    Kind kind() const { return m_kind; }
+
+    /// Takes ownership of the content.
+    void setContent(QWidget* content);
+    QWidget* content() const { return m_content; }
+    /// The width the content gets; a content that needs more (its minimum size) gets what it needs.
+    void setContentWidth(int width);
+    /// For content that sizes itself: its preferred width, but never more than this.
+    void setMaximumContentWidth(int width);
+
+    /// Shows the window beside `anchor`, taking the anchor's palette; fades in when it is a bubble.
+    void present(QWidget* anchor, Side side);
+    /// Hides the window, after a fade when `animated`.
+    void dismiss(bool animated = false);
+    /// Shown and not fading out.
+    bool isPresented() const;
+    QWidget* anchor() const { return m_anchor; }
+
+Q_SIGNALS:
+    /// The window was hidden, for whatever reason: a click outside, Escape, or `dismiss`.
+    void closed();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void applySurfaceMode();
+    void relayout();
+    void place();
+
+    Kind m_kind;
+    QWidget* m_surface;
+    QWidget* m_content = nullptr;
+    QGraphicsDropShadowEffect* m_shadow;
+    QPropertyAnimation* m_fade;
+    QPointer<QWidget> m_anchor;
+    Side m_side = Side::trailing;
+    int m_contentWidth = 0;
+    int m_maximumContentWidth = 0;
+    bool m_translucent = true;
+    bool m_fadingOut = false;
+};
+
+} // namespace tolvik

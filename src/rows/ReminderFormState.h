@@ -1,0 +1,60 @@
+#pragma once
+
+#include "model/RecurrenceOption.h"
+#include "model/ReminderItem.h"
+
+#include <QDateTime>
+#include <QString>
+
+#include <optional>
+
+namespace tolvik {
+
+/// The values a reminder form edits. The form's owner keeps one and the form writes every change into it at once,
+/// so the values survive the form closing.
+struct ReminderFormState
+{
+    QString title;
+    bool includeDueDate = false;
+    QDateTime dueDate;
+    QString notes;
+    int priority = 0;
+    RecurrenceOption recurrence = RecurrenceOption::none;
+
+    /// An empty form: no due date switched on, the date picker at `now`, no priority, no repeat.
+    static ReminderFormState fresh(const QDateTime& now)
+    {
+        ReminderFormState state;
+        state.dueDate = now;
+        return state;
+    }
+
+    /// The reminder's current values; without a due date the picker starts at `now`.
+    static ReminderFormState from(const ReminderItem& reminder, const QDateTime& now)
+    {
+        ReminderFormState state;
+        state.title = reminder.title;
+        state.includeDueDate = reminder.dueDate.has_value();
+        state.dueDate = reminder.dueDate.value_or(now);
+        state.notes = reminder.notes.value_or(QString());
+        state.priority = reminder.priority;
+        state.recurrence = reminder.recurrence;
+        return state;
+    }
+
+    /// The title without surrounding white space and newlines; empty means the form cannot be submitted.
+    QString trimmedTitle() const { return title.trimmed(); }
+    /// The notes to store: trimmed, and none when nothing is left.
+    std::optional<QString> trimmedNotes() const
+    {
+        const QString trimmed = notes.trimmed();
+        return trimmed.isEmpty() ? std::nullopt : std::optional<QString>(trimmed);
+    }
+    /// The due date to store: none while the switch is off, whatever the picker shows.
+    std::optional<QDateTime> effectiveDueDate() const
+    {
+        return includeDueDate ? std::optional<QDateTime>(dueDate) : std::nullopt;
+    }
+};
+
+} // namespace tolvik

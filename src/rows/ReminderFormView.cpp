@@ -1,0 +1,351 @@
+#include "rows/ReminderFormView.h"
+
+#include "appearance/LocalizationManager.h"
+#include "appearance/Preferences.h"
+#include "rows/RowStyle.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QCalendarWidget>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QTimeEdit>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace tolvik {
+
+namespace {
+
+constexpr int formInset = 16 + 16;
+constexpr int itemSpacing = 12;
+constexpr int captionSpacing = 4;
+constexpr qreal calendarFontScale = 0.85;
+
+/// The priority choices in picker order, with the number each writes.
+const QList<std::pair<QString, int>>& priorityChoices()
+{
+    static const QList<std::pair<QString, int>> choices = {
+        {QStringLiteral("priority.none"), 0},
+        {QStringLiteral("reminder.priority.low"), 9},
+        {QStringLiteral("reminder.priority.medium"), 5},
+        {QStringLiteral("reminder.priority.high"), 1},
+    };
+    return choices;
+}
+
+QString recurrenceKey(RecurrenceOption option)
+{
+    return QStringLiteral("recurrence.") + rawValue(option);
+}
+
+/// A plain-text field that grows with its lines instead of scrolling.
+class GrowingTextEdit : public QTextEdit
+{
+public:
+    explicit GrowingTextEdit(QWidget* parent)
+        : QTextEdit(parent)
+    {
+        setAcceptRichText(false);
+        setTabChangesFocus(true);
+        setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        connect(document()->documentLayout(), &QAbstractTextDocumentLayout::documentSizeChanged, this,
+                [this] { updateGeometry(); });
+    }
+
+    QSize sizeHint() const override
+    {
+        const int minimumText = 2 * fontMetrics().lineSpacing() + 2 * qRound(document()->documentMargin());
+        const int text = qMax(minimumText, qCeil(document()->size().height()));
+        return {QTextEdit::sizeHint().width(), text + 2 * frameWidth()};
+    }
+    QSize minimumSizeHint() const override { return {60, sizeHint().height()}; }
+};
+
+QLabel* captionLabel(QWidget* parent)
+{
+    auto* label = new QLabel(parent);
+    label->setFont(RowStyle::captionFont(parent->font()));
+    return label;
+}
+
+} // namespace
+
+ReminderFormView::ReminderFormView(ReminderFormState* state, QString primaryButtonKey, QWidget* parent)
+    : QWidget(parent)
+    , m_state(state)
+    , m_primaryButtonKey(std::move(primaryButtonKey))
+{
+    build();
+    bind();
+    connect(&Preferences::shared(), &Preferences::changed, this, [this](const QString& key) {
+        if (key == PreferenceKey::languagePreference) {
+            retranslate();
+        }
+    });
+    retranslate();
+    applyColors();
+    reload();
+}
+
+void ReminderFormView::build()
+{
+    auto* stack = new QVBoxLayout(this);
+    stack->setContentsMargins(formInset, formInset, formInset, formInset);
+    stack->setSpacing(itemSpacing);
+
+    m_title = new QLineEdit(this);
+    m_title->setClearButtonEnabled(false);
+    stack->addWidget(m_title);
+
+    m_dueToggle = new QCheckBox(this);
+    stack->addWidget(m_dueToggle);
+
+    m_dueGroup = new QWidget(this);
+    auto* due = new QVBoxLayout(m_dueGroup);
+    due->setContentsMargins(0, 0, 0, 0);
+    due->setSpacing(captionSpacing);
+    m_dueLabel = captionLabel(m_dueGroup);
+    m_calendar = new QCalendarWidget(m_dueGroup);
+    m_calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    m_calendar->setGridVisible(false);
+    auto* timeRow = new QHBoxLayout;
+    timeRow->setSpacing(8);
+    m_timeLabel = captionLabel(m_dueGroup);
+    m_time = new QTimeEdit(m_dueGroup);
+    m_time->setButtonSymbols(QAbstractSpinBox::UpDownArrows);
+    m_time->setDisplayFormat(QStringLiteral("HH:mm"));
+    timeRow->addWidget(m_timeLabel);
+    timeRow->addStretch();
+    timeRow->addWidget(m_time);
+    due->addWidget(m_dueLabel);
+    due->addWidget(m_calendar);
+    due->addSpacing(captionSpacing);
+    due->addLayout(timeRow);
+    stack->addWidget(m_dueGroup);
+
+    auto* pickers = new QHBoxLayout;
+    pickers->setSpacing(itemSpacing);
+    for (int column = 0; column < 2; ++column) {
+        auto* stackColumn = new QVBoxLayout;
+        stackColumn->setSpacing(captionSpacing);
+        QLabel* caption = captionLabel(this);
+        auto* picker = new QComboBox(this);
+        picker->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        picker->setMinimumContentsLength(4);
+        picker->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        stackColumn->addWidget(caption);
+        stackColumn->addWidget(picker);
+        pickers->addLayout(stackColumn, 1);
+        (column == 0 ? m_priorityCaption : m_recurrenceCaption) = caption;
+        (column == 0 ? m_priority : m_recurrence) = picker;
+    }
+    pickers->setAlignment(Qt::AlignTop);
+    stack->addLayout(pickers);
+    for (const auto& [key, value] : priorityChoices()) {
+        m_priority->addItem(QString(), value);
+    }
+    const QList<RecurrenceOption> options = allRecurrenceOptions();
+    for (RecurrenceOption option : options) {
+        m_recurrence->addItem(QString(), rawValue(option));
+    }
+
+    m_notes = new GrowingTextEdit(this);
+    stack->addWidget(m_notes);
+
+    auto* buttons = new QHBoxLayout;
+    m_cancel = new QPushButton(this);
+    m_submit = new QPushButton(this);
+    // Neither button is a default button: Return in a field must never submit.
+    for (QPushButton* button : {m_cancel, m_submit}) {
+        button->setAutoDefault(false);
+        button->setDefault(false);
+    }
+    buttons->addWidget(m_cancel);
+    buttons->addStretch();
+    buttons->addWidget(m_submit);
+    stack->addLayout(buttons);
+    updateMinimumWidth();
+}
+
+void ReminderFormView::bind()
+{
+    connect(m_title, &QLineEdit::textChanged, this, [this](const QString& text) {
+        if (!m_reloading) {
+            m_state->title = text;
+            Q_EMIT edited();
+        }
+        updateSubmitEnabled();
+    });
+    connect(m_dueToggle, &QCheckBox::toggled, this, [this](bool on) {
+        if (m_reloading) {
+            return;
+        }
+        m_state->includeDueDate = on;
+        showDueDate();
+        Q_EMIT edited();
+    });
+    connect(m_calendar, &QCalendarWidget::selectionChanged, this, [this] {
+        QDateTime due = m_state->dueDate;
+        due.setDate(m_calendar->selectedDate());
+        writeDueDate(due);
+    });
+    connect(m_time, &QTimeEdit::timeChanged, this, [this](QTime time) {
+        QDateTime due = m_state->dueDate;
+        due.setTime(QTime(time.hour(), time.minute()));
+        writeDueDate(due);
+    });
+    // `activated` fires only on the user's choice, so a priority the picker cannot show stays as it is.
+    connect(m_priority, &QComboBox::activated, this, [this](int index) {
+        m_state->priority = m_priority->itemData(index).toInt();
+        Q_EMIT edited();
+    });
+    connect(m_recurrence, &QComboBox::activated, this, [this](int index) {
+        m_state->recurrence =
+            recurrenceOptionFromRawValue(m_recurrence->itemData(index).toString()).value_or(RecurrenceOption::none);
+        Q_EMIT edited();
+    });
+    connect(m_notes, &QTextEdit::textChanged, this, [this] {
+        if (!m_reloading) {
+            m_state->notes = m_notes->toPlainText();
+            Q_EMIT edited();
+        }
+    });
+    connect(m_cancel, &QPushButton::clicked, this, &ReminderFormView::cancelRequested);
+    connect(m_submit, &QPushButton::clicked, this, [this] {
+        if (!m_state->trimmedTitle().isEmpty()) {
+            Q_EMIT submitRequested();
+        }
+    });
+}
+
+void ReminderFormView::reload()
+{
+    m_reloading = true;
+    if (m_title->text() != m_state->title) {
+        m_title->setText(m_state->title);
+    }
+    m_dueToggle->setChecked(m_state->includeDueDate);
+    m_priority->setCurrentIndex(m_priority->findData(m_state->priority));
+    m_recurrence->setCurrentIndex(m_recurrence->findData(rawValue(m_state->recurrence)));
+    if (m_notes->toPlainText() != m_state->notes) {
+        m_notes->setPlainText(m_state->notes);
+    }
+    m_reloading = false;
+    showDueDate();
+    updateSubmitEnabled();
+}
+
+void ReminderFormView::showDueDate()
+{
+    m_dueGroup->setVisible(m_state->includeDueDate);
+    if (!m_state->includeDueDate) {
+        return;
+    }
+    // Turning the switch on shows whatever the owner holds; the pickers write back only on the user's change.
+    m_reloading = true;
+    const QSignalBlocker calendarBlocker(m_calendar);
+    const QSignalBlocker timeBlocker(m_time);
+    m_calendar->setSelectedDate(m_state->dueDate.date());
+    m_time->setTime(m_state->dueDate.time());
+    m_reloading = false;
+}
+
+void ReminderFormView::writeDueDate(const QDateTime& dueDate)
+{
+    if (m_reloading || !dueDate.isValid()) {
+        return;
+    }
+    m_state->dueDate = dueDate;
+    Q_EMIT edited();
+}
+
+void ReminderFormView::updateMinimumWidth()
+{
+    // A compact calendar, and a width that already fits it, so that the form does not widen when it appears.
+    QFont compact = font();
+    compact.setPointSizeF(font().pointSizeF() * calendarFontScale);
+    m_calendar->setFont(compact);
+    setMinimumWidth(qMax(minimumFormWidth, m_calendar->minimumSizeHint().width() + 2 * formInset));
+}
+
+void ReminderFormView::updateSubmitEnabled()
+{
+    m_submit->setEnabled(!m_title->text().trimmed().isEmpty());
+}
+
+void ReminderFormView::retranslate()
+{
+    m_title->setPlaceholderText(localizedString(QStringLiteral("form.title")));
+    m_dueToggle->setText(localizedString(QStringLiteral("form.setDueDate")));
+    m_dueLabel->setText(localizedString(QStringLiteral("form.dueLabel")));
+    m_timeLabel->setText(localizedString(QStringLiteral("form.timeLabel")));
+    m_priorityCaption->setText(localizedString(QStringLiteral("form.priority")));
+    m_recurrenceCaption->setText(localizedString(QStringLiteral("form.recurrence")));
+    m_priority->setAccessibleName(m_priorityCaption->text());
+    m_recurrence->setAccessibleName(m_recurrenceCaption->text());
+    for (int index = 0; index < priorityChoices().size(); ++index) {
+        m_priority->setItemText(index, localizedString(priorityChoices().at(index).first));
+    }
+    const QList<RecurrenceOption> options = allRecurrenceOptions();
+    for (int index = 0; index < options.size(); ++index) {
+        m_recurrence->setItemText(index, localizedString(recurrenceKey(options.at(index))));
+    }
+    m_notes->setPlaceholderText(localizedString(QStringLiteral("form.notes")));
+    m_cancel->setText(localizedString(QStringLiteral("button.cancel")));
+    m_submit->setText(localizedString(m_primaryButtonKey));
+}
+
+void ReminderFormView::applyColors()
+{
+    const QPalette own = palette();
+    const QColor secondary = RowStyle::secondaryText(own);
+    for (QLabel* caption : {m_dueLabel, m_timeLabel, m_priorityCaption, m_recurrenceCaption}) {
+        QPalette captionPalette = caption->palette();
+        captionPalette.setColor(QPalette::WindowText, secondary);
+        caption->setPalette(captionPalette);
+    }
+    // The prominent button: filled with the accent colour, its caption in the accent's text colour.
+    QPalette prominent = m_submit->palette();
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        prominent.setColor(group, QPalette::Button, own.color(QPalette::Active, QPalette::Highlight));
+        prominent.setColor(group, QPalette::ButtonText, own.color(QPalette::Active, QPalette::HighlightedText));
+    }
+    m_submit->setPalette(prominent);
+    QFont bold = m_submit->font();
+    bold.setWeight(QFont::DemiBold);
+    m_submit->setFont(bold);
+}
+
+void ReminderFormView::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // Typing goes straight into the title, a moment after the form appears.
+    QTimer::singleShot(titleFocusDelayMs, this, [this] {
+        if (isVisible()) {
+            m_title->setFocus(Qt::OtherFocusReason);
+        }
+    });
+}
+
+void ReminderFormView::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange) {
+        applyColors();
+    } else if (event->type() == QEvent::FontChange) {
+        for (QLabel* caption : {m_dueLabel, m_timeLabel, m_priorityCaption, m_recurrenceCaption}) {
+            caption->setFont(RowStyle::captionFont(font()));
+        }
+        updateMinimumWidth();
+    }
+}
+
+} // namespace tolvik

@@ -1,0 +1,86 @@
+#pragma once
+
+#include "rows/ReminderFormState.h"
+
+#include <QString>
+#include <QWidget>
+
+class QCalendarWidget;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTextEdit;
+class QTimeEdit;
+
+namespace tolvik {
+
+/// The one form for adding and editing a reminder. It owns none of the values: every keystroke and every picker
+/// change is written straight into the owner's `ReminderFormState`, and cancel and submit only tell the owner,
+/// which reads the values it already holds. Texts are looked up at every update, so a language change shows at once.
+class ReminderFormView : public QWidget
+{
+    Q_OBJECT
+
+public:
+    static constexpr int minimumFormWidth = 280;
+    static constexpr int titleFocusDelayMs = 100;
+
+    /// `state` must outlive the form; `primaryButtonKey` is the text key of the submit caption.
+    ReminderFormView(ReminderFormState* state, QString primaryButtonKey, QWidget* parent = nullptr);
+
+    /// Shows the owner's current values (after the owner reset or reloaded them).
+    void reload();
+
+    QLineEdit* titleField() const { return m_title; }
+    QCheckBox* dueDateToggle() const { return m_dueToggle; }
+    QCalendarWidget* calendar() const { return m_calendar; }
+    QTimeEdit* timeField() const { return m_time; }
+    QComboBox* priorityPicker() const { return m_priority; }
+    QComboBox* recurrencePicker() const { return m_recurrence; }
+    QTextEdit* notesField() const { return m_notes; }
+    QPushButton* cancelButton() const { return m_cancel; }
+    QPushButton* submitButton() const { return m_submit; }
+
+Q_SIGNALS:
+    void cancelRequested();
+    void submitRequested();
+    /// A value was written into the owner's state.
+    void edited();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void build();
+    void bind();
+    void retranslate();
+    void applyColors();
+    void updateMinimumWidth();
+    void updateSubmitEnabled();
+    void showDueDate();
+    void writeDueDate(const QDateTime& dueDate);
+
+    ReminderFormState* m_state;
+    QString m_primaryButtonKey;
+    bool m_reloading = false;
+
+    QLineEdit* m_title = nullptr;
+    QCheckBox* m_dueToggle = nullptr;
+    QWidget* m_dueGroup = nullptr;
+    QLabel* m_dueLabel = nullptr;
+    QCalendarWidget* m_calendar = nullptr;
+    QLabel* m_timeLabel = nullptr;
+    QTimeEdit* m_time = nullptr;
+    QLabel* m_priorityCaption = nullptr;
+    QComboBox* m_priority = nullptr;
+    QLabel* m_recurrenceCaption = nullptr;
+    QComboBox* m_recurrence = nullptr;
+    QTextEdit* m_notes = nullptr;
+    QPushButton* m_cancel = nullptr;
+    QPushButton* m_submit = nullptr;
+};
+
+} // namespace tolvik

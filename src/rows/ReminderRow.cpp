@@ -1,0 +1,314 @@
+#include "rows/ReminderRow.h"
+
+#include "appearance/DateTexts.h"
+#include "appearance/LocalizationManager.h"
+#include "appearance/Preferences.h"
+#include "appearance/SymbolIcons.h"
+#include "model/RemindersViewModel.h"
+#include "rows/ElidedTextLabel.h"
+#include "rows/PopoverWindow.h"
+#include "rows/PriorityBadge.h"
+#include "rows/ReminderFormView.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QDrag>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QMimeData>
+#include <QPointer>
+#include <QProxyStyle>
+#include <QStyleOptionMenuItem>
+#include <QVBoxLayout>
+
+namespace tolvik {
+
+namespace {
+
+constexpr int rowSpacing = 8;
+constexpr int stackSpacing = 4;
+constexpr int titleSpacing = 4;
+
+/// Draws the menu item whose action is marked destructive in red, as the menu has no role for it.
+class DestructiveItemStyle : public QProxyStyle
+{
+public:
+    explicit DestructiveItemStyle(QString destructiveText, QObject* owner)
+        : m_text(std::move(destructiveText))
+    {
+        setParent(owner);
+    }
+
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override
+    {
+        const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
+        if (element == CE_MenuItem && item != nullptr && item->text == m_text && !(item->state & State_Selected)) {
+            QStyleOptionMenuItem red(*item);
+            const QColor color = RowStyle::alertRed(red.palette);
+            red.palette.setColor(QPalette::ButtonText, color);
+            red.palette.setColor(QPalette::WindowText, color);
+            red.palette.setColor(QPalette::Text, color);
+            QProxyStyle::drawControl(element, &red, painter, widget);
+            return;
+        }
+        QProxyStyle::drawControl(element, option, painter, widget);
+    }
+
+private:
+    QString m_text;
+};
+
+} // namespace
+
+ReminderRow::ReminderRow(const ReminderItem& reminder, RemindersViewModel* model, Clock clock, QWidget* parent)
+    : QWidget(parent)
+    , m_reminder(reminder)
+    , m_model(model)
+    , m_clock(std::move(clock))
+    , m_editState(ReminderFormState::from(reminder, m_clock()))
+    , m_repeat(new QLabel(this))
+    , m_title(new ElidedTextLabel(maximumTitleLines, this))
+    , m_due(new QLabel(this))
+    , m_badge(new PriorityBadge(this))
+{
+    setAttribute(Qt::WA_Hover);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    m_repeat->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_due->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_due->setFont(RowStyle::smallCaptionFont(font()));
+
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(rowSpacing);
+    auto* stack = new QVBoxLayout;
+    stack->setSpacing(stackSpacing);
+    auto* titleLine = new QHBoxLayout;
+    titleLine->setSpacing(titleSpacing);
+    titleLine->addWidget(m_repeat, 0, Qt::AlignVCenter);
+    titleLine->addWidget(m_title, 1);
+    stack->addLayout(titleLine);
+    stack->addWidget(m_due);
+    row->addLayout(stack, 1);
+    // The badge sits on the first line, next to the start of the title.
+    row->addWidget(m_badge, 0, Qt::AlignTop);
+
+    connect(&Preferences::shared(), &Preferences::changed, this, [this](const QString& key) {
+        if (key == PreferenceKey::languagePreference) {
+            refresh();
+        }
+    });
+    refresh();
+}
+
+ReminderRow::~ReminderRow()
+{
+    // Deleting a shown popover hides it, and its close must not reach this half-destroyed row.
+    if (m_editPopover != nullptr) {
+        m_editPopover->disconnect(this);
+        delete m_editPopover;
+    }
+}
+
+void ReminderRow::setReminder(const ReminderItem& reminder)
+{
+    const bool identityChanged = reminder.id != m_reminder.id;
+    m_reminder = reminder;
+    if (identityChanged) {
+        m_editState = ReminderFormState::from(reminder, m_clock());
+        if (m_editForm != nullptr) {
+            m_editForm->reload();
+        }
+    }
+    refresh();
+}
+
+Urgency ReminderRow::urgency() const
+{
+    return RowStyle::urgency(m_reminder.dueDate, m_clock());
+}
+
+QColor ReminderRow::titleColor() const
+{
+    return m_title->textColor();
+}
+
+void ReminderRow::refresh()
+{
+    const QPalette& own = palette();
+    m_title->setText(m_reminder.title);
+    m_title->setTextColor(RowStyle::urgencyColor(urgency(), own));
+
+    const QColor secondary = RowStyle::secondaryText(own);
+    const bool repeats = m_reminder.recurrence != RecurrenceOption::none;
+    m_repeat->setVisible(repeats);
+    if (repeats) {
+        const int side = QFontMetrics(RowStyle::smallCaptionFont(font())).height();
+        m_repeat->setPixmap(
+            SymbolIcons::pixmap(QStringLiteral("repeat"), secondary, QSize(side, side), devicePixelRatioF()));
+    }
+
+    m_due->setVisible(m_reminder.dueDate.has_value());
+    if (m_reminder.dueDate) {
+        m_due->setText(DateTexts::rowDueDate(*m_reminder.dueDate));
+        QPalette duePalette = m_due->palette();
+        duePalette.setColor(QPalette::WindowText, secondary);
+        m_due->setPalette(duePalette);
+    }
+
+    const std::optional<PriorityLevel> level = RowStyle::priorityLevel(m_reminder.priority);
+    m_badge->setLevel(level);
+    m_badge->setText(level ? localizedString(RowStyle::priorityLabelKey(*level)) : QString());
+    setToolTip(QString());
+}
+
+void ReminderRow::setEditPresented(bool presented)
+{
+    if (presented == m_editPresented) {
+        return;
+    }
+    m_editPresented = presented;
+    if (presented) {
+        ensureEditPopover();
+        m_editForm->reload();
+        Q_EMIT editPresentationChanged(m_reminder.id, true);
+        m_editPopover->present(this, PopoverWindow::Side::trailing);
+    } else {
+        if (m_editPopover != nullptr) {
+            m_editPopover->dismiss();
+        }
+        Q_EMIT editPresentationChanged(m_reminder.id, false);
+    }
+}
+
+void ReminderRow::edit()
+{
+    m_editState = ReminderFormState::from(m_reminder, m_clock());
+    if (m_editForm != nullptr) {
+        m_editForm->reload();
+    }
+    setEditPresented(true);
+}
+
+void ReminderRow::save()
+{
+    const QString title = m_editState.trimmedTitle();
+    if (title.isEmpty()) {
+        return;
+    }
+    QCoro::connect(m_model->updateReminder(m_reminder.id, title, m_editState.trimmedNotes(),
+                                           m_editState.effectiveDueDate(), m_editState.priority,
+                                           m_editState.recurrence),
+                   this, [this] { setEditPresented(false); });
+}
+
+void ReminderRow::ensureEditPopover()
+{
+    if (m_editPopover != nullptr) {
+        return;
+    }
+    m_editPopover = new PopoverWindow(PopoverWindow::Kind::popup, this);
+    m_editForm = new ReminderFormView(&m_editState, QStringLiteral("button.save"));
+    m_editPopover->setContent(m_editForm);
+    m_editPopover->setContentWidth(editPopoverWidth);
+    connect(m_editForm, &ReminderFormView::cancelRequested, this, [this] { setEditPresented(false); });
+    connect(m_editForm, &ReminderFormView::submitRequested, this, &ReminderRow::save);
+    // A click outside closes the popup; that goes through the same flag. The edit state keeps what was typed.
+    connect(m_editPopover, &PopoverWindow::closed, this, [this] { setEditPresented(false); });
+}
+
+QMenu* ReminderRow::createContextMenu()
+{
+    auto* menu = new QMenu(this);
+    const QString id = m_reminder.id;
+    QPointer<RemindersViewModel> model = m_model;
+    QAction* complete = menu->addAction(localizedString(QStringLiteral("button.complete")));
+    connect(complete, &QAction::triggered, this, [model, id] {
+        if (model) {
+            model->completeReminder(id);
+        }
+    });
+    const QString deleteText = localizedString(QStringLiteral("button.delete"));
+    QAction* remove = menu->addAction(deleteText);
+    remove->setProperty("destructive", true);
+    connect(remove, &QAction::triggered, this, [model, id] {
+        if (model) {
+            model->deleteReminder(id);
+        }
+    });
+    QAction* editAction = menu->addAction(localizedString(QStringLiteral("button.edit")));
+    connect(editAction, &QAction::triggered, this, &ReminderRow::edit);
+    menu->setStyle(new DestructiveItemStyle(deleteText, menu));
+    return menu;
+}
+
+QMimeData* ReminderRow::createDragData() const
+{
+    auto* data = new QMimeData;
+    data->setText(m_reminder.id);
+    return data;
+}
+
+void ReminderRow::enterEvent(QEnterEvent* event)
+{
+    QWidget::enterEvent(event);
+    Q_EMIT pointerEntered(m_reminder.id);
+}
+
+void ReminderRow::leaveEvent(QEvent* event)
+{
+    QWidget::leaveEvent(event);
+    Q_EMIT pointerLeft(m_reminder.id);
+}
+
+void ReminderRow::mousePressEvent(QMouseEvent* event)
+{
+    m_pressed = event->button() == Qt::LeftButton;
+    m_pressPosition = event->position().toPoint();
+    QWidget::mousePressEvent(event);
+}
+
+void ReminderRow::mouseMoveEvent(QMouseEvent* event)
+{
+    if (m_pressed && (event->buttons() & Qt::LeftButton) &&
+        (event->position().toPoint() - m_pressPosition).manhattanLength() >= QApplication::startDragDistance()) {
+        m_pressed = false;
+        startDrag();
+        return;
+    }
+    QWidget::mouseMoveEvent(event);
+}
+
+void ReminderRow::startDrag()
+{
+    auto* drag = new QDrag(this);
+    drag->setMimeData(createDragData());
+    drag->setPixmap(grab());
+    drag->setHotSpot(m_pressPosition);
+    Q_EMIT dragStarted(m_reminder.id);
+    // The drop may refresh the model and delete this row inside exec(): nothing touches `this` afterwards.
+    drag->exec(Qt::MoveAction | Qt::CopyAction, Qt::MoveAction);
+}
+
+void ReminderRow::contextMenuEvent(QContextMenuEvent* event)
+{
+    QMenu* menu = createContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
+    event->accept();
+}
+
+void ReminderRow::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange) {
+        refresh();
+    } else if (event->type() == QEvent::FontChange) {
+        m_due->setFont(RowStyle::smallCaptionFont(font()));
+        m_badge->setFont(RowStyle::smallCaptionFont(font()));
+        refresh();
+    }
+}
+
+} // namespace tolvik

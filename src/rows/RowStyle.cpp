@@ -1,0 +1,143 @@
+#include "rows/RowStyle.h"
+
+#include "appearance/AppTheme.h"
+
+namespace tolvik::RowStyle {
+
+namespace {
+
+constexpr qint64 soonWindowSeconds = 6 * 60 * 60;
+
+QFont scaled(const QFont& body, qreal factor)
+{
+    QFont font = body;
+    if (body.pointSizeF() > 0) {
+        font.setPointSizeF(body.pointSizeF() * factor);
+    } else {
+        font.setPixelSize(qMax(8, qRound(body.pixelSize() * factor)));
+    }
+    return font;
+}
+
+} // namespace
+
+Urgency urgency(const std::optional<QDateTime>& dueDate, const QDateTime& now)
+{
+    if (!dueDate || !dueDate->isValid()) {
+        return Urgency::normal;
+    }
+    if (*dueDate < now) {
+        return Urgency::overdue;
+    }
+    // Calendar arithmetic: six hours later on the clock of the same zone, which only an invalid date can break.
+    const QDateTime soonLimit = now.addSecs(soonWindowSeconds);
+    if (soonLimit.isValid() && *dueDate < soonLimit) {
+        return Urgency::soon;
+    }
+    return Urgency::normal;
+}
+
+std::optional<PriorityLevel> priorityLevel(int priority)
+{
+    if (priority <= 0) {
+        return std::nullopt;
+    }
+    if (priority <= 3) {
+        return PriorityLevel::high;
+    }
+    if (priority <= 6) {
+        return PriorityLevel::medium;
+    }
+    return PriorityLevel::low;
+}
+
+QString priorityLabelKey(PriorityLevel level)
+{
+    switch (level) {
+    case PriorityLevel::high:
+        return QStringLiteral("reminder.priority.high");
+    case PriorityLevel::medium:
+        return QStringLiteral("reminder.priority.medium");
+    case PriorityLevel::low:
+        break;
+    }
+    return QStringLiteral("reminder.priority.low");
+}
+
+QColor alertRed(const QPalette& palette)
+{
+    return ThemePalette::isDark(palette) ? QColor(0xFF, 0x45, 0x3A) : QColor(0xE0, 0x2A, 0x1F);
+}
+
+QColor alertOrange(const QPalette& palette)
+{
+    return ThemePalette::isDark(palette) ? QColor(0xFF, 0x9F, 0x0A) : QColor(0xE0, 0x7A, 0x00);
+}
+
+QColor secondaryText(const QPalette& palette)
+{
+    QColor color = palette.color(QPalette::Active, QPalette::WindowText);
+    color.setAlphaF(ThemePalette::isDark(palette) ? 0.6F : 0.55F);
+    return color;
+}
+
+QColor urgencyColor(Urgency urgency, const QPalette& palette)
+{
+    switch (urgency) {
+    case Urgency::overdue:
+        return alertRed(palette);
+    case Urgency::soon:
+        return alertOrange(palette);
+    case Urgency::normal:
+        break;
+    }
+    return palette.color(QPalette::Active, QPalette::WindowText);
+}
+
+QColor priorityColor(PriorityLevel level, const QPalette& palette)
+{
+    switch (level) {
+    case PriorityLevel::high:
+        return alertRed(palette);
+    case PriorityLevel::medium:
+        return alertOrange(palette);
+    case PriorityLevel::low:
+        break;
+    }
+    return secondaryText(palette);
+}
+
+QColor sectionBoxFill(const QPalette& palette)
+{
+    return ThemePalette::isDark(palette) ? QColor(255, 255, 255, 20) : QColor(255, 255, 255, 150);
+}
+
+QColor sectionBoxBorder(const QPalette& palette)
+{
+    return ThemePalette::isDark(palette) ? QColor(255, 255, 255, 26) : QColor(0, 0, 0, 18);
+}
+
+QColor rowSeparator(const QPalette& palette)
+{
+    // White at 18 % reads well on a dark box but vanishes on a light one, which gets a faint dark rule instead.
+    return ThemePalette::isDark(palette) ? QColor(255, 255, 255, 46) : QColor(0, 0, 0, 26);
+}
+
+QFont headlineFont(const QFont& body)
+{
+    QFont font = scaled(body, 1.05);
+    font.setWeight(QFont::DemiBold);
+    return font;
+}
+
+QFont captionFont(const QFont& body)
+{
+    return scaled(body, 0.88);
+}
+
+QFont smallCaptionFont(const QFont& body)
+{
+    return scaled(body, 0.8);
+}
+
+} // namespace tolvik::RowStyle
