@@ -1,5 +1,7 @@
 #include "store/VdirStore.h"
 
+#include <QFileInfo>
+
 #include "store/TodoDocument.h"
 #include "store/VdirLoader.h"
 #include "store/VdirWatcher.h"
@@ -221,7 +223,9 @@ std::optional<VdirStore::Located> VdirStore::locate(const QString& reminderID) c
 std::optional<StoreReminder> VdirStore::reminderWithID(const QString& id)
 {
     const auto located = locate(id);
-    if (!located) {
+    // A file another program removed since the last load is gone for the caller too: the operation on it
+    // then ends quietly instead of acting on a ghost.
+    if (!located || !QFileInfo::exists(located->path())) {
         return std::nullopt;
     }
     return located->entry->reminder;
