@@ -37,6 +37,14 @@ QList<ReminderList> listsOf(const QList<StoreList>& storeLists, const QColor& fa
     return lists;
 }
 
+RecurrenceOption recurrenceOptionOf(const StoreReminder& reminder)
+{
+    if (reminder.recurrenceRules.isEmpty()) {
+        return RecurrenceOption::none;
+    }
+    return recurrenceOptionFromFrequency(reminder.recurrenceRules.first().frequency);
+}
+
 ReminderItem reminderItemOf(const StoreReminder& reminder)
 {
     ReminderItem item;
@@ -45,9 +53,7 @@ ReminderItem reminderItemOf(const StoreReminder& reminder)
     item.dueDate = reminder.due ? reminder.due->toDateTime() : std::nullopt;
     item.notes = reminder.notes;
     item.priority = reminder.priority;
-    item.recurrence = recurrenceOptionFromFrequency(
-        reminder.recurrenceRules.isEmpty() ? std::nullopt
-                                           : std::optional<int>(reminder.recurrenceRules.first().frequency));
+    item.recurrence = recurrenceOptionOf(reminder);
     item.isCompleted = reminder.isCompleted;
     item.listID = reminder.listID.value_or(QString());
     return item;

@@ -18,6 +18,9 @@ QList<ReminderAccount> accountsOf(const QList<StoreList>& storeLists);
 /// One record per store list, sorted stably by name; a list without colour gets `fallbackColor`.
 QList<ReminderList> listsOf(const QList<StoreList>& storeLists, const QColor& fallbackColor);
 
+/// The repeat choice a reminder's rules read as: the first rule's frequency decides.
+RecurrenceOption recurrenceOptionOf(const StoreReminder& reminder);
+
 /// The record of one store reminder. Its list must be present.
 ReminderItem reminderItemOf(const StoreReminder& reminder);
 

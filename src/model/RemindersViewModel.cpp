@@ -194,7 +194,12 @@ QCoro::Task<> RemindersViewModel::updateReminder(QString id, QString title, std:
     reminder->notes = notes;
     reminder->priority = priority;
     applyDueDate(*reminder, dueDate);
-    applyRecurrence(*reminder, recurrence);
+    // The form only knows five plain choices. When the choice is the one the rules already read as, the user
+    // did not change it: keep the rules as they are, so an edit of the title never turns "every second Monday
+    // until June" into "every week, forever".
+    if (recurrence != recurrenceOptionOf(*reminder)) {
+        applyRecurrence(*reminder, recurrence);
+    }
     co_await finish(m_store->saveReminder(*reminder));
 }
 

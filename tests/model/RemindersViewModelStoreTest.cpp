@@ -183,21 +183,30 @@ private Q_SLOTS:
         QVERIFY(item);
         QCOMPARE(item->recurrence, RecurrenceOption::weekly);
 
-        // The form passes the priority it read, so an untouched 3 goes back as 3.
+        // The form passes the priority and repeat choice it read: an untouched 3 goes back as 3, and an untouched
+        // "weekly" keeps the every-two-weeks rule it stands for.
         QCoro::waitFor(model->updateReminder(item->id, QStringLiteral("New title"), std::nullopt, std::nullopt,
-                                             item->priority, RecurrenceOption::weekly));
+                                             item->priority, item->recurrence));
 
         std::optional<StoreReminder> stored = m_fixture->readBack(QStringLiteral("New title"));
         QVERIFY(stored);
         QVERIFY(!stored->due);
         QVERIFY(!stored->notes);
         QCOMPARE(stored->priority, 3);
-        QCOMPARE(stored->recurrenceRules, (QList<RecurrenceRule>{RecurrenceRule{1, 1, false}}));
+        QCOMPARE(stored->recurrenceRules, (QList<RecurrenceRule>{RecurrenceRule{1, 2, false}}));
         QByteArray file = m_fixture->readTodo(id);
-        QVERIFY(!file.contains("INTERVAL=2"));
+        QVERIFY(file.contains("RRULE:FREQ=WEEKLY;INTERVAL=2"));
         QVERIFY(!file.contains("DUE"));
         QVERIFY(file.contains("X-KEEP:me"));
         QVERIFY(itemTitled(*model, QStringLiteral("New title")));
+
+        // A different choice replaces every rule with exactly one plain rule.
+        QCoro::waitFor(model->updateReminder(item->id, QStringLiteral("New title"), std::nullopt, std::nullopt, 3,
+                                             RecurrenceOption::daily));
+        stored = m_fixture->readBack(QStringLiteral("New title"));
+        QVERIFY(stored);
+        QCOMPARE(stored->recurrenceRules, (QList<RecurrenceRule>{RecurrenceRule{0, 1, false}}));
+        QVERIFY(!m_fixture->readTodo(id).contains("INTERVAL"));
 
         QCoro::waitFor(model->updateReminder(item->id, QStringLiteral("New title"), QStringLiteral("n"), std::nullopt,
                                              3, RecurrenceOption::none));
