@@ -8,6 +8,7 @@
 #include "settings/SegmentedPicker.h"
 #include "settings/SettingsSection.h"
 #include "settings/SettingsStyle.h"
+#include "settings/ThemedComboBox.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -88,7 +89,7 @@ QWidget* AppearanceSettingsTab::buildTransparencySection()
     auto* section = new SettingsSection(QStringLiteral("square.on.square"), this);
     m_sections.append(section);
     m_transparencyLabel = makeStyledLabel(TextStyle::body, false, section);
-    m_transparencyPicker = new QComboBox(section);
+    m_transparencyPicker = new ThemedComboBox(section);
     for (MenuTransparencyOption option : allMenuTransparencyOptions()) {
         m_transparencyPicker->addItem(QString(), rawValue(option));
     }

@@ -10,6 +10,7 @@
 #include "settings/SettingsSection.h"
 #include "settings/SettingsSelection.h"
 #include "settings/SettingsStyle.h"
+#include "settings/ThemedComboBox.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -161,7 +162,7 @@ QWidget* GeneralSettingsTab::buildGeneralSection()
     content->addLayout(autoRefresh);
 
     m_timeframeLabel = makeStyledLabel(TextStyle::body, false, section);
-    m_timeframePicker = new QComboBox(section);
+    m_timeframePicker = new ThemedComboBox(section);
     for (ReminderTimeframe timeframe : allReminderTimeframes()) {
         m_timeframePicker->addItem(QString(), rawValue(timeframe));
     }
@@ -181,7 +182,7 @@ QWidget* GeneralSettingsTab::buildLanguageSection()
     auto* section = new SettingsSection(QStringLiteral("globe"), this);
     m_sections.append(section);
     m_languageLabel = makeStyledLabel(TextStyle::body, false, section);
-    m_languagePicker = new QComboBox(section);
+    m_languagePicker = new ThemedComboBox(section);
     for (SupportedLanguage language : allSupportedLanguages()) {
         m_languagePicker->addItem(QString(), rawValue(language));
     }

@@ -9,6 +9,7 @@
 #include "settings/SettingsView.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -195,6 +196,16 @@ private Q_SLOTS:
 
         view->appearanceTab()->themePicker()->button(2)->click();
         QVERIFY(ThemePalette::isDark(window->palette()));
+        // Drop-down lists are windows of their own; they open dark as well.
+        QComboBox* transparency = view->appearanceTab()->transparencyPicker();
+        transparency->showPopup();
+        QAbstractItemView* list = transparency->view();
+        const QImage shown = list->viewport()->grab().toImage();
+        const QRect unselected = list->visualRect(transparency->model()->index(0, 0));
+        QVERIFY(!unselected.isEmpty());
+        QVERIFY2(shown.pixelColor(unselected.right() - 2, unselected.center().y()).lightness() < 100,
+                 "the open list is drawn dark");
+        transparency->hidePopup();
         QCOMPARE(view->generalTab()->palette().color(QPalette::Window), ThemePalette::dark().color(QPalette::Window));
 
         view->appearanceTab()->themePicker()->button(1)->click();
