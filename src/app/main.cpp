@@ -1,6 +1,8 @@
+#include "app/SingleInstance.h"
 #include "appearance/LocalizationManager.h"
 #include "appearance/Preferences.h"
 #include "model/RemindersViewModel.h"
+#include "panel/TrayEntry.h"
 #include "settings/LaunchAtLoginManager.h"
 #include "store/VdirStore.h"
 
@@ -17,12 +19,23 @@ int main(int argc, char** argv)
     // The panel lives in the tray: closing a window must not end the process.
     QApplication::setQuitOnLastWindowClosed(false);
 
+    // A second launch shows the running instance's panel and ends.
+    SingleInstance instance(SingleInstance::defaultBasePath());
+    if (!instance.claim()) {
+        return 0;
+    }
+
     // Registers the language default before anything looks a text up.
     LocalizationManager::shared();
 
     // The two long-lived objects: created once here, alive for the whole process.
-    RemindersViewModel model(new VdirStore(VdirStore::defaultRoot()), Preferences::shared());
+    const QString storeRoot = VdirStore::defaultRoot();
+    RemindersViewModel model(new VdirStore(storeRoot), Preferences::shared());
     LaunchAtLoginManager launchAtLogin;
+
+    TrayEntry tray(model, launchAtLogin, storeRoot);
+    QObject::connect(&instance, &SingleInstance::activationRequested, &tray, &TrayEntry::activate);
+    tray.start();
 
     return QApplication::exec();
 }

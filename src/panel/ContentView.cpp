@@ -1,0 +1,413 @@
+#include "panel/ContentView.h"
+
+#include "appearance/MenuSizeOption.h"
+#include "appearance/Preferences.h"
+#include "model/RemindersViewModel.h"
+#include "panel/HoverManager.h"
+#include "panel/PanelFooter.h"
+#include "panel/PanelHeader.h"
+#include "panel/PanelSizing.h"
+#include "panel/PlaceholderView.h"
+#include "panel/ReminderListSection.h"
+#include "settings/SettingsWindowPresenter.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QEvent>
+#include <QFileInfo>
+#include <QFrame>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPointer>
+#include <QScrollArea>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <QCoro/QCoroTask>
+
+namespace tolvik {
+
+namespace {
+
+constexpr int sectionSpacing = 12;
+constexpr int cornerRadius = 12;
+/// Between closing the panel and opening the settings window, so that the panel is gone first.
+constexpr int settingsDelayMs = 120;
+
+/// The folder itself, or its nearest ancestor that exists, so the file manager always has something to open.
+QString existingFolder(const QString& path)
+{
+    QFileInfo info(path);
+    while (!info.exists() && !info.absoluteFilePath().isEmpty() && info.absoluteFilePath() != QDir::rootPath()) {
+        info = QFileInfo(info.absolutePath());
+    }
+    return info.absoluteFilePath();
+}
+
+/// Drops every cached size hint under `root`, deepest first. Qt refreshes these only while a widget is visible, so
+/// a panel that changed while closed would otherwise measure its old content.
+void refreshSizeHints(QWidget* root)
+{
+    const QList<QWidget*> descendants = root->findChildren<QWidget*>();
+    for (auto it = descendants.crbegin(); it != descendants.crend(); ++it) {
+        if (QLayout* layout = (*it)->layout()) {
+            layout->invalidate();
+        }
+        (*it)->updateGeometry();
+    }
+    if (root->layout() != nullptr) {
+        root->layout()->invalidate();
+    }
+}
+
+} // namespace
+
+ContentView::ContentView(RemindersViewModel& model, LaunchAtLoginManager& launchAtLogin, QString storeFolder,
+                         Clock clock, QWidget* parent)
+    : QWidget(parent)
+    , m_model(model)
+    , m_launchAtLogin(launchAtLogin)
+    , m_storeFolder(std::move(storeFolder))
+    , m_clock(std::move(clock))
+    , m_urlOpener([](const QUrl& url) { QDesktopServices::openUrl(url); })
+    , m_hoverManager(new HoverManager(this))
+    , m_listContentHeight(PanelSizing::initialListContentHeight)
+{
+    buildLayout();
+
+    connect(&m_model, &RemindersViewModel::authorizationStatusChanged, this, &ContentView::scheduleRender);
+    connect(&m_model, &RemindersViewModel::listsChanged, this, &ContentView::scheduleRender);
+    connect(&m_model, &RemindersViewModel::remindersChanged, this, &ContentView::scheduleRender);
+    connect(&m_model, &RemindersViewModel::isSyncingChanged, this,
+            [this] { m_header->setSyncing(m_model.isSyncing()); });
+    connect(&Preferences::shared(), &Preferences::changed, this, [this](const QString& key) {
+        if (key == PreferenceKey::menuSizePreference || key == PreferenceKey::menuTransparencyPreference ||
+            key == PreferenceKey::themePreference) {
+            applyAppearance();
+        } else if (key == PreferenceKey::languagePreference) {
+            m_footer->refreshTexts();
+            m_placeholder->refreshTexts();
+            scheduleRender();
+        } else if (key == PreferenceKey::selectedAccountIDs || key == PreferenceKey::selectedListIDs) {
+            scheduleRender();
+        }
+    });
+    connect(m_footer, &PanelFooter::settingsRequested, this, &ContentView::openSettings);
+    connect(m_footer, &PanelFooter::quitRequested, this, [] { QCoreApplication::quit(); });
+    connect(m_placeholder, &PlaceholderView::buttonClicked, this, &ContentView::placeholderAction);
+
+    applyAppearance();
+    render();
+}
+
+ContentView::~ContentView()
+{
+    // Sections close their popovers as they go; none of that may re-enter a half-destroyed view.
+    m_listContent->removeEventFilter(this);
+    qDeleteAll(m_order);
+}
+
+void ContentView::buildLayout()
+{
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(PanelSizing::margin, PanelSizing::margin, PanelSizing::margin, PanelSizing::margin);
+    column->setSpacing(PanelSizing::spacing);
+
+    m_header = new PanelHeader(this);
+    column->addWidget(m_header);
+
+    m_scrollArea = new QScrollArea(this);
+    m_scrollArea->setFrameShape(QFrame::NoFrame);
+    m_scrollArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_scrollArea->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_scrollArea->setWidgetResizable(true);
+    m_scrollArea->setFocusPolicy(Qt::NoFocus);
+    m_scrollArea->viewport()->setAutoFillBackground(false);
+    m_scrollArea->setAutoFillBackground(false);
+
+    m_listContent = new QWidget;
+    m_listContent->setAutoFillBackground(false);
+    auto* listColumn = new QVBoxLayout(m_listContent);
+    listColumn->setContentsMargins(0, 0, 0, 0);
+    listColumn->setSpacing(0);
+    m_placeholder = new PlaceholderView(m_listContent);
+    listColumn->addWidget(m_placeholder);
+    m_sectionsBox = new QWidget(m_listContent);
+    m_sectionsLayout = new QVBoxLayout(m_sectionsBox);
+    m_sectionsLayout->setContentsMargins(0, 0, 0, 0);
+    m_sectionsLayout->setSpacing(sectionSpacing);
+    listColumn->addWidget(m_sectionsBox);
+    listColumn->addStretch(1);
+    m_scrollArea->setWidget(m_listContent);
+    column->addWidget(m_scrollArea, 1);
+
+    auto* divider = new QFrame(this);
+    divider->setFrameShape(QFrame::HLine);
+    divider->setFrameShadow(QFrame::Plain);
+    divider->setFixedHeight(PanelSizing::dividerHeight);
+    divider->setForegroundRole(QPalette::Mid);
+    column->addWidget(divider);
+
+    m_footer = new PanelFooter(this);
+    column->addWidget(m_footer);
+
+    // The primary actions come first in the keyboard order: each list's add button, then the footer.
+    m_footer->settingsButton()->setFocusPolicy(Qt::TabFocus);
+    for (QWidget* part : {static_cast<QWidget*>(m_header), static_cast<QWidget*>(m_footer), m_listContent}) {
+        part->installEventFilter(this);
+    }
+}
+
+QString ContentView::storedString(const QString& key, const QString& fallback) const
+{
+    return Preferences::shared().string(key, fallback);
+}
+
+QString ContentView::selectedAccountIDsRaw() const
+{
+    return storedString(PreferenceKey::selectedAccountIDs, QString());
+}
+
+QString ContentView::selectedListIDsRaw() const
+{
+    return storedString(PreferenceKey::selectedListIDs, QString());
+}
+
+QString ContentView::menuSizeRaw() const
+{
+    return storedString(PreferenceKey::menuSizePreference, QStringLiteral("standard"));
+}
+
+QString ContentView::menuTransparencyRaw() const
+{
+    return storedString(PreferenceKey::menuTransparencyPreference, QStringLiteral("high"));
+}
+
+QString ContentView::themeRaw() const
+{
+    return storedString(PreferenceKey::themePreference, QStringLiteral("system"));
+}
+
+QString ContentView::languageRaw() const
+{
+    return storedString(PreferenceKey::languagePreference, QStringLiteral("system"));
+}
+
+QList<ReminderList> ContentView::filteredLists() const
+{
+    return tolvik::filteredLists(m_model.lists(), selectedAccountIDsRaw(), selectedListIDsRaw());
+}
+
+QList<ListSection> ContentView::listSections() const
+{
+    return tolvik::listSections(filteredLists(), m_model.reminders());
+}
+
+int ContentView::panelWidth() const
+{
+    return tolvik::panelWidth(menuSizeOptionFromStored(menuSizeRaw()));
+}
+
+qreal ContentView::panelHeight(std::optional<qreal> availableScreenHeight) const
+{
+    return PanelSizing::panelHeight(m_headerHeight, m_footerHeight, m_listContentHeight, availableScreenHeight);
+}
+
+Material ContentView::material() const
+{
+    return tolvik::material(menuTransparencyOptionFromStored(menuTransparencyRaw()));
+}
+
+AppTheme ContentView::theme() const
+{
+    return appThemeFromStored(themeRaw());
+}
+
+void ContentView::setOpaqueBackground(bool opaque)
+{
+    m_opaqueBackground = opaque;
+    update();
+}
+
+void ContentView::scheduleRender()
+{
+    if (m_renderPending) {
+        return;
+    }
+    m_renderPending = true;
+    QTimer::singleShot(0, this, &ContentView::render);
+}
+
+void ContentView::render()
+{
+    m_renderPending = false;
+    const QList<ListSection> sections = listSections();
+    m_shownPlaceholder = placeholderFor(m_model.authorizationStatus(), sections);
+    m_header->render(m_clock(), languageRaw(), reminderCount(sections));
+    m_header->setSyncing(m_model.isSyncing());
+    syncSections(sections);
+    if (!isVisible()) {
+        m_sizeHintsStale = true;
+    }
+    if (m_shownPlaceholder) {
+        m_placeholder->setPlaceholder(*m_shownPlaceholder);
+    }
+    m_placeholder->setVisible(m_shownPlaceholder.has_value());
+    m_sectionsBox->setVisible(!m_shownPlaceholder.has_value());
+    scheduleMeasure();
+}
+
+void ContentView::syncSections(const QList<ListSection>& sections)
+{
+    QList<ReminderListSection*> order;
+    order.reserve(sections.size());
+    QHash<QString, ReminderListSection*> kept;
+    for (const ListSection& content : sections) {
+        ReminderListSection* section = m_sections.take(content.list.id);
+        if (section == nullptr) {
+            section = new ReminderListSection(&m_model, m_hoverManager, m_clock, m_sectionsBox);
+            section->setContent(content.list, content.reminders);
+        } else if (!sameSection(m_shownContent.value(content.list.id), content)) {
+            // Only a section whose list or reminders changed redraws; the others keep their rows untouched.
+            section->setContent(content.list, content.reminders);
+        }
+        kept.insert(content.list.id, section);
+        order.append(section);
+    }
+    // What is left belongs to lists that are no longer shown.
+    for (ReminderListSection* gone : std::as_const(m_sections)) {
+        m_order.removeOne(gone);
+        delete gone;
+    }
+    m_sections = kept;
+    m_shownContent.clear();
+    for (const ListSection& content : sections) {
+        m_shownContent.insert(content.list.id, content);
+    }
+    if (order != m_order) {
+        for (ReminderListSection* section : std::as_const(order)) {
+            m_sectionsLayout->removeWidget(section);
+        }
+        for (ReminderListSection* section : std::as_const(order)) {
+            m_sectionsLayout->addWidget(section);
+        }
+        // Keyboard order follows the screen: each list's add button in turn, then the footer's buttons.
+        QWidget* previous = nullptr;
+        for (ReminderListSection* section : std::as_const(order)) {
+            if (previous != nullptr) {
+                setTabOrder(previous, section->addButton());
+            }
+            previous = section->addButton();
+        }
+        if (previous != nullptr) {
+            setTabOrder(previous, m_footer->settingsButton());
+            setTabOrder(m_footer->settingsButton(), m_footer->quitButton());
+        }
+        m_order = order;
+    }
+}
+
+void ContentView::scheduleMeasure()
+{
+    if (m_measurePending) {
+        return;
+    }
+    m_measurePending = true;
+    // The list content is measured on the next turn, once the current layout pass is over.
+    QTimer::singleShot(0, this, &ContentView::measure);
+}
+
+void ContentView::measure()
+{
+    m_measurePending = false;
+    if (m_sizeHintsStale) {
+        refreshSizeHints(m_listContent);
+        m_sizeHintsStale = false;
+    }
+    const int contentWidth = panelWidth() - 2 * PanelSizing::margin;
+    const auto heightOf = [contentWidth](QWidget* widget) -> qreal {
+        QLayout* layout = widget->layout();
+        if (layout == nullptr) {
+            return widget->sizeHint().height();
+        }
+        layout->activate();
+        return layout->hasHeightForWidth() ? layout->totalHeightForWidth(contentWidth)
+                                           : layout->totalSizeHint().height();
+    };
+    const qreal header = heightOf(m_header);
+    const qreal footer = heightOf(m_footer);
+    const qreal list = heightOf(m_listContent);
+    const bool listChanged = !qFuzzyCompare(list + 1, m_listContentHeight + 1);
+    const bool framingChanged = !qFuzzyCompare(header + 1, m_headerHeight + 1) ||
+                                !qFuzzyCompare(footer + 1, m_footerHeight + 1) || m_lastWidth != panelWidth();
+    m_headerHeight = header;
+    m_footerHeight = footer;
+    m_listContentHeight = list;
+    m_lastWidth = panelWidth();
+    if (listChanged || framingChanged) {
+        Q_EMIT panelSizeChanged(listChanged && !framingChanged);
+    }
+}
+
+bool ContentView::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::LayoutRequest &&
+        (watched == m_listContent || watched == m_header || watched == m_footer)) {
+        scheduleMeasure();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void ContentView::applyAppearance()
+{
+    ThemePalette::apply(window(), theme());
+    if (window() != this) {
+        ThemePalette::apply(this, theme());
+    }
+    update();
+    scheduleMeasure();
+}
+
+void ContentView::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    if (m_opaqueBackground) {
+        painter.fillRect(rect(), palette().color(QPalette::Window));
+        return;
+    }
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.fillRect(rect(), Qt::transparent);
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    const QRectF box = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    painter.setPen(QPen(palette().color(QPalette::Mid), 1));
+    painter.setBrush(materialFill(material(), palette()));
+    painter.drawRoundedRect(box, cornerRadius, cornerRadius);
+}
+
+void ContentView::placeholderAction(Placeholder placeholder)
+{
+    if (placeholder == Placeholder::requestAccess) {
+        // The panel follows the status the model publishes; nothing waits for the answer here.
+        QCoro::connect(m_model.requestAccess(), this, [] {});
+    } else if (placeholder == Placeholder::readAccess || placeholder == Placeholder::permissionRequired) {
+        // Access to the reminders is the folder's permissions: show the folder so the user can fix them.
+        m_urlOpener(QUrl::fromLocalFile(existingFolder(m_storeFolder)));
+    }
+}
+
+void ContentView::openSettings()
+{
+    QTimer::singleShot(0, this, [this] {
+        Q_EMIT closeRequested();
+        RemindersViewModel* model = &m_model;
+        LaunchAtLoginManager* launchAtLogin = &m_launchAtLogin;
+        // Bound to the model, which lives for the whole process, so the delayed step runs even if the panel went.
+        QTimer::singleShot(settingsDelayMs, model,
+                           [model, launchAtLogin] { SettingsWindowPresenter::shared().show(*model, *launchAtLogin); });
+    });
+}
+
+} // namespace tolvik

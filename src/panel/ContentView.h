@@ -1,0 +1,143 @@
+#pragma once
+
+#include "appearance/AppTheme.h"
+#include "appearance/MenuTransparencyOption.h"
+#include "model/Clock.h"
+#include "panel/ListSelection.h"
+
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <QUrl>
+#include <QWidget>
+
+#include <functional>
+#include <optional>
+
+class QScrollArea;
+class QVBoxLayout;
+
+namespace tolvik {
+
+class HoverManager;
+class LaunchAtLoginManager;
+class PanelFooter;
+class PanelHeader;
+class PlaceholderView;
+class Preferences;
+class ReminderListSection;
+class RemindersViewModel;
+
+/// The root of the tray panel: the header, the middle area (the list sections of the selected lists in a scroll area
+/// without scroll bars, or a placeholder), a divider and the footer, on a translucent material. It follows the
+/// model's signals and the six view preferences, re-rendering on the next turn of the event loop after a change,
+/// and keeps one section per list id so that open popovers and typed text survive updates.
+class ContentView : public QWidget
+{
+    Q_OBJECT
+
+public:
+    using UrlOpener = std::function<void(const QUrl&)>;
+
+    /// `model` and `launchAtLogin` must outlive the view; `storeFolder` is what the access placeholders open.
+    ContentView(RemindersViewModel& model, LaunchAtLoginManager& launchAtLogin, QString storeFolder,
+                Clock clock = systemClock(), QWidget* parent = nullptr);
+    ~ContentView() override;
+
+    /// The six stored preferences the panel binds, read afresh with their defaults.
+    QString selectedAccountIDsRaw() const;
+    QString selectedListIDsRaw() const;
+    QString menuSizeRaw() const;
+    QString menuTransparencyRaw() const;
+    QString themeRaw() const;
+    QString languageRaw() const;
+
+    /// The lists and sections as the model and the selections give them now.
+    QList<ReminderList> filteredLists() const;
+    QList<ListSection> listSections() const;
+
+    /// Renders now instead of on the next turn of the event loop.
+    void render();
+
+    /// The placeholder on screen, or nothing while the sections show.
+    std::optional<Placeholder> shownPlaceholder() const { return m_shownPlaceholder; }
+    /// The sections on screen, in order, and the one kept for a list.
+    QList<ReminderListSection*> sections() const { return m_order; }
+    ReminderListSection* sectionFor(const QString& listID) const { return m_sections.value(listID); }
+
+    PanelHeader* header() const { return m_header; }
+    PanelFooter* footer() const { return m_footer; }
+    PlaceholderView* placeholderView() const { return m_placeholder; }
+    QScrollArea* scrollArea() const { return m_scrollArea; }
+    HoverManager* hoverManager() const { return m_hoverManager; }
+
+    /// The measured heights the panel's height is computed from.
+    qreal headerHeight() const { return m_headerHeight; }
+    qreal footerHeight() const { return m_footerHeight; }
+    qreal listContentHeight() const { return m_listContentHeight; }
+    /// Measures the three parts now.
+    void measure();
+
+    int panelWidth() const;
+    qreal panelHeight(std::optional<qreal> availableScreenHeight) const;
+    Material material() const;
+    AppTheme theme() const;
+
+    /// Paints the background opaque, for a desktop that cannot blend translucent windows.
+    void setOpaqueBackground(bool opaque);
+    bool hasOpaqueBackground() const { return m_opaqueBackground; }
+
+    /// How the access placeholders open the store's folder; the desktop's file manager unless a test says otherwise.
+    void setUrlOpener(UrlOpener opener) { m_urlOpener = std::move(opener); }
+
+Q_SIGNALS:
+    /// The panel's size should change; `animateHeight` when the list content grew or shrank.
+    void panelSizeChanged(bool animateHeight);
+    /// The window that shows the panel should close (the settings button).
+    void closeRequested();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void buildLayout();
+    void scheduleRender();
+    void scheduleMeasure();
+    void applyAppearance();
+    void syncSections(const QList<ListSection>& sections);
+    void placeholderAction(Placeholder placeholder);
+    void openSettings();
+    QString storedString(const QString& key, const QString& fallback) const;
+
+    RemindersViewModel& m_model;
+    LaunchAtLoginManager& m_launchAtLogin;
+    QString m_storeFolder;
+    Clock m_clock;
+    UrlOpener m_urlOpener;
+    HoverManager* m_hoverManager;
+
+    PanelHeader* m_header = nullptr;
+    QScrollArea* m_scrollArea = nullptr;
+    QWidget* m_listContent = nullptr;
+    PlaceholderView* m_placeholder = nullptr;
+    QWidget* m_sectionsBox = nullptr;
+    QVBoxLayout* m_sectionsLayout = nullptr;
+    PanelFooter* m_footer = nullptr;
+
+    QHash<QString, ReminderListSection*> m_sections;
+    QHash<QString, ListSection> m_shownContent;
+    QList<ReminderListSection*> m_order;
+    std::optional<Placeholder> m_shownPlaceholder;
+
+    qreal m_headerHeight = 0;
+    qreal m_footerHeight = 0;
+    qreal m_listContentHeight;
+    int m_lastWidth = 0;
+    bool m_renderPending = false;
+    bool m_measurePending = false;
+    bool m_opaqueBackground = false;
+    bool m_sizeHintsStale = false;
+};
+
+} // namespace tolvik

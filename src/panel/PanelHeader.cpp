@@ -1,0 +1,156 @@
+#include "panel/PanelHeader.h"
+
+#include "appearance/DateTexts.h"
+#include "appearance/LocalizationManager.h"
+#include "appearance/SymbolIcons.h"
+#include "rows/RowStyle.h"
+
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPainterPath>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace tolvik {
+
+/// A small indeterminate progress ring that turns while it is visible.
+class BusySpinner : public QWidget
+{
+public:
+    static constexpr int size = 16;
+
+    explicit BusySpinner(QWidget* parent)
+        : QWidget(parent)
+        , m_timer(new QTimer(this))
+    {
+        setFixedSize(size, size);
+        m_timer->setInterval(50);
+        connect(m_timer, &QTimer::timeout, this, [this] {
+            m_angle = (m_angle + 30) % 360;
+            update();
+        });
+    }
+
+protected:
+    void showEvent(QShowEvent* event) override
+    {
+        QWidget::showEvent(event);
+        m_timer->start();
+    }
+    void hideEvent(QHideEvent* event) override
+    {
+        QWidget::hideEvent(event);
+        m_timer->stop();
+    }
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        QPen pen(RowStyle::secondaryText(palette()), 2, Qt::SolidLine, Qt::RoundCap);
+        painter.setPen(pen);
+        const QRectF ring = QRectF(rect()).adjusted(2, 2, -2, -2);
+        painter.drawArc(ring, -m_angle * 16, 270 * 16);
+    }
+
+private:
+    QTimer* m_timer;
+    int m_angle = 0;
+};
+
+PanelHeader::PanelHeader(QWidget* parent)
+    : QWidget(parent)
+    , m_icon(new QLabel(this))
+    , m_date(new QLabel(this))
+    , m_summary(new QLabel(this))
+    , m_spinner(new BusySpinner(this))
+{
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(spacing);
+    // Room for the icon's shadow, which falls 2 below and blurs 3 around.
+    m_icon->setFixedSize(iconSize + 6, iconSize + 6);
+    m_icon->setAlignment(Qt::AlignCenter);
+    row->addWidget(m_icon, 0, Qt::AlignVCenter);
+
+    auto* lines = new QVBoxLayout;
+    lines->setContentsMargins(0, 0, 0, 0);
+    lines->setSpacing(4);
+    QFont dateFont = font();
+    dateFont.setPixelSize(dateFontPixels);
+    dateFont.setWeight(QFont::DemiBold);
+    m_date->setFont(dateFont);
+    m_date->setTextFormat(Qt::PlainText);
+    m_summary->setTextFormat(Qt::PlainText);
+    lines->addWidget(m_date);
+    lines->addWidget(m_summary);
+    row->addLayout(lines, 1);
+    row->addWidget(m_spinner, 0, Qt::AlignVCenter);
+    m_spinner->hide();
+    refreshIcon();
+}
+
+QString PanelHeader::summaryText(int reminderCount)
+{
+    if (reminderCount == 0) {
+        return localizedString(QStringLiteral("summary.zero"));
+    }
+    return localizedString(QStringLiteral("summary.count"), reminderCount);
+}
+
+void PanelHeader::render(const QDateTime& now, const QString& storedLanguage, int reminderCount)
+{
+    m_date->setText(DateTexts::headerDate(now, LocalizationManager::displayLocale(storedLanguage)));
+    m_summary->setText(summaryText(reminderCount));
+}
+
+void PanelHeader::setSyncing(bool syncing)
+{
+    m_spinner->setVisible(syncing);
+}
+
+bool PanelHeader::isSpinnerShown() const
+{
+    return !m_spinner->isHidden();
+}
+
+void PanelHeader::refreshIcon()
+{
+    // The icon clipped to a rounded square over a soft shadow, drawn once per palette or scale change.
+    const qreal ratio = devicePixelRatioF();
+    const QSize canvas = m_icon->size();
+    QPixmap pixmap(canvas * ratio);
+    pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF square((canvas.width() - iconSize) / 2.0, (canvas.height() - iconSize) / 2.0 - 1, iconSize, iconSize);
+    for (int step = 3; step >= 1; --step) {
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(0, 0, 0, 28));
+        painter.drawRoundedRect(square.translated(0, 2).adjusted(-step * 0.5, -step * 0.5, step * 0.5, step * 0.5),
+                                iconCornerRadius + step * 0.5, iconCornerRadius + step * 0.5);
+    }
+    QPainterPath clip;
+    clip.addRoundedRect(square, iconCornerRadius, iconCornerRadius);
+    painter.setClipPath(clip);
+    painter.drawImage(square, SymbolIcons::appIconImage(QSize(iconSize, iconSize), ratio));
+    painter.end();
+    m_icon->setPixmap(pixmap);
+
+    m_summary->setFont(RowStyle::captionFont(font()));
+    QPalette dimmed = m_summary->palette();
+    dimmed.setColor(QPalette::WindowText, RowStyle::secondaryText(palette()));
+    m_summary->setPalette(dimmed);
+}
+
+void PanelHeader::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::FontChange) {
+        refreshIcon();
+    }
+}
+
+} // namespace tolvik

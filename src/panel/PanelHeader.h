@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QDateTime>
+#include <QWidget>
+
+#include <functional>
+
+class QLabel;
+
+namespace tolvik {
+
+class BusySpinner;
+
+/// The top of the panel: the app icon, today's date in the display locale, the summary line and, while the model
+/// syncs, a spinner at the right end.
+class PanelHeader : public QWidget
+{
+    Q_OBJECT
+
+public:
+    static constexpr int iconSize = 34;
+    static constexpr int iconCornerRadius = 10;
+    static constexpr int spacing = 8;
+    static constexpr int dateFontPixels = 22;
+
+    explicit PanelHeader(QWidget* parent = nullptr);
+
+    /// Today's date (from `now`) in the locale of `storedLanguage`, and the summary for `reminderCount` reminders.
+    void render(const QDateTime& now, const QString& storedLanguage, int reminderCount);
+    void setSyncing(bool syncing);
+
+    QLabel* dateLabel() const { return m_date; }
+    QLabel* summaryLabel() const { return m_summary; }
+    bool isSpinnerShown() const;
+
+    /// The summary text for a count: "summary.zero" for none, else the plural form of "summary.count".
+    static QString summaryText(int reminderCount);
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    void refreshIcon();
+
+    QLabel* m_icon;
+    QLabel* m_date;
+    QLabel* m_summary;
+    BusySpinner* m_spinner;
+};
+
+} // namespace tolvik

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
+#include <optional>
+
+namespace tolvik {
+
+/// The panel's geometry rules, kept free of widgets so that they can be checked on their own.
+namespace PanelSizing {
+
+inline constexpr int margin = 20;
+inline constexpr int spacing = 16;
+inline constexpr int dividerHeight = 1;
+inline constexpr qreal minimumHeight = 300;
+inline constexpr qreal screenFraction = 0.75;
+/// The ceiling when no screen is known.
+inline constexpr qreal noScreenLimit = 675;
+/// The list content's height before the first measurement.
+inline constexpr qreal initialListContentHeight = 100;
+/// The gap between the tray icon and the panel.
+inline constexpr int iconGap = 4;
+
+/// The panel's height from its measured parts: the sum of header, footer, divider, three gaps, two margins and the
+/// list content, held between 300 and three quarters of the screen's available height. When that limit is below 300
+/// the limit wins. Without a screen: 300 up to a total of 300, otherwise the total up to 675.
+qreal panelHeight(qreal headerHeight, qreal footerHeight, qreal listContentHeight,
+                  std::optional<qreal> availableScreenHeight);
+
+/// Where the panel's top-left corner goes. Under the tray icon when its geometry is known (above it when the icon
+/// sits in the lower half of the screen), else at the pointer, else at the top-right of the available area; always
+/// kept inside the available area.
+QPoint panelOrigin(const QSize& panel, const QRect& available, const std::optional<QRect>& iconGeometry,
+                   const std::optional<QPoint>& pointer);
+
+/// Moves a panel of `panel` size at `origin` back inside `available`, top-left edge first when it does not fit.
+QPoint keptOnScreen(const QPoint& origin, const QSize& panel, const QRect& available);
+
+} // namespace PanelSizing
+
+} // namespace tolvik

@@ -1,0 +1,288 @@
+#include "panel/PanelWindow.h"
+
+#include "appearance/SymbolIcons.h"
+#include "panel/ContentView.h"
+#include "panel/PanelSizing.h"
+#include "panel/Spring.h"
+#include "rows/PopoverSurface.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QGraphicsEffect>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QScreen>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <QVariantAnimation>
+#include <QWindow>
+
+#include <algorithm>
+#include <cmath>
+
+namespace tolvik {
+
+/// Draws the panel's content scaled about its centre and faded, for the appear animation. It draws the cached
+/// picture of the content, so a frame costs one scaled blit however many rows the panel holds.
+class AppearEffect : public QGraphicsEffect
+{
+public:
+    static constexpr qreal startScale = 0.96;
+
+    explicit AppearEffect(QObject* parent)
+        : QGraphicsEffect(parent)
+    {}
+
+    void setProgress(qreal progress)
+    {
+        m_progress = progress;
+        update();
+    }
+
+protected:
+    void draw(QPainter* painter) override
+    {
+        QPoint offset;
+        const QPixmap picture = sourcePixmap(Qt::LogicalCoordinates, &offset, QGraphicsEffect::NoPad);
+        const QPointF centre = sourceBoundingRect(Qt::LogicalCoordinates).center();
+        const qreal scale = startScale + (1.0 - startScale) * m_progress;
+        painter->save();
+        painter->setOpacity(std::clamp(m_progress, 0.0, 1.0));
+        painter->setRenderHint(QPainter::SmoothPixmapTransform);
+        painter->translate(centre);
+        painter->scale(scale, scale);
+        painter->translate(-centre);
+        painter->drawPixmap(offset, picture);
+        painter->restore();
+    }
+
+private:
+    qreal m_progress = 0;
+};
+
+PanelWindow::PanelWindow(RemindersViewModel& model, LaunchAtLoginManager& launchAtLogin, const QString& storeFolder,
+                         Mode mode, QWidget* parent)
+    : QWidget(parent)
+    , m_mode(mode)
+    , m_content(new ContentView(model, launchAtLogin, storeFolder, systemClock(), this))
+    , m_appear(new QVariantAnimation(this))
+    , m_heightGlide(new QVariantAnimation(this))
+{
+    if (mode == Mode::trayPanel) {
+        setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::NoDropShadowWindowHint);
+    } else {
+        setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                       Qt::WindowMinimizeButtonHint);
+    }
+    // Named for window lists and for tests that look the panel up by title.
+    setWindowTitle(QStringLiteral("TolvikReminder"));
+    setWindowIcon(SymbolIcons::appIcon());
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_content);
+    applySurfaceMode();
+
+    const Spring appear = appearSpring;
+    m_appear->setStartValue(0);
+    m_appear->setEndValue(appear.settleMilliseconds());
+    m_appear->setDuration(appear.settleMilliseconds());
+    connect(m_appear, &QVariantAnimation::valueChanged, this, [this, appear](const QVariant& elapsed) {
+        if (m_effect) {
+            m_effect->setProgress(appear.value(elapsed.toDouble() / 1000.0));
+        }
+    });
+    // The effect renders through an offscreen picture; once the panel stands still it paints directly again.
+    connect(m_appear, &QVariantAnimation::finished, this, [this] { m_content->setGraphicsEffect(nullptr); });
+
+    connect(m_content, &ContentView::panelSizeChanged, this, &PanelWindow::followContentSize);
+    connect(m_content, &ContentView::closeRequested, this, [this] {
+        if (m_mode == Mode::trayPanel) {
+            hide();
+        }
+    });
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, [this] {
+        if (m_mode == Mode::trayPanel && isVisible()) {
+            QTimer::singleShot(0, this, &PanelWindow::closeIfFocusLeft);
+        }
+    });
+    m_content->measure();
+    setFixedSize(targetSize());
+}
+
+PanelWindow::~PanelWindow()
+{
+    m_appear->stop();
+    m_heightGlide->stop();
+}
+
+void PanelWindow::applySurfaceMode()
+{
+    // Without a compositor the X server shows black where a window is transparent, so paint opaque instead.
+    const bool translucent = m_mode == Mode::trayPanel && PopoverSurface::hasCompositor();
+    if (translucent == m_translucent && testAttribute(Qt::WA_WState_Created)) {
+        return;
+    }
+    m_translucent = translucent;
+    if (testAttribute(Qt::WA_WState_Created) && !isVisible()) {
+        destroy();
+    }
+    setAttribute(Qt::WA_TranslucentBackground, translucent);
+    setAttribute(Qt::WA_NoSystemBackground, translucent);
+    setAutoFillBackground(!translucent);
+    m_content->setOpaqueBackground(!translucent);
+}
+
+std::optional<qreal> PanelWindow::availableScreenHeight() const
+{
+    const QScreen* shown = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
+    if (shown == nullptr) {
+        return std::nullopt;
+    }
+    return shown->availableGeometry().height();
+}
+
+QRect PanelWindow::availableArea() const
+{
+    const QScreen* shown = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
+    return shown != nullptr ? shown->availableGeometry() : QRect(QPoint(0, 0), size());
+}
+
+QSize PanelWindow::targetSize() const
+{
+    return QSize(m_content->panelWidth(),
+                 static_cast<int>(std::lround(m_content->panelHeight(availableScreenHeight()))));
+}
+
+void PanelWindow::followContentSize(bool animateHeight)
+{
+    const QSize target = targetSize();
+    if (target.width() != width()) {
+        setFixedWidth(target.width());
+    }
+    if (animateHeight && isVisible() && target.height() != height()) {
+        const Spring glide = heightSpring;
+        const int from = height();
+        m_heightGlide->stop();
+        m_heightGlide->setDuration(glide.settleMilliseconds());
+        m_heightGlide->setStartValue(0.0);
+        m_heightGlide->setEndValue(1.0);
+        m_heightGlide->disconnect(this, nullptr);
+        connect(m_heightGlide, &QVariantAnimation::valueChanged, this,
+                [this, glide, from, to = target.height()](const QVariant& progress) {
+                    const qreal seconds = progress.toDouble() * m_heightGlide->duration() / 1000.0;
+                    setFixedHeight(qRound(from + (to - from) * glide.value(seconds)));
+                    if (m_mode == Mode::trayPanel) {
+                        move(PanelSizing::keptOnScreen(pos(), size(), availableArea()));
+                    }
+                });
+        m_heightGlide->start();
+        return;
+    }
+    m_heightGlide->stop();
+    setFixedHeight(target.height());
+    if (m_mode == Mode::trayPanel && isVisible()) {
+        move(PanelSizing::keptOnScreen(pos(), size(), availableArea()));
+    }
+}
+
+void PanelWindow::present(const std::optional<QRect>& iconGeometry, const std::optional<QPoint>& pointer)
+{
+    applySurfaceMode();
+    // Lay out at the final size before the first frame, so the panel never shows at a stale size.
+    m_content->render();
+    m_content->measure();
+    m_heightGlide->stop();
+    const QSize size = targetSize();
+    setFixedSize(size);
+    if (m_mode == Mode::trayPanel) {
+        QScreen* target = nullptr;
+        if (iconGeometry && iconGeometry->isValid()) {
+            target = QGuiApplication::screenAt(iconGeometry->center());
+        } else if (pointer) {
+            target = QGuiApplication::screenAt(*pointer);
+        }
+        if (target == nullptr) {
+            target = QGuiApplication::primaryScreen();
+        }
+        const QRect available = target != nullptr ? target->availableGeometry() : QRect(QPoint(0, 0), size);
+        move(PanelSizing::panelOrigin(size, available, iconGeometry, pointer));
+    }
+    if (isMinimized()) {
+        showNormal();
+    }
+    show();
+    raise();
+    activateWindow();
+    playAppearAnimation();
+    Q_EMIT presented();
+}
+
+void PanelWindow::playAppearAnimation()
+{
+    m_appear->stop();
+    if (!m_effect) {
+        m_effect = new AppearEffect(m_content);
+        m_content->setGraphicsEffect(m_effect);
+    }
+    m_effect->setProgress(0);
+    m_appear->start();
+}
+
+bool PanelWindow::isAppearing() const
+{
+    return m_appear->state() == QAbstractAnimation::Running;
+}
+
+bool PanelWindow::wasJustDismissed() const
+{
+    return m_dismissedAt.isValid() && m_dismissedAt.msecsTo(QDateTime::currentDateTime()) < reopenGuardMs;
+}
+
+bool PanelWindow::belongsToPanel(const QWidget* widget) const
+{
+    for (const QWidget* current = widget; current != nullptr; current = current->parentWidget()) {
+        if (current == this) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void PanelWindow::closeIfFocusLeft()
+{
+    if (m_mode != Mode::trayPanel || !isVisible()) {
+        return;
+    }
+    // The panel's own popovers and menus take the focus while they are open; only a window of someone else (or
+    // no window of this app at all) means the user clicked outside.
+    if (belongsToPanel(QApplication::activeWindow()) || belongsToPanel(QApplication::activePopupWidget())) {
+        return;
+    }
+    hide();
+    m_dismissedAt = QDateTime::currentDateTime();
+}
+
+bool PanelWindow::event(QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::WindowDeactivate:
+        if (m_mode == Mode::trayPanel) {
+            QTimer::singleShot(0, this, &PanelWindow::closeIfFocusLeft);
+        }
+        break;
+    case QEvent::WindowActivate:
+        // The ordinary window greets the user the same way each time it comes to the front.
+        if (m_mode == Mode::ordinaryWindow && !isAppearing()) {
+            playAppearAnimation();
+        }
+        break;
+    case QEvent::ScreenChangeInternal:
+        followContentSize(false);
+        break;
+    default:
+        break;
+    }
+    return QWidget::event(event);
+}
+
+} // namespace tolvik

@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QDateTime>
+#include <QPointer>
+#include <QRect>
+#include <QWidget>
+
+#include <optional>
+
+class QVariantAnimation;
+
+namespace tolvik {
+
+class AppearEffect;
+class ContentView;
+class LaunchAtLoginManager;
+class RemindersViewModel;
+
+/// The window that shows `ContentView`. As the tray panel it is frameless, opens under the tray icon, stays on
+/// screen, and closes when the user clicks elsewhere, but not for its own popovers, bubbles and menus. Where no tray
+/// exists it is an ordinary window instead. It sizes itself from the content's measurements, glides when the list
+/// grows or shrinks, scales and fades in each time it is shown, and paints opaque where no compositor can blend it.
+class PanelWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    enum class Mode
+    {
+        trayPanel,
+        ordinaryWindow,
+    };
+
+    /// How long after closing on an outside click a tray click counts as that same click, not as a reopen.
+    static constexpr int reopenGuardMs = 300;
+
+    PanelWindow(RemindersViewModel& model, LaunchAtLoginManager& launchAtLogin, const QString& storeFolder, Mode mode,
+                QWidget* parent = nullptr);
+    ~PanelWindow() override;
+
+    Mode mode() const { return m_mode; }
+    ContentView* contentView() const { return m_content; }
+
+    /// Shows the panel under the icon, else at the pointer, else at the top-right of the screen, and focuses it.
+    void present(const std::optional<QRect>& iconGeometry, const std::optional<QPoint>& pointer);
+    /// Whether the panel closed on an outside click a moment ago.
+    bool wasJustDismissed() const;
+    /// Whether the given widget is the panel or one of its popups, bubbles or menus.
+    bool belongsToPanel(const QWidget* widget) const;
+
+    bool isAppearing() const;
+    /// The size the content asks for on the current screen.
+    QSize targetSize() const;
+
+Q_SIGNALS:
+    /// The panel was shown and laid out at its size.
+    void presented();
+
+protected:
+    bool event(QEvent* event) override;
+
+private:
+    void applySurfaceMode();
+    void followContentSize(bool animateHeight);
+    void closeIfFocusLeft();
+    void playAppearAnimation();
+    std::optional<qreal> availableScreenHeight() const;
+    QRect availableArea() const;
+
+    Mode m_mode;
+    ContentView* m_content;
+    QVariantAnimation* m_appear;
+    QVariantAnimation* m_heightGlide;
+    QPointer<AppearEffect> m_effect;
+    QDateTime m_dismissedAt;
+    bool m_translucent = false;
+};
+
+} // namespace tolvik

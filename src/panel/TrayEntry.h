@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+class QSystemTrayIcon;
+class QTimer;
+
+namespace tolvik {
+
+class LaunchAtLoginManager;
+class PanelWindow;
+class RemindersViewModel;
+
+/// The app's one entry point on the desktop: a tray icon whose left click toggles the panel. When the desktop has
+/// no tray, it waits a little in case the tray appears just after login, then opens the panel as an ordinary
+/// window instead. Another launch of the app calls `activate`, which shows the panel.
+class TrayEntry : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr int defaultTrayAttempts = 5;
+    static constexpr int defaultRetryIntervalMs = 2000;
+
+    /// `model` and `launchAtLogin` must outlive the entry.
+    TrayEntry(RemindersViewModel& model, LaunchAtLoginManager& launchAtLogin, QString storeFolder,
+              QObject* parent = nullptr);
+    ~TrayEntry() override;
+
+    /// How often, and how far apart, to look for a tray before falling back to a window.
+    void setTrayRetry(int attempts, int intervalMs);
+
+    /// Shows the tray icon, or starts looking for a tray.
+    void start();
+    /// Brings the panel forward: under the tray icon, or as the ordinary window.
+    void activate();
+    /// The tray icon's left click: closes an open panel, opens a closed one.
+    void togglePanel();
+
+    bool usesTray() const { return m_tray != nullptr; }
+    bool isWaitingForTray() const;
+    QSystemTrayIcon* trayIcon() const { return m_tray; }
+    /// The panel, once it has been opened.
+    PanelWindow* panel() const;
+
+Q_SIGNALS:
+    /// The panel was opened as an ordinary window because no tray showed up.
+    void fellBackToWindow();
+
+private:
+    void tryTray();
+    void showTrayIcon();
+    void fallBackToWindow();
+    void showPanel();
+    void refreshTrayTexts();
+
+    RemindersViewModel& m_model;
+    LaunchAtLoginManager& m_launchAtLogin;
+    QString m_storeFolder;
+    QSystemTrayIcon* m_tray = nullptr;
+    QTimer* m_retry;
+    int m_attemptsLeft = defaultTrayAttempts;
+    QPointer<PanelWindow> m_panel;
+};
+
+} // namespace tolvik

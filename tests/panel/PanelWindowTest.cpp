@@ -1,0 +1,108 @@
+#include "panel/PanelWindow.h"
+#include "PanelFixture.h"
+#include "panel/ContentView.h"
+#include "panel/PanelSizing.h"
+#include "panel/TrayEntry.h"
+
+#include <QGuiApplication>
+#include <QMenu>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QSystemTrayIcon>
+#include <QTest>
+
+using namespace tolvik;
+using namespace tolvik::test;
+
+class PanelWindowTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void shouldOpenUnderTheIconAtTheContentsSizeAndScaleIn()
+    {
+        PanelFixture fixture;
+        PanelWindow panel(fixture.model(), fixture.launchAtLogin(), fixture.root(), PanelWindow::Mode::trayPanel);
+        const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+        const QRect icon(available.center().x(), available.top(), 24, 24);
+        panel.present(icon, std::nullopt);
+        QVERIFY(panel.isVisible());
+        QVERIFY(panel.isAppearing());
+        QCOMPARE(panel.width(), 360);
+        const qreal expected =
+            PanelSizing::panelHeight(panel.contentView()->headerHeight(), panel.contentView()->footerHeight(),
+                                     panel.contentView()->listContentHeight(), available.height());
+        QCOMPARE(panel.height(), qRound(expected));
+        QCOMPARE(panel.pos(), PanelSizing::panelOrigin(panel.size(), available, icon, std::nullopt));
+        QTRY_VERIFY(!panel.isAppearing());
+        QVERIFY(panel.contentView()->graphicsEffect() == nullptr);
+
+        // A size change in the settings applies to the open panel at once.
+        fixture.preferences().setString(PreferenceKey::menuSizePreference, QStringLiteral("compact"));
+        QTRY_COMPARE(panel.width(), 320);
+    }
+
+    void shouldStayOpenForItsOwnPopupsAndCloseForOtherWindows()
+    {
+        PanelFixture fixture;
+        PanelWindow panel(fixture.model(), fixture.launchAtLogin(), fixture.root(), PanelWindow::Mode::trayPanel);
+        panel.present(std::nullopt, std::nullopt);
+        QVERIFY(QTest::qWaitForWindowActive(&panel));
+
+        QMenu menu(panel.contentView());
+        menu.addAction(QStringLiteral("entry"));
+        menu.popup(panel.geometry().center());
+        QVERIFY(QTest::qWaitForWindowExposed(&menu));
+        QVERIFY(panel.belongsToPanel(&menu));
+        QCoreApplication::processEvents();
+        QVERIFY(panel.isVisible());
+        menu.close();
+
+        QWidget elsewhere;
+        elsewhere.show();
+        elsewhere.activateWindow();
+        QTRY_VERIFY(!panel.isVisible());
+        QVERIFY(panel.wasJustDismissed());
+    }
+
+    void shouldFallBackToAWindowWhenNoTrayAppears()
+    {
+        // The test platform has no tray at all.
+        QVERIFY(!QSystemTrayIcon::isSystemTrayAvailable());
+        PanelFixture fixture;
+        TrayEntry entry(fixture.model(), fixture.launchAtLogin(), fixture.root());
+        entry.setTrayRetry(2, 20);
+        QSignalSpy fellBack(&entry, &TrayEntry::fellBackToWindow);
+        entry.start();
+        QVERIFY(entry.isWaitingForTray());
+        QVERIFY(entry.panel() == nullptr);
+        QVERIFY(fellBack.wait());
+        QVERIFY(!entry.usesTray());
+        QVERIFY(entry.panel() != nullptr);
+        QCOMPARE(entry.panel()->mode(), PanelWindow::Mode::ordinaryWindow);
+        QVERIFY(entry.panel()->isVisible());
+
+        // Closing the window keeps the app; the next launch brings the same window back.
+        PanelWindow* window = entry.panel();
+        window->close();
+        QVERIFY(!window->isVisible());
+        entry.activate();
+        QCOMPARE(entry.panel(), window);
+        QVERIFY(window->isVisible());
+    }
+
+    void shouldOpenTheWindowAtOnceWhenAskedWhileStillLookingForATray()
+    {
+        PanelFixture fixture;
+        TrayEntry entry(fixture.model(), fixture.launchAtLogin(), fixture.root());
+        entry.setTrayRetry(100, 1000);
+        entry.start();
+        QVERIFY(entry.isWaitingForTray());
+        entry.activate();
+        QVERIFY(!entry.isWaitingForTray());
+        QVERIFY(entry.panel() != nullptr && entry.panel()->isVisible());
+    }
+};
+
+QTEST_MAIN(PanelWindowTest)
+#include "PanelWindowTest.moc"
