@@ -75,6 +75,7 @@ ContentView::ContentView(RemindersViewModel& model, LaunchAtLoginManager& launch
     , m_hoverManager(new HoverManager(this))
     , m_listContentHeight(PanelSizing::initialListContentHeight)
 {
+    setFocusPolicy(Qt::ClickFocus);
     buildLayout();
 
     connect(&m_model, &RemindersViewModel::authorizationStatusChanged, this, &ContentView::scheduleRender);

@@ -213,6 +213,8 @@ void PanelWindow::present(const std::optional<QRect>& iconGeometry, const std::o
     show();
     raise();
     activateWindow();
+    // Nothing is focused at first; Tab then reaches the first list's add button.
+    m_content->setFocus(Qt::ActiveWindowFocusReason);
     playAppearAnimation();
     Q_EMIT presented();
 }

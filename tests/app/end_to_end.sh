@@ -1,0 +1,124 @@
+#!/bin/bash
+# Runs the real app as a new user would meet it: a virtual X server with an XEmbed tray and a compositor, no D-Bus
+# session (so the tray icon goes through XEmbed), and fresh data and config folders with two lists selected. Clicks
+# the tray icon, checks the panel's place and size, adds a reminder with the keyboard, and checks the file on disk.
+# Stops only the processes it started, by their ids.
+set -u
+app_binary=$1
+display=${TOLVIK_E2E_DISPLAY:-:97}
+work=$(mktemp -d)
+pids=()
+
+cleanup() {
+    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
+        kill "${pids[i]}" 2>/dev/null
+    done
+    for pid in "${pids[@]}"; do
+        wait "$pid" 2>/dev/null
+    done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    [ -f "$work/app.log" ] && sed 's/^/app: /' "$work/app.log" >&2
+    exit 1
+}
+
+# Polls a command until it succeeds or the seconds run out.
+wait_for() {
+    local deadline=$((SECONDS + $1))
+    shift
+    until "$@" >/dev/null 2>&1; do
+        [ $SECONDS -ge $deadline ] && return 1
+        sleep 0.1
+    done
+}
+
+export DISPLAY=$display
+Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+pids+=($!)
+wait_for 10 xdpyinfo || fail "the X server on $display did not start"
+xcompmgr >/dev/null 2>&1 &
+pids+=($!)
+trayer --edge top --align right --widthtype request --height 28 --SetDockType true --transparent false \
+    >/dev/null 2>&1 &
+pids+=($!)
+wait_for 10 xdotool search --class trayer || fail "the tray host did not start"
+
+# A user with two lists in two accounts, both selected, and one reminder already there.
+data=$work/data
+config=$work/config
+runtime=$work/run
+mkdir -p "$data/calendars/local/reminders" "$data/calendars/work/projects" "$config/Tolvik" "$runtime" "$work/home"
+chmod 700 "$runtime"
+printf 'Reminders' >"$data/calendars/local/reminders/displayname"
+printf 'Projects' >"$data/calendars/work/projects/displayname"
+printf '#3478F6' >"$data/calendars/work/projects/color"
+printf 'BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//e2e//EN\r\nBEGIN:VTODO\r\nUID:report\r\nDTSTAMP:20240101T000000Z\r\nSUMMARY:Write the report\r\nEND:VTODO\r\nEND:VCALENDAR\r\n' \
+    >"$data/calendars/work/projects/report.ics"
+printf '[General]\nselectedListIDs="local/reminders,work/projects"\n' >"$config/Tolvik/TolvikReminder.ini"
+
+# Replaces the calling (sub)shell, so that $! is the app's own process id.
+run_app() {
+    exec env -u DBUS_SESSION_BUS_ADDRESS -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb HOME="$work/home" \
+        XDG_DATA_HOME="$data" XDG_CONFIG_HOME="$config" XDG_RUNTIME_DIR="$runtime" LANG=C.UTF-8 "$app_binary" "$@"
+}
+run_app >"$work/app.log" 2>&1 &
+app=$!
+pids+=($app)
+
+# The tray icon is the app's only visible window until the panel opens.
+tray_icon() { xdotool search --onlyvisible --pid "$app" | head -n1; }
+has_tray_icon() { [ -n "$(tray_icon)" ]; }
+wait_for 15 has_tray_icon || fail "no tray icon appeared"
+icon=$(tray_icon)
+eval "$(xdotool getwindowgeometry --shell "$icon")"
+icon_x=$X icon_y=$Y icon_h=$HEIGHT
+xdotool mousemove --window "$icon" 5 5 click 1
+
+# The panel is the visible window of the app that is wider than a tray icon.
+panel_window() {
+    local id
+    for id in $(xdotool search --onlyvisible --pid "$app"); do
+        eval "$(xdotool getwindowgeometry --shell "$id")"
+        if [ "$WIDTH" -ge 300 ]; then
+            echo "$id"
+            return 0
+        fi
+    done
+    return 1
+}
+wait_for 10 panel_window || fail "the panel did not open on a tray click"
+panel=$(panel_window)
+sleep 0.7 # let the appear animation and the first measurement settle before reading the geometry
+eval "$(xdotool getwindowgeometry --shell "$panel")"
+echo "tray icon at $icon_x,$icon_y; panel at $X,$Y size ${WIDTH}x$HEIGHT"
+[ "$WIDTH" -eq 360 ] || fail "panel width $WIDTH, expected 360"
+[ "$HEIGHT" -ge 300 ] && [ "$HEIGHT" -le 600 ] || fail "panel height $HEIGHT outside 300...600"
+[ "$Y" -ge $((icon_y + icon_h)) ] || fail "panel at y=$Y is not under the icon"
+[ $((X + WIDTH)) -le 1280 ] || fail "panel leaves the screen on the right"
+
+# Add a reminder with the keyboard: Tab reaches the first list's add button, the form focuses its title, and
+# Shift+Tab from the title wraps round to the form's submit button.
+xdotool key --clearmodifiers Tab
+xdotool key --clearmodifiers space
+sleep 0.3 # the form focuses its title a moment after it opens
+xdotool type --delay 20 'Buy oat milk'
+xdotool key --clearmodifiers shift+Tab
+xdotool key --clearmodifiers space
+
+added() { grep -l 'SUMMARY:Buy oat milk' "$data"/calendars/*/*/*.ics; }
+wait_for 10 added || fail "no .ics file with the new reminder appeared"
+file=$(added)
+echo "new reminder written to ${file#"$data/"}"
+grep -q $'\r$' "$file" || fail "the new file does not use CRLF line ends"
+grep -q '^UID:' "$file" || fail "the new file has no UID"
+
+# A second launch hands over to the running app and ends; the panel is still there.
+(run_app) >"$work/second.log" 2>&1 || fail "the second launch failed"
+kill -0 "$app" 2>/dev/null || fail "the app ended"
+wait_for 5 panel_window || fail "the panel is gone after a second launch"
+
+echo "PASS"
