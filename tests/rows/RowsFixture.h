@@ -103,10 +103,10 @@ private:
     QDateTime m_now = rowsNow();
 };
 
-/// The content line of a property in a file ("DUE;TZID=...:2024..."), or empty when the file has none.
+/// The content line of a property of the file's VTODO ("DUE;TZID=...:2024..."), or empty when it has none.
 inline QByteArray propertyLine(const QByteArray& file, const QByteArray& name)
 {
-    const QList<QByteArray> lines = file.split('\n');
+    const QList<QByteArray> lines = file.mid(file.indexOf("BEGIN:VTODO")).split('\n');
     for (QByteArray line : lines) {
         line = line.trimmed();
         if (line.startsWith(name + ':') || line.startsWith(name + ';')) {
