@@ -342,7 +342,46 @@ WriteResult VdirStore::updateReminder(const StoreReminder& reminder, const Locat
 WriteResult VdirStore::moveReminder(const Located& located, const VdirListFolder& target, const QByteArray& bytes,
                                     unsigned mode)
 {
-    // The new copy is complete on disk before the old file goes, so a failure in between never loses the item.
+    // One atomic rename takes the file into the target folder, and only then is it rewritten there: a crash at
+    // any moment leaves the item in exactly one list, and a failure leaves it as it was.
+    const QString sourceListID = located.folder->listID;
+    const QString oldName = located.entry->fileName;
+    QString fileName = oldName;
+    VdirFileResult moved;
+    for (int attempt = 0; attempt <= nameAttempts; ++attempt) {
+        if (attempt > 0) {
+            fileName = TodoDocument::generateUid() + QLatin1String(".ics");
+        }
+        moved = VdirWriter::moveExclusive(located.path(), target.path, fileName);
+        if (!moved.nameTaken) {
+            break;
+        }
+    }
+    if (moved.cannotMoveAtomically) {
+        return copyReminder(located, target, bytes, mode);
+    }
+    if (!moved.ok()) {
+        return failed(*moved.error);
+    }
+    const QString movedPath = target.path + QLatin1Char('/') + fileName;
+    const VdirFileResult written = VdirWriter::replace(movedPath, bytes);
+    if (!written.ok()) {
+        if (!VdirWriter::moveExclusive(movedPath, located.folder->path, oldName).ok()) {
+            // It could not go back: it stays, unchanged, in the target list, which the next refresh reads.
+            recordRemoval(sourceListID, oldName);
+        }
+        return failed(*written.error);
+    }
+    recordWrite(target.list.id, target.path, fileName, written.key, bytes);
+    recordRemoval(sourceListID, oldName);
+    return {};
+}
+
+WriteResult VdirStore::copyReminder(const Located& located, const VdirListFolder& target, const QByteArray& bytes,
+                                    unsigned mode)
+{
+    // Across file systems: the new copy is complete on disk before the old file goes, so a failure in between
+    // never loses the item.
     QString fileName = located.entry->fileName;
     VdirFileResult written;
     for (int attempt = 0; attempt <= nameAttempts; ++attempt) {

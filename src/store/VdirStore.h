@@ -66,6 +66,8 @@ private:
     WriteResult updateReminder(const StoreReminder& reminder, const Located& located);
     WriteResult moveReminder(const Located& located, const VdirListFolder& target, const QByteArray& bytes,
                              unsigned mode);
+    WriteResult copyReminder(const Located& located, const VdirListFolder& target, const QByteArray& bytes,
+                             unsigned mode);
     void recordWrite(const QString& listID, const QString& folderPath, const QString& fileName, const VdirFileKey& key,
                      const QByteArray& bytes);
     void recordRemoval(const QString& listID, const QString& fileName);

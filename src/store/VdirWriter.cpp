@@ -6,6 +6,7 @@
 #include <QRandomGenerator>
 
 #include <cerrno>
+#include <cstdio>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -139,6 +140,31 @@ VdirFileResult replace(const QString& path, const QByteArray& bytes)
         return result;
     }
     syncFolder(folder);
+    return result;
+}
+
+VdirFileResult moveExclusive(const QString& path, const QString& folder, const QString& fileName)
+{
+    VdirFileResult result;
+    const QString target = folder + QLatin1Char('/') + fileName;
+    const QByteArray from = QFile::encodeName(path);
+    const QByteArray to = QFile::encodeName(target);
+    if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) != 0) {
+        const int error = errno;
+        result.nameTaken = error == EEXIST;
+        result.cannotMoveAtomically = error == EXDEV || error == EINVAL || error == ENOSYS;
+        result.error = QStringLiteral("Could not move \u201c%1\u201d to \u201c%2\u201d: %3")
+                           .arg(path, target, qt_error_string(error));
+        return result;
+    }
+    struct stat info
+    {
+    };
+    if (::stat(to.constData(), &info) == 0) {
+        result.key = keyOf(info);
+    }
+    syncFolder(folder);
+    syncFolder(QFileInfo(path).absolutePath());
     return result;
 }
 

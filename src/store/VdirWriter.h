@@ -14,8 +14,10 @@ struct VdirFileResult
 {
     std::optional<QString> error;
     VdirFileKey key;
-    /// True when an exclusive create found the name taken.
+    /// True when an exclusive create or move found the name taken.
     bool nameTaken = false;
+    /// True when a move cannot be done in one step: another file system, or one without exclusive renames.
+    bool cannotMoveAtomically = false;
 
     bool ok() const { return !error.has_value(); }
 };
@@ -31,6 +33,9 @@ VdirFileResult createExclusive(const QString& folder, const QString& fileName, c
 /// Replaces the file at `path` with `bytes`: a temp file in the same folder, synced, then renamed over it.
 /// The old file stays byte for byte when anything fails. The file keeps its permission bits.
 VdirFileResult replace(const QString& path, const QByteArray& bytes);
+/// Moves the file at `path` into `folder` as `fileName` in one atomic step, only if no such entry exists there,
+/// so that a crash leaves the file in exactly one of the two places. The key is the moved file's.
+VdirFileResult moveExclusive(const QString& path, const QString& folder, const QString& fileName);
 /// Creates the folder and its missing parents (mode 0700 for the ones it creates).
 std::optional<QString> makeFolder(const QString& path);
 /// Removes the file at `path`. A file that is already gone counts as removed.
