@@ -1,0 +1,309 @@
+#include "FuzzChecks.h"
+
+#include "store/IcalSupport.h"
+#include "store/TodoDocument.h"
+#include "store/VdirFolderSnapshot.h"
+
+#include <QSet>
+#include <QStringList>
+#include <QTimeZone>
+
+#include <array>
+#include <cstdlib>
+
+namespace tolvik::fuzz {
+
+namespace {
+
+const QString listID = QStringLiteral("account/list");
+const QString fileName = QStringLiteral("item.ics");
+
+QString describe(const StoreReminder& r)
+{
+    const auto due = r.due ? r.due->toDateTime() : std::nullopt;
+    return QStringLiteral("[title=%1 notes=%2 priority=%3 due=%4 rules=%5 completed=%6]")
+        .arg(r.title, r.notes.value_or(QStringLiteral("<none>")))
+        .arg(r.priority)
+        .arg(due ? due->toString(Qt::ISODate) : QStringLiteral("<none>"))
+        .arg(r.recurrenceRules.size())
+        .arg(r.isCompleted);
+}
+
+std::optional<qint64> dueMinute(const std::optional<DueDateComponents>& due)
+{
+    const auto moment = due ? due->toDateTime() : std::nullopt;
+    return moment ? std::optional(moment->toSecsSinceEpoch() / 60) : std::nullopt;
+}
+
+// libical drops the spaces that open a value when it reads one, so a text that begins with a space (say from a
+// stray escape such as "\i", which it reads as a space) reads once with and then without them. It also writes a
+// carriage return, backspace or form feed in a value as nothing, having no escape for them; the store writes its
+// own line breaks as LF.
+QString significant(const QString& text)
+{
+    qsizetype start = 0;
+    while (start < text.size() && text.at(start) == QLatin1Char(' ')) {
+        ++start;
+    }
+    QString kept = text.mid(start);
+    kept.removeIf([](QChar c) { return c == QLatin1Char('\r') || c == QLatin1Char('\b') || c == QLatin1Char('\f'); });
+    return kept;
+}
+
+// A text as the store writes it: every line break as LF.
+QString asWritten(QString text)
+{
+    return text.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+}
+
+std::optional<QString> significant(const std::optional<QString>& text)
+{
+    return text ? std::optional(significant(*text)) : std::nullopt;
+}
+
+bool sameFields(const StoreReminder& a, const StoreReminder& b)
+{
+    const bool sameCompletion =
+        a.completionDate.has_value() == b.completionDate.has_value() &&
+        (!a.completionDate || a.completionDate->toSecsSinceEpoch() == b.completionDate->toSecsSinceEpoch());
+    return significant(a.title) == significant(b.title) && significant(a.notes) == significant(b.notes) &&
+           a.priority == b.priority && dueMinute(a.due) == dueMinute(b.due) && a.recurrenceRules == b.recurrenceRules &&
+           a.isCompleted == b.isCompleted && sameCompletion;
+}
+
+// The component tree as the store itself reads it, for comparing what a write kept.
+ical::ComponentPtr parseTree(const QByteArray& bytes)
+{
+    const QByteArray text = bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes;
+    ical::ComponentPtr root(icalparser_parse_string(text.constData()));
+    if (root) {
+        ical::restoreEmptyProperties(root.get());
+    }
+    return root;
+}
+
+icalcomponent* masterOf(icalcomponent* root)
+{
+    icalcomponent* fallback = nullptr;
+    QList<icalcomponent*> pending{root};
+    while (!pending.isEmpty()) {
+        icalcomponent* component = pending.takeFirst();
+        if (icalcomponent_isa(component) == ICAL_VTODO_COMPONENT) {
+            if (!icalcomponent_get_first_property(component, ICAL_RECURRENCEID_PROPERTY)) {
+                return component;
+            }
+            fallback = fallback ? fallback : component;
+            continue;
+        }
+        if (icalcomponent_isa(component) == ICAL_VCALENDAR_COMPONENT || component == root) {
+            pending.append(ical::components(component, ICAL_ANY_COMPONENT));
+        }
+    }
+    return fallback;
+}
+
+// Every component in document order, except time zones (a due in a new zone adds one), each as its kind and
+// the names of its properties. The master's names leave out what an edit may legitimately change.
+void signatures(icalcomponent* component, icalcomponent* master, QStringList& out)
+{
+    static const QSet<icalproperty_kind> touched{
+        ICAL_SUMMARY_PROPERTY,   ICAL_DESCRIPTION_PROPERTY,     ICAL_PRIORITY_PROPERTY,     ICAL_DUE_PROPERTY,
+        ICAL_DURATION_PROPERTY,  ICAL_DTSTART_PROPERTY,         ICAL_RRULE_PROPERTY,        ICAL_STATUS_PROPERTY,
+        ICAL_COMPLETED_PROPERTY, ICAL_PERCENTCOMPLETE_PROPERTY, ICAL_LASTMODIFIED_PROPERTY, ICAL_DTSTAMP_PROPERTY,
+        ICAL_SEQUENCE_PROPERTY};
+    const icalcomponent_kind kind = icalcomponent_isa(component);
+    if (kind == ICAL_VTIMEZONE_COMPONENT) {
+        return;
+    }
+    QSet<QString> names;
+    for (icalproperty* p = icalcomponent_get_first_property(component, ICAL_ANY_PROPERTY); p;
+         p = icalcomponent_get_next_property(component, ICAL_ANY_PROPERTY)) {
+        if (component == master && touched.contains(icalproperty_isa(p))) {
+            continue;
+        }
+        names.insert(ical::text(icalproperty_get_property_name(p)));
+    }
+    QStringList sorted(names.cbegin(), names.cend());
+    sorted.sort();
+    // A bare VTODO is given a VCALENDAR on reading; the root's own properties are not the file's.
+    if (kind != ICAL_XROOT_COMPONENT && kind != ICAL_VCALENDAR_COMPONENT) {
+        out.append(ical::text(icalcomponent_kind_to_string(kind)) + QLatin1Char(':') + sorted.join(QLatin1Char(',')));
+    }
+    for (icalcomponent* child : ical::components(component, ICAL_ANY_COMPONENT)) {
+        signatures(child, master, out);
+    }
+}
+
+QStringList signaturesOf(const QByteArray& bytes)
+{
+    QStringList out;
+    if (const ical::ComponentPtr root = parseTree(bytes)) {
+        signatures(root.get(), masterOf(root.get()), out);
+    }
+    return out;
+}
+
+// Texts a person may type or paste, and some that only a broken client writes.
+const std::array<QString, 10> texts{
+    QString(),
+    QStringLiteral("Buy milk"),
+    QStringLiteral("semi;colon,comma\\backslash:colon"),
+    QStringLiteral("first line\nsecond line"),
+    QStringLiteral("carriage\r\nreturn"),
+    QStringLiteral("\u00fcn\u00efc\u00f6d\u00e9 \u4e2d\u6587 \U0001F680"),
+    QStringLiteral("tab\tand\u0001control"),
+    QString(300, QLatin1Char('x')) + QStringLiteral("\u00e9"),
+    QStringLiteral(" "),
+    QStringLiteral("END:VTODO"),
+};
+
+const std::array<const char*, 6> zones{
+    "", "UTC", "Europe/Berlin", "America/New_York", "Asia/Kolkata", "Pacific/Chatham"};
+
+} // namespace
+
+void initialise()
+{
+    ::setenv("TZ", "Europe/Stockholm", 1);
+    ical::ensureInitialised();
+}
+
+void checkRead(const uint8_t* data, size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
+    const auto item = parseVdirItem(bytes, listID, fileName);
+    const auto document = TodoDocument::parse(bytes);
+    if (item.has_value() != document.has_value()) {
+        fail("the item reader and the document parser disagree");
+    }
+    if (!document) {
+        return;
+    }
+    if (item->id != listID + QLatin1Char('/') + fileName || item->listID != listID) {
+        fail("the item's id does not come from its place", item->id);
+    }
+    (void)document->uid();
+    // A file with errors is never written back, so only a clean one must survive a write.
+    if (document->hasParseErrors()) {
+        return;
+    }
+    const auto written = document->serialize();
+    if (!written) {
+        return;
+    }
+    const auto again = TodoDocument::parse(*written);
+    if (!again) {
+        fail("a file the store would write does not read again");
+    }
+    if (again->hasParseErrors()) {
+        fail("a clean file turns into one with errors once written", QString::fromUtf8(*written));
+    }
+    const StoreReminder before = document->toReminder();
+    const StoreReminder after = again->toReminder();
+    if (!sameFields(before, after)) {
+        fail("a write changed what the file says", describe(before) + QStringLiteral(" -> ") + describe(after));
+    }
+}
+
+void checkWrite(const uint8_t* data, size_t size)
+{
+    constexpr size_t controlSize = 8;
+    if (size < controlSize) {
+        return;
+    }
+    const uint8_t* c = data;
+    const QByteArray bytes(reinterpret_cast<const char*>(data + controlSize), qsizetype(size - controlSize));
+    auto document = TodoDocument::parse(bytes);
+    if (!document || document->hasParseErrors()) {
+        return;
+    }
+    const StoreReminder base = document->toReminder();
+    StoreReminder changed = base;
+    const unsigned what = c[0];
+    if (what & 1) {
+        changed.title = texts.at(c[1] % texts.size());
+    }
+    if (what & 2) {
+        const QString notes = texts.at(c[2] % texts.size());
+        changed.notes = c[2] >= 128 ? std::nullopt : std::optional(notes);
+    }
+    if (what & 4) {
+        changed.priority = c[3] % 10;
+    }
+    if (what & 8) {
+        if (c[4] == 0) {
+            changed.due.reset();
+        } else {
+            DueDateComponents due;
+            due.date = QDate(2024, 1, 1).addDays(c[4] * 3);
+            if (c[5] % 4 != 0) {
+                due.time = QTime(c[5] % 24, (c[5] * 7) % 60);
+                due.timeZone = QTimeZone(QByteArray(zones.at(c[6] % zones.size())));
+            }
+            changed.due = due;
+        }
+    }
+    if (what & 16) {
+        changed.recurrenceRules.clear();
+        if (c[7] % 5 != 0) {
+            changed.recurrenceRules.append(RecurrenceRule{c[7] % 5 - 1, 1 + (c[7] >> 4) % 3, false});
+        }
+    }
+    if (what & 32) {
+        changed.isCompleted = !changed.isCompleted;
+        changed.completionDate.reset();
+    }
+
+    const QDateTime now(QDate(2024, 6, 1), QTime(12, 0), QTimeZone::utc());
+    document->applyChanges(base, changed, now);
+    // A tree libical cannot write (an unknown component, say) makes the store refuse the save with a message.
+    const auto written = document->serialize();
+    if (!written) {
+        return;
+    }
+    const auto again = TodoDocument::parse(*written);
+    if (!again) {
+        fail("an edited file does not read again", QString::fromUtf8(*written));
+    }
+    if (again->hasParseErrors()) {
+        fail("an edited file reads with errors", QString::fromUtf8(*written));
+    }
+    const StoreReminder after = again->toReminder();
+    const bool repeats = !after.recurrenceRules.isEmpty();
+    const bool completing = !base.isCompleted && changed.isCompleted;
+    const QString detail = describe(changed) + QStringLiteral(" -> ") + describe(after);
+    // An edited text goes through the store's own line-break rule; an untouched one only through libical's.
+    const QString title = base.title != changed.title ? asWritten(changed.title) : changed.title;
+    if (significant(after.title) != significant(title)) {
+        fail("the edited title was not kept", detail);
+    }
+    std::optional<QString> notes = changed.notes;
+    if (base.notes != changed.notes) {
+        notes = changed.notes && !changed.notes->isEmpty() ? std::optional(asWritten(*changed.notes)) : std::nullopt;
+    }
+    if (significant(after.notes) != significant(notes)) {
+        fail("the edited notes were not kept", detail);
+    }
+    if (after.priority != changed.priority) {
+        fail("the edited priority was not kept", detail);
+    }
+    if (!(completing && repeats)) {
+        if (dueMinute(after.due) != dueMinute(changed.due) || after.due.has_value() != changed.due.has_value()) {
+            fail("the edited due date was not kept", detail);
+        }
+        if (after.isCompleted != changed.isCompleted) {
+            fail("the edited completion was not kept", detail);
+        }
+    }
+    if ((what & 16) && !completing && after.recurrenceRules != changed.recurrenceRules) {
+        fail("the edited repetition was not kept", detail);
+    }
+    const QStringList kept = signaturesOf(*written);
+    const QStringList had = signaturesOf(bytes);
+    if (kept != had) {
+        fail("a write dropped or added properties or components",
+             had.join(QLatin1Char(' ')) + QStringLiteral(" -> ") + kept.join(QLatin1Char(' ')));
+    }
+}
+
+} // namespace tolvik::fuzz
