@@ -16,7 +16,7 @@ namespace {
 
 // Room around the surface for the shadow: blur plus the 6-point downward offset.
 const QMargins shadowMargins(14, 8, 14, 20);
-constexpr int anchorGap = 6;
+constexpr int anchorGap = 10;
 
 Qt::WindowFlags flagsFor(PopoverWindow::Kind kind)
 {
@@ -25,6 +25,23 @@ Qt::WindowFlags flagsFor(PopoverWindow::Kind kind)
     }
     return Qt::ToolTip | Qt::FramelessWindowHint | Qt::NoDropShadowWindowHint | Qt::WindowDoesNotAcceptFocus |
            Qt::WindowTransparentForInput;
+}
+
+/// A palette with every role set, so that this separate window shows its anchor's colours: a window does not
+/// inherit its parent's palette, and a palette whose roles are merely inherited would fall back to the desktop's.
+QPalette explicitCopy(const QPalette& source)
+{
+    QPalette copy;
+    for (int group = 0; group < QPalette::NColorGroups; ++group) {
+        for (int role = 0; role < QPalette::NColorRoles; ++role) {
+            const auto colorGroup = static_cast<QPalette::ColorGroup>(group);
+            const auto colorRole = static_cast<QPalette::ColorRole>(role);
+            if (colorRole != QPalette::NoRole) {
+                copy.setBrush(colorGroup, colorRole, source.brush(colorGroup, colorRole));
+            }
+        }
+    }
+    return copy;
 }
 
 /// The rounded, translucent panel the content sits on.
@@ -123,7 +140,7 @@ void PopoverWindow::present(QWidget* anchor, Side side)
     m_anchor = anchor;
     m_side = side;
     if (anchor != nullptr) {
-        setPalette(anchor->palette());
+        setPalette(explicitCopy(anchor->palette()));
         setFont(anchor->font());
         setLayoutDirection(anchor->layoutDirection());
     }
@@ -234,7 +251,13 @@ void PopoverWindow::place()
     if (m_anchor == nullptr) {
         return;
     }
-    const QRect anchorRect(m_anchor->mapToGlobal(QPoint(0, 0)), m_anchor->size());
+    QRect anchorRect(m_anchor->mapToGlobal(QPoint(0, 0)), m_anchor->size());
+    // Beside the anchor's window rather than over it: the popover sits next to the panel, level with its anchor.
+    if (const QWidget* window = m_anchor->window(); window != m_anchor) {
+        const QRect frame = window->frameGeometry();
+        anchorRect.setLeft(frame.left());
+        anchorRect.setRight(frame.right());
+    }
     const QScreen* screen = m_anchor->screen();
     const QRect available = screen != nullptr ? screen->availableGeometry() : QRect(QPoint(0, 0), size());
     const QMargins margins = layout()->contentsMargins();
@@ -254,8 +277,8 @@ void PopoverWindow::place()
     }
 
     int y = anchorRect.center().y() - height() / 2;
-    y = qMin(y, available.bottom() + 1 - height() + margins.bottom());
-    y = qMax(y, available.top() - margins.top());
+    y = qMin(y, available.bottom() + 1 - anchorGap - height() + margins.bottom());
+    y = qMax(y, available.top() + anchorGap - margins.top());
     move(x, y);
 }
 

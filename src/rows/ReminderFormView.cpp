@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTextCharFormat>
 #include <QTextEdit>
 #include <QTimeEdit>
 #include <QTimer>
@@ -319,6 +320,11 @@ void ReminderFormView::applyColors()
         prominent.setColor(group, QPalette::ButtonText, own.color(QPalette::Active, QPalette::HighlightedText));
     }
     m_submit->setPalette(prominent);
+    // Weekend days in a red that stays readable on both light and dark popovers.
+    QTextCharFormat weekend = m_calendar->weekdayTextFormat(Qt::Saturday);
+    weekend.setForeground(RowStyle::alertRed(own));
+    m_calendar->setWeekdayTextFormat(Qt::Saturday, weekend);
+    m_calendar->setWeekdayTextFormat(Qt::Sunday, weekend);
     QFont bold = m_submit->font();
     bold.setWeight(QFont::DemiBold);
     m_submit->setFont(bold);

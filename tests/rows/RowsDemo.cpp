@@ -26,6 +26,26 @@ using namespace tolvik::test;
 
 namespace {
 
+/// A colourful desktop behind the panel, so that its translucency shows.
+class Wallpaper : public QWidget
+{
+public:
+    Wallpaper()
+        : QWidget(nullptr, Qt::FramelessWindowHint | Qt::WindowStaysOnBottomHint)
+    {}
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        QLinearGradient gradient(0, 0, width(), height());
+        gradient.setColorAt(0.0, QColor(0x3A, 0x6F, 0xD8));
+        gradient.setColorAt(0.55, QColor(0x9B, 0x5D, 0xE5));
+        gradient.setColorAt(1.0, QColor(0xF0, 0x8A, 0x5D));
+        painter.fillRect(rect(), gradient);
+    }
+};
+
 class DemoPanel : public QWidget
 {
 public:
@@ -93,11 +113,14 @@ int main(int argc, char** argv)
     fixture.writeTodo(QStringLiteral("home/errands"), QStringLiteral("milk"), QStringLiteral("Buy oat milk"));
     const QString plants =
         fixture.writeTodo(QStringLiteral("home/errands"), QStringLiteral("plants"), QStringLiteral("Water the plants"),
-                          {dueLine(now.addDays(1)), QStringLiteral("RRULE:FREQ=DAILY"), QStringLiteral("PRIORITY:7")});
+                          {dueLine(now.addDays(1)), QStringLiteral("RRULE:FREQ=DAILY"), QStringLiteral("PRIORITY:9")});
     fixture.writeTodo(QStringLiteral("home/errands"), QStringLiteral("dentist"), QStringLiteral("Call the dentist"),
                       {dueLine(now.addSecs(5 * 3600)), QStringLiteral("PRIORITY:3")});
 
     auto model = fixture.makeModel();
+    Wallpaper wallpaper;
+    wallpaper.setGeometry(wallpaper.screen()->geometry());
+    wallpaper.show();
     HoverManager hover;
     DemoPanel panel;
     const bool dark = parser.value(QStringLiteral("theme")) == QStringLiteral("dark");
