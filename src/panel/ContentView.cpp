@@ -142,6 +142,8 @@ void ContentView::buildLayout()
     listColumn->addWidget(m_sectionsBox);
     listColumn->addStretch(1);
     m_scrollArea->setWidget(m_listContent);
+    // setWidget turns the background fill on; the material must show through.
+    m_listContent->setAutoFillBackground(false);
     column->addWidget(m_scrollArea, 1);
 
     auto* divider = new QFrame(this);
@@ -248,8 +250,7 @@ void ContentView::render()
     m_shownPlaceholder = placeholderFor(m_model.authorizationStatus(), sections);
     m_header->render(m_clock(), languageRaw(), reminderCount(sections));
     m_header->setSyncing(m_model.isSyncing());
-    syncSections(sections);
-    if (!isVisible()) {
+    if (syncSections(sections) && !isVisible()) {
         m_sizeHintsStale = true;
     }
     if (m_shownPlaceholder) {
@@ -260,8 +261,23 @@ void ContentView::render()
     scheduleMeasure();
 }
 
-void ContentView::syncSections(const QList<ListSection>& sections)
+void ContentView::renderIfPending()
 {
+    if (m_renderPending) {
+        render();
+    }
+}
+
+void ContentView::measureIfPending()
+{
+    if (m_measurePending || m_sizeHintsStale) {
+        measure();
+    }
+}
+
+bool ContentView::syncSections(const QList<ListSection>& sections)
+{
+    bool changed = false;
     QList<ReminderListSection*> order;
     order.reserve(sections.size());
     QHash<QString, ReminderListSection*> kept;
@@ -270,9 +286,11 @@ void ContentView::syncSections(const QList<ListSection>& sections)
         if (section == nullptr) {
             section = new ReminderListSection(&m_model, m_hoverManager, m_clock, m_sectionsBox);
             section->setContent(content.list, content.reminders);
+            changed = true;
         } else if (!sameSection(m_shownContent.value(content.list.id), content)) {
             // Only a section whose list or reminders changed redraws; the others keep their rows untouched.
             section->setContent(content.list, content.reminders);
+            changed = true;
         }
         kept.insert(content.list.id, section);
         order.append(section);
@@ -281,6 +299,7 @@ void ContentView::syncSections(const QList<ListSection>& sections)
     for (ReminderListSection* gone : std::as_const(m_sections)) {
         m_order.removeOne(gone);
         delete gone;
+        changed = true;
     }
     m_sections = kept;
     m_shownContent.clear();
@@ -307,7 +326,9 @@ void ContentView::syncSections(const QList<ListSection>& sections)
             setTabOrder(m_footer->settingsButton(), m_footer->quitButton());
         }
         m_order = order;
+        changed = true;
     }
+    return changed;
 }
 
 void ContentView::scheduleMeasure()

@@ -58,6 +58,8 @@ public:
 
     /// Renders now instead of on the next turn of the event loop.
     void render();
+    /// Renders now if a change is waiting to be rendered.
+    void renderIfPending();
 
     /// The placeholder on screen, or nothing while the sections show.
     std::optional<Placeholder> shownPlaceholder() const { return m_shownPlaceholder; }
@@ -77,6 +79,8 @@ public:
     qreal listContentHeight() const { return m_listContentHeight; }
     /// Measures the three parts now.
     void measure();
+    /// Measures now if a measurement is waiting.
+    void measureIfPending();
 
     int panelWidth() const;
     qreal panelHeight(std::optional<qreal> availableScreenHeight) const;
@@ -105,7 +109,8 @@ private:
     void scheduleRender();
     void scheduleMeasure();
     void applyAppearance();
-    void syncSections(const QList<ListSection>& sections);
+    /// Returns whether any section was added, changed, moved or removed.
+    bool syncSections(const QList<ListSection>& sections);
     void placeholderAction(Placeholder placeholder);
     void openSettings();
     QString storedString(const QString& key, const QString& fallback) const;

@@ -189,8 +189,8 @@ void PanelWindow::present(const std::optional<QRect>& iconGeometry, const std::o
 {
     applySurfaceMode();
     // Lay out at the final size before the first frame, so the panel never shows at a stale size.
-    m_content->render();
-    m_content->measure();
+    m_content->renderIfPending();
+    m_content->measureIfPending();
     m_heightGlide->stop();
     const QSize size = targetSize();
     setFixedSize(size);

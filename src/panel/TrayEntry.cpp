@@ -89,6 +89,16 @@ void TrayEntry::showTrayIcon()
         }
     });
     m_tray->show();
+    // Building a panel with many rows takes a while; do it now rather than on the user's first click.
+    QTimer::singleShot(0, this, &TrayEntry::preparePanel);
+}
+
+void TrayEntry::preparePanel()
+{
+    if (m_panel == nullptr) {
+        m_panel = new PanelWindow(m_model, m_launchAtLogin, m_storeFolder,
+                                  usesTray() ? PanelWindow::Mode::trayPanel : PanelWindow::Mode::ordinaryWindow);
+    }
 }
 
 void TrayEntry::refreshTrayTexts()
@@ -100,9 +110,7 @@ void TrayEntry::refreshTrayTexts()
 
 void TrayEntry::fallBackToWindow()
 {
-    if (m_panel == nullptr) {
-        m_panel = new PanelWindow(m_model, m_launchAtLogin, m_storeFolder, PanelWindow::Mode::ordinaryWindow);
-    }
+    preparePanel();
     showPanel();
     Q_EMIT fellBackToWindow();
 }
@@ -133,11 +141,7 @@ void TrayEntry::togglePanel()
 
 void TrayEntry::showPanel()
 {
-    if (m_panel == nullptr) {
-        // Built on first use, like the panel's view tree.
-        m_panel = new PanelWindow(m_model, m_launchAtLogin, m_storeFolder,
-                                  usesTray() ? PanelWindow::Mode::trayPanel : PanelWindow::Mode::ordinaryWindow);
-    }
+    preparePanel();
     std::optional<QRect> iconGeometry;
     if (m_tray != nullptr && m_tray->geometry().isValid() && !m_tray->geometry().isEmpty()) {
         iconGeometry = m_tray->geometry();

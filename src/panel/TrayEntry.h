@@ -38,6 +38,8 @@ public:
     void activate();
     /// The tray icon's left click: closes an open panel, opens a closed one.
     void togglePanel();
+    /// Builds the panel without showing it, so that the first click only has to show it.
+    void preparePanel();
 
     bool usesTray() const { return m_tray != nullptr; }
     bool isWaitingForTray() const;

@@ -1,0 +1,150 @@
+// Times the tray panel with 20 lists and 2,000 visible reminders on a real vdir store: from the tray click to the
+// panel on screen (the panel is built once at start-up; that is timed too), and the rebuild after a refresh in which
+// one reminder changed. Runs on whatever Qt platform is set; QT_QPA_PLATFORM=offscreen works without a display.
+#include "appearance/Preferences.h"
+#include "model/RemindersViewModel.h"
+#include "panel/ContentView.h"
+#include "panel/PanelWindow.h"
+#include "panel/TrayEntry.h"
+#include "settings/LaunchAtLoginManager.h"
+#include "store/VdirStore.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <algorithm>
+#include <cstdio>
+
+using namespace tolvik;
+
+namespace {
+
+constexpr int listCount = 20;
+constexpr int remindersPerList = 100;
+constexpr int rounds = 5;
+
+void writeTodo(const QString& path, const QString& uid, const QString& summary, int dayOffset)
+{
+    QFile file(path + QStringLiteral(".tmp"));
+    if (!file.open(QIODevice::WriteOnly)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        std::exit(1);
+    }
+    const QString due = QDate::currentDate().addDays(dayOffset).toString(QStringLiteral("yyyyMMdd"));
+    file.write(QStringLiteral("BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//bench//EN\r\nBEGIN:VTODO\r\nUID:%1\r\n"
+                              "DTSTAMP:20240101T000000Z\r\nSUMMARY:%2\r\nDUE;VALUE=DATE:%3\r\nEND:VTODO\r\n"
+                              "END:VCALENDAR\r\n")
+                   .arg(uid, summary, due)
+                   .toUtf8());
+    file.close();
+    QFile::remove(path);
+    QFile::rename(path + QStringLiteral(".tmp"), path);
+}
+
+double median(QList<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QTemporaryDir dir;
+    const QString root = dir.filePath(QStringLiteral("calendars"));
+    QStringList listIDs;
+    for (int list = 0; list < listCount; ++list) {
+        const QString id = QStringLiteral("account%1/list%2").arg(list % 3).arg(list, 2, 10, QLatin1Char('0'));
+        QDir().mkpath(root + QLatin1Char('/') + id);
+        QFile name(root + QLatin1Char('/') + id + QStringLiteral("/displayname"));
+        name.open(QIODevice::WriteOnly);
+        name.write(QStringLiteral("List %1").arg(list).toUtf8());
+        name.close();
+        for (int item = 0; item < remindersPerList; ++item) {
+            const QString uid = QStringLiteral("r%1-%2").arg(list).arg(item);
+            writeTodo(root + QLatin1Char('/') + id + QLatin1Char('/') + uid + QStringLiteral(".ics"), uid,
+                      QStringLiteral("Reminder %1 of list %2").arg(item).arg(list), item % 25);
+        }
+        listIDs.append(id);
+    }
+
+    Preferences preferences(dir.filePath(QStringLiteral("prefs.ini")));
+    Preferences::setShared(&preferences);
+    preferences.setString(PreferenceKey::selectedListIDs, listIDs.join(QLatin1Char(',')));
+    RemindersViewModel model(new VdirStore(root), preferences);
+    LaunchAtLoginManager launchAtLogin(dir.filePath(QStringLiteral("autostart.desktop")), QStringLiteral("/bin/true"));
+    QSignalSpy refreshed(&model, &RemindersViewModel::remindersChanged);
+    if (!QTest::qWaitFor([&] { return model.reminders().size() == listCount * remindersPerList; }, 60000)) {
+        std::fprintf(stderr, "the model loaded %lld reminders\n", static_cast<long long>(model.reminders().size()));
+        return 1;
+    }
+
+    // The tray click: the entry's toggle, until the panel's window is exposed and painted.
+    TrayEntry entry(model, launchAtLogin, root);
+    entry.setTrayRetry(0, 1);
+    QElapsedTimer timer;
+    timer.start();
+    entry.preparePanel();
+    const double build = timer.nsecsElapsed() / 1e6;
+    QList<double> showTimes;
+    double firstShow = 0;
+    for (int round = 0; round <= rounds; ++round) {
+        timer.start();
+        entry.togglePanel();
+        PanelWindow* panel = entry.panel();
+        if (!QTest::qWaitForWindowExposed(panel)) {
+            std::fprintf(stderr, "the panel was not shown\n");
+            return 1;
+        }
+        panel->repaint();
+        const double ms = timer.nsecsElapsed() / 1e6;
+        if (round == 0) {
+            firstShow = ms;
+        } else {
+            showTimes.append(ms);
+        }
+        QTest::qWait(700); // let the appear animation end, as a user would
+        panel->hide();
+    }
+
+    // One reminder changes on disk; after the model's refresh the panel re-renders and repaints.
+    PanelWindow* panel = entry.panel();
+    entry.togglePanel();
+    if (!QTest::qWaitForWindowExposed(panel)) {
+        return 1;
+    }
+    QTest::qWait(700);
+    QList<double> rebuildTimes;
+    for (int round = 0; round < rounds; ++round) {
+        refreshed.clear();
+        writeTodo(root + QLatin1Char('/') + listIDs[7] + QStringLiteral("/r7-3.ics"), QStringLiteral("r7-3"),
+                  QStringLiteral("Changed title %1").arg(round), 3);
+        if (!refreshed.wait(10000)) {
+            std::fprintf(stderr, "no refresh after a change\n");
+            return 1;
+        }
+        timer.start();
+        panel->contentView()->render();
+        panel->contentView()->measure();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        panel->repaint();
+        rebuildTimes.append(timer.nsecsElapsed() / 1e6);
+        QTest::qWait(200);
+    }
+
+    std::printf("panel with %d lists and %lld visible reminders (platform %s)\n", listCount,
+                static_cast<long long>(model.reminders().size()), qPrintable(QGuiApplication::platformName()));
+    std::printf("  building the panel, done once at start-up:          %8.1f ms\n", build);
+    std::printf("  first tray click to panel shown:                    %8.1f ms\n", firstShow);
+    std::printf("  later tray click to panel shown (median of %d):     %8.1f ms\n", rounds, median(showTimes));
+    std::printf("  rebuild after one reminder changed (median of %d):  %8.1f ms\n", rounds, median(rebuildTimes));
+    Preferences::setShared(nullptr);
+    return 0;
+}

@@ -1,0 +1,193 @@
+// Takes the README's screenshots of the panel: several lists in light and dark at each size, each placeholder, and
+// two languages. Run it on an X display with a compositor (tests/app/take_screenshots.sh does that); it draws a
+// desktop backdrop, opens the real panel over it, and grabs what the screen shows.
+#include "FakeReminderStore.h"
+#include "appearance/Preferences.h"
+#include "model/RemindersViewModel.h"
+#include "panel/PanelWindow.h"
+#include "settings/LaunchAtLoginManager.h"
+#include "store/VdirStore.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cstdio>
+#include <functional>
+
+using namespace tolvik;
+
+namespace {
+
+/// A soft two-colour backdrop, so that the panel's translucency shows as it would over a desktop.
+class Backdrop : public QWidget
+{
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        QLinearGradient gradient(rect().topLeft(), rect().bottomRight());
+        gradient.setColorAt(0, QColor(0x6a, 0x8c, 0xb8));
+        gradient.setColorAt(1, QColor(0xc9, 0x8f, 0x7a));
+        painter.fillRect(rect(), gradient);
+    }
+};
+
+void writeFile(const QString& path, const QByteArray& content)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly)) {
+        file.write(content);
+    }
+}
+
+void writeTodo(const QString& root, const QString& list, const QString& uid, const QString& summary,
+               const QStringList& lines = {})
+{
+    QString text = QStringLiteral("BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//screenshots//EN\r\nBEGIN:VTODO\r\n"
+                                  "UID:%1\r\nDTSTAMP:20240101T000000Z\r\nSUMMARY:%2\r\n")
+                       .arg(uid, summary);
+    for (const QString& line : lines) {
+        text += line + QStringLiteral("\r\n");
+    }
+    text += QStringLiteral("END:VTODO\r\nEND:VCALENDAR\r\n");
+    writeFile(root + QLatin1Char('/') + list + QLatin1Char('/') + uid + QStringLiteral(".ics"), text.toUtf8());
+}
+
+QString dueIn(int days, int hour)
+{
+    const QDateTime when(QDate::currentDate().addDays(days), QTime(hour, 0));
+    return QStringLiteral("DUE:") + when.toString(QStringLiteral("yyyyMMdd'T'HHmmss"));
+}
+
+/// Three lists in two accounts, with due dates, priorities, a repeat and notes.
+void writeSampleLists(const QString& root)
+{
+    writeFile(root + QStringLiteral("/personal/groceries/displayname"), "Groceries");
+    writeFile(root + QStringLiteral("/personal/groceries/color"), "#34C759");
+    writeFile(root + QStringLiteral("/personal/home/displayname"), "Home");
+    writeFile(root + QStringLiteral("/personal/home/color"), "#FF9500");
+    writeFile(root + QStringLiteral("/personal/displayname"), "Personal");
+    writeFile(root + QStringLiteral("/work/projects/displayname"), "Projects");
+    writeFile(root + QStringLiteral("/work/projects/color"), "#0A84FF");
+    writeFile(root + QStringLiteral("/work/displayname"), "Work");
+    writeTodo(root, QStringLiteral("personal/groceries"), QStringLiteral("milk"), QStringLiteral("Oat milk"),
+              {dueIn(0, 18), QStringLiteral("PRIORITY:1")});
+    writeTodo(root, QStringLiteral("personal/groceries"), QStringLiteral("bread"), QStringLiteral("Sourdough bread"),
+              {dueIn(1, 9)});
+    writeTodo(root, QStringLiteral("personal/groceries"), QStringLiteral("coffee"), QStringLiteral("Coffee beans"));
+    writeTodo(root, QStringLiteral("personal/home"), QStringLiteral("plants"), QStringLiteral("Water the plants"),
+              {dueIn(2, 8), QStringLiteral("RRULE:FREQ=WEEKLY"), QStringLiteral("DESCRIPTION:The fern needs less")});
+    writeTodo(root, QStringLiteral("work/projects"), QStringLiteral("report"), QStringLiteral("Quarterly report"),
+              {dueIn(-1, 17), QStringLiteral("PRIORITY:5")});
+    writeTodo(root, QStringLiteral("work/projects"), QStringLiteral("review"), QStringLiteral("Review the design"),
+              {dueIn(5, 11), QStringLiteral("PRIORITY:9")});
+}
+
+struct Shot
+{
+    QString name;
+    QMap<QString, QString> preferences;
+    /// Makes the store; nullptr means the real store over the sample folders.
+    std::function<ReminderStore*()> fakeStore;
+};
+
+const QString allLists = QStringLiteral("personal/groceries,personal/home,work/projects");
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    const QString outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs/screenshots");
+    QDir().mkpath(outDir);
+    Backdrop backdrop;
+    backdrop.setGeometry(QGuiApplication::primaryScreen()->geometry());
+    backdrop.show();
+    if (!QTest::qWaitForWindowExposed(&backdrop)) {
+        return 1;
+    }
+
+    QList<Shot> shots;
+    for (const QString& theme : {QStringLiteral("day"), QStringLiteral("night")}) {
+        for (const QString& size : {QStringLiteral("compact"), QStringLiteral("standard"), QStringLiteral("roomy")}) {
+            shots.append(
+                {QStringLiteral("panel-lists-%1-%2")
+                     .arg(theme == QLatin1String("day") ? QStringLiteral("light") : QStringLiteral("dark"), size),
+                 {{PreferenceKey::themePreference, theme},
+                  {PreferenceKey::menuSizePreference, size},
+                  {PreferenceKey::selectedListIDs, allLists}},
+                 nullptr});
+        }
+    }
+    shots.append(
+        {QStringLiteral("panel-zh-Hans"),
+         {{PreferenceKey::languagePreference, QStringLiteral("zh-Hans")}, {PreferenceKey::selectedListIDs, allLists}},
+         nullptr});
+    shots.append({QStringLiteral("panel-sv"),
+                  {{PreferenceKey::languagePreference, QStringLiteral("sv")},
+                   {PreferenceKey::themePreference, QStringLiteral("night")},
+                   {PreferenceKey::selectedListIDs, allLists}},
+                  nullptr});
+    shots.append({QStringLiteral("panel-placeholder-no-lists"), {}, nullptr});
+    shots.append({QStringLiteral("panel-placeholder-all-caught-up"),
+                  {{PreferenceKey::selectedListIDs, QStringLiteral("personal/empty")}},
+                  nullptr});
+    const auto fakeWith = [](AuthorizationStatus status) {
+        return [status]() -> ReminderStore* {
+            auto* store = new test::FakeReminderStore;
+            store->setStatus(status);
+            store->setAccessAnswer(AccessResult{false, std::nullopt}, status);
+            return store;
+        };
+    };
+    shots.append(
+        {QStringLiteral("panel-placeholder-request-access"), {}, fakeWith(AuthorizationStatus::notDetermined)});
+    shots.append({QStringLiteral("panel-placeholder-read-access"), {}, fakeWith(AuthorizationStatus::writeOnly)});
+    shots.append({QStringLiteral("panel-placeholder-permission-required"), {}, fakeWith(AuthorizationStatus::denied)});
+
+    for (const Shot& shot : shots) {
+        QTemporaryDir dir;
+        const QString root = dir.filePath(QStringLiteral("calendars"));
+        writeSampleLists(root);
+        writeFile(root + QStringLiteral("/personal/empty/displayname"), "Someday");
+        Preferences preferences(dir.filePath(QStringLiteral("prefs.ini")));
+        Preferences::setShared(&preferences);
+        for (auto it = shot.preferences.cbegin(); it != shot.preferences.cend(); ++it) {
+            preferences.setString(it.key(), it.value());
+        }
+        ReminderStore* store = shot.fakeStore ? shot.fakeStore() : new VdirStore(root);
+        RemindersViewModel model(store, preferences);
+        LaunchAtLoginManager launchAtLogin(dir.filePath(QStringLiteral("autostart.desktop")),
+                                           QStringLiteral("/bin/true"));
+        if (!shot.fakeStore && !QTest::qWaitFor([&] { return model.lastRefreshDate().has_value(); }, 10000)) {
+            std::fprintf(stderr, "%s: the model did not load\n", qPrintable(shot.name));
+            return 1;
+        }
+        QTest::qWait(100);
+        {
+            PanelWindow panel(model, launchAtLogin, root, PanelWindow::Mode::trayPanel);
+            panel.present(std::nullopt, std::nullopt);
+            if (!QTest::qWaitForWindowExposed(&panel)) {
+                return 1;
+            }
+            QTest::qWait(900);
+            const QRect area = panel.geometry().adjusted(-16, 0, 0, 16);
+            const QPixmap picture = panel.screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height());
+            const QString path = outDir + QLatin1Char('/') + shot.name + QStringLiteral(".png");
+            if (!picture.save(path)) {
+                std::fprintf(stderr, "cannot save %s\n", qPrintable(path));
+                return 1;
+            }
+            std::printf("%s %dx%d\n", qPrintable(path), panel.width(), panel.height());
+        }
+        Preferences::setShared(nullptr);
+    }
+    return 0;
+}

@@ -1,0 +1,21 @@
+#!/bin/bash
+# Renders docs/screenshots/panel-*.png on a virtual X display with a compositor, so translucency shows as on a
+# desktop. Usage: tests/app/take_screenshots.sh <build folder>
+set -u
+build=${1:-build}
+display=${TOLVIK_SHOT_DISPLAY:-:97}
+here=$(cd "$(dirname "$0")/../.." && pwd)
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
+    for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null; done
+}
+trap cleanup EXIT
+export DISPLAY=$display
+Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+pids+=($!)
+for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+xcompmgr >/dev/null 2>&1 &
+pids+=($!)
+env -u DBUS_SESSION_BUS_ADDRESS QT_QPA_PLATFORM=xcb LANG=en_US.UTF-8 \
+    "$build/tests/app/panel_screenshots" "$here/docs/screenshots"
