@@ -126,7 +126,11 @@ void replaceProperty(icalcomponent* component, icalproperty* fresh)
 
 bool treeHasErrors(icalcomponent* component)
 {
-    if (icalcomponent_get_first_property(component, ICAL_XLICERROR_PROPERTY)) {
+    // libical keeps a component it does not know (an X- one, or a misspelt name) while reading, but writes it as
+    // nothing: a rewrite would drop it, just like a value it could not read.
+    const icalcomponent_kind kind = icalcomponent_isa(component);
+    if (kind == ICAL_X_COMPONENT || kind == ICAL_NO_COMPONENT ||
+        icalcomponent_get_first_property(component, ICAL_XLICERROR_PROPERTY)) {
         return true;
     }
     const QList<icalcomponent*> children = components(component, ICAL_ANY_COMPONENT);
@@ -203,7 +207,15 @@ std::optional<DueDateComponents> componentsOf(const icaltimetype& time, const QS
 QString tzidOf(icalproperty* property)
 {
     icalparameter* parameter = property ? icalproperty_get_first_parameter(property, ICAL_TZID_PARAMETER) : nullptr;
-    return parameter ? text(icalparameter_get_tzid(parameter)) : QString();
+    QString tzid = parameter ? text(icalparameter_get_tzid(parameter)) : QString();
+    // libical writes a control character in a parameter as a space; reading it the same way keeps a rewrite from
+    // turning an unknown zone into a known one.
+    for (QChar& c : tzid) {
+        if ((c.unicode() < 0x20 && c != QLatin1Char('\t')) || c.unicode() == 0x7f) {
+            c = QLatin1Char(' ');
+        }
+    }
+    return tzid;
 }
 
 std::optional<QDateTime> momentOf(icalproperty* property, const icaltimetype& time)

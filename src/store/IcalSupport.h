@@ -47,7 +47,7 @@ QList<icalcomponent*> components(icalcomponent* component, icalcomponent_kind ki
 void removeProperties(icalcomponent* component, icalproperty_kind kind);
 /// Replaces every property of the new property's kind with it.
 void replaceProperty(icalcomponent* component, icalproperty* fresh);
-/// True when any component in the tree carries an X-LIC-ERROR property.
+/// True when any component in the tree carries an X-LIC-ERROR property or is of a kind libical cannot write.
 bool treeHasErrors(icalcomponent* component);
 /// Replaces libical's "No value for ... property" errors by the empty property they stood for, so that a file
 /// with an empty DESCRIPTION still reads and can be written back unchanged.
@@ -57,7 +57,7 @@ void restoreEmptyProperties(icalcomponent* component);
 icaltimetype utcTime(const QDateTime& moment);
 /// The components of a libical time; `tzid` is the property's TZID parameter, if any. Nothing for a null time.
 std::optional<DueDateComponents> componentsOf(const icaltimetype& time, const QString& tzid);
-/// The TZID parameter of a property, or an empty string.
+/// The TZID parameter of a property, as libical would write it, or an empty string.
 QString tzidOf(icalproperty* property);
 /// The moment a libical time denotes (see `componentsOf`), or nothing.
 std::optional<QDateTime> momentOf(icalproperty* property, const icaltimetype& time);

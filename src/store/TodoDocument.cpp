@@ -65,7 +65,10 @@ void setText(icalcomponent* todo, icalproperty_kind kind, const std::optional<QS
         ical::removeProperties(todo, kind);
         return;
     }
-    const QByteArray utf8 = value->toUtf8();
+    // libical has no escape for a carriage return and writes it as nothing, which would glue two lines together.
+    QString text = *value;
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    const QByteArray utf8 = text.toUtf8();
     if (icalproperty* property = icalcomponent_get_first_property(todo, kind)) {
         icalproperty_set_value(property, icalvalue_new_text(utf8.constData()));
         return;

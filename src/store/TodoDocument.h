@@ -34,7 +34,8 @@ public:
     TodoDocument& operator=(const TodoDocument&) = delete;
     ~TodoDocument();
 
-    /// True when libical reported errors (X-LIC-ERROR); such a file loads but must never be rewritten.
+    /// True when libical reported errors (X-LIC-ERROR) or the file holds a component libical would drop when
+    /// writing; such a file loads but must never be rewritten.
     bool hasParseErrors() const;
     /// The master VTODO's UID; empty when the file has none.
     QString uid() const;
