@@ -4,6 +4,7 @@
 #include "store/TodoDocument.h"
 #include "store/VdirFolderSnapshot.h"
 
+#include <QRegularExpression>
 #include <QSet>
 #include <QStringList>
 #include <QTimeZone>
@@ -47,6 +48,9 @@ QString significant(const QString& text)
     }
     QString kept = text.mid(start);
     kept.removeIf([](QChar c) { return c == QLatin1Char('\r') || c == QLatin1Char('\b') || c == QLatin1Char('\f'); });
+    // Bytes that are not UTF-8 decode to replacement characters, and how many depends on their neighbours, which
+    // the dropped characters above may change.
+    kept.replace(QRegularExpression(QStringLiteral("\uFFFD+")), QString(QChar::ReplacementCharacter));
     return kept;
 }
 
@@ -82,21 +86,24 @@ ical::ComponentPtr parseTree(const QByteArray& bytes)
     return root;
 }
 
+// The master as the store picks it: in each VCALENDAR (or the bare VTODO), the first VTODO without a
+// RECURRENCE-ID, else the first VTODO at all.
 icalcomponent* masterOf(icalcomponent* root)
 {
+    if (icalcomponent_isa(root) == ICAL_VTODO_COMPONENT) {
+        return root;
+    }
+    QList<icalcomponent*> calendars{root};
+    if (icalcomponent_isa(root) == ICAL_XROOT_COMPONENT) {
+        calendars = ical::components(root, ICAL_VCALENDAR_COMPONENT);
+    }
     icalcomponent* fallback = nullptr;
-    QList<icalcomponent*> pending{root};
-    while (!pending.isEmpty()) {
-        icalcomponent* component = pending.takeFirst();
-        if (icalcomponent_isa(component) == ICAL_VTODO_COMPONENT) {
-            if (!icalcomponent_get_first_property(component, ICAL_RECURRENCEID_PROPERTY)) {
-                return component;
+    for (icalcomponent* calendar : calendars) {
+        for (icalcomponent* todo : ical::components(calendar, ICAL_VTODO_COMPONENT)) {
+            if (!icalcomponent_get_first_property(todo, ICAL_RECURRENCEID_PROPERTY)) {
+                return todo;
             }
-            fallback = fallback ? fallback : component;
-            continue;
-        }
-        if (icalcomponent_isa(component) == ICAL_VCALENDAR_COMPONENT || component == root) {
-            pending.append(ical::components(component, ICAL_ANY_COMPONENT));
+            fallback = fallback ? fallback : todo;
         }
     }
     return fallback;
