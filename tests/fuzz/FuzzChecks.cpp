@@ -4,7 +4,6 @@
 #include "store/TodoDocument.h"
 #include "store/VdirFolderSnapshot.h"
 
-#include <QRegularExpression>
 #include <QSet>
 #include <QStringList>
 #include <QTimeZone>
@@ -48,9 +47,6 @@ QString significant(const QString& text)
     }
     QString kept = text.mid(start);
     kept.removeIf([](QChar c) { return c == QLatin1Char('\r') || c == QLatin1Char('\b') || c == QLatin1Char('\f'); });
-    // Bytes that are not UTF-8 decode to replacement characters, and how many depends on their neighbours, which
-    // the dropped characters above may change.
-    kept.replace(QRegularExpression(QStringLiteral("\uFFFD+")), QString(QChar::ReplacementCharacter));
     return kept;
 }
 
@@ -65,13 +61,21 @@ std::optional<QString> significant(const std::optional<QString>& text)
     return text ? std::optional(significant(*text)) : std::nullopt;
 }
 
+// Bytes that are not UTF-8 read as replacement characters, and dropping a character between two of them may
+// join them into a valid one: such a text has no meaning a write could keep.
+bool sameText(const QString& a, const QString& b)
+{
+    return a.contains(QChar::ReplacementCharacter) || significant(a) == significant(b);
+}
+
 bool sameFields(const StoreReminder& a, const StoreReminder& b)
 {
     const bool sameCompletion =
         a.completionDate.has_value() == b.completionDate.has_value() &&
         (!a.completionDate || a.completionDate->toSecsSinceEpoch() == b.completionDate->toSecsSinceEpoch());
-    return significant(a.title) == significant(b.title) && significant(a.notes) == significant(b.notes) &&
-           a.priority == b.priority && dueMinute(a.due) == dueMinute(b.due) && a.recurrenceRules == b.recurrenceRules &&
+    return sameText(a.title, b.title) && a.notes.has_value() == b.notes.has_value() &&
+           sameText(a.notes.value_or(QString()), b.notes.value_or(QString())) && a.priority == b.priority &&
+           dueMinute(a.due) == dueMinute(b.due) && a.recurrenceRules == b.recurrenceRules &&
            a.isCompleted == b.isCompleted && sameCompletion;
 }
 
