@@ -23,8 +23,6 @@ class HoverManager : public QObject
 
 public:
     static constexpr int clearDelayMs = 100;
-    /// The fade of the bubble when the hover changes.
-    static constexpr int transitionMs = 150;
 
     explicit HoverManager(QObject* parent = nullptr);
 

@@ -156,17 +156,20 @@ ReminderListSection::ReminderListSection(RemindersViewModel* model, HoverManager
 
 ReminderListSection::~ReminderListSection()
 {
-    // Popovers hidden by the teardown must not call back into this half-destroyed section.
-    m_addPopover->disconnect(this);
-    m_bubbleWindow->disconnect(this);
-    delete m_addPopover;
-    delete m_bubbleWindow;
+    // Nothing may call back into this half-destroyed section: an edit closed here still clears the shared state.
+    if (m_hover) {
+        m_hover->disconnect(this);
+    }
     for (ReminderRow* row : std::as_const(m_order)) {
         if (row->isEditPresented()) {
             row->setEditPresented(false);
         }
         row->disconnect(this);
     }
+    m_addPopover->disconnect(this);
+    m_bubbleWindow->disconnect(this);
+    delete m_addPopover;
+    delete m_bubbleWindow;
 }
 
 void ReminderListSection::buildHeader()
@@ -364,7 +367,7 @@ void ReminderListSection::updateBubble()
     const std::optional<QString> hovered = m_hover->hoveredItemID();
     const bool editing = m_hover->editingItemID().has_value();
     ReminderRow* row = (!editing && hovered) ? m_rows.value(*hovered) : nullptr;
-    if (row != nullptr) {
+    if (row != nullptr && row->isVisible()) {
         m_bubble->setReminder(row->reminder());
         m_bubbleWindow->present(row, PopoverWindow::Side::leading);
         return;
@@ -418,6 +421,19 @@ void ReminderListSection::dropEvent(QDropEvent* event)
             model->moveReminder(text, listID);
         }
     });
+}
+
+void ReminderListSection::hideEvent(QHideEvent* event)
+{
+    QWidget::hideEvent(event);
+    // A closed panel gets no leave events: end its hover here, so that no bubble stays behind on the desktop.
+    m_bubbleWindow->dismiss();
+    if (m_hover) {
+        const std::optional<QString> hovered = m_hover->hoveredItemID();
+        if (hovered && m_rows.contains(*hovered)) {
+            m_hover->setHoveredItemID(std::nullopt);
+        }
+    }
 }
 
 void ReminderListSection::changeEvent(QEvent* event)

@@ -5,6 +5,7 @@
 
 #include <QEvent>
 #include <QGraphicsDropShadowEffect>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPropertyAnimation>
 #include <QScreen>
@@ -148,14 +149,14 @@ void PopoverWindow::present(QWidget* anchor, Side side)
     relayout();
     m_fade->stop();
     m_fadingOut = false;
-    const bool wasVisible = isVisible();
-    if (m_kind == Kind::bubble && !wasVisible) {
+    const bool fades = m_kind == Kind::bubble && canFade();
+    if (fades && !isVisible()) {
         setWindowOpacity(0.0);
     }
     place();
     show();
     if (m_kind == Kind::bubble) {
-        if (windowOpacity() < 1.0) {
+        if (fades && windowOpacity() < 1.0) {
             m_fade->setStartValue(windowOpacity());
             m_fade->setEndValue(1.0);
             m_fade->start();
@@ -172,7 +173,7 @@ void PopoverWindow::dismiss(bool animated)
         return;
     }
     m_fade->stop();
-    if (!animated) {
+    if (!animated || !canFade()) {
         m_fadingOut = false;
         hide();
         return;
@@ -181,6 +182,12 @@ void PopoverWindow::dismiss(bool animated)
     m_fade->setStartValue(windowOpacity());
     m_fade->setEndValue(0.0);
     m_fade->start();
+}
+
+bool PopoverWindow::canFade() const
+{
+    // Window opacity needs a compositor; the offscreen platform has none and warns at every step.
+    return m_translucent && QGuiApplication::platformName() != QLatin1String("offscreen");
 }
 
 bool PopoverWindow::isPresented() const
@@ -209,7 +216,9 @@ void PopoverWindow::hideEvent(QHideEvent* event)
     QWidget::hideEvent(event);
     m_fade->stop();
     m_fadingOut = false;
-    setWindowOpacity(1.0);
+    if (canFade()) {
+        setWindowOpacity(1.0);
+    }
     Q_EMIT closed();
 }
 

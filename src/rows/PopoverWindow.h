@@ -63,6 +63,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    bool canFade() const;
     void applySurfaceMode();
     void relayout();
     void place();

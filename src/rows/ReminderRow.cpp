@@ -160,7 +160,6 @@ void ReminderRow::refresh()
     const std::optional<PriorityLevel> level = RowStyle::priorityLevel(m_reminder.priority);
     m_badge->setLevel(level);
     m_badge->setText(level ? localizedString(RowStyle::priorityLabelKey(*level)) : QString());
-    setToolTip(QString());
 }
 
 void ReminderRow::setEditPresented(bool presented)
