@@ -3,6 +3,7 @@
 #include "store/TodoDocument.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 
@@ -34,11 +35,17 @@ QStringList subfolders(const QString& path)
     return names;
 }
 
-QStringList itemFiles(const QString& path)
+// Whether the folder holds any item file; stops at the first, as a list folder may hold many thousands.
+bool hasItemFiles(const QString& path)
 {
-    QStringList names = QDir(path).entryList(QDir::Files, QDir::NoSort);
-    names.removeIf([](const QString& name) { return !VdirScanner::isItemFileName(name); });
-    return names;
+    QDirIterator files(path, QDir::Files);
+    while (files.hasNext()) {
+        files.next();
+        if (VdirScanner::isItemFileName(files.fileName())) {
+            return true;
+        }
+    }
+    return false;
 }
 
 bool containsComponent(const QByteArray& upperBytes, const char* name)
@@ -73,8 +80,13 @@ bool VdirFolderKinds::holdsOnlyOtherItems(const QString& folderPath)
     }
     bool sawOther = false;
     bool sawTodo = false;
-    for (const QString& name : itemFiles(folderPath)) {
-        const QString path = folderPath + QLatin1Char('/') + name;
+    // Unsorted and stopping at the first to-do: a list of many thousand files is decided by its first few.
+    QDirIterator files(folderPath, QDir::Files);
+    while (files.hasNext()) {
+        const QString path = files.next();
+        if (!VdirScanner::isItemFileName(files.fileName())) {
+            continue;
+        }
         if (QFileInfo(path).size() > TodoDocument::maximumFileSize) {
             continue;
         }
@@ -129,7 +141,7 @@ QList<VdirListFolder> scanLists(const QString& root, VdirFolderKinds& kinds)
     for (const QString& first : subfolders(root)) {
         const QString firstPath = root + QLatin1Char('/') + first;
         const QString firstID = encodeIdPart(first);
-        if (!itemFiles(firstPath).isEmpty()) {
+        if (hasItemFiles(firstPath)) {
             if (!kinds.holdsOnlyOtherItems(firstPath)) {
                 result.append(makeList(firstPath, firstID, first, local));
             }
@@ -158,7 +170,7 @@ QStringList watchFolders(const QString& root)
     for (const QString& first : subfolders(root)) {
         const QString firstPath = root + QLatin1Char('/') + first;
         folders.append(firstPath);
-        if (!itemFiles(firstPath).isEmpty()) {
+        if (hasItemFiles(firstPath)) {
             continue;
         }
         for (const QString& second : subfolders(firstPath)) {
