@@ -1,9 +1,12 @@
 // Measures the vdir store the way the reminders model uses it: one refresh is lists() followed by
 // fetchReminders() over every list. Prints "name: value" lines.
 //
-//   store_bench [--items N] [--root DIR]
+//   store_bench [--items N] [--root DIR] [--no-baseline]
 //
-// Without --root it generates N reminders (one in five open) in 20 lists of 2 accounts in a temp folder.
+// Without --root it generates N reminders in a temp folder: up to 10,000 in 20 lists of 2 accounts with one in
+// five open; more in 50 lists of 5 accounts with 10,000 open. A run of more than 10,000 items first measures
+// 10,000 as a baseline and then prints the ratio of each figure to the baseline's, so that growth faster than
+// the item count shows.
 
 #include "store/VdirStore.h"
 
@@ -18,6 +21,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 
 #include <ctime>
 
@@ -29,8 +33,26 @@ using namespace tolvik;
 
 namespace {
 
-constexpr int accountCount = 2;
-constexpr int listsPerAccount = 10;
+constexpr int baselineItems = 10000;
+constexpr int largeOpenItems = 10000;
+
+// The folder layout of a generated store.
+struct Layout
+{
+    int accounts = 2;
+    int listsPerAccount = 10;
+    int openEvery = 5;
+
+    int lists() const { return accounts * listsPerAccount; }
+};
+
+Layout layoutFor(int items)
+{
+    if (items <= baselineItems) {
+        return Layout{};
+    }
+    return Layout{5, 10, qMax(1, items / largeOpenItems)};
+}
 
 const char berlinZone[] = "BEGIN:VTIMEZONE\r\nTZID:Europe/Berlin\r\nBEGIN:DAYLIGHT\r\nTZOFFSETFROM:+0100\r\n"
                           "TZOFFSETTO:+0200\r\nTZNAME:CEST\r\nDTSTART:19700329T020000\r\n"
@@ -38,7 +60,7 @@ const char berlinZone[] = "BEGIN:VTIMEZONE\r\nTZID:Europe/Berlin\r\nBEGIN:DAYLIG
                           "TZOFFSETFROM:+0200\r\nTZOFFSETTO:+0100\r\nTZNAME:CET\r\nDTSTART:19701025T030000\r\n"
                           "RRULE:FREQ=YEARLY;BYMONTH=10;BYDAY=-1SU\r\nEND:STANDARD\r\nEND:VTIMEZONE\r\n";
 
-QByteArray itemText(int index)
+QByteArray itemText(int index, const Layout& layout)
 {
     const QByteArray n = QByteArray::number(index);
     const QByteArray day = QByteArray::number(20250101 + index % 28);
@@ -59,7 +81,7 @@ QByteArray itemText(int index)
         due = "DUE;VALUE=DATE:" + day + "\r\n";
         break;
     }
-    const bool open = index % 5 == 0;
+    const bool open = index % layout.openEvery == 0;
     QByteArray text = "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//bench//EN\r\n" + zone + "BEGIN:VTODO\r\nUID:bench-" +
                       n + "\r\nDTSTAMP:20250101T000000Z\r\nCREATED:20250101T000000Z\r\nSUMMARY:Reminder number " + n +
                       "\r\n" + due + "PRIORITY:" + QByteArray::number(index % 10) + "\r\n";
@@ -72,9 +94,10 @@ QByteArray itemText(int index)
     return text + "END:VTODO\r\nEND:VCALENDAR\r\n";
 }
 
-QString listFolder(const QString& root, int list)
+QString listFolder(const QString& root, const Layout& layout, int list)
 {
-    return root + QStringLiteral("/account%1/list%2").arg(list / listsPerAccount).arg(list % listsPerAccount);
+    return root +
+           QStringLiteral("/account%1/list%2").arg(list / layout.listsPerAccount).arg(list % layout.listsPerAccount);
 }
 
 bool writeBytes(const QString& path, const QByteArray& bytes)
@@ -91,14 +114,14 @@ bool replaceBytes(const QString& path, const QByteArray& bytes)
            ::rename(QFile::encodeName(temp).constData(), QFile::encodeName(path).constData()) == 0;
 }
 
-// Dates the folders back by an hour, as in a store that has been in use for a while. A folder changed within
+// Dates the folders back by `seconds`, as in a store that has been in use for a while. A folder changed within
 // the last moments is not trusted to reveal changes through its own timestamp, so every file in it is checked.
-void ageFolders(const QString& root)
+void dateFolders(const QString& root, const Layout& layout, time_t seconds)
 {
-    const timespec anHourAgo{::time(nullptr) - 3600, 0};
-    const timespec times[2] = {anHourAgo, anHourAgo};
-    for (int list = 0; list < accountCount * listsPerAccount; ++list) {
-        ::utimensat(AT_FDCWD, QFile::encodeName(listFolder(root, list)).constData(), times, 0);
+    const timespec then{::time(nullptr) - seconds, 0};
+    const timespec times[2] = {then, then};
+    for (int list = 0; list < layout.lists(); ++list) {
+        ::utimensat(AT_FDCWD, QFile::encodeName(listFolder(root, layout, list)).constData(), times, 0);
     }
 }
 
@@ -109,17 +132,17 @@ double cpuMs()
     return double(now.tv_sec) * 1e3 + double(now.tv_nsec) / 1e6;
 }
 
-bool generate(const QString& root, int items)
+bool generate(const QString& root, int items, const Layout& layout)
 {
-    for (int account = 0; account < accountCount; ++account) {
+    for (int account = 0; account < layout.accounts; ++account) {
         const QString accountPath = root + QStringLiteral("/account%1").arg(account);
         if (!QDir().mkpath(accountPath) ||
             !writeBytes(accountPath + QStringLiteral("/displayname"), "Account " + QByteArray::number(account))) {
             return false;
         }
     }
-    for (int list = 0; list < accountCount * listsPerAccount; ++list) {
-        const QString path = listFolder(root, list);
+    for (int list = 0; list < layout.lists(); ++list) {
+        const QString path = listFolder(root, layout, list);
         if (!QDir().mkpath(path) ||
             !writeBytes(path + QStringLiteral("/displayname"), "List " + QByteArray::number(list)) ||
             !writeBytes(path + QStringLiteral("/color"), "#3A7BD5")) {
@@ -127,9 +150,8 @@ bool generate(const QString& root, int items)
         }
     }
     for (int i = 0; i < items; ++i) {
-        const QString path =
-            listFolder(root, i % (accountCount * listsPerAccount)) + QStringLiteral("/item-%1.ics").arg(i);
-        if (!writeBytes(path, itemText(i))) {
+        const QString path = listFolder(root, layout, i % layout.lists()) + QStringLiteral("/item-%1.ics").arg(i);
+        if (!writeBytes(path, itemText(i, layout))) {
             return false;
         }
     }
@@ -175,95 +197,176 @@ void print(const char* name, qsizetype value)
     std::printf("%s: %lld\n", name, static_cast<long long>(value));
 }
 
-} // namespace
-
-int main(int argc, char** argv)
+double peakRssMb()
 {
-    QCoreApplication app(argc, argv);
-    int items = 10000;
-    QString root;
-    const QStringList args = app.arguments();
-    for (qsizetype i = 1; i < args.size(); ++i) {
-        if (args.at(i) == QLatin1String("--items") && i + 1 < args.size()) {
-            items = args.at(++i).toInt();
-        } else if (args.at(i) == QLatin1String("--root") && i + 1 < args.size()) {
-            root = args.at(++i);
-        } else {
-            std::fprintf(stderr, "usage: store_bench [--items N] [--root DIR]\n");
-            return 2;
-        }
-    }
+    rusage usage{};
+    ::getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_maxrss) / 1024.0;
+}
 
+// The figures of one store, in the order they are printed; the ones a run cannot measure stay negative.
+struct Figures
+{
+    double coldMs = -1;
+    double coldCpuMs = -1;
+    double warmMs = -1;
+    double checkedMs = -1;
+    double oneChangedMs = -1;
+    double oneChangedCpuMs = -1;
+    double peakRssMb = -1;
+    qsizetype accounts = 0;
+    qsizetype lists = 0;
+    qsizetype reminders = 0;
+    qsizetype open = 0;
+    qsizetype parsedCold = 0;
+    qsizetype skipped = 0;
+};
+
+std::optional<Figures> measure(QString root, int items)
+{
+    const Layout layout = layoutFor(items);
     QTemporaryDir temp;
     const bool generated = root.isEmpty();
     if (generated) {
         root = temp.filePath(QStringLiteral("calendars"));
-        if (!temp.isValid() || items < 0 || !generate(root, items)) {
+        if (!temp.isValid() || items < 0 || !generate(root, items, layout)) {
             std::fprintf(stderr, "could not generate the test store in %s\n", qPrintable(temp.path()));
-            return 1;
+            return std::nullopt;
         }
     }
+    std::printf("store: %s\n", qPrintable(root));
+    std::fflush(stdout);
 
+    Figures figures;
     VdirStore store(root);
     const double cpuBefore = cpuMs();
     const Refresh cold = refresh(store);
-    const double coldCpu = cpuMs() - cpuBefore;
-    const int parsedCold = store.parsedFileCount();
+    figures.coldMs = cold.ms;
+    figures.coldCpuMs = cpuMs() - cpuBefore;
+    figures.parsedCold = store.parsedFileCount();
 
-    // Right after generating, every folder is fresh, so a refresh checks each file's status.
-    QList<double> checked;
+    // A folder that changed a moment ago is not trusted, so a refresh checks each file's status.
     if (generated) {
+        QList<double> checked;
         for (int run = 0; run < 5; ++run) {
+            dateFolders(root, layout, 0);
             checked.append(refresh(store).ms);
         }
-        ageFolders(root);
+        figures.checkedMs = median(checked);
+        dateFolders(root, layout, 3600);
         refresh(store);
     }
     QList<double> warm;
     for (int run = 0; run < 7; ++run) {
         warm.append(refresh(store).ms);
     }
+    figures.warmMs = median(warm);
 
-    QList<double> oneChanged;
-    QList<double> oneChangedCpu;
     if (generated && items > 0) {
+        QList<double> oneChanged;
+        QList<double> oneChangedCpu;
         for (int run = 0; run < 7; ++run) {
             // Files of one list, as when the user edits reminders in another client.
-            const int index = (run * accountCount * listsPerAccount) % items;
-            const QString path = listFolder(root, 0) + QStringLiteral("/item-%1.ics").arg(index);
-            replaceBytes(path, itemText(index).replace("SUMMARY:Reminder", "SUMMARY:Changed reminder"));
+            const int index = (run * layout.lists()) % items;
+            const QString path = listFolder(root, layout, 0) + QStringLiteral("/item-%1.ics").arg(index);
+            replaceBytes(path, itemText(index, layout).replace("SUMMARY:Reminder", "SUMMARY:Changed reminder"));
             const double before = cpuMs();
             oneChanged.append(refresh(store).ms);
             oneChangedCpu.append(cpuMs() - before);
         }
+        figures.oneChangedMs = median(oneChanged);
+        figures.oneChangedCpuMs = median(oneChangedCpu);
     }
 
     QSet<QString> accounts;
     for (const StoreList& list : std::as_const(cold.lists)) {
         accounts.insert(list.account.id);
     }
-    const qsizetype open = std::count_if(cold.reminders.cbegin(), cold.reminders.cend(),
-                                         [](const StoreReminder& reminder) { return !reminder.isCompleted; });
-    rusage usage{};
-    ::getrusage(RUSAGE_SELF, &usage);
+    figures.accounts = accounts.size();
+    figures.lists = cold.lists.size();
+    figures.reminders = cold.reminders.size();
+    figures.open = std::count_if(cold.reminders.cbegin(), cold.reminders.cend(),
+                                 [](const StoreReminder& reminder) { return !reminder.isCompleted; });
+    figures.skipped = store.skippedFileCount();
+    figures.peakRssMb = peakRssMb();
+    return figures;
+}
 
-    std::printf("store: %s\n", qPrintable(root));
-    print("cold first refresh (ms)", cold.ms);
-    print("cold first refresh, CPU time of all threads (ms)", coldCpu);
-    print("warm refresh, nothing changed (ms, median of 7)", median(warm));
-    if (!checked.isEmpty()) {
-        print("warm refresh checking every file, as once a minute (ms, median of 5)", median(checked));
+void printFigures(const Figures& f)
+{
+    print("cold first refresh (ms)", f.coldMs);
+    print("cold first refresh, CPU time of all threads (ms)", f.coldCpuMs);
+    print("warm refresh, nothing changed (ms, median of 7)", f.warmMs);
+    if (f.checkedMs >= 0) {
+        print("warm refresh checking every file, as once a minute (ms, median of 5)", f.checkedMs);
     }
-    if (!oneChanged.isEmpty()) {
-        print("refresh after one file changed (ms, median of 7)", median(oneChanged));
-        print("refresh after one file changed, CPU time (ms, median of 7)", median(oneChangedCpu));
+    if (f.oneChangedMs >= 0) {
+        print("refresh after one file changed (ms, median of 7)", f.oneChangedMs);
+        print("refresh after one file changed, CPU time (ms, median of 7)", f.oneChangedCpuMs);
     }
-    print("peak RSS (MB)", double(usage.ru_maxrss) / 1024.0);
-    print("accounts", qsizetype(accounts.size()));
-    print("lists", cold.lists.size());
-    print("reminders loaded", cold.reminders.size());
-    print("open reminders loaded", open);
-    print("files parsed in the cold refresh", qsizetype(parsedCold));
-    print("files skipped", qsizetype(store.skippedFileCount()));
+    print("peak RSS (MB)", f.peakRssMb);
+    print("accounts", f.accounts);
+    print("lists", f.lists);
+    print("reminders loaded", f.reminders);
+    print("open reminders loaded", f.open);
+    print("files parsed in the cold refresh", f.parsedCold);
+    print("files skipped", f.skipped);
+}
+
+void printRatio(const char* name, double large, double base)
+{
+    if (large >= 0 && base > 0) {
+        std::printf("ratio %s: %.2f\n", name, large / base);
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    int items = baselineItems;
+    QString root;
+    bool baseline = true;
+    const QStringList args = app.arguments();
+    for (qsizetype i = 1; i < args.size(); ++i) {
+        if (args.at(i) == QLatin1String("--items") && i + 1 < args.size()) {
+            items = args.at(++i).toInt();
+        } else if (args.at(i) == QLatin1String("--root") && i + 1 < args.size()) {
+            root = args.at(++i);
+        } else if (args.at(i) == QLatin1String("--no-baseline")) {
+            baseline = false;
+        } else {
+            std::fprintf(stderr, "usage: store_bench [--items N] [--root DIR] [--no-baseline]\n");
+            return 2;
+        }
+    }
+
+    std::optional<Figures> base;
+    if (baseline && root.isEmpty() && items > baselineItems) {
+        std::printf("== %d items (baseline)\n", baselineItems);
+        base = measure(QString(), baselineItems);
+        if (!base) {
+            return 1;
+        }
+        printFigures(*base);
+        std::printf("== %d items\n", items);
+    }
+    const std::optional<Figures> figures = measure(root, items);
+    if (!figures) {
+        return 1;
+    }
+    printFigures(*figures);
+    if (base) {
+        std::printf("== ratios of %d to %d items (item ratio %.1f)\n", items, baselineItems,
+                    double(items) / baselineItems);
+        printRatio("cold first refresh", figures->coldMs, base->coldMs);
+        printRatio("cold first refresh, CPU time", figures->coldCpuMs, base->coldCpuMs);
+        printRatio("warm refresh, nothing changed", figures->warmMs, base->warmMs);
+        printRatio("warm refresh checking every file", figures->checkedMs, base->checkedMs);
+        printRatio("refresh after one file changed", figures->oneChangedMs, base->oneChangedMs);
+        printRatio("refresh after one file changed, CPU time", figures->oneChangedCpuMs, base->oneChangedCpuMs);
+        printRatio("peak RSS", figures->peakRssMb, base->peakRssMb);
+    }
     return 0;
 }
