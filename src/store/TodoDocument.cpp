@@ -1,5 +1,6 @@
 #include "store/TodoDocument.h"
 
+#include "store/IcalCategories.h"
 #include "store/IcalRecurrence.h"
 #include "store/IcalSupport.h"
 
@@ -311,7 +312,7 @@ std::optional<QByteArray> TodoDocument::serialize() const
     if (serialized.isEmpty()) {
         return std::nullopt;
     }
-    return serialized;
+    return ical::joinCategoryLines(serialized);
 }
 
 } // namespace tolvik

@@ -123,6 +123,7 @@ private Q_SLOTS:
     void shouldWriteFoldedCrlfUtf8WithoutBom();
     void shouldCreateADocumentThatReadsBack();
     void shouldGenerateSafeUniqueUids();
+    void shouldWriteCategoriesOnOneLine();
 };
 
 void TodoDocumentTest::shouldReadWhatRealClientsWrite_data()
@@ -563,6 +564,27 @@ void TodoDocumentTest::shouldGenerateSafeUniqueUids()
     const QString first = TodoDocument::generateUid();
     QVERIFY2(safe.match(first).hasMatch(), qPrintable(first));
     QVERIFY(first != TodoDocument::generateUid());
+}
+
+void TodoDocumentTest::shouldWriteCategoriesOnOneLine()
+{
+    // libical splits a list of categories into one line per value; other clients refuse a to-do written that
+    // way, so an edit must give them back on one line, with differing parameters kept apart.
+    const QByteArray long_ = QByteArray(60, 'x');
+    const QByteArray out = edited(todo("SUMMARY:Old\r\nCATEGORIES:meetings,team\r\n"
+                                       "CATEGORIES;LANGUAGE=de:Arbeit\r\nCATEGORIES:" +
+                                       long_ + ",\xc3\xa5" + long_ + "\r\n"),
+                                  [](StoreReminder& reminder) { reminder.title = QStringLiteral("New"); });
+
+    const QList<QByteArray> categories = linesStartingWith(out, "CATEGORIES");
+    QCOMPARE(categories.size(), 3);
+    QCOMPARE(categories[0], QByteArray("CATEGORIES:meetings,team"));
+    QCOMPARE(categories[1], QByteArray("CATEGORIES;LANGUAGE=de:Arbeit"));
+    QCOMPARE(categories[2], "CATEGORIES:" + long_ + ",\xc3\xa5" + long_);
+    for (const QByteArray& line : out.split('\n')) {
+        QVERIFY(line.size() <= 76); // 75 octets plus the CR
+    }
+    QCOMPARE(load(out).toReminder().title, QStringLiteral("New"));
 }
 
 QTEST_GUILESS_MAIN(TodoDocumentTest)
