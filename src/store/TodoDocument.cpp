@@ -61,8 +61,9 @@ bool sameDue(const std::optional<DueDateComponents>& left, const std::optional<D
 
 void setText(icalcomponent* todo, icalproperty_kind kind, const std::optional<QString>& value)
 {
-    // An empty text property is one libical cannot read back, so empty means absent.
-    if (!value || value->isEmpty()) {
+    // An empty text property is one libical cannot read back, and it reads a value of spaces as empty: both
+    // mean absent.
+    if (!value || value->trimmed().isEmpty()) {
         ical::removeProperties(todo, kind);
         return;
     }

@@ -35,19 +35,23 @@ std::optional<qint64> dueMinute(const std::optional<DueDateComponents>& due)
     return moment ? std::optional(moment->toSecsSinceEpoch() / 60) : std::nullopt;
 }
 
-// libical drops the spaces that open a value when it reads one, so a text that begins with a space (say from a
+// libical drops the spaces that open or end a value when it reads one, so a text that begins with a space (say from a
 // stray escape such as "\i", which it reads as a space) reads once with and then without them. It also writes a
 // carriage return, backspace or form feed in a value as nothing, having no escape for them; the store writes its
 // own line breaks as LF.
 QString significant(const QString& text)
 {
+    QString kept = text;
+    kept.removeIf([](QChar c) { return c == QLatin1Char('\r') || c == QLatin1Char('\b') || c == QLatin1Char('\f'); });
     qsizetype start = 0;
-    while (start < text.size() && text.at(start) == QLatin1Char(' ')) {
+    while (start < kept.size() && kept.at(start) == QLatin1Char(' ')) {
         ++start;
     }
-    QString kept = text.mid(start);
-    kept.removeIf([](QChar c) { return c == QLatin1Char('\r') || c == QLatin1Char('\b') || c == QLatin1Char('\f'); });
-    return kept;
+    qsizetype end = kept.size();
+    while (end > start && kept.at(end - 1) == QLatin1Char(' ')) {
+        --end;
+    }
+    return kept.mid(start, end - start);
 }
 
 // A text as the store writes it: every line break as LF.
@@ -284,13 +288,17 @@ void checkWrite(const uint8_t* data, size_t size)
     const bool completing = !base.isCompleted && changed.isCompleted;
     const QString detail = describe(changed) + QStringLiteral(" -> ") + describe(after);
     // An edited text goes through the store's own line-break rule; an untouched one only through libical's.
-    const QString title = base.title != changed.title ? asWritten(changed.title) : changed.title;
+    QString title = changed.title;
+    if (base.title != changed.title) {
+        title = changed.title.trimmed().isEmpty() ? QString() : asWritten(changed.title);
+    }
     if (significant(after.title) != significant(title)) {
         fail("the edited title was not kept", detail);
     }
     std::optional<QString> notes = changed.notes;
     if (base.notes != changed.notes) {
-        notes = changed.notes && !changed.notes->isEmpty() ? std::optional(asWritten(*changed.notes)) : std::nullopt;
+        notes = changed.notes && !changed.notes->trimmed().isEmpty() ? std::optional(asWritten(*changed.notes))
+                                                                     : std::nullopt;
     }
     if (significant(after.notes) != significant(notes)) {
         fail("the edited notes were not kept", detail);
