@@ -208,14 +208,15 @@ QString tzidOf(icalproperty* property)
 {
     icalparameter* parameter = property ? icalproperty_get_first_parameter(property, ICAL_TZID_PARAMETER) : nullptr;
     QString tzid = parameter ? text(icalparameter_get_tzid(parameter)) : QString();
-    // libical writes a control character in a parameter as a space; reading it the same way keeps a rewrite from
-    // turning an unknown zone into a known one.
+    // libical writes a control character or a byte that is not UTF-8 in a parameter as a space, and reads the
+    // spaces around a value as nothing; reading it the same way keeps a rewrite from turning an unknown zone into a
+    // known one.
     for (QChar& c : tzid) {
-        if ((c.unicode() < 0x20 && c != QLatin1Char('\t')) || c.unicode() == 0x7f) {
+        if ((c.unicode() < 0x20 && c != QLatin1Char('\t')) || c.unicode() == 0x7f || c == QChar::ReplacementCharacter) {
             c = QLatin1Char(' ');
         }
     }
-    return tzid;
+    return tzid.trimmed();
 }
 
 std::optional<QDateTime> momentOf(icalproperty* property, const icaltimetype& time)
