@@ -275,7 +275,10 @@ void writeDue(icalcomponent* calendar, icalcomponent* todo, const DueDateCompone
         }
         icalproperty_set_due(property, value);
     }
-    icalproperty_remove_parameter_by_kind(property, ICAL_TZID_PARAMETER);
+    // libical removes one parameter per call, and a malformed line may carry several TZIDs.
+    while (icalproperty_get_first_parameter(property, ICAL_TZID_PARAMETER)) {
+        icalproperty_remove_parameter_by_kind(property, ICAL_TZID_PARAMETER);
+    }
     if (!tzid.isEmpty()) {
         icalproperty_add_parameter(property, icalparameter_new_tzid(tzid.constData()));
     }
