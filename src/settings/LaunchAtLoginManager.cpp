@@ -45,16 +45,14 @@ QString quotedExec(const QString& path)
 
 LaunchAtLoginManager::LaunchAtLoginManager(QObject* parent)
     : LaunchAtLoginManager(defaultEntryPath(), QCoreApplication::applicationFilePath(), parent)
-{
-}
+{}
 
 LaunchAtLoginManager::LaunchAtLoginManager(QString entryPath, QString executable, QObject* parent)
     : QObject(parent)
     , m_entryPath(std::move(entryPath))
     , m_executable(std::move(executable))
     , m_isEnabled(entryIsEnabled(m_entryPath))
-{
-}
+{}
 
 QString LaunchAtLoginManager::defaultEntryPath()
 {
@@ -79,8 +77,8 @@ bool LaunchAtLoginManager::entryIsEnabled(const QString& path)
             continue;
         }
         const qsizetype equals = line.indexOf(QLatin1Char('='));
-        if (equals > 0 && line.left(equals).trimmed() == QLatin1String("Hidden")
-            && line.mid(equals + 1).trimmed() == QLatin1String("true")) {
+        if (equals > 0 && line.left(equals).trimmed() == QLatin1String("Hidden") &&
+            line.mid(equals + 1).trimmed() == QLatin1String("true")) {
             return false;
         }
     }

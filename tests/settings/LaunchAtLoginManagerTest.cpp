@@ -74,8 +74,8 @@ private Q_SLOTS:
         QCOMPARE(errorSpy.count(), 1);
         QVERIFY(manager.lastErrorDescription());
         QVERIFY(manager.lastErrorDescription()->contains(dir.filePath(QStringLiteral("autostart"))));
-        QVERIFY(manager.lastErrorDescription()->contains(QStringLiteral("exists"), Qt::CaseInsensitive)
-                || manager.lastErrorDescription()->contains(QStringLiteral("directory"), Qt::CaseInsensitive));
+        QVERIFY(manager.lastErrorDescription()->contains(QStringLiteral("exists"), Qt::CaseInsensitive) ||
+                manager.lastErrorDescription()->contains(QStringLiteral("directory"), Qt::CaseInsensitive));
         QCOMPARE(test::readFile(dir.filePath(QStringLiteral("autostart"))), QByteArray("not a folder"));
 
         // The next success clears the text.
