@@ -19,12 +19,6 @@ using tolvik::test::writeFile;
 
 namespace {
 
-QByteArray todo(const QByteArray& uid, const QByteArray& summary, const QByteArray& extra = {})
-{
-    return "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//test//EN\r\nBEGIN:VTODO\r\nUID:" + uid +
-           "\r\nDTSTAMP:20240101T000000Z\r\nSUMMARY:" + summary + "\r\n" + extra + "END:VTODO\r\nEND:VCALENDAR\r\n";
-}
-
 QByteArray eventFile(const QByteArray& uid)
 {
     return "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//test//EN\r\nBEGIN:VEVENT\r\nUID:" + uid +
@@ -94,16 +88,16 @@ private Q_SLOTS:
         writeFile(at(QStringLiteral("work/tasks/displayname")), "\xEF\xBB\xBF"
                                                                 "Tasks \xE2\x9C\x93\n");
         writeFile(at(QStringLiteral("work/tasks/color")), "#FF000080\n");
-        writeFile(at(QStringLiteral("work/tasks/a.ics")), todo("a", "Alpha"));
+        writeFile(at(QStringLiteral("work/tasks/a.ics")), test::todoFile("a", "Alpha"));
         writeFile(at(QStringLiteral("work/events/color")), "red");
         writeFile(at(QStringLiteral("work/events/meeting.ics")), eventFile("m"));
         QDir().mkpath(at(QStringLiteral("work/fresh")));
-        writeFile(at(QStringLiteral("work/.hidden/h.ics")), todo("h", "Hidden"));
-        writeFile(at(QStringLiteral("inbox/i.ics")), todo("i", "Inbox item"));
+        writeFile(at(QStringLiteral("work/.hidden/h.ics")), test::todoFile("h", "Hidden"));
+        writeFile(at(QStringLiteral("inbox/i.ics")), test::todoFile("i", "Inbox item"));
         writeFile(at(QStringLiteral("inbox/color")), "#00ff00");
         writeFile(at(QStringLiteral("local/reminders/displayname")), "   ");
-        writeFile(at(QStringLiteral(".git/x/y.ics")), todo("g", "Git"));
-        writeFile(at(QStringLiteral("home,x%/list,1/b,c%.ics")), todo("b", "Odd name"));
+        writeFile(at(QStringLiteral(".git/x/y.ics")), test::todoFile("g", "Git"));
+        writeFile(at(QStringLiteral("home,x%/list,1/b,c%.ics")), test::todoFile("b", "Odd name"));
         VdirStore store(m_root);
 
         const QList<StoreList> lists = store.lists();
@@ -146,21 +140,21 @@ private Q_SLOTS:
     void shouldSkipFilesThatAreNotReadableToDosAndLeaveThemUntouched()
     {
         const QByteArray big =
-            todo("big", "Big", "DESCRIPTION:" + QByteArray(TodoDocument::maximumFileSize, 'x') + "\r\n");
+            test::todoFile("big", "Big", "DESCRIPTION:" + QByteArray(TodoDocument::maximumFileSize, 'x') + "\r\n");
         const QList<QPair<QString, QByteArray>> files{
             {QStringLiteral("big.ics"), big},
             {QStringLiteral("empty.ics"), QByteArray()},
             {QStringLiteral("binary.ics"), QByteArray("BEGIN:VCALENDAR\r\n\0\x01\x02", 20)},
             {QStringLiteral("garbage.ics"), QByteArray("hello, world\n")},
             {QStringLiteral("event.ics"), eventFile("e")},
-            {QStringLiteral("notes.txt"), todo("t", "Text file")},
-            {QStringLiteral(".dot.ics"), todo("d", "Dot file")},
-            {QStringLiteral("half.ics.tmp"), todo("p", "Temp file")},
+            {QStringLiteral("notes.txt"), test::todoFile("t", "Text file")},
+            {QStringLiteral(".dot.ics"), test::todoFile("d", "Dot file")},
+            {QStringLiteral("half.ics.tmp"), test::todoFile("p", "Temp file")},
         };
         for (const auto& [name, content] : files) {
             QVERIFY(writeFile(at(QStringLiteral("acc/list/") + name), content));
         }
-        writeFile(at(QStringLiteral("acc/list/ok.ics")), todo("ok", "Fine"));
+        writeFile(at(QStringLiteral("acc/list/ok.ics")), test::todoFile("ok", "Fine"));
         VdirStore store(m_root);
 
         QCOMPARE(titlesOf(fetchAll(store)), QStringList{QStringLiteral("Fine")});
@@ -235,8 +229,8 @@ private Q_SLOTS:
 
     void shouldFindNothingThroughHostileIDs()
     {
-        writeFile(at(QStringLiteral("acc/list/a.ics")), todo("a", "Alpha"));
-        writeFile(m_dir->filePath(QStringLiteral("outside.ics")), todo("o", "Outside"));
+        writeFile(at(QStringLiteral("acc/list/a.ics")), test::todoFile("a", "Alpha"));
+        writeFile(m_dir->filePath(QStringLiteral("outside.ics")), test::todoFile("o", "Outside"));
         VdirStore store(m_root);
         fetchAll(store);
         const QByteArray outside = readFile(m_dir->filePath(QStringLiteral("outside.ics")));
@@ -274,7 +268,7 @@ private Q_SLOTS:
     {
         for (int i = 0; i < 6; ++i) {
             writeFile(at(QStringLiteral("acc/list%1/item%2.ics").arg(i % 2).arg(i)),
-                      todo(QByteArray::number(i), "Item " + QByteArray::number(i)));
+                      test::todoFile(QByteArray::number(i), "Item " + QByteArray::number(i)));
         }
         VdirStore store(m_root);
         QCOMPARE(fetchAll(store).size(), 6);
@@ -283,7 +277,7 @@ private Q_SLOTS:
         QCOMPARE(fetchAll(store).size(), 6);
         QCOMPARE(store.parsedFileCount(), 6);
 
-        writeFile(at(QStringLiteral("acc/list1/item3.ics")), todo("3", "Item three, renamed"));
+        writeFile(at(QStringLiteral("acc/list1/item3.ics")), test::todoFile("3", "Item three, renamed"));
         QFile::remove(at(QStringLiteral("acc/list0/item0.ics")));
         const QList<StoreReminder> after = fetchAll(store);
         QCOMPARE(store.parsedFileCount(), 7);
@@ -295,14 +289,14 @@ private Q_SLOTS:
     void shouldTrustAQuietFolderOnlyForAWhile()
     {
         const QString folder = at(QStringLiteral("acc/list"));
-        writeFile(folder + QStringLiteral("/a.ics"), todo("a", "Alpha"));
-        writeFile(folder + QStringLiteral("/b.ics"), todo("b", "Beta"));
+        writeFile(folder + QStringLiteral("/a.ics"), test::todoFile("a", "Alpha"));
+        writeFile(folder + QStringLiteral("/b.ics"), test::todoFile("b", "Beta"));
         ageFolder(folder, 3);
         const VdirFetchResult first = loadOne(folder, nullptr);
         QCOMPARE(first.parsedFiles, 2);
 
         // A file renamed into place changes its folder, which is seen at once.
-        writeFile(folder + QStringLiteral("/.b.ics.tmp"), todo("b", "Beta renamed"));
+        writeFile(folder + QStringLiteral("/.b.ics.tmp"), test::todoFile("b", "Beta renamed"));
         QVERIFY(::rename(QFile::encodeName(folder + QStringLiteral("/.b.ics.tmp")).constData(),
                          QFile::encodeName(folder + QStringLiteral("/b.ics")).constData()) == 0);
         ageFolder(folder, 2);
@@ -311,7 +305,7 @@ private Q_SLOTS:
         QCOMPARE(titlesOf(second.reminders), (QStringList{QStringLiteral("Alpha"), QStringLiteral("Beta renamed")}));
 
         // A file edited in place leaves its folder as it was: it is found once the folder's trust runs out.
-        writeFile(folder + QStringLiteral("/a.ics"), todo("a", "Alpha edited in place"));
+        writeFile(folder + QStringLiteral("/a.ics"), test::todoFile("a", "Alpha edited in place"));
         const VdirFetchResult trusted = loadOne(folder, second.folders.first());
         QCOMPARE(trusted.parsedFiles, 0);
         QCOMPARE(trusted.folders.first(), second.folders.first());
@@ -327,7 +321,7 @@ private Q_SLOTS:
     {
         for (int i = 0; i < 40; ++i) {
             writeFile(at(QStringLiteral("acc/list%1/item%2.ics").arg(i % 4).arg(i)),
-                      todo(QByteArray::number(i), "Item " + QByteArray::number(i)));
+                      test::todoFile(QByteArray::number(i), "Item " + QByteArray::number(i)));
         }
         VdirStore store(m_root);
         const QStringList ids = idsOf(store.lists());
@@ -350,7 +344,7 @@ private Q_SLOTS:
 
     void shouldDeliverFetchedRemindersEvenWhenTheStoreIsGone()
     {
-        writeFile(at(QStringLiteral("acc/list/a.ics")), todo("a", "Alpha"));
+        writeFile(at(QStringLiteral("acc/list/a.ics")), test::todoFile("a", "Alpha"));
         auto store = std::make_unique<VdirStore>(m_root);
         auto task = store->fetchReminders(idsOf(store->lists()));
         store.reset();

@@ -19,12 +19,6 @@ using tolvik::test::writeFile;
 
 namespace {
 
-QByteArray todo(const QByteArray& uid, const QByteArray& summary, const QByteArray& extra = {})
-{
-    return "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//test//EN\r\nBEGIN:VTODO\r\nUID:" + uid +
-           "\r\nDTSTAMP:20240101T000000Z\r\nSUMMARY:" + summary + "\r\n" + extra + "END:VTODO\r\nEND:VCALENDAR\r\n";
-}
-
 QStringList filesIn(const QString& folder)
 {
     return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
@@ -135,7 +129,7 @@ private Q_SLOTS:
     {
         const QByteArray extra = "X-CUSTOM;X-PARAM=1:keep me\r\nCATEGORIES:home\r\nBEGIN:VALARM\r\nACTION:DISPLAY\r\n"
                                  "DESCRIPTION:Ring\r\nTRIGGER:-PT15M\r\nEND:VALARM\r\n";
-        writeFile(at(QStringLiteral("acc/one/a.ics")), todo("a", "Alpha", extra));
+        writeFile(at(QStringLiteral("acc/one/a.ics")), test::todoFile("a", "Alpha", extra));
         ::chmod(QFile::encodeName(at(QStringLiteral("acc/one/a.ics"))).constData(), 0640);
         load();
         StoreReminder changed = *m_store->reminderWithID(QStringLiteral("acc/one/a.ics"));
@@ -163,9 +157,9 @@ private Q_SLOTS:
 
     void shouldMoveIntoAnotherListAndRemoveTheOldFile()
     {
-        writeFile(at(QStringLiteral("acc/one/a.ics")), todo("a", "Alpha", "X-CUSTOM:keep\r\n"));
-        writeFile(at(QStringLiteral("acc/one/b.ics")), todo("b", "Beta"));
-        const QByteArray otherB = todo("other-b", "Another beta");
+        writeFile(at(QStringLiteral("acc/one/a.ics")), test::todoFile("a", "Alpha", "X-CUSTOM:keep\r\n"));
+        writeFile(at(QStringLiteral("acc/one/b.ics")), test::todoFile("b", "Beta"));
+        const QByteArray otherB = test::todoFile("other-b", "Another beta");
         writeFile(at(QStringLiteral("acc/two/b.ics")), otherB);
         load();
 
@@ -198,8 +192,8 @@ private Q_SLOTS:
 
     void shouldRemoveTheFile()
     {
-        writeFile(at(QStringLiteral("acc/one/a.ics")), todo("a", "Alpha"));
-        writeFile(at(QStringLiteral("acc/one/b.ics")), todo("b", "Beta"));
+        writeFile(at(QStringLiteral("acc/one/a.ics")), test::todoFile("a", "Alpha"));
+        writeFile(at(QStringLiteral("acc/one/b.ics")), test::todoFile("b", "Beta"));
         load();
 
         QVERIFY(m_store->removeReminder(*m_store->reminderWithID(QStringLiteral("acc/one/a.ics"))).ok());
@@ -213,7 +207,7 @@ private Q_SLOTS:
     {
         // Tests run as root, where permission bits stop nothing: a file size limit and folders turned into files
         // make the system refuse instead.
-        const QByteArray original = todo("a", "Alpha", "X-CUSTOM:keep\r\n");
+        const QByteArray original = test::todoFile("a", "Alpha", "X-CUSTOM:keep\r\n");
         writeFile(at(QStringLiteral("acc/one/a.ics")), original);
         load();
         StoreReminder changed = *m_store->reminderWithID(QStringLiteral("acc/one/a.ics"));
@@ -257,10 +251,10 @@ private Q_SLOTS:
 
     void shouldRefuseToRewriteWhatItCannotFullyRead()
     {
-        const QByteArray withErrors = todo("e", "Has errors", "DUE:not-a-date\r\nX-CUSTOM:keep\r\n");
+        const QByteArray withErrors = test::todoFile("e", "Has errors", "DUE:not-a-date\r\nX-CUSTOM:keep\r\n");
         writeFile(at(QStringLiteral("acc/one/errors.ics")), withErrors);
-        writeFile(at(QStringLiteral("acc/one/later.ics")), todo("l", "Later garbage"));
-        writeFile(at(QStringLiteral("acc/one/grown.ics")), todo("g", "Grows"));
+        writeFile(at(QStringLiteral("acc/one/later.ics")), test::todoFile("l", "Later garbage"));
+        writeFile(at(QStringLiteral("acc/one/grown.ics")), test::todoFile("g", "Grows"));
         load();
         const auto loaded = m_store->reminderWithID(QStringLiteral("acc/one/errors.ics"));
         QVERIFY(loaded);
@@ -285,7 +279,7 @@ private Q_SLOTS:
         QVERIFY2(error->contains(QStringLiteral("left unchanged")), qPrintable(*error));
         QCOMPARE(readFile(at(QStringLiteral("acc/one/later.ics"))), garbage);
 
-        const QByteArray huge = todo("g", "Grows", "DESCRIPTION:" + QByteArray(1100 * 1024, 'x') + "\r\n");
+        const QByteArray huge = test::todoFile("g", "Grows", "DESCRIPTION:" + QByteArray(1100 * 1024, 'x') + "\r\n");
         writeFile(at(QStringLiteral("acc/one/grown.ics")), huge);
         StoreReminder grown = *m_store->reminderWithID(QStringLiteral("acc/one/grown.ics"));
         grown.title = QStringLiteral("Changed");

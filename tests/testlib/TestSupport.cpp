@@ -55,4 +55,10 @@ QByteArray readFile(const QString& path)
     return file.readAll();
 }
 
+QByteArray todoFile(const QByteArray& uid, const QByteArray& summary, const QByteArray& extra)
+{
+    return "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//test//EN\r\nBEGIN:VTODO\r\nUID:" + uid +
+           "\r\nDTSTAMP:20240101T000000Z\r\nSUMMARY:" + summary + "\r\n" + extra + "END:VTODO\r\nEND:VCALENDAR\r\n";
+}
+
 } // namespace tolvik::test

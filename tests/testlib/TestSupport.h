@@ -30,5 +30,7 @@ private:
 bool writeFile(const QString& path, const QByteArray& content);
 /// The whole content of `path`, or an empty array.
 QByteArray readFile(const QString& path);
+/// A minimal iCalendar file with one VTODO; `extra` holds further content lines, each ending in CRLF.
+QByteArray todoFile(const QByteArray& uid, const QByteArray& summary, const QByteArray& extra = {});
 
 } // namespace tolvik::test
