@@ -5,6 +5,7 @@
 
 #include <QDateTime>
 #include <QFile>
+#include <QThreadPool>
 #include <QtConcurrent/QtConcurrentMap>
 
 #include <algorithm>
@@ -46,6 +47,12 @@ struct ReadJob
     const FolderPlan* plan;
     Candidate* file;
 };
+
+QThreadPool& parsePool()
+{
+    static QThreadPool pool;
+    return pool;
+}
 
 const VdirFileEntry* findEntry(const QList<VdirFileEntry>& files, const QString& name)
 {
@@ -251,8 +258,9 @@ VdirFetchResult load(const QList<VdirFolderRequest>& requests, const VdirFetchRe
     }
     const auto read = [](const ReadJob& job) { readFile(*job.plan, *job.file); };
     if (jobs.size() >= parallelThreshold) {
-        // The calling thread takes part, so this cannot starve even when the pool is busy.
-        QtConcurrent::blockingMap(jobs, read);
+        // A pool of its own: the load itself runs on a thread of the global pool, and a map there would find no
+        // free thread on a two-core machine and parse on one core. The calling thread takes part as well.
+        QtConcurrent::blockingMap(&parsePool(), jobs, read);
     } else {
         std::for_each(jobs.cbegin(), jobs.cend(), read);
     }
