@@ -1,7 +1,11 @@
 #include "rows/ElidedTextLabel.h"
 
+#include <QEvent>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QTextLayout>
+
+#include <cmath>
 
 namespace tolvik {
 
@@ -21,6 +25,7 @@ void ElidedTextLabel::setText(const QString& text)
         return;
     }
     m_text = text;
+    forgetLayouts();
     updateGeometry();
     update();
 }
@@ -34,7 +39,36 @@ void ElidedTextLabel::setTextColor(const QColor& color)
     update();
 }
 
+void ElidedTextLabel::forgetLayouts()
+{
+    m_layouts.clear();
+    m_naturalWidth = -1;
+}
+
+qreal ElidedTextLabel::naturalWidth() const
+{
+    if (m_naturalWidth < 0) {
+        m_naturalWidth = QFontMetricsF(font()).horizontalAdvance(m_text);
+    }
+    return m_naturalWidth;
+}
+
 ElidedTextLabel::Layout ElidedTextLabel::layoutText(int width) const
+{
+    for (const auto& [cachedWidth, layout] : std::as_const(m_layouts)) {
+        if (cachedWidth == width) {
+            return layout;
+        }
+    }
+    Layout result = computeLayout(width);
+    if (m_layouts.size() == cachedWidths) {
+        m_layouts.removeFirst();
+    }
+    m_layouts.append({width, result});
+    return result;
+}
+
+ElidedTextLabel::Layout ElidedTextLabel::computeLayout(int width) const
 {
     Layout result;
     if (m_text.isEmpty() || width <= 0) {
@@ -43,6 +77,12 @@ ElidedTextLabel::Layout ElidedTextLabel::layoutText(int width) const
     // Newlines in a title would break the line count; show them as spaces.
     QString flat = m_text;
     flat.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    // Most titles fit on one line; that needs no line breaking at all. The pixel of slack keeps rounding from
+    // deciding a case the line breaker would wrap.
+    if (naturalWidth() + 1 <= width) {
+        result.lines.append(flat.trimmed());
+        return result;
+    }
     QTextLayout layout(flat, font());
     QTextOption option;
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
@@ -84,13 +124,21 @@ int ElidedTextLabel::heightForWidth(int width) const
 
 QSize ElidedTextLabel::sizeHint() const
 {
-    const int natural = fontMetrics().horizontalAdvance(m_text) + 1;
+    const int natural = static_cast<int>(std::ceil(naturalWidth())) + 1;
     return {qMin(natural, 360), heightForWidth(qMin(natural, 360))};
 }
 
 QSize ElidedTextLabel::minimumSizeHint() const
 {
     return {fontMetrics().averageCharWidth() * 4, fontMetrics().lineSpacing()};
+}
+
+void ElidedTextLabel::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::FontChange) {
+        forgetLayouts();
+    }
+    QWidget::changeEvent(event);
 }
 
 void ElidedTextLabel::paintEvent(QPaintEvent*)

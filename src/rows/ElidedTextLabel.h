@@ -1,8 +1,12 @@
 #pragma once
 
 #include <QColor>
+#include <QList>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
+
+#include <utility>
 
 namespace tolvik {
 
@@ -32,6 +36,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     struct Layout
@@ -40,10 +45,18 @@ private:
         bool elided = false;
     };
     Layout layoutText(int width) const;
+    Layout computeLayout(int width) const;
+    qreal naturalWidth() const;
+    void forgetLayouts();
 
     int m_maximumLines;
     QString m_text;
     QColor m_color;
+    // Layouts asked for each row many times over while the panel lays out: shaping text is the costly part, so the
+    // last few widths are kept until the text or the font changes.
+    static constexpr int cachedWidths = 3;
+    mutable QList<std::pair<int, Layout>> m_layouts;
+    mutable qreal m_naturalWidth = -1;
 };
 
 } // namespace tolvik
