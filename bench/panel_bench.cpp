@@ -92,7 +92,11 @@ int main(int argc, char** argv)
     QElapsedTimer timer;
     timer.start();
     entry.preparePanel();
+    // What the preparation posted runs before a user could click, as it does in the app's idle start-up time.
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
     const double build = timer.nsecsElapsed() / 1e6;
+    QTest::qWait(200);
     QList<double> showTimes;
     double firstShow = 0;
     for (int round = 0; round <= rounds; ++round) {

@@ -219,6 +219,24 @@ void PanelWindow::present(const std::optional<QRect>& iconGeometry, const std::o
     Q_EMIT presented();
 }
 
+void PanelWindow::layOutAhead()
+{
+    if (isVisible()) {
+        return;
+    }
+    applySurfaceMode();
+    m_content->renderIfPending();
+    m_content->measureIfPending();
+    setFixedSize(targetSize());
+    // A first show activates the layout of every row and polishes and paints it: with thousands of rows that takes
+    // far longer than showing an already laid-out panel. Doing it now, unseen, leaves the click only the showing.
+    setAttribute(Qt::WA_DontShowOnScreen);
+    show();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    hide();
+    setAttribute(Qt::WA_DontShowOnScreen, false);
+}
+
 void PanelWindow::playAppearAnimation()
 {
     m_appear->stop();

@@ -43,6 +43,8 @@ public:
 
     /// Shows the panel under the icon, else at the pointer, else at the top-right of the screen, and focuses it.
     void present(const std::optional<QRect>& iconGeometry, const std::optional<QPoint>& pointer);
+    /// Lays the hidden panel out and paints it once, off screen, so that the first click only has to show it.
+    void layOutAhead();
     /// Whether the panel closed on an outside click a moment ago.
     bool wasJustDismissed() const;
     /// Whether the given widget is the panel or one of its popups, bubbles or menus.

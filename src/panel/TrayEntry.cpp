@@ -98,8 +98,9 @@ void TrayEntry::preparePanel()
     if (m_panel == nullptr) {
         m_panel = new PanelWindow(m_model, m_launchAtLogin, m_storeFolder,
                                   usesTray() ? PanelWindow::Mode::trayPanel : PanelWindow::Mode::ordinaryWindow);
-        // Styling thousands of rows is most of a first show's cost; get it done before the click.
+        // Styling and laying out thousands of rows is most of a first show's cost; get it done before the click.
         m_panel->ensurePolished();
+        m_panel->layOutAhead();
     }
 }
 
