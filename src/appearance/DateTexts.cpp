@@ -5,7 +5,9 @@
 #include <unicode/simpletz.h>
 #include <unicode/smpdtfmt.h>
 
+#include <map>
 #include <memory>
+#include <utility>
 
 namespace tolvik {
 
@@ -45,9 +47,15 @@ QString styled(const QDateTime& when, const QLocale& locale, const QTimeZone& zo
     if (!when.isValid()) {
         return {};
     }
-    const icu::Locale icuLocale(DateTexts::icuLocaleId(locale).constData());
-    std::unique_ptr<icu::DateFormat> formatter(
-        icu::DateFormat::createDateTimeInstance(dateStyle, icu::DateFormat::kShort, icuLocale));
+    // Building an ICU formatter costs far more than formatting with it, and a panel formats thousands of due dates
+    // in a few locales: keep one per locale and style. The zone is set again on every use.
+    thread_local std::map<std::pair<QByteArray, int>, std::unique_ptr<icu::DateFormat>> formatters;
+    const QByteArray localeId = DateTexts::icuLocaleId(locale);
+    std::unique_ptr<icu::DateFormat>& formatter = formatters[{localeId, int(dateStyle)}];
+    if (!formatter) {
+        formatter.reset(icu::DateFormat::createDateTimeInstance(dateStyle, icu::DateFormat::kShort,
+                                                                icu::Locale(localeId.constData())));
+    }
     if (!formatter) {
         return fallback(when, locale, zone, fallbackType);
     }
