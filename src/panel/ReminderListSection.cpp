@@ -131,15 +131,6 @@ ReminderListSection::ReminderListSection(RemindersViewModel* model, HoverManager
     m_bubbleWindow->setContent(m_bubble);
     m_bubbleWindow->setMaximumContentWidth(ReminderDetailBubble::maximumWidth);
 
-    m_addPopover = new PopoverWindow(PopoverWindow::Kind::popup, this);
-    m_addForm = new ReminderFormView(&m_addState, QStringLiteral("button.add"));
-    m_addPopover->setContent(m_addForm);
-    m_addPopover->setContentWidth(addPopoverWidth);
-    connect(m_addForm, &ReminderFormView::cancelRequested, this, [this] { setPresentingAddPopover(false); });
-    connect(m_addForm, &ReminderFormView::submitRequested, this, &ReminderListSection::submitAdd);
-    // A click outside closes the popup and keeps the typed values, like cancel.
-    connect(m_addPopover, &PopoverWindow::closed, this, [this] { setPresentingAddPopover(false); });
-
     connect(m_hover, &HoverManager::hoveredItemIDChanged, this, &ReminderListSection::updateBubble);
     connect(m_hover, &HoverManager::editingItemIDChanged, this, [this] {
         closeEditsOfOtherRows();
@@ -166,10 +157,28 @@ ReminderListSection::~ReminderListSection()
         }
         row->disconnect(this);
     }
-    m_addPopover->disconnect(this);
+    if (m_addPopover != nullptr) {
+        m_addPopover->disconnect(this);
+    }
     m_bubbleWindow->disconnect(this);
     delete m_addPopover;
     delete m_bubbleWindow;
+}
+
+void ReminderListSection::ensureAddPopover()
+{
+    // Built on first use: a form with a calendar in each of twenty lists would cost the panel's start-up dearly.
+    if (m_addPopover != nullptr) {
+        return;
+    }
+    m_addPopover = new PopoverWindow(PopoverWindow::Kind::popup, this);
+    m_addForm = new ReminderFormView(&m_addState, QStringLiteral("button.add"));
+    m_addPopover->setContent(m_addForm);
+    m_addPopover->setContentWidth(addPopoverWidth);
+    connect(m_addForm, &ReminderFormView::cancelRequested, this, [this] { setPresentingAddPopover(false); });
+    connect(m_addForm, &ReminderFormView::submitRequested, this, &ReminderListSection::submitAdd);
+    // A click outside closes the popup and keeps the typed values, like cancel.
+    connect(m_addPopover, &PopoverWindow::closed, this, [this] { setPresentingAddPopover(false); });
 }
 
 void ReminderListSection::buildHeader()
@@ -329,9 +338,10 @@ void ReminderListSection::setPresentingAddPopover(bool presenting)
     }
     m_presentingAddPopover = presenting;
     if (presenting) {
+        ensureAddPopover();
         m_addForm->reload();
         m_addPopover->present(m_addButton, PopoverWindow::Side::trailing);
-    } else {
+    } else if (m_addPopover != nullptr) {
         m_addPopover->dismiss();
     }
 }
@@ -339,6 +349,7 @@ void ReminderListSection::setPresentingAddPopover(bool presenting)
 void ReminderListSection::beginAdd()
 {
     m_addState = ReminderFormState::fresh(m_clock());
+    ensureAddPopover();
     m_addForm->reload();
     setPresentingAddPopover(true);
 }
@@ -354,7 +365,9 @@ void ReminderListSection::submitAdd()
                                         m_addState.priority, m_addState.recurrence, m_list.id),
                    this, [this] {
                        m_addState = ReminderFormState::fresh(m_clock());
-                       m_addForm->reload();
+                       if (m_addForm != nullptr) {
+                           m_addForm->reload();
+                       }
                        setPresentingAddPopover(false);
                    });
 }

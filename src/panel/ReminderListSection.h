@@ -60,6 +60,7 @@ public:
     bool isPresentingAddPopover() const { return m_presentingAddPopover; }
     void setPresentingAddPopover(bool presenting);
     ReminderFormState& addState() { return m_addState; }
+    /// The add form and its popover exist from the first add on; null before.
     ReminderFormView* addForm() const { return m_addForm; }
     PopoverWindow* addPopover() const { return m_addPopover; }
     /// The add button's action: reset the add form to its empty values, then open the popover.
@@ -78,6 +79,7 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
+    void ensureAddPopover();
     void buildHeader();
     ReminderRow* createRow(const ReminderItem& reminder);
     void rebuildBox();
