@@ -44,6 +44,11 @@ QByteArray fold(const QByteArray& line)
         while (cut > start && (static_cast<unsigned char>(line[cut]) & 0xC0) == 0x80) {
             --cut;
         }
+        // A run of continuation bytes that is no UTF-8 at all has no boundary to keep: cut at the limit, or this
+        // would never move on.
+        if (cut == start) {
+            cut = start + limit;
+        }
         out += line.mid(start, cut - start) + "\r\n ";
         start = cut;
         limit = 74;

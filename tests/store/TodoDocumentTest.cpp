@@ -585,6 +585,16 @@ void TodoDocumentTest::shouldWriteCategoriesOnOneLine()
         QVERIFY(line.size() <= 76); // 75 octets plus the CR
     }
     QCOMPARE(load(out).toReminder().title, QStringLiteral("New"));
+
+    // Bytes that are no UTF-8 have no character boundary to fold at; the write once never finished on them.
+    const QByteArray stray(200, '\x80');
+    const QByteArray strayOut = edited(todo("SUMMARY:Old\r\nCATEGORIES:a\r\nCATEGORIES:" + stray + "\r\n"),
+                                       [](StoreReminder& reminder) { reminder.title = QStringLiteral("New"); });
+    for (const QByteArray& line : strayOut.split('\n')) {
+        QVERIFY(line.size() <= 76);
+    }
+    QCOMPARE(load(strayOut).toReminder().title, QStringLiteral("New"));
+    QVERIFY(linesStartingWith(strayOut, "CATEGORIES").value(0).startsWith("CATEGORIES:a,"));
 }
 
 QTEST_GUILESS_MAIN(TodoDocumentTest)
