@@ -285,12 +285,19 @@ void ReminderListSection::rebuildBox()
     if (m_order.isEmpty()) {
         boxLayout->addWidget(m_emptyLabel);
     }
+    // A new child of a hidden panel shows with it; showing each one now would lay every row out on its own, which
+    // is most of the cost of building a panel with thousands of rows. Only a shown box needs its new rows shown.
+    const bool shown = m_box->isVisible();
     for (qsizetype index = 0; index < m_order.size(); ++index) {
         boxLayout->addWidget(m_order.at(index));
-        m_order.at(index)->show();
+        if (shown) {
+            m_order.at(index)->show();
+        }
         if (index < m_separators.size()) {
             boxLayout->addWidget(m_separators.at(index));
-            m_separators.at(index)->show();
+            if (shown) {
+                m_separators.at(index)->show();
+            }
         }
     }
 }

@@ -277,6 +277,25 @@ private Q_SLOTS:
         QCOMPARE(section(m_home)->emptyLabel()->text(), localizedString(QStringLiteral("reminders.emptyList")));
         QCOMPARE(section(m_home)->separatorCount(), 0);
 
+        // Rows that arrive while the panel is open show at once; rows that arrive while it is closed show with it.
+        m_fixture->writeTodo(m_home, QStringLiteral("open"), QStringLiteral("While open"));
+        QTRY_COMPARE(section(m_home)->rows().size(), 1);
+        QVERIFY(section(m_home)->rows().first()->isVisible());
+        m_panel->hide();
+        m_fixture->writeTodo(m_home, QStringLiteral("closed"), QStringLiteral("While closed"));
+        m_fixture->writeTodo(m_work, QStringLiteral("d"), QStringLiteral("D"));
+        QTRY_COMPARE(section(m_home)->rows().size(), 2);
+        QTRY_COMPARE(section(m_work)->rows().size(), 4);
+        m_panel->show();
+        for (ReminderListSection* shown : {section(m_home), section(m_work)}) {
+            for (QWidget* row : shown->rows()) {
+                QVERIFY(row->isVisible());
+                QVERIFY(row->height() > 0);
+            }
+            QCOMPARE(shown->separatorCount(), shown->rows().size() - 1);
+        }
+        QVERIFY(!section(m_home)->emptyLabel()->isVisibleTo(section(m_home)));
+
         m_fixture->preferences().setString(PreferenceKey::languagePreference, QStringLiteral("sv"));
         QCOMPARE(section(m_home)->emptyLabel()->text(), localizedString(QStringLiteral("reminders.emptyList")));
         QCOMPARE(section(m_home)->addButton()->toolTip(), localizedString(QStringLiteral("help.addReminder")));
