@@ -35,8 +35,9 @@ std::optional<qint64> dueMinute(const std::optional<DueDateComponents>& due)
     return moment ? std::optional(moment->toSecsSinceEpoch() / 60) : std::nullopt;
 }
 
-// libical drops the spaces that open or end a value when it reads one, so a text that begins with a space (say from a
-// stray escape such as "\i", which it reads as a space) reads once with and then without them. It also writes a
+// libical drops the spaces and tabs that open or end a value when it reads one, so a text that begins with one (say
+// from a stray escape such as "\i", which it reads as a space, or a tab behind backspaces it writes as nothing)
+// reads once with and then without them. It also writes a
 // carriage return, backspace or form feed in a value as nothing, having no escape for them; the store writes its
 // own line breaks as LF.
 QString significant(const QString& text)
@@ -44,11 +45,12 @@ QString significant(const QString& text)
     QString kept = text;
     kept.removeIf([](QChar c) { return c == QLatin1Char('\r') || c == QLatin1Char('\b') || c == QLatin1Char('\f'); });
     qsizetype start = 0;
-    while (start < kept.size() && kept.at(start) == QLatin1Char(' ')) {
+    const auto blank = [](QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); };
+    while (start < kept.size() && blank(kept.at(start))) {
         ++start;
     }
     qsizetype end = kept.size();
-    while (end > start && kept.at(end - 1) == QLatin1Char(' ')) {
+    while (end > start && blank(kept.at(end - 1))) {
         --end;
     }
     return kept.mid(start, end - start);
