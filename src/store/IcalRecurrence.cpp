@@ -2,6 +2,9 @@
 
 #include "store/IcalSupport.h"
 
+#include <QDate>
+#include <QTime>
+
 #include <optional>
 
 namespace tolvik::ical {
@@ -124,6 +127,15 @@ icaltimetype shifted(const icaltimetype& value, const icaltimetype& oldAnchor, c
     return icaltime_from_timet_with_zone(moment, value.is_date, const_cast<icaltimezone*>(value.zone));
 }
 
+// libical accepts a date such as the 55th of June; no occurrence can be counted from it, nor can it be moved.
+bool isCalendarTime(const icaltimetype& time)
+{
+    if (icaltime_is_null_time(time) || !QDate(time.year, time.month, time.day).isValid()) {
+        return false;
+    }
+    return time.is_date || QTime(time.hour, time.minute, qMin(time.second, 59)).isValid();
+}
+
 } // namespace
 
 RecurrenceRule ruleOf(const icalrecurrencetype& recurrence)
@@ -211,7 +223,7 @@ bool advanceToNextOccurrence(icalcomponent* todo)
     }
     // The series counts from DTSTART; without one, DUE is the first occurrence.
     const icaltimetype anchor = startProperty ? icalcomponent_get_dtstart(todo) : icalcomponent_get_due(todo);
-    if (icaltime_is_null_time(anchor)) {
+    if (!isCalendarTime(anchor)) {
         return false;
     }
     QList<icaltimetype> excluded;
@@ -245,7 +257,11 @@ bool advanceToNextOccurrence(icalcomponent* todo)
         }
     }
     if (startProperty && dueProperty) {
-        icalproperty_set_due(dueProperty, shifted(icalcomponent_get_due(todo), anchor, *next));
+        // A DUE that names no real time stays as written: shifting it would write a zero date no reader accepts.
+        const icaltimetype due = icalcomponent_get_due(todo);
+        if (isCalendarTime(due)) {
+            icalproperty_set_due(dueProperty, shifted(due, anchor, *next));
+        }
     } else if (dueProperty) {
         icalproperty_set_due(dueProperty, *next);
     }

@@ -452,6 +452,21 @@ void TodoDocumentTest::shouldAdvanceARepeatingToDoInsteadOfCompletingIt()
     const QByteArray skipping = todo("DUE:20240101T090000Z\r\nRRULE:FREQ=DAILY\r\nEXDATE:20240102T090000Z\r\n");
     const QByteArray skipped = edited(skipping, [](StoreReminder& r) { r = completed(r); });
     QCOMPARE(linesStartingWith(skipped, "DUE"), QList<QByteArray>{"DUE:20240103T090000Z"});
+
+    // A DUE on a day no month has reads as no due; the series moves on from DTSTART and leaves that DUE as written,
+    // rather than writing a zero date that turns the whole file unreadable. Without DTSTART nothing can be counted,
+    // and completing completes.
+    const QByteArray impossible = todo("DTSTART:20240112T080000Z\r\nDUE:20240655T090000Z\r\nRRULE:FREQ=DAILY\r\n");
+    const QByteArray moved = edited(impossible, [](StoreReminder& r) { r = completed(r); });
+    QCOMPARE(linesStartingWith(moved, "DTSTART"), QList<QByteArray>{"DTSTART:20240113T080000Z"});
+    QCOMPARE(linesStartingWith(moved, "DUE"), QList<QByteArray>{"DUE:20240655T090000Z"});
+    QVERIFY(!load(moved).hasParseErrors());
+    QVERIFY(!load(moved).toReminder().isCompleted);
+    const QByteArray alone =
+        edited(todo("DUE:20240655T090000Z\r\nRRULE:FREQ=DAILY\r\n"), [](StoreReminder& r) { r = completed(r); });
+    QCOMPARE(linesStartingWith(alone, "DUE"), QList<QByteArray>{"DUE:20240655T090000Z"});
+    QVERIFY(!load(alone).hasParseErrors());
+    QVERIFY(load(alone).toReminder().isCompleted);
 }
 
 void TodoDocumentTest::shouldCompleteWhenTheSeriesEnds_data()
