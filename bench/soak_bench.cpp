@@ -18,6 +18,7 @@
 #include <QTemporaryDir>
 #include <QTimeZone>
 
+#include <algorithm>
 #include <cstdio>
 
 #include <malloc.h>
@@ -72,6 +73,22 @@ double residentMb()
     }
     const QList<QByteArray> fields = statm.readAll().split(' ');
     return fields.size() > 1 ? double(fields.at(1).toLongLong()) * double(::sysconf(_SC_PAGESIZE)) / 1048576.0 : -1;
+}
+
+double median(QList<double> values)
+{
+    if (values.isEmpty()) {
+        return -1;
+    }
+    std::sort(values.begin(), values.end());
+    return values.at(values.size() / 2);
+}
+
+// Bytes the program holds in live allocations, over every allocator arena: unlike the resident size, this does not
+// count freed memory the allocator keeps in pieces too small to hand back.
+double liveHeapMb()
+{
+    return double(::mallinfo2().uordblks) / 1048576.0;
 }
 
 QList<StoreReminder> refresh(VdirStore& store, QStringList& listIDs)
@@ -152,6 +169,15 @@ int main(int argc, char** argv)
         QList<StoreReminder> reminders = refresh(store, listIDs);
         // The first mutations warm up caches and pools that are then reused; measure from after them.
         constexpr int warmUp = 100;
+        // Every refresh briefly holds two full reminder lists, so one reading swings by megabytes depending on where
+        // the allocator stands. The figures compared are medians of readings every 100 mutations over the first and
+        // the last tenth of the run.
+        constexpr int sampleEvery = 100;
+        const int window = qMax(sampleEvery, mutations / 10);
+        QList<double> early;
+        QList<double> late;
+        QList<double> earlyLive;
+        QList<double> lateLive;
         double start = -1;
         for (int step = 0; step < mutations + warmUp; ++step) {
             if (step == warmUp) {
@@ -162,14 +188,39 @@ int main(int argc, char** argv)
                 ++failures;
             }
             reminders = refresh(store, listIDs);
-            if (step > warmUp && (step - warmUp) % 1000 == 0) {
-                std::printf("RSS after %d mutations (MB): %.1f\n", step - warmUp, residentMb());
-                std::fflush(stdout);
+            const int done = step + 1 - warmUp;
+            if (done > 0 && done % sampleEvery == 0) {
+                const double now = residentMb();
+                const double live = liveHeapMb();
+                if (done <= window) {
+                    early.append(now);
+                    earlyLive.append(live);
+                }
+                if (done > mutations - window) {
+                    late.append(now);
+                    lateLive.append(live);
+                }
+                if (done % 1000 == 0) {
+                    std::printf("RSS after %d mutations (MB): %.1f\n", done, now);
+                    std::fflush(stdout);
+                }
             }
         }
         const double end = residentMb();
         std::printf("RSS at the end (MB): %.1f\n", end);
-        std::printf("RSS growth (%%): %.1f\n", start > 0 ? (end - start) / start * 100.0 : 0.0);
+        std::printf("RSS growth, start to end reading (%%): %.1f\n", start > 0 ? (end - start) / start * 100.0 : 0.0);
+        const double earlyMedian = median(early);
+        const double lateMedian = median(late);
+        std::printf("median RSS over the first %d mutations (MB): %.1f\n", window, earlyMedian);
+        std::printf("median RSS over the last %d mutations (MB): %.1f\n", window, lateMedian);
+        std::printf("RSS growth, first to last median (%%): %.1f\n",
+                    earlyMedian > 0 ? (lateMedian - earlyMedian) / earlyMedian * 100.0 : 0.0);
+        const double earlyLiveMedian = median(earlyLive);
+        const double lateLiveMedian = median(lateLive);
+        std::printf("median live heap over the first and the last %d mutations (MB): %.1f, %.1f\n", window,
+                    earlyLiveMedian, lateLiveMedian);
+        std::printf("live heap growth, first to last median (%%): %.1f\n",
+                    earlyLiveMedian > 0 ? (lateLiveMedian - earlyLiveMedian) / earlyLiveMedian * 100.0 : 0.0);
         std::printf("reminders at the end: %lld\n", static_cast<long long>(reminders.size()));
     }
     std::printf("mutations: %d\n", mutations);
