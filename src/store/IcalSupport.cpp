@@ -141,8 +141,13 @@ void restoreEmptyProperties(icalcomponent* component)
 {
     static const QString prefix = QStringLiteral("No value for ");
     static const QString suffix = QStringLiteral(" property.");
-    for (icalproperty* error : properties(component, ICAL_XLICERROR_PROPERTY)) {
-        const QString message = text(icalproperty_get_xlicerror(error));
+    QList<icalproperty*> all = properties(component, ICAL_ANY_PROPERTY);
+    bool restored = false;
+    for (icalproperty*& property : all) {
+        if (icalproperty_isa(property) != ICAL_XLICERROR_PROPERTY) {
+            continue;
+        }
+        const QString message = text(icalproperty_get_xlicerror(property));
         const qsizetype end = message.indexOf(suffix);
         if (!message.startsWith(prefix) || end < 0) {
             continue;
@@ -156,9 +161,22 @@ void restoreEmptyProperties(icalcomponent* component)
         }
         icalproperty* empty = icalproperty_new(kind);
         icalproperty_set_value(empty, icalvalue_new_text(""));
-        icalcomponent_remove_property(component, error);
-        icalproperty_free(error);
-        icalcomponent_add_property(component, empty);
+        icalcomponent_remove_property(component, property);
+        icalproperty_free(property);
+        property = empty;
+        restored = true;
+    }
+    if (restored) {
+        // libical can only append. Put every property back in the file's order, each restored one where its error
+        // stood: of two SUMMARY lines the first stays the first, and a rewrite moves nothing.
+        for (icalproperty* property : std::as_const(all)) {
+            if (icalproperty_get_parent(property) == component) {
+                icalcomponent_remove_property(component, property);
+            }
+        }
+        for (icalproperty* property : std::as_const(all)) {
+            icalcomponent_add_property(component, property);
+        }
     }
     for (icalcomponent* child : components(component, ICAL_ANY_COMPONENT)) {
         restoreEmptyProperties(child);

@@ -271,6 +271,18 @@ void TodoDocumentTest::shouldFlagValuesLibicalReplaced()
     const QByteArray out = edited(emptyNotes, [](StoreReminder& r) { r.title = QStringLiteral("y"); });
     QCOMPARE(linesStartingWith(out, "DESCRIPTION"), QList<QByteArray>{"DESCRIPTION:"});
     QVERIFY(!out.contains("X-LIC-ERROR"));
+    // It stays where it stood: of two SUMMARY lines (which no writer should produce) the first is read, before and
+    // after a write, even when the write leaves it empty.
+    const QByteArray twoTitles = todo("SUMMARY:\b\r\nDESCRIPTION:\r\nSUMMARY:Second\r\nX-AFTER:1\r\n");
+    QCOMPARE(load(twoTitles).toReminder().title, QStringLiteral("\b"));
+    const QByteArray rewritten = edited(twoTitles, [](StoreReminder& r) { r.priority = 5; });
+    QCOMPARE(load(rewritten).toReminder().title, QString());
+    QCOMPARE(load(edited(rewritten, [](StoreReminder& r) { r.priority = 1; })).toReminder().title, QString());
+    const qsizetype firstTitle = rewritten.indexOf("SUMMARY:\r\n");
+    QVERIFY(firstTitle >= 0);
+    QVERIFY(firstTitle < rewritten.indexOf("DESCRIPTION:\r\n"));
+    QVERIFY(rewritten.indexOf("DESCRIPTION:\r\n") < rewritten.indexOf("SUMMARY:Second"));
+    QVERIFY(rewritten.indexOf("SUMMARY:Second") < rewritten.indexOf("X-AFTER:1"));
     // An empty X- property loses its name in libical's report, so it cannot be restored: the file stays read-only.
     QVERIFY(load(todo("SUMMARY:x\r\nX-FLAG;X-KIND=a:\r\n")).hasParseErrors());
 }
