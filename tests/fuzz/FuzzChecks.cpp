@@ -35,17 +35,18 @@ std::optional<qint64> dueMinute(const std::optional<DueDateComponents>& due)
     return moment ? std::optional(moment->toSecsSinceEpoch() / 60) : std::nullopt;
 }
 
-// libical drops the spaces and tabs that open or end a value when it reads one, so a text that begins with one (say
-// from a stray escape such as "\i", which it reads as a space, or a tab behind backspaces it writes as nothing)
-// reads once with and then without them. It also writes a
-// carriage return, backspace or form feed in a value as nothing, having no escape for them; the store writes its
-// own line breaks as LF.
+// libical drops the white space (spaces, tabs, vertical tabs) that opens or ends a value when it reads one, so a text
+// that begins with some (say from a stray escape such as "\i", which it reads as a space, or a tab behind backspaces
+// it writes as nothing) reads once with and then without it. It also writes a carriage return, backspace or form feed
+// in a value as nothing, having no escape for them; the store writes its own line breaks as LF.
 QString significant(const QString& text)
 {
     QString kept = text;
     kept.removeIf([](QChar c) { return c == QLatin1Char('\r') || c == QLatin1Char('\b') || c == QLatin1Char('\f'); });
     qsizetype start = 0;
-    const auto blank = [](QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); };
+    const auto blank = [](QChar c) {
+        return c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\v') || c == QLatin1Char('\f');
+    };
     while (start < kept.size() && blank(kept.at(start))) {
         ++start;
     }
