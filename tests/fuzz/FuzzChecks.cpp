@@ -63,11 +63,6 @@ QString asWritten(QString text)
     return text.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
 }
 
-std::optional<QString> significant(const std::optional<QString>& text)
-{
-    return text ? std::optional(significant(*text)) : std::nullopt;
-}
-
 // Bytes that are not UTF-8 read as replacement characters, and dropping a character between two of them may
 // join them into a valid one: such a text has no meaning a write could keep.
 bool sameText(const QString& a, const QString& b)
@@ -295,7 +290,7 @@ void checkWrite(const uint8_t* data, size_t size)
     if (base.title != changed.title) {
         title = changed.title.trimmed().isEmpty() ? QString() : asWritten(changed.title);
     }
-    if (significant(after.title) != significant(title)) {
+    if (!sameText(title, after.title)) {
         fail("the edited title was not kept", detail);
     }
     std::optional<QString> notes = changed.notes;
@@ -303,7 +298,8 @@ void checkWrite(const uint8_t* data, size_t size)
         notes = changed.notes && !changed.notes->trimmed().isEmpty() ? std::optional(asWritten(*changed.notes))
                                                                      : std::nullopt;
     }
-    if (significant(after.notes) != significant(notes)) {
+    if (notes.has_value() != after.notes.has_value() ||
+        !sameText(notes.value_or(QString()), after.notes.value_or(QString()))) {
         fail("the edited notes were not kept", detail);
     }
     if (after.priority != changed.priority) {
