@@ -6,35 +6,8 @@
 set -u
 app_binary=$1
 display=${TOLVIK_E2E_DISPLAY:-:97}
-work=$(mktemp -d)
-pids=()
-
-cleanup() {
-    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
-        kill "${pids[i]}" 2>/dev/null
-    done
-    for pid in "${pids[@]}"; do
-        wait "$pid" 2>/dev/null
-    done
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() {
-    echo "FAIL: $*" >&2
-    [ -f "$work/app.log" ] && sed 's/^/app: /' "$work/app.log" >&2
-    exit 1
-}
-
-# Polls a command until it succeeds or the seconds run out.
-wait_for() {
-    local deadline=$((SECONDS + $1))
-    shift
-    until "$@" >/dev/null 2>&1; do
-        [ $SECONDS -ge $deadline ] && return 1
-        sleep 0.1
-    done
-}
+# shellcheck source=tests/app/script_support.sh
+source "$(dirname "$0")/script_support.sh"
 
 export DISPLAY=$display
 Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &

@@ -9,36 +9,8 @@ app_binary=$1
 watcher_binary=$2
 screen_w=1280
 screen_h=800
-work=$(mktemp -d)
-pids=()
-
-cleanup() {
-    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
-        kill "${pids[i]}" 2>/dev/null
-    done
-    for pid in "${pids[@]}"; do
-        wait "$pid" 2>/dev/null
-    done
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() {
-    echo "FAIL: $*" >&2
-    [ -f "$work/watcher.log" ] && sed 's/^/watcher: /' "$work/watcher.log" >&2
-    [ -f "$work/app.log" ] && sed 's/^/app: /' "$work/app.log" >&2
-    exit 1
-}
-
-# Polls a command until it succeeds or the seconds run out.
-wait_for() {
-    local deadline=$((SECONDS + $1))
-    shift
-    until "$@" >/dev/null 2>&1; do
-        [ $SECONDS -ge $deadline ] && return 1
-        sleep 0.1
-    done
-}
+# shellcheck source=tests/app/script_support.sh
+source "$(dirname "$0")/script_support.sh"
 
 has_text() { [ -s "$1" ]; }
 

@@ -1,0 +1,34 @@
+# shellcheck shell=bash
+# Shared by the end-to-end scripts: a temp folder, the processes started (stopped in reverse order on exit, by their
+# ids only), failing with the logs that explain why, and polling. Source it; it sets `work` and `pids`.
+work=$(mktemp -d)
+pids=()
+
+cleanup() {
+    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
+        kill "${pids[i]}" 2>/dev/null
+    done
+    for pid in "${pids[@]}"; do
+        wait "$pid" 2>/dev/null
+    done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    for log in watcher app; do
+        [ -f "$work/$log.log" ] && sed "s/^/$log: /" "$work/$log.log" >&2
+    done
+    exit 1
+}
+
+# Polls a command until it succeeds or the seconds run out.
+wait_for() {
+    local deadline=$((SECONDS + $1))
+    shift
+    until "$@" >/dev/null 2>&1; do
+        [ $SECONDS -ge $deadline ] && return 1
+        sleep 0.1
+    done
+}
