@@ -32,3 +32,19 @@ wait_for() {
         sleep 0.1
     done
 }
+
+# A user with two lists in two accounts, both selected, and one reminder already there. Sets `data`, `config` and
+# `runtime` to the folders the app is to be started with.
+seed_user() {
+    data=$work/data
+    config=$work/config
+    runtime=$work/run
+    mkdir -p "$data/calendars/local/reminders" "$data/calendars/work/projects" "$config/Tolvik" "$runtime" "$work/home"
+    chmod 700 "$runtime"
+    printf 'Reminders' >"$data/calendars/local/reminders/displayname"
+    printf 'Projects' >"$data/calendars/work/projects/displayname"
+    printf '#3478F6' >"$data/calendars/work/projects/color"
+    printf 'BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//e2e//EN\r\nBEGIN:VTODO\r\nUID:report\r\nDTSTAMP:20240101T000000Z\r\nSUMMARY:Write the report\r\nEND:VTODO\r\nEND:VCALENDAR\r\n' \
+        >"$data/calendars/work/projects/report.ics"
+    printf '[General]\nselectedListIDs="local/reminders,work/projects"\n' >"$config/Tolvik/TolvikReminder.ini"
+}

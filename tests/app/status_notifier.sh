@@ -37,18 +37,7 @@ watcher=$!
 pids+=("$watcher")
 wait_for 10 grep -q '^ready$' "$work/watcher.log" || fail "the watcher did not take its name on the bus"
 
-# The same user as in end_to_end.sh: two lists in two accounts, both selected, and one reminder already there.
-data=$work/data
-config=$work/config
-runtime=$work/run
-mkdir -p "$data/calendars/local/reminders" "$data/calendars/work/projects" "$config/Tolvik" "$runtime" "$work/home"
-chmod 700 "$runtime"
-printf 'Reminders' >"$data/calendars/local/reminders/displayname"
-printf 'Projects' >"$data/calendars/work/projects/displayname"
-printf '#3478F6' >"$data/calendars/work/projects/color"
-printf 'BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//e2e//EN\r\nBEGIN:VTODO\r\nUID:report\r\nDTSTAMP:20240101T000000Z\r\nSUMMARY:Write the report\r\nEND:VTODO\r\nEND:VCALENDAR\r\n' \
-    >"$data/calendars/work/projects/report.ics"
-printf '[General]\nselectedListIDs="local/reminders,work/projects"\n' >"$config/Tolvik/TolvikReminder.ini"
+seed_user
 
 # Replaces the calling (sub)shell, so that $! is the app's own process id. A desktop's own Qt platform theme would
 # bring its own tray code, so the generic one is used, as on a desktop without Qt integration.
