@@ -49,7 +49,8 @@ private Q_SLOTS:
         fixture.writeTodo(listID, QStringLiteral("bread"), QStringLiteral("Buy bread"));
         QTRY_COMPARE(view->shownPlaceholder(), std::nullopt);
         QTRY_COMPARE(view->sections().size(), 1);
-        QCOMPARE(view->sections().first()->rows().size(), 2);
+        // The two writes may reach the panel in one refresh or in two.
+        QTRY_COMPARE(view->sections().first()->rows().size(), 2);
         QCOMPARE(view->header()->summaryLabel()->text(), localizedString(QStringLiteral("summary.count"), 2));
         QVERIFY(view->header()->summaryLabel()->text().contains(QLatin1Char('2')));
     }
