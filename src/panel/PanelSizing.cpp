@@ -25,23 +25,42 @@ QPoint keptOnScreen(const QPoint& origin, const QSize& panel, const QRect& avail
     return result;
 }
 
+bool opensUpward(const QRect& available, const std::optional<QRect>& iconGeometry, const std::optional<QPoint>& pointer)
+{
+    if (iconGeometry && iconGeometry->isValid()) {
+        return iconGeometry->center().y() > available.center().y();
+    }
+    if (pointer && available.contains(*pointer)) {
+        return pointer->y() > available.center().y();
+    }
+    return false;
+}
+
 QPoint panelOrigin(const QSize& panel, const QRect& available, const std::optional<QRect>& iconGeometry,
                    const std::optional<QPoint>& pointer)
 {
+    const bool upward = opensUpward(available, iconGeometry, pointer);
     QPoint origin;
     if (iconGeometry && iconGeometry->isValid()) {
         const QRect icon = *iconGeometry;
-        const bool iconAtBottom = icon.center().y() > available.center().y();
         origin.setX(icon.center().x() - panel.width() / 2);
-        origin.setY(iconAtBottom ? icon.top() - iconGap - panel.height() : icon.bottom() + 1 + iconGap);
+        origin.setY(upward ? icon.top() - iconGap - panel.height() : icon.bottom() + 1 + iconGap);
     } else if (pointer && available.contains(*pointer)) {
-        const bool pointerAtBottom = pointer->y() > available.center().y();
         origin.setX(pointer->x() - panel.width() / 2);
-        origin.setY(pointerAtBottom ? pointer->y() - iconGap - panel.height() : pointer->y() + iconGap);
+        origin.setY(upward ? pointer->y() - iconGap - panel.height() : pointer->y() + iconGap);
     } else {
         origin = QPoint(available.right() + 1 - panel.width(), available.top());
     }
     return keptOnScreen(origin, panel, available);
+}
+
+QPoint resizedOrigin(const QPoint& origin, const QSize& before, const QSize& after, bool upward, const QRect& available)
+{
+    QPoint moved = origin;
+    if (upward) {
+        moved.setY(origin.y() + before.height() - after.height());
+    }
+    return keptOnScreen(moved, after, available);
 }
 
 } // namespace tolvik::PanelSizing

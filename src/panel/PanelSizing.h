@@ -35,6 +35,16 @@ qreal panelHeight(qreal headerHeight, qreal footerHeight, qreal listContentHeigh
 QPoint panelOrigin(const QSize& panel, const QRect& available, const std::optional<QRect>& iconGeometry,
                    const std::optional<QPoint>& pointer);
 
+/// Whether the panel opens above its anchor: the tray icon, or else the pointer, in the lower half of the available
+/// area. Such a panel grows and shrinks upward, so that it never covers the icon it came from.
+bool opensUpward(const QRect& available, const std::optional<QRect>& iconGeometry,
+                 const std::optional<QPoint>& pointer);
+
+/// Where an open panel at `origin` goes when its height changes from `before` to `after`: one that opened upward keeps
+/// its bottom edge, any other keeps its top edge; either stays inside `available`.
+QPoint resizedOrigin(const QPoint& origin, const QSize& before, const QSize& after, bool upward,
+                     const QRect& available);
+
 /// Moves a panel of `panel` size at `origin` back inside `available`, top-left edge first when it does not fit.
 QPoint keptOnScreen(const QPoint& origin, const QSize& panel, const QRect& available);
 

@@ -162,26 +162,29 @@ void PanelWindow::followContentSize(bool animateHeight)
     if (animateHeight && isVisible() && target.height() != height()) {
         const Spring glide = heightSpring;
         const int from = height();
+        const QPoint start = pos();
         m_heightGlide->stop();
         m_heightGlide->setDuration(glide.settleMilliseconds());
         m_heightGlide->setStartValue(0.0);
         m_heightGlide->setEndValue(1.0);
         m_heightGlide->disconnect(this, nullptr);
         connect(m_heightGlide, &QVariantAnimation::valueChanged, this,
-                [this, glide, from, to = target.height()](const QVariant& progress) {
+                [this, glide, from, start, to = target.height()](const QVariant& progress) {
                     const qreal seconds = progress.toDouble() * m_heightGlide->duration() / 1000.0;
                     setFixedHeight(qRound(from + (to - from) * glide.value(seconds)));
                     if (m_mode == Mode::trayPanel) {
-                        move(PanelSizing::keptOnScreen(pos(), size(), availableArea()));
+                        move(PanelSizing::resizedOrigin(start, QSize(width(), from), size(), m_opensUpward,
+                                                        availableArea()));
                     }
                 });
         m_heightGlide->start();
         return;
     }
     m_heightGlide->stop();
+    const QSize before = size();
     setFixedHeight(target.height());
     if (m_mode == Mode::trayPanel && isVisible()) {
-        move(PanelSizing::keptOnScreen(pos(), size(), availableArea()));
+        move(PanelSizing::resizedOrigin(pos(), before, size(), m_opensUpward, availableArea()));
     }
 }
 
@@ -205,6 +208,7 @@ void PanelWindow::present(const std::optional<QRect>& iconGeometry, const std::o
             target = QGuiApplication::primaryScreen();
         }
         const QRect available = target != nullptr ? target->availableGeometry() : QRect(QPoint(0, 0), size);
+        m_opensUpward = PanelSizing::opensUpward(available, iconGeometry, pointer);
         move(PanelSizing::panelOrigin(size, available, iconGeometry, pointer));
     }
     if (isMinimized()) {

@@ -76,6 +76,8 @@ private:
     QPointer<AppearEffect> m_effect;
     QDateTime m_dismissedAt;
     bool m_translucent = false;
+    /// Whether the open panel sits above its icon or pointer, and so keeps its bottom edge when its height changes.
+    bool m_opensUpward = false;
 };
 
 } // namespace tolvik

@@ -65,6 +65,30 @@ private Q_SLOTS:
         QCOMPARE(PanelSizing::panelOrigin(panel, available, std::nullopt, std::nullopt), QPoint(680, 0));
     }
 
+    void shouldKeepTheEdgeNextToItsAnchorWhenTheHeightChanges()
+    {
+        const QRect available(0, 0, 1000, 800);
+        QVERIFY(PanelSizing::opensUpward(available, QRect(500, 780, 20, 20), QPoint(10, 10)));
+        QVERIFY(!PanelSizing::opensUpward(available, QRect(500, 0, 20, 20), QPoint(10, 790)));
+        QVERIFY(PanelSizing::opensUpward(available, std::nullopt, QPoint(500, 700)));
+        QVERIFY(!PanelSizing::opensUpward(available, std::nullopt, QPoint(-5000, 700)));
+        QVERIFY(!PanelSizing::opensUpward(available, std::nullopt, std::nullopt));
+
+        // Above a bottom icon the bottom edge stays put, growing or shrinking; below a top icon the top edge does.
+        const QSize before(360, 300);
+        QCOMPARE(PanelSizing::resizedOrigin(QPoint(320, 476), before, QSize(360, 500), true, available),
+                 QPoint(320, 276));
+        QCOMPARE(PanelSizing::resizedOrigin(QPoint(320, 276), QSize(360, 500), before, true, available),
+                 QPoint(320, 476));
+        QCOMPARE(PanelSizing::resizedOrigin(QPoint(320, 24), before, QSize(360, 500), false, available),
+                 QPoint(320, 24));
+        // Either way it stays on screen: upward it stops at the top, downward it is pushed up from the bottom.
+        QCOMPARE(PanelSizing::resizedOrigin(QPoint(320, 100), before, QSize(360, 600), true, available),
+                 QPoint(320, 0));
+        QCOMPARE(PanelSizing::resizedOrigin(QPoint(320, 400), before, QSize(360, 600), false, available),
+                 QPoint(320, 200));
+    }
+
     void shouldKeepAPanelTallerThanTheScreenAtItsTop()
     {
         QCOMPARE(PanelSizing::keptOnScreen(QPoint(50, 400), QSize(300, 900), QRect(0, 0, 800, 600)), QPoint(50, 0));

@@ -42,6 +42,30 @@ private Q_SLOTS:
         QTRY_COMPARE(panel.width(), 320);
     }
 
+    void shouldGrowUpwardWhenOpenedAboveABottomIcon()
+    {
+        PanelFixture fixture;
+        fixture.makeList(QStringLiteral("home/chores"), "Chores");
+        fixture.writeTodo(QStringLiteral("home/chores"), QStringLiteral("one"), QStringLiteral("One"));
+        fixture.preferences().setString(PreferenceKey::selectedListIDs, QStringLiteral("home/chores"));
+        PanelWindow panel(fixture.model(), fixture.launchAtLogin(), fixture.root(), PanelWindow::Mode::trayPanel);
+        const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+        const QRect icon(available.center().x(), available.bottom() - 24, 24, 24);
+        panel.present(icon, std::nullopt);
+        const int bottom = panel.geometry().bottom();
+        QCOMPARE(bottom, icon.top() - 1 - PanelSizing::iconGap);
+        const int shortHeight = panel.height();
+
+        for (int index = 0; index < 8; ++index) {
+            fixture.writeTodo(QStringLiteral("home/chores"), QStringLiteral("more%1").arg(index),
+                              QStringLiteral("More %1").arg(index));
+        }
+        QTRY_VERIFY(panel.height() > shortHeight);
+        // Once the glide settles, the panel still ends just above the icon it opened from.
+        QTRY_COMPARE(panel.height(), panel.targetSize().height());
+        QCOMPARE(panel.geometry().bottom(), bottom);
+    }
+
     void shouldStayOpenForItsOwnPopupsAndCloseForOtherWindows()
     {
         PanelFixture fixture;
