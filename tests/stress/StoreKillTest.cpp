@@ -70,6 +70,21 @@ FolderState inspect(const QString& root)
     return state;
 }
 
+// Reads the process's output until a line `line` arrives; false if it ends or stays silent for 30 s first.
+bool waitForLine(QProcess& process, const QByteArray& line)
+{
+    for (;;) {
+        while (process.canReadLine()) {
+            if (process.readLine().trimmed() == line) {
+                return true;
+            }
+        }
+        if (!process.waitForReadyRead(30000)) {
+            return false;
+        }
+    }
+}
+
 } // namespace
 
 class StoreKillTest : public QObject
@@ -97,8 +112,10 @@ private Q_SLOTS:
             QProcess writer;
             writer.start(QStringLiteral(STRESS_WRITER_PATH),
                          {QStringLiteral("mutate"), root, QString::number(QRandomGenerator::global()->generate())});
-            QVERIFY2(writer.waitForReadyRead(30000), writer.readAllStandardError().constData());
-            // The moment of the kill is the point of the test: anywhere within the first few dozen writes.
+            // Only once a whole round of saves is done: a busy machine may give the writer too little time
+            // within a fixed delay to change anything, and a kill before any write proves nothing.
+            QVERIFY2(waitForLine(writer, "round"), writer.readAllStandardError().constData());
+            // The moment of the kill is the point of the test: anywhere within the next few dozen writes.
             QThread::msleep(QRandomGenerator::global()->bounded(1, 40));
             QCOMPARE(::kill(pid_t(writer.processId()), SIGKILL), 0);
             QVERIFY(writer.waitForFinished(30000));

@@ -6,7 +6,8 @@
 //   stress_writer burst FOLDER CHANGES MS   makes CHANGES file changes spread over MS milliseconds; prints the
 //                                           number of files it left
 //
-// "ready" on standard output tells the test that the work has begun.
+// "ready" on standard output tells the test that the work has begun; "mutate" also prints "round" after each round
+// of saves, so that a test can tell how far it got.
 
 #include "store/VdirStore.h"
 
@@ -69,6 +70,7 @@ int mutate(const QString& root, quint32 seed)
             // A reminder moved or changed by an earlier step is stale; the store refuses it, which is fine.
             store.saveReminder(reminder);
         }
+        announce("round");
     }
 }
 
