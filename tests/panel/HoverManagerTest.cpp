@@ -5,8 +5,20 @@
 #include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 using namespace tolvik;
+
+namespace {
+
+// Every scheduled clear, cancelled or not, until it has run (or been cancelled) and deleted itself: waiting for
+// none to be left, rather than for a fixed time, proves that a stale clear really ran and changed nothing.
+QList<QTimer*> pendingClears(const HoverManager& manager)
+{
+    return manager.findChildren<QTimer*>();
+}
+
+} // namespace
 
 class HoverManagerTest : public QObject
 {
@@ -25,7 +37,7 @@ private Q_SLOTS:
         QCOMPARE(manager.hoveredItemID(), std::optional<QString>(QStringLiteral("a")));
         QVERIFY(manager.hasPendingClear());
         QSignalSpy changed(&manager, &HoverManager::hoveredItemIDChanged);
-        QVERIFY(changed.wait(2000));
+        QVERIFY(changed.wait());
         QVERIFY(elapsed.elapsed() >= HoverManager::clearDelayMs);
         QCOMPARE(manager.hoveredItemID(), std::nullopt);
         QVERIFY(!manager.hasPendingClear());
@@ -42,7 +54,8 @@ private Q_SLOTS:
             manager.endHover(row);
         }
         manager.beginHover(QStringLiteral("e"));
-        QTest::qWait(3 * HoverManager::clearDelayMs);
+        // Each leave's clear was cancelled by the next enter; none may be left to run.
+        QTRY_VERIFY(pendingClears(manager).isEmpty());
         QCOMPARE(manager.hoveredItemID(), std::optional<QString>(QStringLiteral("e")));
         QVERIFY(!seen.contains(std::nullopt));
         QCOMPARE(seen.size(), 5);
@@ -55,7 +68,7 @@ private Q_SLOTS:
         manager.endHover(QStringLiteral("a"));
         manager.beginHover(QStringLiteral("a"));
         QVERIFY(!manager.hasPendingClear());
-        QTest::qWait(2 * HoverManager::clearDelayMs);
+        QTRY_VERIFY(pendingClears(manager).isEmpty());
         QCOMPARE(manager.hoveredItemID(), std::optional<QString>(QStringLiteral("a")));
     }
 
@@ -68,7 +81,8 @@ private Q_SLOTS:
         // A second leave replaces the pending clear without cancelling the first; both run.
         manager.endHover(QStringLiteral("c"));
         QTRY_VERIFY(!manager.hasPendingClear());
-        QTest::qWait(HoverManager::clearDelayMs);
+        // The first clear is no longer tracked; wait until it has run too.
+        QTRY_VERIFY(pendingClears(manager).isEmpty());
         QCOMPARE(manager.hoveredItemID(), std::optional<QString>(QStringLiteral("b")));
     }
 
