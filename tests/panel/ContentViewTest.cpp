@@ -79,7 +79,9 @@ private Q_SLOTS:
         QTRY_COMPARE(model.reminders().size(), 2);
         QTRY_VERIFY(std::any_of(model.reminders().cbegin(), model.reminders().cend(),
                                 [](const ReminderItem& item) { return item.title == QStringLiteral("Answer mail"); }));
-        QTRY_COMPARE(office->rows().size(), 1);
+        // The panel redraws on the next turn of the loop; only once the renamed row shows is the rest worth checking.
+        QTRY_VERIFY(office->rows().size() == 1 &&
+                    office->rows().first()->reminder().title == QStringLiteral("Answer mail"));
         QCOMPARE(view->sectionFor(QStringLiteral("work/office")), office);
         QCOMPARE(view->sectionFor(QStringLiteral("home/chores")), chores);
         QCOMPARE(chores->rowFor(dishes), dishesRow);
