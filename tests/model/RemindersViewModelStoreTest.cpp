@@ -287,10 +287,13 @@ private Q_SLOTS:
         auto model = loadedModel();
         QSignalSpy storeChanged(m_fixture->store(), &ReminderStore::changed);
         QSignalSpy published(model.get(), &RemindersViewModel::remindersChanged);
+        QSignalSpy syncing(model.get(), &RemindersViewModel::isSyncingChanged);
 
         model->setAutoRefreshEnabled(false);
         m_fixture->writeTodo(QStringLiteral("work/tasks"), QStringLiteral("quiet"), QStringLiteral("Quiet"));
         QTRY_VERIFY_WITH_TIMEOUT(storeChanged.count() >= 1, changeTimeoutMs);
+        // A refresh would only publish after its fetch, which may not be done yet; it would start at once, though.
+        QCOMPARE(syncing.count(), 0);
         QCOMPARE(published.count(), 0);
         QVERIFY(model->reminders().isEmpty());
 
