@@ -34,7 +34,7 @@ pids+=($app)
 # The tray icon is the app's only visible window until the panel opens.
 tray_icon() { xdotool search --onlyvisible --pid "$app" | head -n1; }
 has_tray_icon() { [ -n "$(tray_icon)" ]; }
-wait_for 15 has_tray_icon || fail "no tray icon appeared"
+wait_for 30 has_tray_icon || fail "no tray icon appeared"
 icon=$(tray_icon)
 eval "$(xdotool getwindowgeometry --shell "$icon")"
 icon_x=$X icon_y=$Y icon_h=$HEIGHT
@@ -52,9 +52,16 @@ panel_window() {
     done
     return 1
 }
-wait_for 10 panel_window || fail "the panel did not open on a tray click"
+wait_for 30 panel_window || fail "the panel did not open on a tray click"
 panel=$(panel_window)
-sleep 0.7 # let the appear animation and the first measurement settle before reading the geometry
+# The first measurement may still change the size after the panel shows; wait until it stands where and as large
+# as it should (a busy machine takes longer), then report the geometry it has.
+panel_placed() {
+    eval "$(xdotool getwindowgeometry --shell "$panel")"
+    [ "$WIDTH" -eq 360 ] && [ "$HEIGHT" -ge 300 ] && [ "$HEIGHT" -le 600 ] && [ "$Y" -ge $((icon_y + icon_h)) ] &&
+        [ $((X + WIDTH)) -le 1280 ]
+}
+wait_for 10 panel_placed
 eval "$(xdotool getwindowgeometry --shell "$panel")"
 echo "tray icon at $icon_x,$icon_y; panel at $X,$Y size ${WIDTH}x$HEIGHT"
 [ "$WIDTH" -eq 360 ] || fail "panel width $WIDTH, expected 360"
@@ -64,15 +71,23 @@ echo "tray icon at $icon_x,$icon_y; panel at $X,$Y size ${WIDTH}x$HEIGHT"
 
 # Add a reminder with the keyboard: Tab reaches the first list's add button, the form focuses its title, and
 # Shift+Tab from the title wraps round to the form's submit button.
+# Keys pressed before the panel has the keyboard focus would go elsewhere.
+panel_has_focus() { [ "$(xdotool getwindowfocus)" = "$panel" ]; }
+wait_for 10 panel_has_focus || fail "the panel did not take the keyboard focus"
 xdotool key --clearmodifiers Tab
 xdotool key --clearmodifiers space
-sleep 0.3 # the form focuses its title a moment after it opens
+# The form is a window of its own, next to the panel.
+form_window() { xdotool search --onlyvisible --pid "$app" | grep -v -x -e "$panel" -e "$icon"; }
+wait_for 10 form_window || fail "the add form did not open"
+# The form gives its title the focus a moment after it shows. That happens inside the app where no outside tool
+# can see it, so this one pause stays; it only starts once the form is known to be open.
+sleep 0.3
 xdotool type --delay 20 'Buy oat milk'
 xdotool key --clearmodifiers shift+Tab
 xdotool key --clearmodifiers space
 
 added() { grep -l 'SUMMARY:Buy oat milk' "$data"/calendars/*/*/*.ics; }
-wait_for 10 added || fail "no .ics file with the new reminder appeared"
+wait_for 30 added || fail "no .ics file with the new reminder appeared"
 file=$(added)
 echo "new reminder written to ${file#"$data/"}"
 grep -q $'\r$' "$file" || fail "the new file does not use CRLF line ends"

@@ -50,7 +50,7 @@ run_app >"$work/app.log" 2>&1 &
 app=$!
 pids+=("$app")
 
-wait_for 15 grep -q '^registered ' "$work/watcher.log" || fail "the tray icon never registered with the watcher"
+wait_for 30 grep -q '^registered ' "$work/watcher.log" || fail "the tray icon never registered with the watcher"
 read -r _ item_service item_path < <(grep -m1 '^registered ' "$work/watcher.log")
 echo "item registered at $item_service $item_path"
 # Whatever name the item registered under, it must belong to the app's own connection.
@@ -110,10 +110,10 @@ open_at() {
     xdotool mousemove "$px" "$py"
     wait_for 5 pointer_at "$px" "$py" || fail "the pointer did not move to $px,$py"
     item_call org.kde.StatusNotifierItem.Activate "$px" "$py" >/dev/null || fail "Activate($px, $py) failed"
-    wait_for 10 has_panel || fail "no panel window named TolvikReminder showed after Activate($px, $py)"
+    wait_for 30 has_panel || fail "no panel window named TolvikReminder showed after Activate($px, $py)"
     panel=$(panel_window)
     # The height may still settle after the first measurement; the rule must hold once it has.
-    wait_for 5 panel_in_place "$panel" "$px" "$py"
+    wait_for 10 panel_in_place "$panel" "$px" "$py"
     eval "$(xdotool getwindowgeometry --shell "$panel")"
     read -r want_x want_y < <(expected_origin "$px" "$py" "$WIDTH" "$HEIGHT")
     echo "pointer at $px,$py; panel at $X,$Y size ${WIDTH}x$HEIGHT (expected at $want_x,$want_y)"
@@ -125,7 +125,7 @@ open_at() {
 
 closes_on_activate() {
     item_call org.kde.StatusNotifierItem.Activate "$1" "$2" >/dev/null || fail "Activate($1, $2) failed"
-    wait_for 5 has_no_window || fail "the panel stayed open after a second Activate($1, $2)"
+    wait_for 10 has_no_window || fail "the panel stayed open after a second Activate($1, $2)"
 }
 
 # Below the centre line, so the panel opens above the pointer; then a toggle closes it.
