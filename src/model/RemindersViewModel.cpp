@@ -155,10 +155,12 @@ QCoro::Task<> RemindersViewModel::reloadReminders()
     for (const StoreList& list : m_store->lists()) {
         listIDs.append(list.id);
     }
+    const quint64 fetch = ++m_fetchesStarted;
     const QList<StoreReminder> fetched = co_await m_store->fetchReminders(listIDs);
-    if (!self) {
+    if (!self || fetch < m_newestPublishedFetch) {
         co_return;
     }
+    m_newestPublishedFetch = fetch;
     // The timeframe and the moment are read after the fetch, so a timeframe picked meanwhile applies.
     m_reminders = visibleReminders(fetched, m_reminderTimeframe, m_clock());
     Q_EMIT remindersChanged();

@@ -130,6 +130,10 @@ private:
     bool m_isAutoRefreshEnabled = true;
     ReminderTimeframe m_reminderTimeframe = ReminderTimeframe::oneMonth;
     std::optional<QString> m_lastOperationError;
+    /// Fetches started, and the latest of them that published: refreshes overlap and their fetches may finish out
+    /// of order, and an older fetch's files must not replace what a newer one already showed.
+    quint64 m_fetchesStarted = 0;
+    quint64 m_newestPublishedFetch = 0;
 };
 
 } // namespace tolvik

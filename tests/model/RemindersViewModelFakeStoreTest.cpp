@@ -227,9 +227,44 @@ private Q_SLOTS:
 
         store->dropReminder(model->reminders().first().id);
         store->releaseFetches();
-        // The last refresh to publish wins.
+        // The newer refresh, finishing last, replaces what the older one showed.
         QCOMPARE(model->reminders().size(), 1);
         QCOMPARE(model->reminders().first().title, QStringLiteral("Buy milk"));
+    }
+
+    void shouldNotLetAnOlderFetchFinishingLastBringBackWhatANewerOneReplaced()
+    {
+        FakeReminderStore* store = makeStore(AuthorizationStatus::fullAccess);
+        auto model = makeModel(store);
+        settle(*model);
+        store->holdFetches(true);
+        store->setSnapshotAtFetchStart(true);
+
+        QCoro::Task<> older = model->refresh();
+        StoreReminder added;
+        added.title = QStringLiteral("Arrived meanwhile");
+        added.listID = QStringLiteral("work");
+        store->addReminder(added);
+        QCoro::Task<> newer = model->refresh();
+
+        store->releaseNewestFetch();
+        QVERIFY(newer.isReady());
+        QCOMPARE(model->reminders().size(), 2);
+
+        QSignalSpy published(model.get(), &RemindersViewModel::remindersChanged);
+        store->releaseFetches();
+        QVERIFY(older.isReady());
+        QCOMPARE(published.count(), 0);
+        QCOMPARE(model->reminders().size(), 2);
+        QVERIFY(!model->isSyncing());
+
+        // A refresh started after both publishes again.
+        store->setSnapshotAtFetchStart(false);
+        store->dropReminder(model->reminders().first().id);
+        QCoro::Task<> later = model->refresh();
+        store->releaseFetches();
+        QVERIFY(later.isReady());
+        QCOMPARE(model->reminders().size(), 1);
     }
 
     void shouldSurviveItsOwnDestructionWhileAFetchIsOpen()

@@ -73,19 +73,31 @@ void FakeReminderStore::releaseOldestFetch()
     }
 }
 
+void FakeReminderStore::releaseNewestFetch()
+{
+    if (!m_waitingFetches.isEmpty()) {
+        m_waitingFetches.takeLast().resume();
+    }
+}
+
 QCoro::Task<QList<StoreReminder>> FakeReminderStore::fetchReminders(QStringList listIDs)
 {
     ++m_fetches;
+    const auto matching = [this, listIDs] {
+        QList<StoreReminder> result;
+        for (const StoreReminder& reminder : std::as_const(m_reminders)) {
+            if (reminder.listID && listIDs.contains(*reminder.listID)) {
+                result.append(reminder);
+            }
+        }
+        return result;
+    };
+    const QList<StoreReminder> atStart = m_snapshotAtFetchStart ? matching() : QList<StoreReminder>();
+    const bool snapshot = m_snapshotAtFetchStart;
     if (m_holdFetches) {
         co_await FetchGate{this};
     }
-    QList<StoreReminder> result;
-    for (const StoreReminder& reminder : std::as_const(m_reminders)) {
-        if (reminder.listID && listIDs.contains(*reminder.listID)) {
-            result.append(reminder);
-        }
-    }
-    co_return result;
+    co_return snapshot ? atStart : matching();
 }
 
 std::optional<StoreReminder> FakeReminderStore::reminderWithID(const QString& id)

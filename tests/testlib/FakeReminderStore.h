@@ -41,6 +41,11 @@ public:
     void releaseFetches();
     /// Lets only the oldest waiting fetch finish.
     void releaseOldestFetch();
+    /// Lets only the newest waiting fetch finish.
+    void releaseNewestFetch();
+    /// Makes each fetch take what the store holds when it starts rather than when it is released, the way a slow
+    /// read of the files can deliver a state that newer writes have already replaced.
+    void setSnapshotAtFetchStart(bool snapshot) { m_snapshotAtFetchStart = snapshot; }
     int pendingFetchCount() const { return int(m_waitingFetches.size()); }
     int fetchCount() const { return m_fetches; }
 
@@ -72,6 +77,7 @@ private:
 
     struct FetchGate;
     bool m_holdFetches = false;
+    bool m_snapshotAtFetchStart = false;
     QList<std::coroutine_handle<>> m_waitingFetches;
     int m_fetches = 0;
 
