@@ -25,11 +25,11 @@ seed_user
 # Replaces the calling (sub)shell, so that $! is the app's own process id.
 run_app() {
     exec env -u DBUS_SESSION_BUS_ADDRESS -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb HOME="$work/home" \
-        XDG_DATA_HOME="$data" XDG_CONFIG_HOME="$config" XDG_RUNTIME_DIR="$runtime" LANG=C.UTF-8 "$app_binary" "$@"
+        XDG_DATA_HOME="$data" XDG_CONFIG_HOME="$config" XDG_RUNTIME_DIR="$runtime" LANG=C.UTF-8 "$app_binary"
 }
 run_app >"$work/app.log" 2>&1 &
 app=$!
-pids+=($app)
+pids+=("$app")
 
 # The tray icon is the app's only visible window until the panel opens.
 tray_icon() { xdotool search --onlyvisible --pid "$app" | head -n1; }
