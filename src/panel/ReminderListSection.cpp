@@ -22,6 +22,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <tuple>
+
 namespace tolvik {
 
 namespace {
@@ -171,14 +173,9 @@ void ReminderListSection::ensureAddPopover()
     if (m_addPopover != nullptr) {
         return;
     }
-    m_addPopover = new PopoverWindow(PopoverWindow::Kind::popup, this);
-    m_addForm = new ReminderFormView(&m_addState, QStringLiteral("button.add"));
-    m_addPopover->setContent(m_addForm);
-    m_addPopover->setContentWidth(addPopoverWidth);
-    connect(m_addForm, &ReminderFormView::cancelRequested, this, [this] { setPresentingAddPopover(false); });
-    connect(m_addForm, &ReminderFormView::submitRequested, this, &ReminderListSection::submitAdd);
-    // A click outside closes the popup and keeps the typed values, like cancel.
-    connect(m_addPopover, &PopoverWindow::closed, this, [this] { setPresentingAddPopover(false); });
+    std::tie(m_addPopover, m_addForm) = makeFormPopover(
+        this, &m_addState, QStringLiteral("button.add"), addPopoverWidth, [this] { setPresentingAddPopover(false); },
+        [this] { submitAdd(); });
 }
 
 void ReminderListSection::buildHeader()

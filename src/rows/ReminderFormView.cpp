@@ -2,6 +2,7 @@
 
 #include "appearance/LocalizationManager.h"
 #include "appearance/Preferences.h"
+#include "rows/PopoverWindow.h"
 #include "rows/RowStyle.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -352,6 +353,21 @@ void ReminderFormView::changeEvent(QEvent* event)
         }
         updateMinimumWidth();
     }
+}
+
+std::pair<PopoverWindow*, ReminderFormView*> makeFormPopover(QWidget* owner, ReminderFormState* state,
+                                                             const QString& primaryButtonKey, int width,
+                                                             const std::function<void()>& close,
+                                                             const std::function<void()>& submit)
+{
+    auto* popover = new PopoverWindow(PopoverWindow::Kind::popup, owner);
+    auto* form = new ReminderFormView(state, primaryButtonKey);
+    popover->setContent(form);
+    popover->setContentWidth(width);
+    QObject::connect(form, &ReminderFormView::cancelRequested, owner, close);
+    QObject::connect(form, &ReminderFormView::submitRequested, owner, submit);
+    QObject::connect(popover, &PopoverWindow::closed, owner, close);
+    return {popover, form};
 }
 
 } // namespace tolvik

@@ -5,6 +5,9 @@
 #include <QString>
 #include <QWidget>
 
+#include <functional>
+#include <utility>
+
 class QCalendarWidget;
 class QCheckBox;
 class QComboBox;
@@ -82,5 +85,14 @@ private:
     QPushButton* m_cancel = nullptr;
     QPushButton* m_submit = nullptr;
 };
+
+class PopoverWindow;
+
+/// A popup holding a form on `state`, `width` wide and owned by `owner`; returns the popup and its form. The form's
+/// cancel and a click outside both call `close`, which keeps what was typed; submit calls `submit`.
+std::pair<PopoverWindow*, ReminderFormView*> makeFormPopover(QWidget* owner, ReminderFormState* state,
+                                                             const QString& primaryButtonKey, int width,
+                                                             const std::function<void()>& close,
+                                                             const std::function<void()>& submit);
 
 } // namespace tolvik

@@ -22,6 +22,8 @@
 #include <QStyleOptionMenuItem>
 #include <QVBoxLayout>
 
+#include <tuple>
+
 namespace tolvik {
 
 namespace {
@@ -207,14 +209,9 @@ void ReminderRow::ensureEditPopover()
     if (m_editPopover != nullptr) {
         return;
     }
-    m_editPopover = new PopoverWindow(PopoverWindow::Kind::popup, this);
-    m_editForm = new ReminderFormView(&m_editState, QStringLiteral("button.save"));
-    m_editPopover->setContent(m_editForm);
-    m_editPopover->setContentWidth(editPopoverWidth);
-    connect(m_editForm, &ReminderFormView::cancelRequested, this, [this] { setEditPresented(false); });
-    connect(m_editForm, &ReminderFormView::submitRequested, this, &ReminderRow::save);
-    // A click outside closes the popup; that goes through the same flag. The edit state keeps what was typed.
-    connect(m_editPopover, &PopoverWindow::closed, this, [this] { setEditPresented(false); });
+    std::tie(m_editPopover, m_editForm) = makeFormPopover(
+        this, &m_editState, QStringLiteral("button.save"), editPopoverWidth, [this] { setEditPresented(false); },
+        [this] { save(); });
 }
 
 QMenu* ReminderRow::createContextMenu()
