@@ -382,5 +382,50 @@
         <source>No open reminders</source>
         <translation>Keine offenen Erinnerungen</translation>
     </message>
+    <!-- Panel: keyboard use, accessibility, tray menu and form errors -->
+    <message id="panel.a11y.addReminderTo">
+        <source>Add reminder to %1</source>
+        <translation>Erinnerung zu %1 hinzufügen</translation>
+    </message>
+    <message id="panel.a11y.rowDue">
+        <source>Due %1</source>
+        <translation>Fällig am %1</translation>
+    </message>
+    <message id="panel.a11y.rowNoDue">
+        <source>No due date</source>
+        <translation>Kein Fälligkeitsdatum</translation>
+    </message>
+    <message id="panel.a11y.rowOverdue">
+        <source>Overdue</source>
+        <translation>Überfällig</translation>
+    </message>
+    <message id="panel.a11y.rowPriority">
+        <source>Priority: %1</source>
+        <translation>Priorität: %1</translation>
+    </message>
+    <message id="panel.a11y.rowRepeat">
+        <source>Repeats: %1</source>
+        <translation>Wiederholung: %1</translation>
+    </message>
+    <message id="panel.a11y.settingsHelp">
+        <source>Choose lists, appearance and language</source>
+        <translation>Listen, Erscheinungsbild und Sprache wählen</translation>
+    </message>
+    <message id="panel.form.saveFailed">
+        <source>The reminder could not be saved.</source>
+        <translation>Die Erinnerung konnte nicht gesichert werden.</translation>
+    </message>
+    <message id="panel.tray.open">
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message id="panel.tray.quit">
+        <source>Quit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message id="panel.tray.settings">
+        <source>Settings…</source>
+        <translation>Einstellungen …</translation>
+    </message>
 </context>
 </TS>

@@ -382,5 +382,50 @@
         <source>No open reminders</source>
         <translation>No open reminders</translation>
     </message>
+    <!-- Panel: keyboard use, accessibility, tray menu and form errors -->
+    <message id="panel.a11y.addReminderTo">
+        <source>Add reminder to %1</source>
+        <translation>Add reminder to %1</translation>
+    </message>
+    <message id="panel.a11y.rowDue">
+        <source>Due %1</source>
+        <translation>Due %1</translation>
+    </message>
+    <message id="panel.a11y.rowNoDue">
+        <source>No due date</source>
+        <translation>No due date</translation>
+    </message>
+    <message id="panel.a11y.rowOverdue">
+        <source>Overdue</source>
+        <translation>Overdue</translation>
+    </message>
+    <message id="panel.a11y.rowPriority">
+        <source>Priority: %1</source>
+        <translation>Priority: %1</translation>
+    </message>
+    <message id="panel.a11y.rowRepeat">
+        <source>Repeats: %1</source>
+        <translation>Repeats: %1</translation>
+    </message>
+    <message id="panel.a11y.settingsHelp">
+        <source>Choose lists, appearance and language</source>
+        <translation>Choose lists, appearance and language</translation>
+    </message>
+    <message id="panel.form.saveFailed">
+        <source>The reminder could not be saved.</source>
+        <translation>The reminder could not be saved.</translation>
+    </message>
+    <message id="panel.tray.open">
+        <source>Open</source>
+        <translation>Open</translation>
+    </message>
+    <message id="panel.tray.quit">
+        <source>Quit</source>
+        <translation>Quit</translation>
+    </message>
+    <message id="panel.tray.settings">
+        <source>Settings…</source>
+        <translation>Settings…</translation>
+    </message>
 </context>
 </TS>

@@ -382,5 +382,50 @@
         <source>No open reminders</source>
         <translation>Inga öppna påminnelser</translation>
     </message>
+    <!-- Panel: keyboard use, accessibility, tray menu and form errors -->
+    <message id="panel.a11y.addReminderTo">
+        <source>Add reminder to %1</source>
+        <translation>Lägg till påminnelse i %1</translation>
+    </message>
+    <message id="panel.a11y.rowDue">
+        <source>Due %1</source>
+        <translation>Förfaller %1</translation>
+    </message>
+    <message id="panel.a11y.rowNoDue">
+        <source>No due date</source>
+        <translation>Inget förfallodatum</translation>
+    </message>
+    <message id="panel.a11y.rowOverdue">
+        <source>Overdue</source>
+        <translation>Försenad</translation>
+    </message>
+    <message id="panel.a11y.rowPriority">
+        <source>Priority: %1</source>
+        <translation>Prioritet: %1</translation>
+    </message>
+    <message id="panel.a11y.rowRepeat">
+        <source>Repeats: %1</source>
+        <translation>Upprepas: %1</translation>
+    </message>
+    <message id="panel.a11y.settingsHelp">
+        <source>Choose lists, appearance and language</source>
+        <translation>Välj listor, utseende och språk</translation>
+    </message>
+    <message id="panel.form.saveFailed">
+        <source>The reminder could not be saved.</source>
+        <translation>Påminnelsen kunde inte sparas.</translation>
+    </message>
+    <message id="panel.tray.open">
+        <source>Open</source>
+        <translation>Öppna</translation>
+    </message>
+    <message id="panel.tray.quit">
+        <source>Quit</source>
+        <translation>Avsluta</translation>
+    </message>
+    <message id="panel.tray.settings">
+        <source>Settings…</source>
+        <translation>Inställningar …</translation>
+    </message>
 </context>
 </TS>

@@ -381,5 +381,50 @@
         <source>No open reminders</source>
         <translation>没有未完成的提醒事项</translation>
     </message>
+    <!-- Panel: keyboard use, accessibility, tray menu and form errors -->
+    <message id="panel.a11y.addReminderTo">
+        <source>Add reminder to %1</source>
+        <translation>添加提醒事项到“%1”</translation>
+    </message>
+    <message id="panel.a11y.rowDue">
+        <source>Due %1</source>
+        <translation>截止时间 %1</translation>
+    </message>
+    <message id="panel.a11y.rowNoDue">
+        <source>No due date</source>
+        <translation>无截止日期</translation>
+    </message>
+    <message id="panel.a11y.rowOverdue">
+        <source>Overdue</source>
+        <translation>已逾期</translation>
+    </message>
+    <message id="panel.a11y.rowPriority">
+        <source>Priority: %1</source>
+        <translation>优先级：%1</translation>
+    </message>
+    <message id="panel.a11y.rowRepeat">
+        <source>Repeats: %1</source>
+        <translation>重复：%1</translation>
+    </message>
+    <message id="panel.a11y.settingsHelp">
+        <source>Choose lists, appearance and language</source>
+        <translation>选择列表、外观和语言</translation>
+    </message>
+    <message id="panel.form.saveFailed">
+        <source>The reminder could not be saved.</source>
+        <translation>无法存储提醒事项。</translation>
+    </message>
+    <message id="panel.tray.open">
+        <source>Open</source>
+        <translation>打开</translation>
+    </message>
+    <message id="panel.tray.quit">
+        <source>Quit</source>
+        <translation>退出</translation>
+    </message>
+    <message id="panel.tray.settings">
+        <source>Settings…</source>
+        <translation>设置…</translation>
+    </message>
 </context>
 </TS>

@@ -381,5 +381,50 @@
         <source>No open reminders</source>
         <translation>沒有未完成的提醒事項</translation>
     </message>
+    <!-- Panel: keyboard use, accessibility, tray menu and form errors -->
+    <message id="panel.a11y.addReminderTo">
+        <source>Add reminder to %1</source>
+        <translation>新增提醒事項到「%1」</translation>
+    </message>
+    <message id="panel.a11y.rowDue">
+        <source>Due %1</source>
+        <translation>截止時間 %1</translation>
+    </message>
+    <message id="panel.a11y.rowNoDue">
+        <source>No due date</source>
+        <translation>無截止日期</translation>
+    </message>
+    <message id="panel.a11y.rowOverdue">
+        <source>Overdue</source>
+        <translation>已逾期</translation>
+    </message>
+    <message id="panel.a11y.rowPriority">
+        <source>Priority: %1</source>
+        <translation>優先順序：%1</translation>
+    </message>
+    <message id="panel.a11y.rowRepeat">
+        <source>Repeats: %1</source>
+        <translation>重複：%1</translation>
+    </message>
+    <message id="panel.a11y.settingsHelp">
+        <source>Choose lists, appearance and language</source>
+        <translation>選擇列表、外觀和語言</translation>
+    </message>
+    <message id="panel.form.saveFailed">
+        <source>The reminder could not be saved.</source>
+        <translation>無法儲存提醒事項。</translation>
+    </message>
+    <message id="panel.tray.open">
+        <source>Open</source>
+        <translation>打開</translation>
+    </message>
+    <message id="panel.tray.quit">
+        <source>Quit</source>
+        <translation>結束</translation>
+    </message>
+    <message id="panel.tray.settings">
+        <source>Settings…</source>
+        <translation>設定⋯</translation>
+    </message>
 </context>
 </TS>

@@ -100,6 +100,18 @@ const QStringList& allTextKeys()
         QStringLiteral("settings.window.title"),
         QStringLiteral("summary.count"),
         QStringLiteral("summary.zero"),
+        // Panel: keyboard use, accessibility, tray menu and form errors
+        QStringLiteral("panel.a11y.addReminderTo"),
+        QStringLiteral("panel.a11y.rowDue"),
+        QStringLiteral("panel.a11y.rowNoDue"),
+        QStringLiteral("panel.a11y.rowOverdue"),
+        QStringLiteral("panel.a11y.rowPriority"),
+        QStringLiteral("panel.a11y.rowRepeat"),
+        QStringLiteral("panel.a11y.settingsHelp"),
+        QStringLiteral("panel.form.saveFailed"),
+        QStringLiteral("panel.tray.open"),
+        QStringLiteral("panel.tray.quit"),
+        QStringLiteral("panel.tray.settings"),
     };
     return keys;
 }

@@ -166,13 +166,13 @@ QCoro::Task<> RemindersViewModel::reloadReminders()
     Q_EMIT remindersChanged();
 }
 
-QCoro::Task<> RemindersViewModel::addReminder(QString title, std::optional<QString> notes,
-                                              std::optional<QDateTime> dueDate, int priority,
-                                              RecurrenceOption recurrence, QString listID)
+QCoro::Task<bool> RemindersViewModel::addReminder(QString title, std::optional<QString> notes,
+                                                  std::optional<QDateTime> dueDate, int priority,
+                                                  RecurrenceOption recurrence, QString listID)
 {
     const std::optional<StoreList> list = m_store->listWithID(listID);
     if (!list) {
-        co_return;
+        co_return false;
     }
     StoreReminder reminder = m_store->newReminder();
     reminder.title = title;
@@ -181,16 +181,16 @@ QCoro::Task<> RemindersViewModel::addReminder(QString title, std::optional<QStri
     reminder.priority = priority;
     applyDueDate(reminder, dueDate);
     applyRecurrence(reminder, recurrence);
-    co_await finish(m_store->saveReminder(reminder));
+    co_return co_await finish(m_store->saveReminder(reminder));
 }
 
-QCoro::Task<> RemindersViewModel::updateReminder(QString id, QString title, std::optional<QString> notes,
-                                                 std::optional<QDateTime> dueDate, int priority,
-                                                 RecurrenceOption recurrence)
+QCoro::Task<bool> RemindersViewModel::updateReminder(QString id, QString title, std::optional<QString> notes,
+                                                     std::optional<QDateTime> dueDate, int priority,
+                                                     RecurrenceOption recurrence)
 {
     std::optional<StoreReminder> reminder = m_store->reminderWithID(id);
     if (!reminder) {
-        co_return;
+        co_return false;
     }
     reminder->title = title;
     reminder->notes = notes;
@@ -202,7 +202,7 @@ QCoro::Task<> RemindersViewModel::updateReminder(QString id, QString title, std:
     if (recurrence != recurrenceOptionOf(*reminder)) {
         applyRecurrence(*reminder, recurrence);
     }
-    co_await finish(m_store->saveReminder(*reminder));
+    co_return co_await finish(m_store->saveReminder(*reminder));
 }
 
 QCoro::Task<> RemindersViewModel::moveReminder(QString id, QString toListID)
@@ -239,14 +239,15 @@ QCoro::Task<> RemindersViewModel::deleteReminder(QString id)
     co_await finish(m_store->removeReminder(*reminder));
 }
 
-QCoro::Task<> RemindersViewModel::finish(WriteResult result)
+QCoro::Task<bool> RemindersViewModel::finish(WriteResult result)
 {
     if (!result.ok()) {
         setLastOperationError(result.error);
-        co_return;
+        co_return false;
     }
     setLastOperationError(std::nullopt);
     co_await refresh();
+    co_return true;
 }
 
 void RemindersViewModel::setAuthorizationStatus(AuthorizationStatus status)

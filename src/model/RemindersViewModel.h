@@ -82,11 +82,13 @@ public:
     QCoro::Task<> reloadReminders();
 
     /// Adds a reminder to a list. The caller passes a trimmed, non-empty title and absent notes for none.
-    QCoro::Task<> addReminder(QString title, std::optional<QString> notes, std::optional<QDateTime> dueDate,
-                              int priority, RecurrenceOption recurrence, QString listID);
+    /// True when the reminder was written; false when the list is gone or the write failed (see lastOperationError).
+    QCoro::Task<bool> addReminder(QString title, std::optional<QString> notes, std::optional<QDateTime> dueDate,
+                                  int priority, RecurrenceOption recurrence, QString listID);
     /// Rewrites a reminder's title, notes, due date, priority and repeat rule; leaves the rest alone.
-    QCoro::Task<> updateReminder(QString id, QString title, std::optional<QString> notes,
-                                 std::optional<QDateTime> dueDate, int priority, RecurrenceOption recurrence);
+    /// True when the change was written; false when the reminder is gone or the write failed.
+    QCoro::Task<bool> updateReminder(QString id, QString title, std::optional<QString> notes,
+                                     std::optional<QDateTime> dueDate, int priority, RecurrenceOption recurrence);
     /// Moves a reminder to another list; a move onto its own list does nothing.
     QCoro::Task<> moveReminder(QString id, QString toListID);
     /// Marks a reminder completed now (a repeating one moves on to its next occurrence in the store).
@@ -109,8 +111,9 @@ private:
     void readStoredOptions();
     QCoro::Task<> startUp();
     QCoro::Task<> refreshAfterStoreChange();
-    /// The common ending of every mutation: clear the error and refresh, or publish the store's text.
-    QCoro::Task<> finish(WriteResult result);
+    /// The common ending of every mutation: clear the error and refresh, or publish the store's text. Returns
+    /// whether the write succeeded, so that the caller knows its own operation failed whatever happens meanwhile.
+    QCoro::Task<bool> finish(WriteResult result);
 
     void setAuthorizationStatus(AuthorizationStatus status);
     void setIsSyncing(bool syncing);

@@ -9,18 +9,23 @@
 #include "panel/PanelSizing.h"
 #include "panel/PlaceholderView.h"
 #include "panel/ReminderListSection.h"
+#include "rows/ReminderRow.h"
 #include "settings/SettingsWindowPresenter.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QCursor>
 #include <QDesktopServices>
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPointer>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -62,6 +67,29 @@ void refreshSizeHints(QWidget* root)
     }
 }
 
+/// The hairline above the footer. It is drawn in the text colour, faint, rather than in a palette's frame colour:
+/// those sit close to the dark material and vanish on a night panel.
+class PanelDivider : public QWidget
+{
+public:
+    explicit PanelDivider(QWidget* parent)
+        : QWidget(parent)
+    {
+        setObjectName(QStringLiteral("panelDivider"));
+        setFixedHeight(PanelSizing::dividerHeight);
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QColor color = palette().color(QPalette::Active, QPalette::WindowText);
+        color.setAlphaF(ThemePalette::isDark(palette()) ? 0.28F : 0.2F);
+        QPainter painter(this);
+        painter.fillRect(QRect(0, (height() - 1) / 2, width(), 1), color);
+    }
+};
+
 } // namespace
 
 ContentView::ContentView(RemindersViewModel& model, LaunchAtLoginManager& launchAtLogin, QString storeFolder,
@@ -98,6 +126,8 @@ ContentView::ContentView(RemindersViewModel& model, LaunchAtLoginManager& launch
     connect(m_footer, &PanelFooter::settingsRequested, this, &ContentView::openSettings);
     connect(m_footer, &PanelFooter::quitRequested, this, [] { QCoreApplication::quit(); });
     connect(m_placeholder, &PlaceholderView::buttonClicked, this, &ContentView::placeholderAction);
+    // Rows slide under a resting pointer when the list scrolls or reorders, and no enter or leave event says so.
+    connect(m_scrollArea->verticalScrollBar(), &QScrollBar::valueChanged, this, &ContentView::scheduleHoverCheck);
 
     applyAppearance();
     render();
@@ -146,19 +176,17 @@ void ContentView::buildLayout()
     m_listContent->setAutoFillBackground(false);
     column->addWidget(m_scrollArea, 1);
 
-    auto* divider = new QFrame(this);
-    divider->setFrameShape(QFrame::HLine);
-    divider->setFrameShadow(QFrame::Plain);
-    divider->setFixedHeight(PanelSizing::dividerHeight);
-    divider->setForegroundRole(QPalette::Mid);
-    column->addWidget(divider);
+    m_divider = new PanelDivider(this);
+    column->addWidget(m_divider);
 
     m_footer = new PanelFooter(this);
     column->addWidget(m_footer);
 
     // The primary actions come first in the keyboard order: each list's add button, then the footer.
     m_footer->settingsButton()->setFocusPolicy(Qt::TabFocus);
-    for (QWidget* part : {static_cast<QWidget*>(m_header), static_cast<QWidget*>(m_footer), m_listContent}) {
+    for (QWidget* part : {static_cast<QWidget*>(m_header), static_cast<QWidget*>(m_footer), m_listContent,
+                          static_cast<QWidget*>(m_scrollArea), static_cast<QWidget*>(m_footer->settingsButton()),
+                          static_cast<QWidget*>(m_footer->quitButton())}) {
         part->installEventFilter(this);
     }
 }
@@ -246,6 +274,12 @@ void ContentView::scheduleRender()
 void ContentView::render()
 {
     m_renderPending = false;
+    // A focused row that goes (completed, deleted, moved) hands the focus to the row that takes its place.
+    const QList<ReminderRow*> rowsBefore = rowsInOrder();
+    ReminderRow* focusedBefore = focusedRow();
+    const std::optional<QString> focusedID =
+        focusedBefore != nullptr ? std::optional<QString>(focusedBefore->reminder().id) : std::nullopt;
+    const qsizetype focusedIndex = rowsBefore.indexOf(focusedBefore);
     const QList<ListSection> sections = listSections();
     m_shownPlaceholder = placeholderFor(m_model.authorizationStatus(), sections);
     m_header->render(m_clock(), languageRaw(), reminderCount(sections));
@@ -259,6 +293,215 @@ void ContentView::render()
     m_placeholder->setVisible(m_shownPlaceholder.has_value());
     m_sectionsBox->setVisible(!m_shownPlaceholder.has_value());
     scheduleMeasure();
+    scheduleHoverCheck();
+    restoreFocus(focusedID, focusedIndex);
+}
+
+void ContentView::restoreFocus(const std::optional<QString>& focusedID, qsizetype focusedIndex)
+{
+    const QList<ReminderRow*> rows = rowsInOrder();
+    const auto rowWithID = [&rows](const QString& id) -> ReminderRow* {
+        for (ReminderRow* row : rows) {
+            if (row->reminder().id == id) {
+                return row;
+            }
+        }
+        return nullptr;
+    };
+    if (m_pendingFocusID) {
+        if (ReminderRow* moved = rowWithID(*m_pendingFocusID)) {
+            m_pendingFocusID.reset();
+            focusRow(moved);
+            return;
+        }
+    }
+    if (!focusedID || rowWithID(*focusedID) != nullptr || m_pendingFocusID) {
+        return;
+    }
+    if (rows.isEmpty()) {
+        setFocus(Qt::OtherFocusReason);
+    } else {
+        focusRow(rows.at(qBound<qsizetype>(0, focusedIndex, rows.size() - 1)));
+    }
+}
+
+QList<ReminderRow*> ContentView::rowsInOrder() const
+{
+    QList<ReminderRow*> rows;
+    if (m_shownPlaceholder) {
+        return rows;
+    }
+    for (ReminderListSection* section : m_order) {
+        rows.append(section->rows());
+    }
+    return rows;
+}
+
+ReminderRow* ContentView::focusedRow() const
+{
+    for (QWidget* widget = QApplication::focusWidget(); widget != nullptr; widget = widget->parentWidget()) {
+        if (auto* row = qobject_cast<ReminderRow*>(widget)) {
+            return isAncestorOf(row) ? row : nullptr;
+        }
+    }
+    return nullptr;
+}
+
+void ContentView::focusRow(ReminderRow* row)
+{
+    if (row == nullptr) {
+        return;
+    }
+    row->setFocus(Qt::OtherFocusReason);
+    m_scrollArea->ensureWidgetVisible(row, 0, PanelSizing::spacing);
+}
+
+void ContentView::beginAddFor(ReminderRow* row)
+{
+    ReminderListSection* target = nullptr;
+    for (ReminderListSection* section : std::as_const(m_order)) {
+        if (row != nullptr && section->rows().contains(row)) {
+            target = section;
+        }
+    }
+    if (target == nullptr && !m_order.isEmpty() && !m_shownPlaceholder) {
+        target = m_order.first();
+    }
+    if (target != nullptr) {
+        target->beginAdd();
+    }
+}
+
+bool ContentView::navigate(int key)
+{
+    const QList<ReminderRow*> rows = rowsInOrder();
+    if (rows.isEmpty()) {
+        return false;
+    }
+    ReminderRow* current = focusedRow();
+    const qsizetype index = rows.indexOf(current);
+    switch (key) {
+    case Qt::Key_Down:
+        focusRow(index < 0 ? rows.first() : rows.at(qMin(index + 1, rows.size() - 1)));
+        return true;
+    case Qt::Key_Up:
+        focusRow(index < 0 ? rows.last() : rows.at(qMax<qsizetype>(index - 1, 0)));
+        return true;
+    case Qt::Key_Home:
+        focusRow(rows.first());
+        return true;
+    case Qt::Key_End:
+        focusRow(rows.last());
+        return true;
+    default:
+        return false;
+    }
+}
+
+void ContentView::runRowCommand(ReminderRow* row, ReminderRow::KeyCommand command)
+{
+    using Command = ReminderRow::KeyCommand;
+    switch (command) {
+    case Command::previousRow:
+    case Command::nextRow:
+    case Command::firstRow:
+    case Command::lastRow: {
+        const QList<ReminderRow*> rows = rowsInOrder();
+        const qsizetype index = rows.indexOf(row);
+        const qsizetype target = command == Command::firstRow  ? 0
+                                 : command == Command::lastRow ? rows.size() - 1
+                                 : command == Command::nextRow ? qMin(index + 1, rows.size() - 1)
+                                                               : qMax<qsizetype>(index - 1, 0);
+        focusRow(rows.value(target));
+        return;
+    }
+    case Command::moveToPreviousList:
+    case Command::moveToNextList: {
+        // The keyboard's drag: to the list shown above or below, keeping the focus on the moved reminder.
+        qsizetype index = -1;
+        for (qsizetype at = 0; at < m_order.size(); ++at) {
+            if (m_order.at(at)->rows().contains(row)) {
+                index = at;
+            }
+        }
+        const qsizetype target = index + (command == Command::moveToNextList ? 1 : -1);
+        if (index < 0 || target < 0 || target >= m_order.size()) {
+            return;
+        }
+        const QString targetListID = m_order.at(target)->list().id;
+        const QString fileName = row->reminder().id.section(QLatin1Char('/'), -1);
+        m_pendingFocusID = targetListID + QLatin1Char('/') + fileName;
+        m_model.moveReminder(row->reminder().id, targetListID);
+        return;
+    }
+    case Command::addToList:
+        beginAddFor(row);
+        return;
+    }
+}
+
+void ContentView::keyPressEvent(QKeyEvent* event)
+{
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (modifiers == Qt::NoModifier && navigate(event->key())) {
+        return;
+    }
+    if (event->key() == Qt::Key_N && (modifiers == Qt::NoModifier || modifiers == Qt::ControlModifier)) {
+        beginAddFor(nullptr);
+        return;
+    }
+    if (event->key() == Qt::Key_Escape && modifiers == Qt::NoModifier) {
+        // The innermost open thing closes first: drop-downs and popovers are windows of their own and take their
+        // Escape themselves, so one that reaches the panel closes the panel.
+        Q_EMIT closeRequested();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void ContentView::scheduleHoverCheck()
+{
+    if (m_hoverCheckPending) {
+        return;
+    }
+    m_hoverCheckPending = true;
+    QTimer::singleShot(0, this, &ContentView::reevaluateHover);
+}
+
+ReminderRow* ContentView::rowUnderPointer() const
+{
+    const QPoint global = QCursor::pos();
+    QWidget* viewport = m_scrollArea->viewport();
+    if (!viewport->rect().contains(viewport->mapFromGlobal(global))) {
+        return nullptr;
+    }
+    for (QWidget* widget = m_listContent->childAt(m_listContent->mapFromGlobal(global));
+         widget != nullptr && widget != m_listContent; widget = widget->parentWidget()) {
+        if (auto* row = qobject_cast<ReminderRow*>(widget)) {
+            return row;
+        }
+    }
+    return nullptr;
+}
+
+void ContentView::reevaluateHover()
+{
+    m_hoverCheckPending = false;
+    if (!isVisible() || m_hoverManager->editingItemID()) {
+        return;
+    }
+    QWidget* viewport = m_scrollArea->viewport();
+    if (!viewport->rect().contains(viewport->mapFromGlobal(QCursor::pos()))) {
+        // The pointer is elsewhere: its leave events already ended its hover, and a focused row keeps its bubble.
+        return;
+    }
+    // The rows must stand where they will be drawn before asking which one is under the pointer.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    if (ReminderRow* row = rowUnderPointer()) {
+        m_hoverManager->beginHover(row->reminder().id);
+    } else {
+        m_hoverManager->setHoveredItemID(std::nullopt);
+    }
 }
 
 void ContentView::renderIfPending()
@@ -285,6 +528,8 @@ bool ContentView::syncSections(const QList<ListSection>& sections)
         ReminderListSection* section = m_sections.take(content.list.id);
         if (section == nullptr) {
             section = new ReminderListSection(&m_model, m_hoverManager, m_clock, m_sectionsBox);
+            connect(section, &ReminderListSection::rowKeyCommand, this, &ContentView::runRowCommand);
+            section->addButton()->installEventFilter(this);
             section->setContent(content.list, content.reminders);
             changed = true;
         } else if (!sameSection(m_shownContent.value(content.list.id), content)) {
@@ -375,6 +620,15 @@ void ContentView::measure()
 
 bool ContentView::eventFilter(QObject* watched, QEvent* event)
 {
+    // Arrows on a button would step to the next button, and arrows the list leaves alone would scroll it; here both
+    // move through the rows instead.
+    if ((watched == m_scrollArea || qobject_cast<QToolButton*>(watched) != nullptr) &&
+        event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && navigate(key->key())) {
+            return true;
+        }
+    }
     if (event->type() == QEvent::LayoutRequest &&
         (watched == m_listContent || watched == m_header || watched == m_footer)) {
         scheduleMeasure();
@@ -407,6 +661,13 @@ void ContentView::paintEvent(QPaintEvent*)
     painter.setPen(QPen(palette().color(QPalette::Mid), 1));
     painter.setBrush(materialFill(material(), palette()));
     painter.drawRoundedRect(box, cornerRadius, cornerRadius);
+}
+
+void ContentView::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // A panel left closed overnight must greet the user with today, not with the day it was last rendered.
+    m_header->render(m_clock(), languageRaw(), reminderCount(listSections()));
 }
 
 void ContentView::placeholderAction(Placeholder placeholder)

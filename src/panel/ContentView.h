@@ -4,6 +4,7 @@
 #include "appearance/MenuTransparencyOption.h"
 #include "model/Clock.h"
 #include "panel/ListSelection.h"
+#include "rows/ReminderRow.h"
 
 #include <QHash>
 #include <QList>
@@ -61,6 +62,15 @@ public:
     /// Renders now if a change is waiting to be rendered.
     void renderIfPending();
 
+    /// Every row on screen, section by section, in order: the path the arrow keys take.
+    QList<ReminderRow*> rowsInOrder() const;
+    /// The row that has the keyboard focus, if any.
+    ReminderRow* focusedRow() const;
+    /// Gives a row the focus and scrolls it into view.
+    void focusRow(ReminderRow* row);
+    /// The add command for the list of `row`, or of the first list without one.
+    void beginAddFor(ReminderRow* row);
+
     /// The placeholder on screen, or nothing while the sections show.
     std::optional<Placeholder> shownPlaceholder() const { return m_shownPlaceholder; }
     /// The sections on screen, in order, and the one kept for a list.
@@ -69,6 +79,7 @@ public:
 
     PanelHeader* header() const { return m_header; }
     PanelFooter* footer() const { return m_footer; }
+    QWidget* divider() const { return m_divider; }
     PlaceholderView* placeholderView() const { return m_placeholder; }
     QScrollArea* scrollArea() const { return m_scrollArea; }
     HoverManager* hoverManager() const { return m_hoverManager; }
@@ -103,11 +114,21 @@ Q_SIGNALS:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void buildLayout();
     void scheduleRender();
     void scheduleMeasure();
+    void scheduleHoverCheck();
+    /// Points the hover at the row under a resting pointer, after the rows moved beneath it.
+    void reevaluateHover();
+    ReminderRow* rowUnderPointer() const;
+    /// Arrow, Home and End keys that no row took: from the panel itself or from a button. Returns whether handled.
+    bool navigate(int key);
+    void runRowCommand(ReminderRow* row, ReminderRow::KeyCommand command);
+    void restoreFocus(const std::optional<QString>& focusedID, qsizetype focusedIndex);
     void applyAppearance();
     /// Returns whether any section was added, changed, moved or removed.
     bool syncSections(const QList<ListSection>& sections);
@@ -129,6 +150,7 @@ private:
     QWidget* m_sectionsBox = nullptr;
     QVBoxLayout* m_sectionsLayout = nullptr;
     PanelFooter* m_footer = nullptr;
+    QWidget* m_divider = nullptr;
 
     QHash<QString, ReminderListSection*> m_sections;
     QHash<QString, ListSection> m_shownContent;
@@ -143,6 +165,9 @@ private:
     bool m_measurePending = false;
     bool m_opaqueBackground = false;
     bool m_sizeHintsStale = false;
+    bool m_hoverCheckPending = false;
+    /// The reminder whose row should take the focus once it shows (after a move to another list).
+    std::optional<QString> m_pendingFocusID;
 };
 
 } // namespace tolvik

@@ -38,6 +38,7 @@ void PanelFooter::refreshTexts()
     m_settings->setText(localizedString(QStringLiteral("footer.settings")));
     m_quit->setText(localizedString(QStringLiteral("footer.quit")));
     m_quit->setToolTip(localizedString(QStringLiteral("help.quitApp")));
+    m_settings->setToolTip(localizedString(QStringLiteral("panel.a11y.settingsHelp")));
 }
 
 void PanelFooter::refreshIcons()

@@ -4,6 +4,7 @@
 #include "appearance/LocalizationManager.h"
 #include "appearance/Preferences.h"
 #include "appearance/SymbolIcons.h"
+#include "rows/ElidedTextLabel.h"
 #include "rows/RowStyle.h"
 
 #include <QEvent>
@@ -19,6 +20,9 @@ namespace {
 constexpr int margin = 12;
 constexpr int spacing = 8;
 constexpr int iconSpacing = 6;
+// Enough for any title and for notes far longer than a bubble should be read in; beyond that they end in "…".
+constexpr int titleLines = 12;
+constexpr int notesLines = 30;
 
 QLabel* wrappingLabel(QWidget* parent)
 {
@@ -51,13 +55,14 @@ ReminderDetailBubble::ReminderDetailBubble(QWidget* parent)
     auto* stack = new QVBoxLayout(this);
     stack->setContentsMargins(margin, margin, margin, margin);
     stack->setSpacing(spacing);
-    m_title = wrappingLabel(this);
+    m_title = new ElidedTextLabel(titleLines, this);
     m_dateLine = iconLine(this, m_dateIcon, m_dateText);
     m_repeatLine = iconLine(this, m_repeatIcon, m_repeatText);
     m_divider = new QFrame(this);
     m_divider->setFixedHeight(1);
     m_divider->setAutoFillBackground(true);
-    m_notes = wrappingLabel(this);
+    m_notes = new ElidedTextLabel(notesLines, this);
+    m_notes->setKeepsLineBreaks(true);
     stack->addWidget(m_title);
     stack->addWidget(m_dateLine);
     stack->addWidget(m_repeatLine);

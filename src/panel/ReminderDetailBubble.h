@@ -9,6 +9,8 @@ class QLabel;
 
 namespace tolvik {
 
+class ElidedTextLabel;
+
 /// The content of the detail bubble beside a hovered row: the title, the due date with the "calendar" symbol, the
 /// repeat with the "repeat" symbol, and the notes, set off by a divider when there is also a date.
 class ReminderDetailBubble : public QWidget
@@ -23,13 +25,13 @@ public:
     const ReminderItem& reminder() const { return m_reminder; }
     void setReminder(const ReminderItem& reminder);
 
-    QLabel* titleLabel() const { return m_title; }
+    ElidedTextLabel* titleLabel() const { return m_title; }
     QWidget* dateLine() const { return m_dateLine; }
     QLabel* dateText() const { return m_dateText; }
     QWidget* repeatLine() const { return m_repeatLine; }
     QLabel* repeatText() const { return m_repeatText; }
     QFrame* divider() const { return m_divider; }
-    QLabel* notesLabel() const { return m_notes; }
+    ElidedTextLabel* notesLabel() const { return m_notes; }
 
     /// Its natural width up to 260 points; its height follows the wrapped text.
     QSize sizeHint() const override;
@@ -41,7 +43,7 @@ private:
     void refresh();
 
     ReminderItem m_reminder;
-    QLabel* m_title;
+    ElidedTextLabel* m_title;
     QWidget* m_dateLine;
     QLabel* m_dateIcon;
     QLabel* m_dateText;
@@ -49,7 +51,7 @@ private:
     QLabel* m_repeatIcon;
     QLabel* m_repeatText;
     QFrame* m_divider;
-    QLabel* m_notes;
+    ElidedTextLabel* m_notes;
 };
 
 } // namespace tolvik

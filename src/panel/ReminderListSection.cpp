@@ -6,6 +6,7 @@
 #include "model/RemindersViewModel.h"
 #include "panel/HoverManager.h"
 #include "panel/ReminderDetailBubble.h"
+#include "rows/ElidedTextLabel.h"
 #include "rows/PopoverWindow.h"
 #include "rows/ReminderFormView.h"
 #include "rows/ReminderRow.h"
@@ -18,6 +19,7 @@
 #include <QMimeData>
 #include <QPainter>
 #include <QPainterPath>
+#include <QStyle>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -58,6 +60,58 @@ protected:
         painter.setBrush(color);
         painter.drawEllipse(QRectF(rect()));
     }
+};
+
+/// The list's name and its account's name side by side in whatever width the header leaves. The account name gives
+/// way first; only when it is gone does the list name shrink, and both end in an ellipsis rather than widening the
+/// section past the panel.
+class HeaderNames : public QWidget
+{
+public:
+    HeaderNames(ElidedTextLabel* name, ElidedTextLabel* account, QWidget* parent)
+        : QWidget(parent)
+        , m_name(name)
+        , m_account(account)
+    {
+        name->setParent(this);
+        account->setParent(this);
+        setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    }
+
+    QSize sizeHint() const override
+    {
+        return {m_name->sizeHint().width() + headerSpacing + m_account->sizeHint().width(), lineHeight()};
+    }
+    QSize minimumSizeHint() const override { return {0, lineHeight()}; }
+
+    void arrange()
+    {
+        const int available = width();
+        const int nameNatural = m_name->sizeHint().width();
+        const int accountNatural = m_account->text().isEmpty() ? 0 : m_account->sizeHint().width();
+        const int nameWidth = qMin(nameNatural, available);
+        int accountWidth = qMin(accountNatural, available - nameWidth - headerSpacing);
+        // An account name cut to a few letters says nothing; it goes entirely instead.
+        if (accountWidth < m_account->minimumSizeHint().width()) {
+            accountWidth = 0;
+        }
+        const int nameHeight = m_name->sizeHint().height();
+        const int accountHeight = m_account->fontMetrics().lineSpacing();
+        const QRect nameRect(0, (height() - nameHeight) / 2, nameWidth, nameHeight);
+        const QRect accountRect(available - accountWidth, (height() - accountHeight) / 2, accountWidth, accountHeight);
+        m_name->setGeometry(QStyle::visualRect(layoutDirection(), rect(), nameRect));
+        m_account->setGeometry(QStyle::visualRect(layoutDirection(), rect(), accountRect));
+        m_account->setVisible(accountWidth > 0);
+    }
+
+protected:
+    void resizeEvent(QResizeEvent*) override { arrange(); }
+
+private:
+    int lineHeight() const { return qMax(m_name->fontMetrics().lineSpacing(), m_account->fontMetrics().lineSpacing()); }
+
+    ElidedTextLabel* m_name;
+    ElidedTextLabel* m_account;
 };
 
 /// The rounded translucent box that holds the rows.
@@ -183,19 +237,16 @@ void ReminderListSection::buildHeader()
     auto* header = new QHBoxLayout;
     header->setSpacing(headerSpacing);
     m_dot = new ColorDot(this);
-    m_nameLabel = new QLabel(this);
-    m_nameLabel->setTextFormat(Qt::PlainText);
-    m_accountLabel = new QLabel(this);
-    m_accountLabel->setTextFormat(Qt::PlainText);
+    m_nameLabel = new ElidedTextLabel(1, this);
+    m_accountLabel = new ElidedTextLabel(1, this);
+    m_names = new HeaderNames(m_nameLabel, m_accountLabel, this);
     m_addButton = new QToolButton(this);
     m_addButton->setAutoRaise(true);
     m_addButton->setCursor(Qt::PointingHandCursor);
     m_addButton->setFocusPolicy(Qt::TabFocus);
     connect(m_addButton, &QToolButton::clicked, this, &ReminderListSection::beginAdd);
     header->addWidget(m_dot, 0, Qt::AlignVCenter);
-    header->addWidget(m_nameLabel, 0, Qt::AlignVCenter);
-    header->addStretch(1);
-    header->addWidget(m_accountLabel, 0, Qt::AlignVCenter);
+    header->addWidget(m_names, 1);
     header->addWidget(m_addButton, 0, Qt::AlignVCenter);
     static_cast<QVBoxLayout*>(layout())->addLayout(header);
 }
@@ -250,6 +301,24 @@ ReminderRow* ReminderListSection::createRow(const ReminderItem& reminder)
         // Bound to the manager, not the section: the drop may move this row's reminder away meanwhile.
         HoverManager* hover = m_hover;
         QTimer::singleShot(dragHoverClearDelayMs, hover, [hover] { hover->setHoveredItemID(std::nullopt); });
+    });
+    connect(row, &ReminderRow::keyCommand, this,
+            [this, row](ReminderRow::KeyCommand command) { Q_EMIT rowKeyCommand(row, command); });
+    // A keyboard user sees the details of the focused row as a pointer user does, after a short pause so that
+    // running through the rows with the arrows does not flash a bubble at each one.
+    connect(row, &ReminderRow::keyboardFocusChanged, this, [this, row](const QString& id, bool focused) {
+        if (!m_hover) {
+            return;
+        }
+        if (!focused) {
+            m_hover->endHover(id);
+            return;
+        }
+        QTimer::singleShot(HoverManager::clearDelayMs, row, [this, row] {
+            if (m_hover && row->hasFocus() && !m_hover->editingItemID()) {
+                m_hover->beginHover(row->reminder().id);
+            }
+        });
     });
     connect(row, &ReminderRow::editPresentationChanged, this, [this](const QString& id, bool presented) {
         if (!m_hover) {
@@ -320,15 +389,17 @@ void ReminderListSection::refreshTexts()
     m_nameLabel->setText(m_list.name);
     m_accountLabel->setFont(RowStyle::smallCaptionFont(font()));
     m_accountLabel->setText(m_list.accountName);
-    QPalette dimmed = m_accountLabel->palette();
+    m_accountLabel->setTextColor(secondary);
+    static_cast<HeaderNames*>(m_names)->arrange();
+    m_names->updateGeometry();
+    QPalette dimmed = m_emptyLabel->palette();
     dimmed.setColor(QPalette::WindowText, secondary);
-    m_accountLabel->setPalette(dimmed);
 
     const int iconSide = QFontMetrics(RowStyle::captionFont(font())).height() + 2;
     m_addButton->setIcon(SymbolIcons::icon(QStringLiteral("plus.circle.fill"), own.color(QPalette::Highlight)));
     m_addButton->setIconSize(QSize(iconSide, iconSide));
     m_addButton->setToolTip(localizedString(QStringLiteral("help.addReminder")));
-    m_addButton->setAccessibleName(m_addButton->toolTip());
+    m_addButton->setAccessibleName(localizedString(QStringLiteral("panel.a11y.addReminderTo")).arg(m_list.name));
 
     m_emptyLabel->setFont(RowStyle::captionFont(font()));
     m_emptyLabel->setPalette(dimmed);
@@ -365,9 +436,19 @@ void ReminderListSection::submitAdd()
         return;
     }
     // Until the add finishes the popover stays open as typed; a second submit meanwhile starts a second add.
+    if (m_addForm != nullptr) {
+        m_addForm->clearError();
+    }
     QCoro::connect(m_model->addReminder(title, m_addState.trimmedNotes(), m_addState.effectiveDueDate(),
                                         m_addState.priority, m_addState.recurrence, m_list.id),
-                   this, [this] {
+                   this, [this](bool added) {
+                       if (!added) {
+                           // Nothing was written: the typing stays, and the form says why.
+                           if (m_addForm != nullptr) {
+                               m_addForm->showError(failureText(*m_model));
+                           }
+                           return;
+                       }
                        m_addState = ReminderFormState::fresh(m_clock());
                        if (m_addForm != nullptr) {
                            m_addForm->reload();

@@ -4,6 +4,7 @@
 #include "model/ReminderItem.h"
 #include "model/ReminderList.h"
 #include "rows/ReminderFormState.h"
+#include "rows/ReminderRow.h"
 
 #include <QHash>
 #include <QList>
@@ -15,6 +16,7 @@ class QLabel;
 
 namespace tolvik {
 
+class ElidedTextLabel;
 class HoverManager;
 class PopoverWindow;
 class ReminderDetailBubble;
@@ -52,8 +54,8 @@ public:
     /// How many separators are shown (one between each two rows).
     int separatorCount() const;
     QLabel* emptyLabel() const { return m_emptyLabel; }
-    QLabel* nameLabel() const { return m_nameLabel; }
-    QLabel* accountLabel() const { return m_accountLabel; }
+    ElidedTextLabel* nameLabel() const { return m_nameLabel; }
+    ElidedTextLabel* accountLabel() const { return m_accountLabel; }
     QToolButton* addButton() const { return m_addButton; }
 
     /// The add popover's presentation flag and the add form's values.
@@ -69,6 +71,12 @@ public:
     void submitAdd();
 
     PopoverWindow* bubbleWindow() const { return m_bubbleWindow; }
+
+Q_SIGNALS:
+    /// A key on one of this section's rows asks for something beyond the row: another row, another list, an add.
+    void rowKeyCommand(tolvik::ReminderRow* row, tolvik::ReminderRow::KeyCommand command);
+
+public:
     ReminderDetailBubble* bubble() const { return m_bubble; }
 
 protected:
@@ -97,8 +105,9 @@ private:
     QList<QWidget*> m_separators;
 
     QWidget* m_dot = nullptr;
-    QLabel* m_nameLabel = nullptr;
-    QLabel* m_accountLabel = nullptr;
+    ElidedTextLabel* m_nameLabel = nullptr;
+    ElidedTextLabel* m_accountLabel = nullptr;
+    QWidget* m_names = nullptr;
     QToolButton* m_addButton = nullptr;
     QWidget* m_box = nullptr;
     QLabel* m_emptyLabel = nullptr;

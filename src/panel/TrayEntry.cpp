@@ -4,9 +4,12 @@
 #include "appearance/Preferences.h"
 #include "appearance/SymbolIcons.h"
 #include "panel/PanelWindow.h"
+#include "settings/SettingsWindowPresenter.h"
 
+#include <QCoreApplication>
 #include <QCursor>
 #include <QGuiApplication>
+#include <QMenu>
 #include <QPalette>
 #include <QSystemTrayIcon>
 #include <QTimer>
@@ -22,6 +25,8 @@ TrayEntry::TrayEntry(RemindersViewModel& model, LaunchAtLoginManager& launchAtLo
     , m_retry(new QTimer(this))
 {
     m_retry->setInterval(defaultRetryIntervalMs);
+    buildMenu();
+    refreshTrayTexts();
     connect(m_retry, &QTimer::timeout, this, &TrayEntry::tryTray);
     connect(&Preferences::shared(), &Preferences::changed, this, [this](const QString& key) {
         if (key == PreferenceKey::languagePreference) {
@@ -33,6 +38,7 @@ TrayEntry::TrayEntry(RemindersViewModel& model, LaunchAtLoginManager& launchAtLo
 TrayEntry::~TrayEntry()
 {
     delete m_panel;
+    delete m_menu;
 }
 
 PanelWindow* TrayEntry::panel() const
@@ -83,6 +89,7 @@ void TrayEntry::showTrayIcon()
     const QColor ink = QGuiApplication::palette().color(QPalette::WindowText);
     m_tray->setIcon(SymbolIcons::icon(QStringLiteral("checklist"), ink));
     refreshTrayTexts();
+    m_tray->setContextMenu(m_menu);
     connect(m_tray, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
         if (reason == QSystemTrayIcon::Trigger) {
             togglePanel();
@@ -104,8 +111,26 @@ void TrayEntry::preparePanel()
     }
 }
 
+void TrayEntry::buildMenu()
+{
+    // What a right click on a tray icon offers on Linux desktops; the left click still toggles the panel.
+    m_menu = new QMenu;
+    m_openAction = m_menu->addAction(QString(), this, [this] { activate(); });
+    m_settingsAction = m_menu->addAction(QString(), this, [this] {
+        if (m_panel != nullptr && m_panel->mode() == PanelWindow::Mode::trayPanel) {
+            m_panel->hide();
+        }
+        SettingsWindowPresenter::shared().show(m_model, m_launchAtLogin);
+    });
+    m_menu->addSeparator();
+    m_quitAction = m_menu->addAction(QString(), this, [] { QCoreApplication::quit(); });
+}
+
 void TrayEntry::refreshTrayTexts()
 {
+    m_openAction->setText(localizedString(QStringLiteral("panel.tray.open")));
+    m_settingsAction->setText(localizedString(QStringLiteral("panel.tray.settings")));
+    m_quitAction->setText(localizedString(QStringLiteral("panel.tray.quit")));
     if (m_tray != nullptr) {
         m_tray->setToolTip(localizedString(QStringLiteral("TolvikReminder")));
     }

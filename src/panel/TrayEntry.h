@@ -4,6 +4,8 @@
 #include <QPointer>
 #include <QString>
 
+class QAction;
+class QMenu;
 class QSystemTrayIcon;
 class QTimer;
 
@@ -13,9 +15,10 @@ class LaunchAtLoginManager;
 class PanelWindow;
 class RemindersViewModel;
 
-/// The app's one entry point on the desktop: a tray icon whose left click toggles the panel. When the desktop has
-/// no tray, it waits a little in case the tray appears just after login, then opens the panel as an ordinary
-/// window instead. Another launch of the app calls `activate`, which shows the panel.
+/// The app's one entry point on the desktop: a tray icon whose left click toggles the panel and whose right click
+/// offers to open it, open the settings or quit. When the desktop has no tray, it waits a little in case the tray
+/// appears just after login, then opens the panel as an ordinary window instead. Another launch of the app calls
+/// `activate`, which shows the panel.
 class TrayEntry : public QObject
 {
     Q_OBJECT
@@ -44,6 +47,8 @@ public:
     bool usesTray() const { return m_tray != nullptr; }
     bool isWaitingForTray() const;
     QSystemTrayIcon* trayIcon() const { return m_tray; }
+    /// The icon's right-click menu: "Open", "Settings…" and "Quit".
+    QMenu* contextMenu() const { return m_menu; }
     /// The panel, once it has been opened.
     PanelWindow* panel() const;
 
@@ -56,12 +61,17 @@ private:
     void showTrayIcon();
     void fallBackToWindow();
     void showPanel();
+    void buildMenu();
     void refreshTrayTexts();
 
     RemindersViewModel& m_model;
     LaunchAtLoginManager& m_launchAtLogin;
     QString m_storeFolder;
     QSystemTrayIcon* m_tray = nullptr;
+    QMenu* m_menu = nullptr;
+    QAction* m_openAction = nullptr;
+    QAction* m_settingsAction = nullptr;
+    QAction* m_quitAction = nullptr;
     QTimer* m_retry;
     int m_attemptsLeft = defaultTrayAttempts;
     QPointer<PanelWindow> m_panel;

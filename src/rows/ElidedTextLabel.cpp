@@ -48,9 +48,21 @@ void ElidedTextLabel::forgetLayouts()
 qreal ElidedTextLabel::naturalWidth() const
 {
     if (m_naturalWidth < 0) {
-        m_naturalWidth = QFontMetricsF(font()).horizontalAdvance(m_text);
+        const QFontMetricsF metrics(font());
+        m_naturalWidth = 0;
+        const QStringList lines = m_keepsLineBreaks ? m_text.split(QLatin1Char('\n')) : QStringList{m_text};
+        for (const QString& line : lines) {
+            m_naturalWidth = qMax(m_naturalWidth, metrics.horizontalAdvance(line));
+        }
     }
     return m_naturalWidth;
+}
+
+void ElidedTextLabel::setKeepsLineBreaks(bool keeps)
+{
+    m_keepsLineBreaks = keeps;
+    forgetLayouts();
+    updateGeometry();
 }
 
 ElidedTextLabel::Layout ElidedTextLabel::layoutText(int width) const
@@ -74,36 +86,51 @@ ElidedTextLabel::Layout ElidedTextLabel::computeLayout(int width) const
     if (m_text.isEmpty() || width <= 0) {
         return result;
     }
-    // Newlines in a title would break the line count; show them as spaces.
+    // Newlines in a title would break the line count; show them as spaces unless the text is meant to keep them.
     QString flat = m_text;
-    flat.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    if (!m_keepsLineBreaks) {
+        flat.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    }
     // Most titles fit on one line; that needs no line breaking at all. The pixel of slack keeps rounding from
     // deciding a case the line breaker would wrap.
-    if (naturalWidth() + 1 <= width) {
+    if (!m_keepsLineBreaks && naturalWidth() + 1 <= width) {
         result.lines.append(flat.trimmed());
         return result;
     }
-    QTextLayout layout(flat, font());
-    QTextOption option;
-    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    layout.setTextOption(option);
-    layout.beginLayout();
-    while (true) {
-        QTextLine line = layout.createLine();
-        if (!line.isValid()) {
+    const QStringList paragraphs = flat.split(QLatin1Char('\n'));
+    qsizetype offset = 0;
+    for (const QString& paragraph : paragraphs) {
+        if (paragraph.isEmpty()) {
+            result.lines.append(QString());
+        }
+        // A word wider than the line (a long link, say) breaks anywhere rather than running past the edge.
+        QTextLayout layout(paragraph, font());
+        QTextOption option;
+        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        while (!paragraph.isEmpty()) {
+            QTextLine line = layout.createLine();
+            if (!line.isValid()) {
+                break;
+            }
+            line.setLineWidth(width);
+            if (result.lines.size() == m_maximumLines - 1) {
+                const QString rest = flat.mid(offset + line.textStart());
+                const QString single = QString(rest).replace(QLatin1Char('\n'), QLatin1Char(' '));
+                const QString elided = fontMetrics().elidedText(single, Qt::ElideRight, width);
+                result.elided = elided != single;
+                result.lines.append(elided);
+                break;
+            }
+            result.lines.append(paragraph.mid(line.textStart(), line.textLength()).trimmed());
+        }
+        layout.endLayout();
+        if (result.lines.size() >= m_maximumLines) {
             break;
         }
-        line.setLineWidth(width);
-        if (result.lines.size() == m_maximumLines - 1) {
-            const QString rest = flat.mid(line.textStart());
-            const QString elided = fontMetrics().elidedText(rest, Qt::ElideRight, width);
-            result.elided = elided != rest;
-            result.lines.append(elided);
-            break;
-        }
-        result.lines.append(flat.mid(line.textStart(), line.textLength()).trimmed());
+        offset += paragraph.size() + 1;
     }
-    layout.endLayout();
     return result;
 }
 

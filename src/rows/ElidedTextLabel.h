@@ -22,6 +22,8 @@ public:
     QString text() const { return m_text; }
     void setText(const QString& text);
     QColor textColor() const { return m_color; }
+    /// Whether the text's own line breaks start new lines (notes) instead of reading as spaces (titles).
+    void setKeepsLineBreaks(bool keeps);
     void setTextColor(const QColor& color);
 
     /// How many lines the text takes at `width`, at most the maximum.
@@ -50,6 +52,7 @@ private:
     void forgetLayouts();
 
     int m_maximumLines;
+    bool m_keepsLineBreaks = false;
     QString m_text;
     QColor m_color;
     // Layouts asked for each row many times over while the panel lays out: shaping text is the costly part, so the

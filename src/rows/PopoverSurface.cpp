@@ -74,6 +74,21 @@ bool hasCompositor()
     return true;
 }
 
+QPalette explicitPalette(const QPalette& source)
+{
+    QPalette copy;
+    for (int group = 0; group < QPalette::NColorGroups; ++group) {
+        for (int role = 0; role < QPalette::NColorRoles; ++role) {
+            const auto colorGroup = static_cast<QPalette::ColorGroup>(group);
+            const auto colorRole = static_cast<QPalette::ColorRole>(role);
+            if (colorRole != QPalette::NoRole) {
+                copy.setBrush(colorGroup, colorRole, source.brush(colorGroup, colorRole));
+            }
+        }
+    }
+    return copy;
+}
+
 void paint(QPainter& painter, const QRectF& rect, qreal radius, const QColor& fill, const QPalette& palette)
 {
     painter.save();

@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPropertyAnimation>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QVBoxLayout>
 
@@ -26,23 +27,6 @@ Qt::WindowFlags flagsFor(PopoverWindow::Kind kind)
     }
     return Qt::ToolTip | Qt::FramelessWindowHint | Qt::NoDropShadowWindowHint | Qt::WindowDoesNotAcceptFocus |
            Qt::WindowTransparentForInput;
-}
-
-/// A palette with every role set, so that this separate window shows its anchor's colours: a window does not
-/// inherit its parent's palette, and a palette whose roles are merely inherited would fall back to the desktop's.
-QPalette explicitCopy(const QPalette& source)
-{
-    QPalette copy;
-    for (int group = 0; group < QPalette::NColorGroups; ++group) {
-        for (int role = 0; role < QPalette::NColorRoles; ++role) {
-            const auto colorGroup = static_cast<QPalette::ColorGroup>(group);
-            const auto colorRole = static_cast<QPalette::ColorRole>(role);
-            if (colorRole != QPalette::NoRole) {
-                copy.setBrush(colorGroup, colorRole, source.brush(colorGroup, colorRole));
-            }
-        }
-    }
-    return copy;
 }
 
 /// The rounded, translucent panel the content sits on.
@@ -141,7 +125,16 @@ void PopoverWindow::present(QWidget* anchor, Side side)
     m_anchor = anchor;
     m_side = side;
     if (anchor != nullptr) {
-        setPalette(explicitCopy(anchor->palette()));
+        const QPalette palette = PopoverSurface::explicitPalette(anchor->palette());
+        setPalette(palette);
+        // The drop-downs and menus inside (the pickers' lists, the calendar's month menu) are windows of their
+        // own, which inherit nothing: they take the same colours, so that a night popover has no day menus.
+        const QList<QWidget*> inner = findChildren<QWidget*>();
+        for (QWidget* widget : inner) {
+            if (widget->isWindow()) {
+                widget->setPalette(palette);
+            }
+        }
         setFont(anchor->font());
         setLayoutDirection(anchor->layoutDirection());
     }
@@ -153,6 +146,7 @@ void PopoverWindow::present(QWidget* anchor, Side side)
     if (fades && !isVisible()) {
         setWindowOpacity(0.0);
     }
+    m_placed = false;
     place();
     show();
     if (m_kind == Kind::bubble) {
@@ -226,7 +220,7 @@ void PopoverWindow::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     if (isVisible()) {
-        place();
+        place(event->oldSize());
     }
 }
 
@@ -255,7 +249,7 @@ void PopoverWindow::relayout()
     setFixedSize(width + margins.left() + margins.right(), height + margins.top() + margins.bottom());
 }
 
-void PopoverWindow::place()
+void PopoverWindow::place(const QSize& oldSize)
 {
     if (m_anchor == nullptr) {
         return;
@@ -285,9 +279,19 @@ void PopoverWindow::place()
         x = rightX;
     }
 
+    const int lowest = available.bottom() + 1 - anchorGap - height() + margins.bottom();
+    const int highest = available.top() + anchorGap - margins.top();
     int y = anchorRect.center().y() - height() / 2;
-    y = qMin(y, available.bottom() + 1 - anchorGap - height() + margins.bottom());
-    y = qMax(y, available.top() + anchorGap - margins.top());
+    if (m_placed && oldSize.isValid()) {
+        // A window that grows or shrinks while shown keeps its top edge (or its bottom, where the screen's edge
+        // held it), so that the controls stay under the pointer; it moves only as far as the screen demands.
+        y = m_heldAtBottom ? pos().y() + oldSize.height() - height() : pos().y();
+    } else {
+        m_heldAtBottom = y > lowest;
+    }
+    m_placed = true;
+    y = qMin(y, lowest);
+    y = qMax(y, highest);
     move(x, y);
 }
 

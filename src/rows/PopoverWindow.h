@@ -66,7 +66,8 @@ private:
     bool canFade() const;
     void applySurfaceMode();
     void relayout();
-    void place();
+    /// Puts the window beside its anchor; `oldSize` is the size before a resize of the shown window.
+    void place(const QSize& oldSize = QSize());
 
     Kind m_kind;
     QWidget* m_surface;
@@ -79,6 +80,8 @@ private:
     int m_maximumContentWidth = 0;
     bool m_translucent = true;
     bool m_fadingOut = false;
+    bool m_placed = false;
+    bool m_heldAtBottom = false;
 };
 
 } // namespace tolvik

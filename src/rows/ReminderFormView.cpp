@@ -2,6 +2,8 @@
 
 #include "appearance/LocalizationManager.h"
 #include "appearance/Preferences.h"
+#include "model/RemindersViewModel.h"
+#include "rows/ElidedTextLabel.h"
 #include "rows/PopoverWindow.h"
 #include "rows/RowStyle.h"
 
@@ -14,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QTextCharFormat>
 #include <QTextEdit>
 #include <QTimeEdit>
@@ -28,6 +31,8 @@ constexpr int formInset = 16 + 16;
 constexpr int itemSpacing = 12;
 constexpr int captionSpacing = 4;
 constexpr qreal calendarFontScale = 0.85;
+// A store's message may name a long path; it wraps anywhere, and past this many lines it ends in "…".
+constexpr int errorLines = 4;
 
 /// The priority choices in picker order, with the number each writes.
 const QList<std::pair<QString, int>>& priorityChoices()
@@ -70,6 +75,27 @@ public:
     }
     QSize minimumSizeHint() const override { return {60, sizeHint().height()}; }
 };
+
+/// The time field's format: the short time of the locale the rows' due lines use (the system's, whatever the
+/// interface language), so that a form and the row it edits both read "2:41 PM", or both "14:41".
+QString timeFieldFormat(const QLocale& locale)
+{
+    const QString pattern = locale.timeFormat(QLocale::ShortFormat);
+    QString format;
+    bool quoted = false;
+    for (const QChar character : pattern) {
+        if (character == QLatin1Char('\'')) {
+            quoted = !quoted;
+        }
+        // Some locales write their day period as "B", which a time field would print as a letter.
+        if (!quoted && character == QLatin1Char('B')) {
+            format += QStringLiteral("AP");
+        } else {
+            format += character;
+        }
+    }
+    return format;
+}
 
 QLabel* captionLabel(QWidget* parent)
 {
@@ -123,7 +149,8 @@ void ReminderFormView::build()
     m_timeLabel = captionLabel(m_dueGroup);
     m_time = new QTimeEdit(m_dueGroup);
     m_time->setButtonSymbols(QAbstractSpinBox::UpDownArrows);
-    m_time->setDisplayFormat(QStringLiteral("HH:mm"));
+    m_time->setLocale(QLocale::system());
+    m_time->setDisplayFormat(timeFieldFormat(QLocale::system()));
     timeRow->addWidget(m_timeLabel);
     timeRow->addStretch();
     timeRow->addWidget(m_time);
@@ -174,6 +201,18 @@ void ReminderFormView::build()
     buttons->addStretch();
     buttons->addWidget(m_submit);
     stack->addLayout(buttons);
+
+    m_errorLine = new QWidget(this);
+    auto* error = new QHBoxLayout(m_errorLine);
+    error->setContentsMargins(0, 0, 0, 0);
+    error->setSpacing(captionSpacing + 2);
+    m_errorIcon = new QLabel(m_errorLine);
+    m_errorText = new ElidedTextLabel(errorLines, m_errorLine);
+    m_errorText->setFont(RowStyle::captionFont(font()));
+    error->addWidget(m_errorIcon, 0, Qt::AlignTop);
+    error->addWidget(m_errorText, 1);
+    m_errorLine->hide();
+    stack->addWidget(m_errorLine);
     updateMinimumWidth();
 }
 
@@ -220,12 +259,35 @@ void ReminderFormView::bind()
             Q_EMIT edited();
         }
     });
+    // The error speaks of the values that failed; once the user changes them it no longer applies.
+    connect(this, &ReminderFormView::edited, this, &ReminderFormView::clearError);
     connect(m_cancel, &QPushButton::clicked, this, &ReminderFormView::cancelRequested);
     connect(m_submit, &QPushButton::clicked, this, [this] {
         if (!m_state->trimmedTitle().isEmpty()) {
             Q_EMIT submitRequested();
         }
     });
+}
+
+void ReminderFormView::showError(const QString& text)
+{
+    const int side = QFontMetrics(m_errorText->font()).height();
+    m_errorIcon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning, nullptr, this).pixmap(side, side));
+    m_errorText->setText(text);
+    m_errorText->setTextColor(RowStyle::secondaryText(palette()));
+    m_errorLine->setAccessibleName(text);
+    m_errorLine->show();
+}
+
+void ReminderFormView::clearError()
+{
+    m_errorText->setText(QString());
+    m_errorLine->hide();
+}
+
+QString ReminderFormView::errorText() const
+{
+    return m_errorLine->isHidden() ? QString() : m_errorText->text();
 }
 
 void ReminderFormView::reload()
@@ -291,6 +353,9 @@ void ReminderFormView::retranslate()
     m_timeLabel->setText(localizedString(QStringLiteral("form.timeLabel")));
     m_priorityCaption->setText(localizedString(QStringLiteral("form.priority")));
     m_recurrenceCaption->setText(localizedString(QStringLiteral("form.recurrence")));
+    m_title->setAccessibleName(m_title->placeholderText());
+    m_calendar->setAccessibleName(m_dueLabel->text());
+    m_time->setAccessibleName(m_timeLabel->text());
     m_priority->setAccessibleName(m_priorityCaption->text());
     m_recurrence->setAccessibleName(m_recurrenceCaption->text());
     for (int index = 0; index < priorityChoices().size(); ++index) {
@@ -301,6 +366,7 @@ void ReminderFormView::retranslate()
         m_recurrence->setItemText(index, localizedString(recurrenceKey(options.at(index))));
     }
     m_notes->setPlaceholderText(localizedString(QStringLiteral("form.notes")));
+    m_notes->setAccessibleName(m_notes->placeholderText());
     m_cancel->setText(localizedString(QStringLiteral("button.cancel")));
     m_submit->setText(localizedString(m_primaryButtonKey));
 }
@@ -321,6 +387,7 @@ void ReminderFormView::applyColors()
         prominent.setColor(group, QPalette::ButtonText, own.color(QPalette::Active, QPalette::HighlightedText));
     }
     m_submit->setPalette(prominent);
+    m_errorText->setTextColor(secondary);
     // Weekend days in a red that stays readable on both light and dark popovers.
     QTextCharFormat weekend = m_calendar->weekdayTextFormat(Qt::Saturday);
     weekend.setForeground(RowStyle::alertRed(own));
@@ -351,8 +418,15 @@ void ReminderFormView::changeEvent(QEvent* event)
         for (QLabel* caption : {m_dueLabel, m_timeLabel, m_priorityCaption, m_recurrenceCaption}) {
             caption->setFont(RowStyle::captionFont(font()));
         }
+        m_errorText->setFont(RowStyle::captionFont(font()));
         updateMinimumWidth();
     }
+}
+
+QString failureText(const RemindersViewModel& model)
+{
+    const std::optional<QString> error = model.lastOperationError();
+    return error && !error->isEmpty() ? *error : localizedString(QStringLiteral("panel.form.saveFailed"));
 }
 
 std::pair<PopoverWindow*, ReminderFormView*> makeFormPopover(QWidget* owner, ReminderFormState* state,

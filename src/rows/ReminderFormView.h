@@ -19,6 +19,8 @@ class QTimeEdit;
 
 namespace tolvik {
 
+class ElidedTextLabel;
+
 /// The one form for adding and editing a reminder. It owns none of the values: every keystroke and every picker
 /// change is written straight into the owner's `ReminderFormState`, and cancel and submit only tell the owner,
 /// which reads the values it already holds. Texts are looked up at every update, so a language change shows at once.
@@ -45,6 +47,13 @@ public:
     QTextEdit* notesField() const { return m_notes; }
     QPushButton* cancelButton() const { return m_cancel; }
     QPushButton* submitButton() const { return m_submit; }
+
+    /// Shows why the last add or save failed, under the buttons; it goes when the user edits a field.
+    void showError(const QString& text);
+    void clearError();
+    /// The error shown now; empty when none shows.
+    QString errorText() const;
+    QWidget* errorLine() const { return m_errorLine; }
 
 Q_SIGNALS:
     void cancelRequested();
@@ -84,9 +93,16 @@ private:
     QTextEdit* m_notes = nullptr;
     QPushButton* m_cancel = nullptr;
     QPushButton* m_submit = nullptr;
+    QWidget* m_errorLine = nullptr;
+    QLabel* m_errorIcon = nullptr;
+    ElidedTextLabel* m_errorText = nullptr;
 };
 
 class PopoverWindow;
+class RemindersViewModel;
+
+/// What a form shows when its add or save failed: the store's own message, or a general one when it gave none.
+QString failureText(const RemindersViewModel& model);
 
 /// A popup holding a form on `state`, `width` wide and owned by `owner`; returns the popup and its form. The form's
 /// cancel and a click outside both call `close`, which keeps what was typed; submit calls `submit`.

@@ -6,6 +6,7 @@
 #include "appearance/SymbolIcons.h"
 #include "model/RemindersViewModel.h"
 #include "rows/ElidedTextLabel.h"
+#include "rows/PopoverSurface.h"
 #include "rows/PopoverWindow.h"
 #include "rows/PriorityBadge.h"
 #include "rows/ReminderFormView.h"
@@ -14,9 +15,11 @@
 #include <QContextMenuEvent>
 #include <QDrag>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMimeData>
+#include <QPainter>
 #include <QPointer>
 #include <QProxyStyle>
 #include <QStyleOptionMenuItem>
@@ -31,6 +34,7 @@ namespace {
 constexpr int rowSpacing = 8;
 constexpr int stackSpacing = 4;
 constexpr int titleSpacing = 4;
+constexpr qreal focusRadius = 6;
 
 /// Draws the menu item whose action is marked destructive in red, as the menu has no role for it.
 class DestructiveItemStyle : public QProxyStyle
@@ -76,6 +80,8 @@ ReminderRow::ReminderRow(const ReminderItem& reminder, RemindersViewModel* model
     , m_badge(new PriorityBadge(this))
 {
     setAttribute(Qt::WA_Hover);
+    // Rows take the focus from a click or from the panel's arrow keys; Tab keeps to the buttons.
+    setFocusPolicy(Qt::ClickFocus);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     m_repeat->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_due->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -136,11 +142,21 @@ QColor ReminderRow::titleColor() const
     return m_title->textColor();
 }
 
+void ReminderRow::refreshUrgency()
+{
+    const Urgency now = urgency();
+    m_title->setTextColor(RowStyle::urgencyColor(now, palette()));
+    if (now != m_shownUrgency) {
+        m_shownUrgency = now;
+        setAccessibleDescription(accessibleSummary());
+    }
+}
+
 void ReminderRow::refresh()
 {
     const QPalette& own = palette();
     m_title->setText(m_reminder.title);
-    m_title->setTextColor(RowStyle::urgencyColor(urgency(), own));
+    refreshUrgency();
 
     const QColor secondary = RowStyle::secondaryText(own);
     const bool repeats = m_reminder.recurrence != RecurrenceOption::none;
@@ -162,6 +178,29 @@ void ReminderRow::refresh()
     const std::optional<PriorityLevel> level = RowStyle::priorityLevel(m_reminder.priority);
     m_badge->setLevel(level);
     m_badge->setText(level ? localizedString(RowStyle::priorityLabelKey(*level)) : QString());
+    setAccessibleName(m_reminder.title);
+    setAccessibleDescription(accessibleSummary());
+}
+
+QString ReminderRow::accessibleSummary() const
+{
+    QStringList parts;
+    parts.append(
+        m_reminder.dueDate
+            ? localizedString(QStringLiteral("panel.a11y.rowDue")).arg(DateTexts::rowDueDate(*m_reminder.dueDate))
+            : localizedString(QStringLiteral("panel.a11y.rowNoDue")));
+    if (urgency() == Urgency::overdue) {
+        parts.append(localizedString(QStringLiteral("panel.a11y.rowOverdue")));
+    }
+    if (const std::optional<PriorityLevel> level = RowStyle::priorityLevel(m_reminder.priority)) {
+        parts.append(localizedString(QStringLiteral("panel.a11y.rowPriority"))
+                         .arg(localizedString(RowStyle::priorityLabelKey(*level))));
+    }
+    if (m_reminder.recurrence != RecurrenceOption::none) {
+        parts.append(localizedString(QStringLiteral("panel.a11y.rowRepeat"))
+                         .arg(localizedString(QStringLiteral("recurrence.") + rawValue(m_reminder.recurrence))));
+    }
+    return parts.join(QStringLiteral(", "));
 }
 
 void ReminderRow::setEditPresented(bool presented)
@@ -198,10 +237,20 @@ void ReminderRow::save()
     if (title.isEmpty()) {
         return;
     }
+    if (m_editForm != nullptr) {
+        m_editForm->clearError();
+    }
     QCoro::connect(m_model->updateReminder(m_reminder.id, title, m_editState.trimmedNotes(),
                                            m_editState.effectiveDueDate(), m_editState.priority,
                                            m_editState.recurrence),
-                   this, [this] { setEditPresented(false); });
+                   this, [this](bool saved) {
+                       if (saved) {
+                           setEditPresented(false);
+                       } else if (m_editForm != nullptr) {
+                           // The popover stays open with what was typed, and says why nothing changed.
+                           m_editForm->showError(failureText(*m_model));
+                       }
+                   });
 }
 
 void ReminderRow::ensureEditPopover()
@@ -217,18 +266,20 @@ void ReminderRow::ensureEditPopover()
 QMenu* ReminderRow::createContextMenu()
 {
     auto* menu = new QMenu(this);
+    // A menu is a window of its own and would show the desktop's colours on a night panel.
+    menu->setPalette(PopoverSurface::explicitPalette(palette()));
     const QString id = m_reminder.id;
     QPointer<RemindersViewModel> model = m_model;
-    QAction* complete = menu->addAction(localizedString(QStringLiteral("button.complete")));
-    connect(complete, &QAction::triggered, this, [model, id] {
+    QAction* completeAction = menu->addAction(localizedString(QStringLiteral("button.complete")));
+    connect(completeAction, &QAction::triggered, this, [model, id] {
         if (model) {
             model->completeReminder(id);
         }
     });
     const QString deleteText = localizedString(QStringLiteral("button.delete"));
-    QAction* remove = menu->addAction(deleteText);
-    remove->setProperty("destructive", true);
-    connect(remove, &QAction::triggered, this, [model, id] {
+    QAction* removeAction = menu->addAction(deleteText);
+    removeAction->setProperty("destructive", true);
+    connect(removeAction, &QAction::triggered, this, [model, id] {
         if (model) {
             model->deleteReminder(id);
         }
@@ -289,10 +340,144 @@ void ReminderRow::startDrag()
 
 void ReminderRow::contextMenuEvent(QContextMenuEvent* event)
 {
+    openContextMenu(event->reason() == QContextMenuEvent::Keyboard ? std::nullopt
+                                                                   : std::optional<QPoint>(event->globalPos()));
+    event->accept();
+}
+
+void ReminderRow::openContextMenu(const std::optional<QPoint>& globalPosition)
+{
     QMenu* menu = createContextMenu();
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->popup(event->globalPos());
-    event->accept();
+    if (globalPosition) {
+        menu->popup(*globalPosition);
+        return;
+    }
+    // From the keyboard: under the title, with the first command selected so that arrows and Return work at once.
+    menu->popup(m_title->mapToGlobal(QPoint(0, m_title->height())));
+    menu->setActiveAction(menu->actions().value(0));
+}
+
+void ReminderRow::complete()
+{
+    m_model->completeReminder(m_reminder.id);
+}
+
+void ReminderRow::remove()
+{
+    m_model->deleteReminder(m_reminder.id);
+}
+
+void ReminderRow::keyPressEvent(QKeyEvent* event)
+{
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    const bool control = modifiers == Qt::ControlModifier;
+    const bool plain = modifiers == Qt::NoModifier;
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (control) {
+            complete();
+        } else if (plain) {
+            edit();
+        } else {
+            break;
+        }
+        return;
+    case Qt::Key_E:
+        if (!plain) {
+            break;
+        }
+        edit();
+        return;
+    case Qt::Key_Space:
+        if (!plain) {
+            break;
+        }
+        complete();
+        return;
+    case Qt::Key_Delete:
+        if (!plain) {
+            break;
+        }
+        remove();
+        return;
+    case Qt::Key_Menu:
+        openContextMenu();
+        return;
+    case Qt::Key_F10:
+        if (modifiers != Qt::ShiftModifier) {
+            break;
+        }
+        openContextMenu();
+        return;
+    case Qt::Key_Up:
+    case Qt::Key_Down: {
+        const bool up = event->key() == Qt::Key_Up;
+        if (control) {
+            Q_EMIT keyCommand(up ? KeyCommand::moveToPreviousList : KeyCommand::moveToNextList);
+        } else if (plain) {
+            Q_EMIT keyCommand(up ? KeyCommand::previousRow : KeyCommand::nextRow);
+        } else {
+            break;
+        }
+        return;
+    }
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        if (!plain) {
+            break;
+        }
+        Q_EMIT keyCommand(event->key() == Qt::Key_Home ? KeyCommand::firstRow : KeyCommand::lastRow);
+        return;
+    case Qt::Key_N:
+        if (!plain && !control) {
+            break;
+        }
+        Q_EMIT keyCommand(KeyCommand::addToList);
+        return;
+    default:
+        break;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void ReminderRow::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    update();
+    Q_EMIT keyboardFocusChanged(m_reminder.id, true);
+}
+
+void ReminderRow::focusOutEvent(QFocusEvent* event)
+{
+    QWidget::focusOutEvent(event);
+    update();
+    Q_EMIT keyboardFocusChanged(m_reminder.id, false);
+}
+
+void ReminderRow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    refreshUrgency();
+}
+
+void ReminderRow::paintEvent(QPaintEvent* event)
+{
+    // The row paints before its title does, so a due time that passed while the panel was open shows in this frame.
+    refreshUrgency();
+    QWidget::paintEvent(event);
+    if (hasFocus()) {
+        // The keyboard's place: a tinted, outlined rounded rectangle in the accent colour.
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        const QColor accent = palette().color(QPalette::Active, QPalette::Highlight);
+        QColor fill = accent;
+        fill.setAlphaF(0.16F);
+        painter.setPen(QPen(accent, 1.5));
+        painter.setBrush(fill);
+        painter.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), focusRadius, focusRadius);
+    }
 }
 
 void ReminderRow::changeEvent(QEvent* event)

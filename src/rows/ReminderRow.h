@@ -8,6 +8,8 @@
 #include <QPoint>
 #include <QWidget>
 
+#include <optional>
+
 class QLabel;
 class QMenu;
 class QMimeData;
@@ -32,6 +34,19 @@ class ReminderRow : public QWidget
     Q_OBJECT
 
 public:
+    /// What a key on the focused row asks of the panel around it; the row itself edits, completes and deletes.
+    enum class KeyCommand
+    {
+        previousRow,
+        nextRow,
+        firstRow,
+        lastRow,
+        moveToPreviousList,
+        moveToNextList,
+        addToList,
+    };
+    Q_ENUM(KeyCommand)
+
     static constexpr int editPopoverWidth = 320;
     static constexpr int maximumTitleLines = 2;
 
@@ -43,7 +58,10 @@ public:
     /// Shows the reminder's new values. A different id reloads the edit state; the same id keeps what is typed.
     void setReminder(const ReminderItem& reminder);
 
+    /// The urgency at this moment: it changes as the due time passes, without any change to the reminder.
     Urgency urgency() const;
+    /// Recolours the title for the urgency now; the row also does it each time it is shown or painted.
+    void refreshUrgency();
     QColor titleColor() const;
     ElidedTextLabel* titleLabel() const { return m_title; }
     QLabel* dueLabel() const { return m_due; }
@@ -63,6 +81,13 @@ public:
 
     /// A menu with "button.complete", "button.delete" (drawn as destructive) and "button.edit", in that order.
     QMenu* createContextMenu();
+    /// Opens the context menu at `globalPosition`, or under the row's title when it is opened from the keyboard.
+    void openContextMenu(const std::optional<QPoint>& globalPosition = std::nullopt);
+    /// The "button.complete" and "button.delete" commands.
+    void complete();
+    void remove();
+    /// What assistive technology reads after the title: the due date, whether it is overdue, priority and repeat.
+    QString accessibleSummary() const;
     /// What a drag of this row carries: one plain-text item, the reminder's id.
     QMimeData* createDragData() const;
 
@@ -71,6 +96,8 @@ Q_SIGNALS:
     void pointerLeft(const QString& id);
     void dragStarted(const QString& id);
     void editPresentationChanged(const QString& id, bool presented);
+    void keyboardFocusChanged(const QString& id, bool focused);
+    void keyCommand(tolvik::ReminderRow::KeyCommand command);
 
 protected:
     void enterEvent(QEnterEvent* event) override;
@@ -79,6 +106,11 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void refresh();
@@ -92,6 +124,7 @@ private:
     bool m_editPresented = false;
     QPoint m_pressPosition;
     bool m_pressed = false;
+    Urgency m_shownUrgency = Urgency::normal;
 
     QLabel* m_repeat;
     ElidedTextLabel* m_title;

@@ -4,15 +4,24 @@
 #include "FakeReminderStore.h"
 #include "appearance/Preferences.h"
 #include "model/RemindersViewModel.h"
+#include "panel/ContentView.h"
 #include "panel/PanelWindow.h"
+#include "panel/ReminderListSection.h"
+#include "rows/PopoverWindow.h"
+#include "rows/ReminderFormView.h"
+#include "rows/ReminderRow.h"
 #include "settings/LaunchAtLoginManager.h"
 #include "store/VdirStore.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QLinearGradient>
+#include <QMenu>
 #include <QPainter>
+#include <QPushButton>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
@@ -96,7 +105,87 @@ struct Shot
     QMap<QString, QString> preferences;
     /// Makes the store; nullptr means the real store over the sample folders.
     std::function<ReminderStore*()> fakeStore;
+    /// Adds to the sample folders before the model reads them.
+    std::function<void(const QString& root)> prepare = {};
+    /// Acts on the open panel before the picture is taken; returns what else must be in the picture.
+    std::function<QRect(PanelWindow& panel, const QString& root)> stage = {};
 };
+
+QList<ReminderRow*> rowsOf(PanelWindow& panel)
+{
+    QList<ReminderRow*> rows;
+    for (ReminderListSection* section : panel.contentView()->sections()) {
+        rows.append(section->rows());
+    }
+    return rows;
+}
+
+void pressKey(QWidget* target, int key)
+{
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QApplication::sendEvent(target, &press);
+}
+
+/// A list whose name is 60 letters long, holding a reminder whose title is 200 characters without a space.
+void writeLongNames(const QString& root)
+{
+    writeFile(root + QStringLiteral("/personal/long/displayname"),
+              "Renovation of the summer house by the lake, second floor plan");
+    writeTodo(root, QStringLiteral("personal/long"), QStringLiteral("url"),
+              QStringLiteral("https://example.org/") + QStringLiteral("abcdefghij").repeated(18),
+              {dueIn(3, 10), QStringLiteral("PRIORITY:1")});
+}
+
+/// Opens the first list's add form, types a title and submits it into a folder that cannot be written.
+QRect showAddError(PanelWindow& panel, const QString& root)
+{
+    ReminderListSection* section = panel.contentView()->sections().value(0);
+    if (section == nullptr) {
+        return {};
+    }
+    section->beginAdd();
+    QTest::qWait(300);
+    section->addForm()->titleField()->setText(QStringLiteral("Important thing I must not lose"));
+    const QString folder = root + QLatin1Char('/') + section->list().id;
+    QDir().rename(folder, folder + QStringLiteral(".aside"));
+    writeFile(folder, "not a folder");
+    section->addForm()->submitButton()->click();
+    if (!QTest::qWaitFor([section] { return !section->addForm()->errorText().isEmpty(); }, 5000)) {
+        std::fprintf(stderr, "the add form showed no error\n");
+    }
+    QTest::qWait(300);
+    return section->addPopover()->geometry();
+}
+
+QRect openContextMenu(PanelWindow& panel, const QString&)
+{
+    const QList<ReminderRow*> rows = rowsOf(panel);
+    if (rows.size() < 2) {
+        return {};
+    }
+    ReminderRow* row = rows.at(1);
+    row->openContextMenu(row->mapToGlobal(QPoint(row->width() / 3, row->height() / 2)));
+    QTest::qWait(400);
+    QWidget* menu = QApplication::activePopupWidget();
+    return menu != nullptr ? menu->geometry() : QRect();
+}
+
+QRect focusSecondRow(PanelWindow& panel, const QString&)
+{
+    ContentView* content = panel.contentView();
+    pressKey(content, Qt::Key_Down);
+    if (QWidget* focused = QApplication::focusWidget()) {
+        pressKey(focused, Qt::Key_Down);
+    }
+    // The focused row's bubble opens after a short pause.
+    QTest::qWait(600);
+    for (ReminderListSection* section : content->sections()) {
+        if (section->bubbleWindow()->isVisible()) {
+            return section->bubbleWindow()->geometry();
+        }
+    }
+    return {};
+}
 
 const QString allLists = QStringLiteral("personal/groceries,personal/home,work/projects");
 
@@ -139,6 +228,24 @@ int main(int argc, char** argv)
     shots.append({QStringLiteral("panel-placeholder-all-caught-up"),
                   {{PreferenceKey::selectedListIDs, QStringLiteral("personal/empty")}},
                   nullptr});
+    shots.append({QStringLiteral("panel-long-names-compact"),
+                  {{PreferenceKey::menuSizePreference, QStringLiteral("compact")},
+                   {PreferenceKey::selectedListIDs, QStringLiteral("personal/long,") + allLists}},
+                  nullptr,
+                  writeLongNames});
+    shots.append(
+        {QStringLiteral("panel-add-error"), {{PreferenceKey::selectedListIDs, allLists}}, nullptr, {}, showAddError});
+    shots.append(
+        {QStringLiteral("panel-dark-context-menu"),
+         {{PreferenceKey::themePreference, QStringLiteral("night")}, {PreferenceKey::selectedListIDs, allLists}},
+         nullptr,
+         {},
+         openContextMenu});
+    shots.append({QStringLiteral("panel-focused-row"),
+                  {{PreferenceKey::selectedListIDs, allLists}},
+                  nullptr,
+                  {},
+                  focusSecondRow});
     const auto fakeWith = [](AuthorizationStatus status) {
         return [status]() -> ReminderStore* {
             auto* store = new test::FakeReminderStore;
@@ -157,6 +264,9 @@ int main(int argc, char** argv)
         const QString root = dir.filePath(QStringLiteral("calendars"));
         writeSampleLists(root);
         writeFile(root + QStringLiteral("/personal/empty/displayname"), "Someday");
+        if (shot.prepare) {
+            shot.prepare(root);
+        }
         Preferences preferences(dir.filePath(QStringLiteral("prefs.ini")));
         Preferences::setShared(&preferences);
         for (auto it = shot.preferences.cbegin(); it != shot.preferences.cend(); ++it) {
@@ -178,7 +288,10 @@ int main(int argc, char** argv)
                 return 1;
             }
             QTest::qWait(900);
-            const QRect area = panel.geometry().adjusted(-16, 0, 0, 16);
+            QRect area = panel.geometry().adjusted(-16, 0, 0, 16);
+            if (shot.stage) {
+                area = area.united(shot.stage(panel, root)).intersected(panel.screen()->geometry());
+            }
             const QPixmap picture = panel.screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height());
             const QString path = outDir + QLatin1Char('/') + shot.name + QStringLiteral(".png");
             if (!picture.save(path)) {

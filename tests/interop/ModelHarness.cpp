@@ -60,6 +60,12 @@ QString ModelHarness::wait(QCoro::Task<> task)
     return m_model->lastOperationError().value_or(QString());
 }
 
+QString ModelHarness::wait(QCoro::Task<bool> task)
+{
+    QCoro::waitFor(std::move(task));
+    return m_model->lastOperationError().value_or(QString());
+}
+
 QStringList icsFiles(const QString& folder)
 {
     QStringList names = QDir(folder).entryList({QStringLiteral("*.ics")}, QDir::Files, QDir::Name);

@@ -38,6 +38,7 @@ public:
                 RecurrenceOption recurrence = RecurrenceOption::none);
     /// Runs one of the model's mutations to its end; returns the model's error text, empty on success.
     QString wait(QCoro::Task<> task);
+    QString wait(QCoro::Task<bool> task);
 
 private:
     QString m_root;

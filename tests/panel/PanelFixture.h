@@ -5,6 +5,7 @@
 #include "TestSupport.h"
 #include "appearance/Preferences.h"
 #include "model/RemindersViewModel.h"
+#include "panel/ContentView.h"
 #include "settings/LaunchAtLoginManager.h"
 #include "store/VdirStore.h"
 
@@ -86,6 +87,19 @@ public:
     {
         m_model = std::make_unique<RemindersViewModel>(store, m_preferences, [] { return panelNow(); });
         return *m_model;
+    }
+
+    /// The panel's content on this fixture's model, shown at the panel's width, reading "now" from `clock`.
+    std::unique_ptr<ContentView> showView(
+        Clock clock = [] { return panelNow(); }, int height = 600)
+    {
+        auto view = std::make_unique<ContentView>(model(), m_launchAtLogin, m_root, std::move(clock));
+        view->resize(view->panelWidth(), height);
+        view->show();
+        if (!QTest::qWaitForWindowExposed(view.get())) {
+            qWarning("the panel did not show");
+        }
+        return view;
     }
 
     void waitForRefresh() { QTRY_VERIFY(m_model->lastRefreshDate().has_value() && !m_model->isSyncing()); }

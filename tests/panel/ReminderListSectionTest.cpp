@@ -6,6 +6,7 @@
 #include "appearance/LocalizationManager.h"
 #include "panel/HoverManager.h"
 #include "panel/ReminderDetailBubble.h"
+#include "rows/ElidedTextLabel.h"
 #include "rows/PopoverWindow.h"
 #include "rows/ReminderFormView.h"
 #include "rows/ReminderRow.h"
