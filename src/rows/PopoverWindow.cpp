@@ -3,9 +3,14 @@
 #include "appearance/MenuTransparencyOption.h"
 #include "rows/PopoverSurface.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QGraphicsDropShadowEffect>
 #include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMenu>
 #include <QPainter>
 #include <QPropertyAnimation>
 #include <QResizeEvent>
@@ -18,6 +23,8 @@ namespace {
 
 // Room around the surface for the shadow: blur plus the 6-point downward offset.
 const QMargins shadowMargins(14, 8, 14, 20);
+/// How long after a drop-down inside closed an Escape still counts as the one that closed it.
+constexpr int innerPopupEscapeMs = 250;
 constexpr int anchorGap = 10;
 
 Qt::WindowFlags flagsFor(PopoverWindow::Kind kind)
@@ -104,6 +111,7 @@ void PopoverWindow::setContent(QWidget* content)
     if (content != nullptr) {
         m_surface->layout()->addWidget(content);
         content->installEventFilter(this);
+        watchInnerPopups();
     }
     relayout();
 }
@@ -189,8 +197,43 @@ bool PopoverWindow::isPresented() const
     return isVisible() && !m_fadingOut;
 }
 
+void PopoverWindow::watchInnerPopups()
+{
+    QList<QWidget*> popups;
+    const QList<QComboBox*> pickers = m_content->findChildren<QComboBox*>();
+    for (QComboBox* picker : pickers) {
+        popups.append(picker->view()->window());
+    }
+    const QList<QMenu*> menus = m_content->findChildren<QMenu*>();
+    for (QMenu* menu : menus) {
+        popups.append(menu);
+    }
+    for (QWidget* popup : std::as_const(popups)) {
+        popup->installEventFilter(this);
+    }
+}
+
+void PopoverWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (m_kind == Kind::popup && event->matches(QKeySequence::Cancel)) {
+        // Escape closes the innermost thing only. On some desktops the key that closed a drop-down inside reaches
+        // this window too, which would take the whole form and its typing with it.
+        if (m_innerPopupClosed.isValid() && m_innerPopupClosed.elapsed() < innerPopupEscapeMs) {
+            event->accept();
+            return;
+        }
+        event->accept();
+        dismiss();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
 bool PopoverWindow::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched != m_content && event->type() == QEvent::Hide) {
+        m_innerPopupClosed.start();
+    }
     if (watched == m_content && event->type() == QEvent::LayoutRequest) {
         relayout();
     }

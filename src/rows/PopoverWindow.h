@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QPointer>
 #include <QWidget>
 
@@ -58,6 +59,7 @@ Q_SIGNALS:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -65,6 +67,8 @@ protected:
 private:
     bool canFade() const;
     void applySurfaceMode();
+    /// Notes when a drop-down or menu inside the content closes, so that its Escape does not close this too.
+    void watchInnerPopups();
     void relayout();
     /// Puts the window beside its anchor; `oldSize` is the size before a resize of the shown window.
     void place(const QSize& oldSize = QSize());
@@ -81,6 +85,7 @@ private:
     bool m_translucent = true;
     bool m_fadingOut = false;
     bool m_placed = false;
+    QElapsedTimer m_innerPopupClosed;
     bool m_heldAtBottom = false;
 };
 

@@ -1,7 +1,8 @@
 #!/bin/bash
 # Runs the real app as a new user would meet it: a virtual X server with an XEmbed tray and a compositor, no D-Bus
 # session (so the tray icon goes through XEmbed), and fresh data and config folders with two lists selected. Clicks
-# the tray icon, checks the panel's place and size, adds a reminder with the keyboard, and checks the file on disk.
+# the tray icon, checks the panel's place and size, then adds, edits and completes a reminder with the keyboard alone,
+# checking the file on disk after each step.
 # Stops only the processes it started, by their ids.
 set -u
 app_binary=$1
@@ -76,8 +77,18 @@ panel_has_focus() { [ "$(xdotool getwindowfocus)" = "$panel" ]; }
 wait_for 10 panel_has_focus || fail "the panel did not take the keyboard focus"
 xdotool key --clearmodifiers Tab
 xdotool key --clearmodifiers space
-# The form is a window of its own, next to the panel.
-form_window() { xdotool search --onlyvisible --pid "$app" | grep -v -x -e "$panel" -e "$icon"; }
+# The form is a window of its own, next to the panel, and wider than the detail bubble that may show beside it.
+form_window() {
+    local id
+    for id in $(xdotool search --onlyvisible --pid "$app" | grep -v -x -e "$panel" -e "$icon"); do
+        eval "$(xdotool getwindowgeometry --shell "$id")"
+        if [ "$WIDTH" -ge 300 ]; then
+            echo "$id"
+            return 0
+        fi
+    done
+    return 1
+}
 wait_for 10 form_window || fail "the add form did not open"
 # The form gives its title the focus a moment after it shows. That happens inside the app where no outside tool
 # can see it, so this one pause stays; it only starts once the form is known to be open.
@@ -92,6 +103,44 @@ file=$(added)
 echo "new reminder written to ${file#"$data/"}"
 grep -q $'\r$' "$file" || fail "the new file does not use CRLF line ends"
 grep -q '^UID:' "$file" || fail "the new file has no UID"
+
+# Edit it: Down reaches the first row (the new reminder, first by title among the undated), Return opens its form.
+form_gone() { ! form_window >/dev/null; }
+wait_for 10 form_gone || fail "the add form did not close after adding"
+wait_for 10 panel_has_focus || fail "the panel did not get the focus back after adding"
+xdotool key --clearmodifiers Down
+xdotool key --clearmodifiers Return
+wait_for 10 form_window || fail "the edit form did not open on Return"
+sleep 0.3
+# A drop-down's Escape closes only the drop-down: the form and its typing stay.
+xdotool key --clearmodifiers ctrl+a
+xdotool type --delay 20 'Buy oat milk and bread'
+xdotool key --clearmodifiers Tab Tab
+xdotool key --clearmodifiers alt+Down
+sleep 0.3
+xdotool key --clearmodifiers Escape
+sleep 0.3
+form_window >/dev/null || fail "Escape on the priority drop-down closed the whole form"
+xdotool key --clearmodifiers shift+Tab shift+Tab shift+Tab
+xdotool key --clearmodifiers space
+edited() { grep -q 'SUMMARY:Buy oat milk and bread' "$file"; }
+wait_for 30 edited || fail "the edit was not written to ${file#"$data/"}"
+echo "reminder edited in place"
+
+# Complete it: the focus is back on its row, and Space completes it.
+wait_for 10 form_gone || fail "the edit form did not close after saving"
+wait_for 10 panel_has_focus || fail "the panel did not get the focus back after editing"
+xdotool key --clearmodifiers space
+completed() { grep -q 'STATUS:COMPLETED' "$file"; }
+wait_for 30 completed || fail "Space on the focused row did not complete the reminder"
+echo "reminder completed"
+
+# Escape closes the panel.
+xdotool key --clearmodifiers Escape
+panel_closed() { ! xdotool search --onlyvisible --pid "$app" | grep -q -x "$panel"; }
+wait_for 10 panel_closed || fail "Escape did not close the panel"
+xdotool mousemove --window "$icon" 5 5 click 1
+wait_for 30 panel_window || fail "the panel did not open again on a tray click"
 
 # A second launch hands over to the running app and ends; the panel is still there.
 (run_app) >"$work/second.log" 2>&1 || fail "the second launch failed"
