@@ -21,6 +21,7 @@
 #include <QLinearGradient>
 #include <QMenu>
 #include <QPainter>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -139,7 +140,7 @@ void writeLongNames(const QString& root)
 /// Opens the first list's add form, types a title and submits it into a folder that cannot be written.
 QRect showAddError(PanelWindow& panel, const QString& root)
 {
-    ReminderListSection* section = panel.contentView()->sections().value(0);
+    QPointer<ReminderListSection> section = panel.contentView()->sections().value(0);
     if (section == nullptr) {
         return {};
     }
@@ -154,7 +155,7 @@ QRect showAddError(PanelWindow& panel, const QString& root)
         std::fprintf(stderr, "the add form showed no error\n");
     }
     QTest::qWait(300);
-    return section->addPopover()->geometry();
+    return section != nullptr ? section->addPopover()->geometry() : QRect();
 }
 
 QRect openContextMenu(PanelWindow& panel, const QString&)
@@ -230,11 +231,16 @@ int main(int argc, char** argv)
                   nullptr});
     shots.append({QStringLiteral("panel-long-names-compact"),
                   {{PreferenceKey::menuSizePreference, QStringLiteral("compact")},
-                   {PreferenceKey::selectedListIDs, QStringLiteral("personal/long,") + allLists}},
+                   {PreferenceKey::selectedListIDs, QStringLiteral("personal/long,personal/groceries")}},
                   nullptr,
                   writeLongNames});
     shots.append(
-        {QStringLiteral("panel-add-error"), {{PreferenceKey::selectedListIDs, allLists}}, nullptr, {}, showAddError});
+        // Without auto refresh, so that the broken folder does not take its list out of the panel before the picture.
+        {QStringLiteral("panel-add-error"),
+         {{PreferenceKey::selectedListIDs, allLists}, {PreferenceKey::autoRefreshEnabled, QStringLiteral("false")}},
+         nullptr,
+         {},
+         showAddError});
     shots.append(
         {QStringLiteral("panel-dark-context-menu"),
          {{PreferenceKey::themePreference, QStringLiteral("night")}, {PreferenceKey::selectedListIDs, allLists}},
