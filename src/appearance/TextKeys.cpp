@@ -100,6 +100,13 @@ const QStringList& allTextKeys()
         QStringLiteral("settings.window.title"),
         QStringLiteral("summary.count"),
         QStringLiteral("summary.zero"),
+        // Command line, list management and undo
+        QStringLiteral("cli.usage"),
+        QStringLiteral("cli.description"),
+        QStringLiteral("cli.option.help"),
+        QStringLiteral("cli.option.version"),
+        QStringLiteral("cli.version"),
+        QStringLiteral("cli.unknownArgument"),
         // Panel: keyboard use, accessibility, tray menu and form errors
         QStringLiteral("panel.a11y.addReminderTo"),
         QStringLiteral("panel.a11y.rowDue"),
