@@ -1,0 +1,226 @@
+// The panel's keyboard side and the hover that follows a resting pointer: which row has the focus, where the arrow
+// keys take it, what a row's keys ask of the panel, and which row lies under the pointer after the rows moved.
+#include "panel/ContentView.h"
+
+#include "model/RemindersViewModel.h"
+#include "panel/HoverManager.h"
+#include "panel/PanelSizing.h"
+#include "panel/ReminderListSection.h"
+#include "rows/ReminderRow.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QKeyEvent>
+#include <QScrollArea>
+#include <QTimer>
+
+namespace tolvik {
+
+void ContentView::scheduleHoverCheck()
+{
+    if (m_hoverCheckPending) {
+        return;
+    }
+    m_hoverCheckPending = true;
+    QTimer::singleShot(0, this, &ContentView::reevaluateHover);
+}
+
+ReminderRow* ContentView::rowUnderPointer() const
+{
+    const QPoint global = QCursor::pos();
+    QWidget* viewport = m_scrollArea->viewport();
+    if (!viewport->rect().contains(viewport->mapFromGlobal(global))) {
+        return nullptr;
+    }
+    for (QWidget* widget = m_listContent->childAt(m_listContent->mapFromGlobal(global));
+         widget != nullptr && widget != m_listContent; widget = widget->parentWidget()) {
+        if (auto* row = qobject_cast<ReminderRow*>(widget)) {
+            return row;
+        }
+    }
+    return nullptr;
+}
+
+void ContentView::reevaluateHover()
+{
+    m_hoverCheckPending = false;
+    if (!isVisible() || m_hoverManager->editingItemID()) {
+        return;
+    }
+    QWidget* viewport = m_scrollArea->viewport();
+    if (!viewport->rect().contains(viewport->mapFromGlobal(QCursor::pos()))) {
+        // The pointer is elsewhere: its leave events already ended its hover, and a focused row keeps its bubble.
+        return;
+    }
+    // The rows must stand where they will be drawn before asking which one is under the pointer.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    if (ReminderRow* row = rowUnderPointer()) {
+        m_hoverManager->beginHover(row->reminder().id);
+    } else {
+        m_hoverManager->setHoveredItemID(std::nullopt);
+    }
+}
+
+void ContentView::restoreFocus(const std::optional<QString>& focusedID, qsizetype focusedIndex)
+{
+    const QList<ReminderRow*> rows = rowsInOrder();
+    const auto rowWithID = [&rows](const QString& id) -> ReminderRow* {
+        for (ReminderRow* row : rows) {
+            if (row->reminder().id == id) {
+                return row;
+            }
+        }
+        return nullptr;
+    };
+    if (m_pendingFocusID) {
+        if (ReminderRow* moved = rowWithID(*m_pendingFocusID)) {
+            m_pendingFocusID.reset();
+            focusRow(moved);
+            return;
+        }
+    }
+    if (!focusedID || rowWithID(*focusedID) != nullptr || m_pendingFocusID) {
+        return;
+    }
+    if (rows.isEmpty()) {
+        setFocus(Qt::OtherFocusReason);
+    } else {
+        focusRow(rows.at(qBound<qsizetype>(0, focusedIndex, rows.size() - 1)));
+    }
+}
+
+QList<ReminderRow*> ContentView::rowsInOrder() const
+{
+    QList<ReminderRow*> rows;
+    if (m_shownPlaceholder) {
+        return rows;
+    }
+    for (ReminderListSection* section : m_order) {
+        rows.append(section->rows());
+    }
+    return rows;
+}
+
+ReminderRow* ContentView::focusedRow() const
+{
+    for (QWidget* widget = QApplication::focusWidget(); widget != nullptr; widget = widget->parentWidget()) {
+        if (auto* row = qobject_cast<ReminderRow*>(widget)) {
+            return isAncestorOf(row) ? row : nullptr;
+        }
+    }
+    return nullptr;
+}
+
+void ContentView::focusRow(ReminderRow* row)
+{
+    if (row == nullptr) {
+        return;
+    }
+    row->setFocus(Qt::OtherFocusReason);
+    m_scrollArea->ensureWidgetVisible(row, 0, PanelSizing::spacing);
+}
+
+void ContentView::beginAddFor(ReminderRow* row)
+{
+    ReminderListSection* target = nullptr;
+    for (ReminderListSection* section : std::as_const(m_order)) {
+        if (row != nullptr && section->rows().contains(row)) {
+            target = section;
+        }
+    }
+    if (target == nullptr && !m_order.isEmpty() && !m_shownPlaceholder) {
+        target = m_order.first();
+    }
+    if (target != nullptr) {
+        target->beginAdd();
+    }
+}
+
+bool ContentView::navigate(int key)
+{
+    const QList<ReminderRow*> rows = rowsInOrder();
+    if (rows.isEmpty()) {
+        return false;
+    }
+    ReminderRow* current = focusedRow();
+    const qsizetype index = rows.indexOf(current);
+    switch (key) {
+    case Qt::Key_Down:
+        focusRow(index < 0 ? rows.first() : rows.at(qMin(index + 1, rows.size() - 1)));
+        return true;
+    case Qt::Key_Up:
+        focusRow(index < 0 ? rows.last() : rows.at(qMax<qsizetype>(index - 1, 0)));
+        return true;
+    case Qt::Key_Home:
+        focusRow(rows.first());
+        return true;
+    case Qt::Key_End:
+        focusRow(rows.last());
+        return true;
+    default:
+        return false;
+    }
+}
+
+void ContentView::runRowCommand(ReminderRow* row, ReminderRow::KeyCommand command)
+{
+    using Command = ReminderRow::KeyCommand;
+    switch (command) {
+    case Command::previousRow:
+    case Command::nextRow:
+    case Command::firstRow:
+    case Command::lastRow: {
+        const QList<ReminderRow*> rows = rowsInOrder();
+        const qsizetype index = rows.indexOf(row);
+        const qsizetype target = command == Command::firstRow  ? 0
+                                 : command == Command::lastRow ? rows.size() - 1
+                                 : command == Command::nextRow ? qMin(index + 1, rows.size() - 1)
+                                                               : qMax<qsizetype>(index - 1, 0);
+        focusRow(rows.value(target));
+        return;
+    }
+    case Command::moveToPreviousList:
+    case Command::moveToNextList: {
+        // The keyboard's drag: to the list shown above or below, keeping the focus on the moved reminder.
+        qsizetype index = -1;
+        for (qsizetype at = 0; at < m_order.size(); ++at) {
+            if (m_order.at(at)->rows().contains(row)) {
+                index = at;
+            }
+        }
+        const qsizetype target = index + (command == Command::moveToNextList ? 1 : -1);
+        if (index < 0 || target < 0 || target >= m_order.size()) {
+            return;
+        }
+        const QString targetListID = m_order.at(target)->list().id;
+        const QString fileName = row->reminder().id.section(QLatin1Char('/'), -1);
+        m_pendingFocusID = targetListID + QLatin1Char('/') + fileName;
+        m_model.moveReminder(row->reminder().id, targetListID);
+        return;
+    }
+    case Command::addToList:
+        beginAddFor(row);
+        return;
+    }
+}
+
+void ContentView::keyPressEvent(QKeyEvent* event)
+{
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (modifiers == Qt::NoModifier && navigate(event->key())) {
+        return;
+    }
+    if (event->key() == Qt::Key_N && (modifiers == Qt::NoModifier || modifiers == Qt::ControlModifier)) {
+        beginAddFor(nullptr);
+        return;
+    }
+    if (event->key() == Qt::Key_Escape && modifiers == Qt::NoModifier) {
+        // The innermost open thing closes first: drop-downs and popovers are windows of their own and take their
+        // Escape themselves, so one that reaches the panel closes the panel.
+        Q_EMIT closeRequested();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+} // namespace tolvik
