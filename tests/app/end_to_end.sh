@@ -41,18 +41,22 @@ eval "$(xdotool getwindowgeometry --shell "$icon")"
 icon_x=$X icon_y=$Y icon_h=$HEIGHT
 xdotool mousemove --window "$icon" 5 5 click 1
 
-# The panel is the visible window of the app that is wider than a tray icon.
-panel_window() {
-    local id
+# The first visible window of the app at least $1 pixels wide, leaving out the windows given after it.
+wide_window() {
+    local least=$1 id
+    shift
     for id in $(xdotool search --onlyvisible --pid "$app"); do
+        printf '%s\n' "$@" | grep -q -x "$id" && continue
         eval "$(xdotool getwindowgeometry --shell "$id")"
-        if [ "$WIDTH" -ge 300 ]; then
+        if [ "$WIDTH" -ge "$least" ]; then
             echo "$id"
             return 0
         fi
     done
     return 1
 }
+# The panel is the visible window of the app that is wider than a tray icon.
+panel_window() { wide_window 300; }
 wait_for 30 panel_window || fail "the panel did not open on a tray click"
 panel=$(panel_window)
 # The first measurement may still change the size after the panel shows; wait until it stands where and as large
@@ -78,17 +82,7 @@ wait_for 10 panel_has_focus || fail "the panel did not take the keyboard focus"
 xdotool key --clearmodifiers Tab
 xdotool key --clearmodifiers space
 # The form is a window of its own, next to the panel, and wider than the detail bubble that may show beside it.
-form_window() {
-    local id
-    for id in $(xdotool search --onlyvisible --pid "$app" | grep -v -x -e "$panel" -e "$icon"); do
-        eval "$(xdotool getwindowgeometry --shell "$id")"
-        if [ "$WIDTH" -ge 300 ]; then
-            echo "$id"
-            return 0
-        fi
-    done
-    return 1
-}
+form_window() { wide_window 300 "$panel" "$icon"; }
 wait_for 10 form_window || fail "the add form did not open"
 # The form gives its title the focus a moment after it shows. That happens inside the app where no outside tool
 # can see it, so this one pause stays; it only starts once the form is known to be open.
