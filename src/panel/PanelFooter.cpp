@@ -2,6 +2,7 @@
 
 #include "appearance/LocalizationManager.h"
 #include "appearance/SymbolIcons.h"
+#include "rows/FocusRingButton.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -11,8 +12,8 @@ namespace tolvik {
 
 PanelFooter::PanelFooter(QWidget* parent)
     : QWidget(parent)
-    , m_settings(new QToolButton(this))
-    , m_quit(new QToolButton(this))
+    , m_settings(new FocusRingButton(this))
+    , m_quit(new FocusRingButton(this))
 {
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(sideInset, 0, sideInset, 0);

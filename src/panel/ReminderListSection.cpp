@@ -7,6 +7,7 @@
 #include "panel/HoverManager.h"
 #include "panel/ReminderDetailBubble.h"
 #include "rows/ElidedTextLabel.h"
+#include "rows/FocusRingButton.h"
 #include "rows/PopoverWindow.h"
 #include "rows/ReminderFormView.h"
 #include "rows/ReminderRow.h"
@@ -240,7 +241,7 @@ void ReminderListSection::buildHeader()
     m_nameLabel = new ElidedTextLabel(1, this);
     m_accountLabel = new ElidedTextLabel(1, this);
     m_names = new HeaderNames(m_nameLabel, m_accountLabel, this);
-    m_addButton = new QToolButton(this);
+    m_addButton = new FocusRingButton(this);
     m_addButton->setAutoRaise(true);
     m_addButton->setCursor(Qt::PointingHandCursor);
     m_addButton->setFocusPolicy(Qt::TabFocus);

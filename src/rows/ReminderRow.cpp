@@ -468,15 +468,8 @@ void ReminderRow::paintEvent(QPaintEvent* event)
     refreshUrgency();
     QWidget::paintEvent(event);
     if (hasFocus()) {
-        // The keyboard's place: a tinted, outlined rounded rectangle in the accent colour.
         QPainter painter(this);
-        painter.setRenderHint(QPainter::Antialiasing);
-        const QColor accent = palette().color(QPalette::Active, QPalette::Highlight);
-        QColor fill = accent;
-        fill.setAlphaF(0.16F);
-        painter.setPen(QPen(accent, 1.5));
-        painter.setBrush(fill);
-        painter.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), focusRadius, focusRadius);
+        RowStyle::paintFocusRing(painter, rect(), focusRadius, palette(), true);
     }
 }
 

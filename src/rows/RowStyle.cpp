@@ -1,5 +1,7 @@
 #include "rows/RowStyle.h"
 
+#include <QPainter>
+
 #include "appearance/AppTheme.h"
 
 namespace tolvik::RowStyle {
@@ -138,6 +140,20 @@ QFont captionFont(const QFont& body)
 QFont smallCaptionFont(const QFont& body)
 {
     return scaled(body, 0.8);
+}
+
+void paintFocusRing(QPainter& painter, const QRectF& rect, qreal radius, const QPalette& palette, bool filled)
+{
+    const QColor accent = palette.color(QPalette::Active, QPalette::Highlight);
+    QColor tint = accent;
+    tint.setAlphaF(0.16F);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(accent, 1.5));
+    painter.setBrush(filled ? QBrush(tint) : QBrush(Qt::NoBrush));
+    const QRectF inside = rect.adjusted(1, 1, -1, -1);
+    painter.drawRoundedRect(inside, qMin(radius, inside.height() / 2), qMin(radius, inside.height() / 2));
+    painter.restore();
 }
 
 } // namespace tolvik::RowStyle

@@ -8,6 +8,8 @@
 
 #include <optional>
 
+class QPainter;
+
 namespace tolvik {
 
 /// How urgent a reminder's due date is, which decides its title colour.
@@ -51,6 +53,8 @@ QColor priorityColor(PriorityLevel level, const QPalette& palette);
 QColor sectionBoxFill(const QPalette& palette);
 QColor sectionBoxBorder(const QPalette& palette);
 QColor rowSeparator(const QPalette& palette);
+/// Where the keyboard is: an accent outline just inside `rect`, over a faint accent tint when `filled`.
+void paintFocusRing(QPainter& painter, const QRectF& rect, qreal radius, const QPalette& palette, bool filled);
 
 /// Text sizes relative to the body font: headline (bold), caption and the smallest caption.
 QFont headlineFont(const QFont& body);
