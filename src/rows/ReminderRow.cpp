@@ -313,6 +313,10 @@ void ReminderRow::mousePressEvent(QMouseEvent* event)
 {
     m_pressed = event->button() == Qt::LeftButton;
     m_pressPosition = event->position().toPoint();
+    if (m_showsFocusRing) {
+        m_showsFocusRing = false;
+        update();
+    }
     QWidget::mousePressEvent(event);
 }
 
@@ -445,6 +449,13 @@ void ReminderRow::keyPressEvent(QKeyEvent* event)
 void ReminderRow::focusInEvent(QFocusEvent* event)
 {
     QWidget::focusInEvent(event);
+    // A click that focuses the row needs no ring: the pointer already shows where the user is. A return of the
+    // focus (the window or a popover closing) keeps whatever the row showed before.
+    if (event->reason() == Qt::MouseFocusReason) {
+        m_showsFocusRing = false;
+    } else if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason) {
+        m_showsFocusRing = true;
+    }
     update();
     Q_EMIT keyboardFocusChanged(m_reminder.id, true);
 }
@@ -467,7 +478,7 @@ void ReminderRow::paintEvent(QPaintEvent* event)
     // The row paints before its title does, so a due time that passed while the panel was open shows in this frame.
     refreshUrgency();
     QWidget::paintEvent(event);
-    if (hasFocus()) {
+    if (hasFocus() && m_showsFocusRing) {
         QPainter painter(this);
         RowStyle::paintFocusRing(painter, rect(), focusRadius, palette(), true);
     }

@@ -58,6 +58,8 @@ public:
     /// Shows the reminder's new values. A different id reloads the edit state; the same id keeps what is typed.
     void setReminder(const ReminderItem& reminder);
 
+    /// Whether the focus ring shows: for focus from the keyboard, not for focus from a click.
+    bool showsFocusRing() const { return hasFocus() && m_showsFocusRing; }
     /// The urgency at this moment: it changes as the due time passes, without any change to the reminder.
     Urgency urgency() const;
     /// Recolours the title for the urgency now; the row also does it each time it is shown or painted.
@@ -125,6 +127,7 @@ private:
     QPoint m_pressPosition;
     bool m_pressed = false;
     Urgency m_shownUrgency = Urgency::normal;
+    bool m_showsFocusRing = true;
 
     QLabel* m_repeat;
     ElidedTextLabel* m_title;

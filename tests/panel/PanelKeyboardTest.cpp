@@ -103,6 +103,10 @@ private Q_SLOTS:
         const QStringList order = {QStringLiteral("Charlie"), QStringLiteral("Alpha"), QStringLiteral("Bravo")};
         press(Qt::Key_Down);
         QCOMPARE(focusedTitle(), order.at(0));
+        QVERIFY(m_view->focusedRow()->showsFocusRing());
+        // A click focuses the row without the keyboard's ring.
+        QTest::mouseClick(m_view->focusedRow(), Qt::LeftButton);
+        QVERIFY(!m_view->focusedRow()->showsFocusRing());
         press(Qt::Key_Down);
         QCOMPARE(focusedTitle(), order.at(1));
         press(Qt::Key_Down);
