@@ -79,7 +79,8 @@ QByteArray valueOf(const QByteArray& content)
     return colon < 0 ? QByteArray() : content.mid(colon + 1).trimmed().toUpper();
 }
 
-// Splits the file into logical lines and nests them into components. Nothing when BEGIN and END do not pair up.
+// Splits the file into logical lines and nests them into components. Nothing when BEGIN and END do not pair up
+// or a line stands outside them.
 std::optional<Layout> scan(const QByteArray& bytes)
 {
     Layout layout;
@@ -117,7 +118,11 @@ std::optional<Layout> scan(const QByteArray& bytes)
             Node& node = layout.nodes[open.takeLast()];
             node.endLine = span.begin;
             node.end = span.end;
-        } else if (!open.isEmpty()) {
+        } else if (open.isEmpty()) {
+            // A line outside every component is one libical placed somewhere of its own choosing, or dropped:
+            // such a file cannot be matched line for line.
+            return std::nullopt;
+        } else {
             layout.nodes[open.last()].properties.append({name, span});
         }
     }
