@@ -79,6 +79,7 @@ ReminderRow::ReminderRow(const ReminderItem& reminder, RemindersViewModel* model
     , m_due(new QLabel(this))
     , m_badge(new PriorityBadge(this))
 {
+    m_editOpenedWith = m_editState;
     setAttribute(Qt::WA_Hover);
     // Rows take the focus from a click or from the panel's arrow keys; Tab keeps to the buttons.
     setFocusPolicy(Qt::ClickFocus);
@@ -125,6 +126,7 @@ void ReminderRow::setReminder(const ReminderItem& reminder)
     m_reminder = reminder;
     if (identityChanged) {
         m_editState = ReminderFormState::from(reminder, m_clock());
+        m_editOpenedWith = m_editState;
         if (m_editForm != nullptr) {
             m_editForm->reload();
         }
@@ -225,6 +227,7 @@ void ReminderRow::setEditPresented(bool presented)
 void ReminderRow::edit()
 {
     m_editState = ReminderFormState::from(m_reminder, m_clock());
+    m_editOpenedWith = m_editState;
     if (m_editForm != nullptr) {
         m_editForm->reload();
     }
@@ -240,17 +243,20 @@ void ReminderRow::save()
     if (m_editForm != nullptr) {
         m_editForm->clearError();
     }
-    QCoro::connect(m_model->updateReminder(m_reminder.id, title, m_editState.trimmedNotes(),
-                                           m_editState.effectiveDueDate(), m_editState.priority,
-                                           m_editState.recurrence),
-                   this, [this](bool saved) {
-                       if (saved) {
-                           setEditPresented(false);
-                       } else if (m_editForm != nullptr) {
-                           // The popover stays open with what was typed, and says why nothing changed.
-                           m_editForm->showError(failureText(*m_model));
-                       }
-                   });
+    QCoro::connect(
+        m_model->updateReminder(m_reminder.id, title, m_editState.trimmedNotes(), m_editState.effectiveDueDate(),
+                                m_editState.priority, m_editState.recurrence,
+                                ReminderFields{m_editOpenedWith.trimmedTitle(), m_editOpenedWith.trimmedNotes(),
+                                               m_editOpenedWith.effectiveDueDate(), m_editOpenedWith.priority,
+                                               m_editOpenedWith.recurrence}),
+        this, [this](bool saved) {
+            if (saved) {
+                setEditPresented(false);
+            } else if (m_editForm != nullptr) {
+                // The popover stays open with what was typed, and says why nothing changed.
+                m_editForm->showError(failureText(*m_model));
+            }
+        });
 }
 
 void ReminderRow::ensureEditPopover()
