@@ -28,7 +28,7 @@
         <translation>Abbrechen</translation>
     </message>
     <message id="button.clear">
-        <source>Clear</source>
+        <source>Deselect All</source>
         <translation>Auswahl aufheben</translation>
     </message>
     <message id="button.complete">
@@ -160,8 +160,8 @@
         <translation>Keine Listen ausgewählt</translation>
     </message>
     <message id="placeholder.permissionRequiredMessage">
-        <source>TolvikReminder cannot read or write the folder that holds your reminders. Check the folder's permissions, then open this panel again.</source>
-        <translation>TolvikReminder kann den Ordner mit Ihren Erinnerungen weder lesen noch beschreiben. Prüfen Sie die Berechtigungen des Ordners und öffnen Sie dieses Fenster dann erneut.</translation>
+        <source>TolvikReminder does not have read and write access to the folder that holds your reminders. Check the folder's permissions, then open this panel again.</source>
+        <translation>TolvikReminder hat keinen vollen Lese- und Schreibzugriff auf den Ordner mit Ihren Erinnerungen. Prüfen Sie die Berechtigungen des Ordners und öffnen Sie dieses Fenster dann erneut.</translation>
     </message>
     <message id="placeholder.permissionRequiredTitle">
         <source>No Access to Reminders</source>
@@ -225,7 +225,7 @@
     </message>
     <message id="settings.about.description">
         <source>TolvikReminder keeps your open reminders one click away in the system tray. It stores them as standard iCalendar files that other calendar and task apps can read too, so a CalDAV sync tool can keep them in step with your phone and your server.</source>
-        <translation>TolvikReminder hält Ihre offenen Erinnerungen im Systemabschnitt der Kontrollleiste bereit, nur einen Klick entfernt. Es speichert sie als standardkonforme iCalendar-Dateien, die auch andere Kalender- und Aufgaben-Apps lesen können, sodass ein CalDAV-Synchronisierungswerkzeug sie mit Ihrem Telefon und Ihrem Server abgleichen kann.</translation>
+        <translation>TolvikReminder hält Ihre offenen Erinnerungen im Systemabschnitt der Kontrollleiste bereit, nur einen Klick entfernt. Es speichert sie als standardkonforme iCalendar-Dateien. Diese Dateien können auch andere Kalender- und Aufgaben-Apps lesen. Mit einem CalDAV-Synchronisierungswerkzeug bleiben sie auf Ihrem Smartphone und Ihrem Server auf dem gleichen Stand.</translation>
     </message>
     <message id="settings.about.developer">
         <source>Developed by</source>
@@ -272,12 +272,12 @@
         <translation>Sprache</translation>
     </message>
     <message id="settings.launchError">
-        <source>Could not change the login setting: %1</source>
+        <source>Could not change “Start at login”: %1</source>
         <translation>Die Einstellung für den Start beim Anmelden konnte nicht geändert werden: %1</translation>
     </message>
     <message id="settings.lists.empty">
         <source>No lists to show.</source>
-        <translation>Keine Listen vorhanden.</translation>
+        <translation>Keine Listen zum Anzeigen.</translation>
     </message>
     <message id="settings.lists.section">
         <source>Lists</source>
@@ -406,6 +406,18 @@
     <message id="cli.unknownArgument">
         <source>Unknown argument “%1”. Try “%2 --help”.</source>
         <translation>Unbekanntes Argument „%1“. Eine Übersicht zeigt „%2 --help“.</translation>
+    </message>
+    <message id="button.newReminder">
+        <source>New Reminder</source>
+        <translation>Neue Erinnerung</translation>
+    </message>
+    <message id="button.openSettings">
+        <source>Open Settings</source>
+        <translation>Einstellungen öffnen</translation>
+    </message>
+    <message id="account.onThisComputer">
+        <source>On this computer</source>
+        <translation>Auf diesem Computer</translation>
     </message>
 </context>
 </TS>

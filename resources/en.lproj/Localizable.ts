@@ -28,8 +28,8 @@
         <translation>Cancel</translation>
     </message>
     <message id="button.clear">
-        <source>Clear</source>
-        <translation>Clear</translation>
+        <source>Deselect All</source>
+        <translation>Deselect All</translation>
     </message>
     <message id="button.complete">
         <source>Mark as Completed</source>
@@ -160,8 +160,8 @@
         <translation>No Lists Selected</translation>
     </message>
     <message id="placeholder.permissionRequiredMessage">
-        <source>TolvikReminder cannot read or write the folder that holds your reminders. Check the folder's permissions, then open this panel again.</source>
-        <translation>TolvikReminder cannot read or write the folder that holds your reminders. Check the folder's permissions, then open this panel again.</translation>
+        <source>TolvikReminder does not have read and write access to the folder that holds your reminders. Check the folder's permissions, then open this panel again.</source>
+        <translation>TolvikReminder does not have read and write access to the folder that holds your reminders. Check the folder's permissions, then open this panel again.</translation>
     </message>
     <message id="placeholder.permissionRequiredTitle">
         <source>No Access to Reminders</source>
@@ -272,8 +272,8 @@
         <translation>Language</translation>
     </message>
     <message id="settings.launchError">
-        <source>Could not change the login setting: %1</source>
-        <translation>Could not change the login setting: %1</translation>
+        <source>Could not change “Start at login”: %1</source>
+        <translation>Could not change “Start at login”: %1</translation>
     </message>
     <message id="settings.lists.empty">
         <source>No lists to show.</source>
@@ -406,6 +406,18 @@
     <message id="cli.unknownArgument">
         <source>Unknown argument “%1”. Try “%2 --help”.</source>
         <translation>Unknown argument “%1”. Try “%2 --help”.</translation>
+    </message>
+    <message id="button.newReminder">
+        <source>New Reminder</source>
+        <translation>New Reminder</translation>
+    </message>
+    <message id="button.openSettings">
+        <source>Open Settings</source>
+        <translation>Open Settings</translation>
+    </message>
+    <message id="account.onThisComputer">
+        <source>On this computer</source>
+        <translation>On this computer</translation>
     </message>
 </context>
 </TS>

@@ -28,7 +28,7 @@
         <translation>Avbryt</translation>
     </message>
     <message id="button.clear">
-        <source>Clear</source>
+        <source>Deselect All</source>
         <translation>Avmarkera alla</translation>
     </message>
     <message id="button.complete">
@@ -160,8 +160,8 @@
         <translation>Inga listor valda</translation>
     </message>
     <message id="placeholder.permissionRequiredMessage">
-        <source>TolvikReminder cannot read or write the folder that holds your reminders. Check the folder's permissions, then open this panel again.</source>
-        <translation>TolvikReminder kan inte läsa eller skriva i mappen med dina påminnelser. Kontrollera mappens behörigheter och öppna sedan panelen igen.</translation>
+        <source>TolvikReminder does not have read and write access to the folder that holds your reminders. Check the folder's permissions, then open this panel again.</source>
+        <translation>TolvikReminder saknar läs- och skrivåtkomst till mappen med dina påminnelser. Kontrollera mappens behörigheter och öppna sedan panelen igen.</translation>
     </message>
     <message id="placeholder.permissionRequiredTitle">
         <source>No Access to Reminders</source>
@@ -225,7 +225,7 @@
     </message>
     <message id="settings.about.description">
         <source>TolvikReminder keeps your open reminders one click away in the system tray. It stores them as standard iCalendar files that other calendar and task apps can read too, so a CalDAV sync tool can keep them in step with your phone and your server.</source>
-        <translation>TolvikReminder håller dina öppna påminnelser ett klick bort i systemfältet. Påminnelserna sparas som vanliga iCalendar-filer som även andra kalender- och uppgiftsappar kan läsa, så att ett verktyg för CalDAV-synkronisering kan hålla dem i takt med din telefon och din server.</translation>
+        <translation>TolvikReminder håller dina öppna påminnelser ett klick bort i systemfältet. Påminnelserna sparas som vanliga iCalendar-filer. Även andra kalender- och uppgiftsappar kan läsa dem. Med ett verktyg för CalDAV-synkronisering förblir de likadana på din telefon och din server.</translation>
     </message>
     <message id="settings.about.developer">
         <source>Developed by</source>
@@ -272,7 +272,7 @@
         <translation>Språk</translation>
     </message>
     <message id="settings.launchError">
-        <source>Could not change the login setting: %1</source>
+        <source>Could not change “Start at login”: %1</source>
         <translation>Det gick inte att ändra inställningen för start vid inloggning: %1</translation>
     </message>
     <message id="settings.lists.empty">
@@ -406,6 +406,18 @@
     <message id="cli.unknownArgument">
         <source>Unknown argument “%1”. Try “%2 --help”.</source>
         <translation>Okänt argument ”%1”. Prova ”%2 --help”.</translation>
+    </message>
+    <message id="button.newReminder">
+        <source>New Reminder</source>
+        <translation>Ny påminnelse</translation>
+    </message>
+    <message id="button.openSettings">
+        <source>Open Settings</source>
+        <translation>Öppna inställningar</translation>
+    </message>
+    <message id="account.onThisComputer">
+        <source>On this computer</source>
+        <translation>På den här datorn</translation>
     </message>
 </context>
 </TS>

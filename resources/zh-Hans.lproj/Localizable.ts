@@ -28,7 +28,7 @@
         <translation>取消</translation>
     </message>
     <message id="button.clear">
-        <source>Clear</source>
+        <source>Deselect All</source>
         <translation>清除选择</translation>
     </message>
     <message id="button.complete">
@@ -160,7 +160,7 @@
         <translation>未选择列表</translation>
     </message>
     <message id="placeholder.permissionRequiredMessage">
-        <source>TolvikReminder cannot read or write the folder that holds your reminders. Check the folder's permissions, then open this panel again.</source>
+        <source>TolvikReminder does not have read and write access to the folder that holds your reminders. Check the folder's permissions, then open this panel again.</source>
         <translation>TolvikReminder 无法读写存放提醒事项的文件夹。请检查该文件夹的权限，然后重新打开此面板。</translation>
     </message>
     <message id="placeholder.permissionRequiredTitle">
@@ -272,7 +272,7 @@
         <translation>语言</translation>
     </message>
     <message id="settings.launchError">
-        <source>Could not change the login setting: %1</source>
+        <source>Could not change “Start at login”: %1</source>
         <translation>无法更改登录时启动设置：%1</translation>
     </message>
     <message id="settings.lists.empty">
@@ -405,6 +405,18 @@
     <message id="cli.unknownArgument">
         <source>Unknown argument “%1”. Try “%2 --help”.</source>
         <translation>未知参数“%1”。请尝试“%2 --help”。</translation>
+    </message>
+    <message id="button.newReminder">
+        <source>New Reminder</source>
+        <translation>新建提醒事项</translation>
+    </message>
+    <message id="button.openSettings">
+        <source>Open Settings</source>
+        <translation>打开设置</translation>
+    </message>
+    <message id="account.onThisComputer">
+        <source>On this computer</source>
+        <translation>在此电脑上</translation>
     </message>
 </context>
 </TS>

@@ -28,7 +28,7 @@
         <translation>取消</translation>
     </message>
     <message id="button.clear">
-        <source>Clear</source>
+        <source>Deselect All</source>
         <translation>清除選取</translation>
     </message>
     <message id="button.complete">
@@ -129,7 +129,7 @@
     </message>
     <message id="menuSize.compact">
         <source>Compact</source>
-        <translation>緊湊</translation>
+        <translation>精簡</translation>
     </message>
     <message id="menuSize.dimensions">
         <source>%1 × %2 px</source>
@@ -145,7 +145,7 @@
     </message>
     <message id="placeholder.allCaughtUpMessage">
         <source>Your selected lists have no open reminders right now.</source>
-        <translation>所選清單中暫時沒有未完成的提醒事項。</translation>
+        <translation>所選清單目前沒有未完成的提醒事項。</translation>
     </message>
     <message id="placeholder.allCaughtUpTitle">
         <source>All Caught Up</source>
@@ -160,7 +160,7 @@
         <translation>未選擇清單</translation>
     </message>
     <message id="placeholder.permissionRequiredMessage">
-        <source>TolvikReminder cannot read or write the folder that holds your reminders. Check the folder's permissions, then open this panel again.</source>
+        <source>TolvikReminder does not have read and write access to the folder that holds your reminders. Check the folder's permissions, then open this panel again.</source>
         <translation>TolvikReminder 無法讀寫存放提醒事項的資料夾。請檢查該資料夾的權限，然後重新開啟此面板。</translation>
     </message>
     <message id="placeholder.permissionRequiredTitle">
@@ -272,7 +272,7 @@
         <translation>語言</translation>
     </message>
     <message id="settings.launchError">
-        <source>Could not change the login setting: %1</source>
+        <source>Could not change “Start at login”: %1</source>
         <translation>無法變更登入時啟動設定：%1</translation>
     </message>
     <message id="settings.lists.empty">
@@ -405,6 +405,18 @@
     <message id="cli.unknownArgument">
         <source>Unknown argument “%1”. Try “%2 --help”.</source>
         <translation>未知的引數「%1」。請試試「%2 --help」。</translation>
+    </message>
+    <message id="button.newReminder">
+        <source>New Reminder</source>
+        <translation>新增提醒事項</translation>
+    </message>
+    <message id="button.openSettings">
+        <source>Open Settings</source>
+        <translation>打開設定</translation>
+    </message>
+    <message id="account.onThisComputer">
+        <source>On this computer</source>
+        <translation>在這部電腦上</translation>
     </message>
 </context>
 </TS>

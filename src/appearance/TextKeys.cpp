@@ -107,6 +107,9 @@ const QStringList& allTextKeys()
         QStringLiteral("cli.option.version"),
         QStringLiteral("cli.version"),
         QStringLiteral("cli.unknownArgument"),
+        QStringLiteral("button.newReminder"),
+        QStringLiteral("button.openSettings"),
+        QStringLiteral("account.onThisComputer"),
     };
     return keys;
 }

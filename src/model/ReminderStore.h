@@ -38,6 +38,9 @@ public:
     virtual AuthorizationStatus authorizationStatus() const = 0;
     /// Asks for access; resumes on the main thread with granted or an error.
     virtual QCoro::Task<AccessResult> requestAccess() = 0;
+    /// The list the last granted access request made because the store had none, so that a new user finds it
+    /// shown; nothing when the store already existed.
+    virtual std::optional<QString> listCreatedForAccess() const { return std::nullopt; }
 
     /// Every reminder list of every account, in the store's order.
     virtual QList<StoreList> lists() = 0;

@@ -9,6 +9,7 @@
 #include "panel/PanelSizing.h"
 #include "panel/PlaceholderView.h"
 #include "panel/ReminderListSection.h"
+#include "rows/PopoverWindow.h"
 #include "settings/SettingsWindowPresenter.h"
 
 #include <QCoreApplication>
@@ -20,6 +21,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPointer>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QTimer>
 #include <QToolButton>
@@ -98,6 +100,7 @@ ContentView::ContentView(RemindersViewModel& model, LaunchAtLoginManager& launch
     connect(m_footer, &PanelFooter::settingsRequested, this, &ContentView::openSettings);
     connect(m_footer, &PanelFooter::quitRequested, this, [] { QCoreApplication::quit(); });
     connect(m_placeholder, &PlaceholderView::buttonClicked, this, &ContentView::placeholderAction);
+    connect(m_placeholder, &PlaceholderView::listChosen, this, &ContentView::beginAddFromPlaceholder);
 
     applyAppearance();
     render();
@@ -417,7 +420,27 @@ void ContentView::placeholderAction(Placeholder placeholder)
     } else if (placeholder == Placeholder::readAccess || placeholder == Placeholder::permissionRequired) {
         // Access to the reminders is the folder's permissions: show the folder so the user can fix them.
         m_urlOpener(QUrl::fromLocalFile(existingFolder(m_storeFolder)));
+    } else if (placeholder == Placeholder::noLists) {
+        openSettings();
+    } else if (placeholder == Placeholder::allCaughtUp) {
+        const QList<ReminderList> lists = filteredLists();
+        if (lists.size() == 1) {
+            beginAddFromPlaceholder(lists.first().id);
+        } else {
+            m_placeholder->chooseList(lists);
+        }
     }
+}
+
+void ContentView::beginAddFromPlaceholder(const QString& listID)
+{
+    // The list's section exists while the placeholder hides it; its popover opens beside the visible button.
+    ReminderListSection* section = m_sections.value(listID);
+    if (section == nullptr) {
+        return;
+    }
+    section->beginAdd();
+    section->addPopover()->present(m_placeholder->button(), PopoverWindow::Side::trailing);
 }
 
 void ContentView::openSettings()

@@ -365,7 +365,8 @@ void GeneralSettingsTab::updateAccounts()
             connect(toggle, &QCheckBox::clicked, this, [this, id](bool checked) { setAccountSelected(id, checked); });
             m_accountToggles.insert(id, toggle);
         }
-        toggle->setText(account.name);
+        // A check box reads "&" as a shortcut marker; the store's name is shown as it is.
+        toggle->setText(QString(account.name).replace(QLatin1Char('&'), QStringLiteral("&&")));
         toggle->setChecked(selected.contains(account.id));
         m_accountRows->addWidget(toggle);
         m_accountOrder.append(account.id);

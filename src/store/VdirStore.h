@@ -33,6 +33,7 @@ public:
 
     AuthorizationStatus authorizationStatus() const override;
     QCoro::Task<AccessResult> requestAccess() override;
+    std::optional<QString> listCreatedForAccess() const override { return m_listCreatedForAccess; }
 
     QList<StoreList> lists() override;
     QCoro::Task<QList<StoreReminder>> fetchReminders(QStringList listIDs) override;
@@ -87,6 +88,7 @@ private:
     VdirWatcher* m_watcher = nullptr;
     int m_parsedFiles = 0;
     int m_skippedFiles = 0;
+    std::optional<QString> m_listCreatedForAccess;
 };
 
 } // namespace tolvik
