@@ -419,5 +419,92 @@
         <source>On this computer</source>
         <translation>Auf diesem Computer</translation>
     </message>
+    <message id="settings.lists.new">
+        <source>New List…</source>
+        <translation>Neue Liste …</translation>
+    </message>
+    <message id="list.more">
+        <source>List actions</source>
+        <translation>Listenaktionen</translation>
+    </message>
+    <message id="list.rename">
+        <source>Rename…</source>
+        <translation>Umbenennen …</translation>
+    </message>
+    <message id="list.color">
+        <source>Colour</source>
+        <translation>Farbe</translation>
+    </message>
+    <message id="list.customColor">
+        <source>Custom…</source>
+        <translation>Eigene …</translation>
+    </message>
+    <message id="list.delete">
+        <source>Delete…</source>
+        <translation>Löschen …</translation>
+    </message>
+    <message id="list.colorFailed">
+        <source>The colour could not be changed: %1</source>
+        <translation>Die Farbe konnte nicht geändert werden: %1</translation>
+    </message>
+    <message id="newList.title">
+        <source>New List</source>
+        <translation>Neue Liste</translation>
+    </message>
+    <message id="newList.name">
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message id="newList.color">
+        <source>Colour</source>
+        <translation>Farbe</translation>
+    </message>
+    <message id="newList.account">
+        <source>Account</source>
+        <translation>Konto</translation>
+    </message>
+    <message id="newList.create">
+        <source>Create</source>
+        <translation>Erstellen</translation>
+    </message>
+    <message id="newList.nameTaken">
+        <source>This account already has a list named “%1”.</source>
+        <translation>In diesem Konto gibt es bereits eine Liste namens „%1“.</translation>
+    </message>
+    <message id="newList.failed">
+        <source>The list could not be created: %1</source>
+        <translation>Die Liste konnte nicht erstellt werden: %1</translation>
+    </message>
+    <message id="renameList.title">
+        <source>Rename List</source>
+        <translation>Liste umbenennen</translation>
+    </message>
+    <message id="renameList.button">
+        <source>Rename</source>
+        <translation>Umbenennen</translation>
+    </message>
+    <message id="renameList.failed">
+        <source>The list could not be renamed: %1</source>
+        <translation>Die Liste konnte nicht umbenannt werden: %1</translation>
+    </message>
+    <message id="deleteList.title">
+        <source>Delete “%1”?</source>
+        <translation>„%1“ löschen?</translation>
+    </message>
+    <message id="deleteList.syncedNote">
+        <source>The copy on the server is not deleted.</source>
+        <translation>Die Kopie auf dem Server wird nicht gelöscht.</translation>
+    </message>
+    <message id="deleteList.failed">
+        <source>The list could not be deleted: %1</source>
+        <translation>Die Liste konnte nicht gelöscht werden: %1</translation>
+    </message>
+    <message id="deleteList.message" numerus="yes">
+        <source>The list and its %n reminders move to the trash, from where your file manager can restore them.</source>
+        <translation>
+            <numerusform>Die Liste und ihre %n Erinnerung werden in den Papierkorb verschoben. Dort können Sie sie mit Ihrem Dateimanager wiederherstellen.</numerusform>
+            <numerusform>Die Liste und ihre %n Erinnerungen werden in den Papierkorb verschoben. Dort können Sie sie mit Ihrem Dateimanager wiederherstellen.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

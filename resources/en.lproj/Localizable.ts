@@ -419,5 +419,92 @@
         <source>On this computer</source>
         <translation>On this computer</translation>
     </message>
+    <message id="settings.lists.new">
+        <source>New List…</source>
+        <translation>New List…</translation>
+    </message>
+    <message id="list.more">
+        <source>List actions</source>
+        <translation>List actions</translation>
+    </message>
+    <message id="list.rename">
+        <source>Rename…</source>
+        <translation>Rename…</translation>
+    </message>
+    <message id="list.color">
+        <source>Colour</source>
+        <translation>Colour</translation>
+    </message>
+    <message id="list.customColor">
+        <source>Custom…</source>
+        <translation>Custom…</translation>
+    </message>
+    <message id="list.delete">
+        <source>Delete…</source>
+        <translation>Delete…</translation>
+    </message>
+    <message id="list.colorFailed">
+        <source>The colour could not be changed: %1</source>
+        <translation>The colour could not be changed: %1</translation>
+    </message>
+    <message id="newList.title">
+        <source>New List</source>
+        <translation>New List</translation>
+    </message>
+    <message id="newList.name">
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message id="newList.color">
+        <source>Colour</source>
+        <translation>Colour</translation>
+    </message>
+    <message id="newList.account">
+        <source>Account</source>
+        <translation>Account</translation>
+    </message>
+    <message id="newList.create">
+        <source>Create</source>
+        <translation>Create</translation>
+    </message>
+    <message id="newList.nameTaken">
+        <source>This account already has a list named “%1”.</source>
+        <translation>This account already has a list named “%1”.</translation>
+    </message>
+    <message id="newList.failed">
+        <source>The list could not be created: %1</source>
+        <translation>The list could not be created: %1</translation>
+    </message>
+    <message id="renameList.title">
+        <source>Rename List</source>
+        <translation>Rename List</translation>
+    </message>
+    <message id="renameList.button">
+        <source>Rename</source>
+        <translation>Rename</translation>
+    </message>
+    <message id="renameList.failed">
+        <source>The list could not be renamed: %1</source>
+        <translation>The list could not be renamed: %1</translation>
+    </message>
+    <message id="deleteList.title">
+        <source>Delete “%1”?</source>
+        <translation>Delete “%1”?</translation>
+    </message>
+    <message id="deleteList.syncedNote">
+        <source>The copy on the server is not deleted.</source>
+        <translation>The copy on the server is not deleted.</translation>
+    </message>
+    <message id="deleteList.failed">
+        <source>The list could not be deleted: %1</source>
+        <translation>The list could not be deleted: %1</translation>
+    </message>
+    <message id="deleteList.message" numerus="yes">
+        <source>The list and its %n reminders move to the trash, from where your file manager can restore them.</source>
+        <translation>
+            <numerusform>The list and its %n reminder move to the trash, from where your file manager can restore them.</numerusform>
+            <numerusform>The list and its %n reminders move to the trash, from where your file manager can restore them.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -419,5 +419,92 @@
         <source>On this computer</source>
         <translation>På den här datorn</translation>
     </message>
+    <message id="settings.lists.new">
+        <source>New List…</source>
+        <translation>Ny lista …</translation>
+    </message>
+    <message id="list.more">
+        <source>List actions</source>
+        <translation>Liståtgärder</translation>
+    </message>
+    <message id="list.rename">
+        <source>Rename…</source>
+        <translation>Byt namn …</translation>
+    </message>
+    <message id="list.color">
+        <source>Colour</source>
+        <translation>Färg</translation>
+    </message>
+    <message id="list.customColor">
+        <source>Custom…</source>
+        <translation>Anpassad …</translation>
+    </message>
+    <message id="list.delete">
+        <source>Delete…</source>
+        <translation>Radera …</translation>
+    </message>
+    <message id="list.colorFailed">
+        <source>The colour could not be changed: %1</source>
+        <translation>Det gick inte att ändra färgen: %1</translation>
+    </message>
+    <message id="newList.title">
+        <source>New List</source>
+        <translation>Ny lista</translation>
+    </message>
+    <message id="newList.name">
+        <source>Name</source>
+        <translation>Namn</translation>
+    </message>
+    <message id="newList.color">
+        <source>Colour</source>
+        <translation>Färg</translation>
+    </message>
+    <message id="newList.account">
+        <source>Account</source>
+        <translation>Konto</translation>
+    </message>
+    <message id="newList.create">
+        <source>Create</source>
+        <translation>Skapa</translation>
+    </message>
+    <message id="newList.nameTaken">
+        <source>This account already has a list named “%1”.</source>
+        <translation>Det här kontot har redan en lista som heter ”%1”.</translation>
+    </message>
+    <message id="newList.failed">
+        <source>The list could not be created: %1</source>
+        <translation>Det gick inte att skapa listan: %1</translation>
+    </message>
+    <message id="renameList.title">
+        <source>Rename List</source>
+        <translation>Byt namn på lista</translation>
+    </message>
+    <message id="renameList.button">
+        <source>Rename</source>
+        <translation>Byt namn</translation>
+    </message>
+    <message id="renameList.failed">
+        <source>The list could not be renamed: %1</source>
+        <translation>Det gick inte att byta namn på listan: %1</translation>
+    </message>
+    <message id="deleteList.title">
+        <source>Delete “%1”?</source>
+        <translation>Radera ”%1”?</translation>
+    </message>
+    <message id="deleteList.syncedNote">
+        <source>The copy on the server is not deleted.</source>
+        <translation>Kopian på servern raderas inte.</translation>
+    </message>
+    <message id="deleteList.failed">
+        <source>The list could not be deleted: %1</source>
+        <translation>Det gick inte att radera listan: %1</translation>
+    </message>
+    <message id="deleteList.message" numerus="yes">
+        <source>The list and its %n reminders move to the trash, from where your file manager can restore them.</source>
+        <translation>
+            <numerusform>Listan och dess %n påminnelse flyttas till papperskorgen. Därifrån kan du återställa dem med filhanteraren.</numerusform>
+            <numerusform>Listan och dess %n påminnelser flyttas till papperskorgen. Därifrån kan du återställa dem med filhanteraren.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -44,6 +44,11 @@ public:
     WriteResult saveReminder(const StoreReminder& reminder) override;
     WriteResult removeReminder(const StoreReminder& reminder) override;
 
+    ListCreation createList(const QString& accountID, const QString& name, const QColor& color) override;
+    WriteResult renameList(const QString& listID, const QString& name) override;
+    WriteResult recolorList(const QString& listID, const QColor& color) override;
+    WriteResult deleteList(const QString& listID) override;
+
     /// How many files were read and parsed since the store was made; unchanged files are not read again.
     int parsedFileCount() const;
     /// How many files the last fetch skipped: too large, empty, binary, or not a readable to-do.
@@ -60,6 +65,10 @@ private:
 
     void rescan();
     void rewatch();
+    /// After a change to the list folders: read them again, watch the new ones, and tell the model.
+    void listsChanged();
+    /// The folder that holds the account's lists, or nothing for an account the store does not know.
+    std::optional<QString> accountFolder(const QString& accountID);
     const VdirListFolder* findList(const QString& id);
     std::optional<Located> locate(const QString& reminderID) const;
 
