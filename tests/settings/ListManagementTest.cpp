@@ -5,8 +5,8 @@
 #include "settings/ListToggleRow.h"
 
 #include <QCheckBox>
-#include <QCoro/QCoroTask>
 #include <QComboBox>
+#include <QCoro/QCoroTask>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
