@@ -7,29 +7,11 @@
 #include <QColorDialog>
 #include <QMenu>
 #include <QMessageBox>
-#include <QPainter>
 #include <QPushButton>
 
 #include <QCoro/QCoroTask>
 
 namespace tolvik {
-
-namespace {
-
-QIcon dotIcon(const QColor& color)
-{
-    QPixmap pixmap(24, 24);
-    pixmap.setDevicePixelRatio(2);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(color);
-    painter.drawEllipse(QRectF(1, 1, 10, 10));
-    return QIcon(pixmap);
-}
-
-} // namespace
 
 ListActions::ListActions(RemindersViewModel& model, QWidget* dialogParent)
     : QObject(dialogParent)
@@ -44,8 +26,8 @@ QMenu* ListActions::menuFor(const ReminderList& list, QWidget* parent)
     connect(menu->addAction(localizedString(QStringLiteral("list.rename"))), &QAction::triggered, this,
             [this, list] { rename(list); });
     QMenu* colors = menu->addMenu(localizedString(QStringLiteral("list.color")));
-    for (const QColor& color : ListNameDialog::palette()) {
-        QAction* action = colors->addAction(dotIcon(color), color.name().toUpper());
+    for (const QColor& color : ListNameDialog::swatchColors()) {
+        QAction* action = colors->addAction(ListNameDialog::swatchIcon(color), color.name().toUpper());
         action->setCheckable(true);
         action->setChecked(color == list.color);
         connect(action, &QAction::triggered, this, [this, list, color] { recolor(list, color); });
@@ -84,6 +66,7 @@ void ListActions::chooseCustomColor(const ReminderList& list)
 {
     auto* picker = new QColorDialog(list.color, m_dialogParent);
     picker->setAttribute(Qt::WA_DeleteOnClose);
+    picker->setPalette(m_dialogParent->palette());
     connect(picker, &QColorDialog::colorSelected, this, [this, list](const QColor& color) { recolor(list, color); });
     picker->open();
 }
@@ -93,6 +76,7 @@ void ListActions::confirmDelete(const ReminderList& list)
     QCoro::connect(m_model.reminderCountOfList(list.id), this, [this, list](int count) {
         auto* box = new QMessageBox(m_dialogParent);
         box->setAttribute(Qt::WA_DeleteOnClose);
+        box->setPalette(m_dialogParent->palette());
         box->setIcon(QMessageBox::Warning);
         box->setTextFormat(Qt::PlainText);
         box->setText(localizedString(QStringLiteral("deleteList.title")).arg(list.name));
@@ -125,6 +109,7 @@ void ListActions::showFailure(const QString& key, const QString& error)
     auto* box = new QMessageBox(QMessageBox::Warning, QString(), localizedString(key).arg(error), QMessageBox::Ok,
                                 m_dialogParent);
     box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setPalette(m_dialogParent->palette());
     box->setTextFormat(Qt::PlainText);
     m_message = box;
     box->open();

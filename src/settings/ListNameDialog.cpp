@@ -24,7 +24,9 @@ namespace {
 
 constexpr int swatchSide = 20;
 
-QIcon swatchIcon(const QColor& color, bool chosen, const QColor& ring)
+} // namespace
+
+QIcon ListNameDialog::swatchIcon(const QColor& color, bool chosen, const QColor& ring)
 {
     QPixmap pixmap(swatchSide * 2, swatchSide * 2);
     pixmap.setDevicePixelRatio(2);
@@ -42,9 +44,7 @@ QIcon swatchIcon(const QColor& color, bool chosen, const QColor& ring)
     return QIcon(pixmap);
 }
 
-} // namespace
-
-const QList<QColor>& ListNameDialog::palette()
+const QList<QColor>& ListNameDialog::swatchColors()
 {
     static const QList<QColor> colors = {
         QColor(0xE5, 0x48, 0x4D), QColor(0xF7, 0x6B, 0x15), QColor(0xF5, 0xB7, 0x00), QColor(0x46, 0xA7, 0x58),
@@ -68,9 +68,13 @@ ListNameDialog::ListNameDialog(RemindersViewModel& model, std::optional<Reminder
     : QDialog(parent)
     , m_model(model)
     , m_renamed(std::move(renamed))
-    , m_color(palette().at(5))
+    , m_color(swatchColors().at(5))
 {
     setAttribute(Qt::WA_DeleteOnClose);
+    // A window of its own does not inherit the settings window's theme by itself.
+    if (parent != nullptr) {
+        setPalette(parent->palette());
+    }
     setWindowTitle(localizedString(m_renamed ? QStringLiteral("renameList.title") : QStringLiteral("newList.title")));
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
@@ -127,7 +131,7 @@ void ListNameDialog::buildColorRow(QWidget* holder)
     auto* row = new QHBoxLayout(holder);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(2);
-    for (const QColor& color : palette()) {
+    for (const QColor& color : swatchColors()) {
         auto* swatch = new QToolButton(holder);
         swatch->setAutoRaise(true);
         swatch->setIconSize(QSize(swatchSide, swatchSide));
@@ -141,6 +145,7 @@ void ListNameDialog::buildColorRow(QWidget* holder)
     connect(m_custom, &QPushButton::clicked, this, [this] {
         auto* picker = new QColorDialog(m_color, this);
         picker->setAttribute(Qt::WA_DeleteOnClose);
+        picker->setPalette(palette());
         connect(picker, &QColorDialog::colorSelected, this, &ListNameDialog::chooseColor);
         picker->open();
     });
@@ -156,8 +161,8 @@ void ListNameDialog::chooseColor(const QColor& color)
     }
     m_color = color;
     for (qsizetype i = 0; i < m_swatches.size(); ++i) {
-        m_swatches.at(i)->setIcon(
-            swatchIcon(palette().at(i), palette().at(i) == color, QWidget::palette().color(QPalette::WindowText)));
+        const QColor swatch = swatchColors().at(i);
+        m_swatches.at(i)->setIcon(swatchIcon(swatch, swatch == color, palette().color(QPalette::WindowText)));
     }
 }
 

@@ -27,7 +27,9 @@ class ListNameDialog : public QDialog
 
 public:
     /// The colours offered as swatches, in order.
-    static const QList<QColor>& palette();
+    static const QList<QColor>& swatchColors();
+    /// A round swatch of `color`, with a ring in `ring` when it is the chosen one.
+    static QIcon swatchIcon(const QColor& color, bool chosen = false, const QColor& ring = QColor());
 
     /// A dialog that makes a new list. `model` must outlive it.
     static ListNameDialog* forNewList(RemindersViewModel& model, QWidget* parent);

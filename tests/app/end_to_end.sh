@@ -9,16 +9,7 @@ display=${TOLVIK_E2E_DISPLAY:-:97}
 # shellcheck source=tests/app/script_support.sh
 source "$(dirname "$0")/script_support.sh"
 
-export DISPLAY=$display
-Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-wait_for 10 xdpyinfo || fail "the X server on $display did not start"
-xcompmgr >/dev/null 2>&1 &
-pids+=($!)
-trayer --edge top --align right --widthtype request --height 28 --SetDockType true --transparent false \
-    >/dev/null 2>&1 &
-pids+=($!)
-wait_for 10 xdotool search --class trayer || fail "the tray host did not start"
+start_tray_desktop
 
 seed_user
 
@@ -40,18 +31,6 @@ eval "$(xdotool getwindowgeometry --shell "$icon")"
 icon_x=$X icon_y=$Y icon_h=$HEIGHT
 xdotool mousemove --window "$icon" 5 5 click 1
 
-# The panel is the visible window of the app that is wider than a tray icon.
-panel_window() {
-    local id
-    for id in $(xdotool search --onlyvisible --pid "$app"); do
-        eval "$(xdotool getwindowgeometry --shell "$id")"
-        if [ "$WIDTH" -ge 300 ]; then
-            echo "$id"
-            return 0
-        fi
-    done
-    return 1
-}
 wait_for 30 panel_window || fail "the panel did not open on a tray click"
 panel=$(panel_window)
 # The first measurement may still change the size after the panel shows; wait until it stands where and as large

@@ -66,7 +66,7 @@ private Q_SLOTS:
         QTRY_VERIFY(t.tab->listActions()->openDialog() == nullptr);
         QCOMPARE(readFile(t.file(QStringLiteral("local/tom-jerry/displayname"))), QByteArray("Tom & Jerry"));
         QCOMPARE(readFile(t.file(QStringLiteral("local/tom-jerry/color"))),
-                 ListNameDialog::palette().at(3).name().toUpper().toLatin1());
+                 ListNameDialog::swatchColors().at(3).name().toUpper().toLatin1());
         QCOMPARE(t.fixture.stored(PreferenceKey::selectedListIDs), QStringLiteral("local/tom-jerry"));
         QTRY_VERIFY(t.tab->listRow(QStringLiteral("local/tom-jerry")) != nullptr);
         QCOMPARE(t.tab->listRow(QStringLiteral("local/tom-jerry"))->nameText(), QStringLiteral("Tom & Jerry"));
@@ -127,7 +127,7 @@ private Q_SLOTS:
 
         actions.at(1)->menu()->actions().at(0)->trigger();
         QTRY_COMPARE(readFile(t.file(QStringLiteral("work/inbox/color"))),
-                     ListNameDialog::palette().at(0).name().toUpper().toLatin1());
+                     ListNameDialog::swatchColors().at(0).name().toUpper().toLatin1());
         delete menu;
 
         // Synced account, one reminder: the question names both, and the server copy stays.
