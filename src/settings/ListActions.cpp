@@ -66,7 +66,7 @@ void ListActions::chooseCustomColor(const ReminderList& list)
 {
     auto* picker = new QColorDialog(list.color, m_dialogParent);
     picker->setAttribute(Qt::WA_DeleteOnClose);
-    picker->setPalette(m_dialogParent->palette());
+    ListNameDialog::takeTheme(picker, m_dialogParent);
     connect(picker, &QColorDialog::colorSelected, this, [this, list](const QColor& color) { recolor(list, color); });
     picker->open();
 }
@@ -76,7 +76,7 @@ void ListActions::confirmDelete(const ReminderList& list)
     QCoro::connect(m_model.reminderCountOfList(list.id), this, [this, list](int count) {
         auto* box = new QMessageBox(m_dialogParent);
         box->setAttribute(Qt::WA_DeleteOnClose);
-        box->setPalette(m_dialogParent->palette());
+        ListNameDialog::takeTheme(box, m_dialogParent);
         box->setIcon(QMessageBox::Warning);
         box->setTextFormat(Qt::PlainText);
         box->setText(localizedString(QStringLiteral("deleteList.title")).arg(list.name));
@@ -109,7 +109,7 @@ void ListActions::showFailure(const QString& key, const QString& error)
     auto* box = new QMessageBox(QMessageBox::Warning, QString(), localizedString(key).arg(error), QMessageBox::Ok,
                                 m_dialogParent);
     box->setAttribute(Qt::WA_DeleteOnClose);
-    box->setPalette(m_dialogParent->palette());
+    ListNameDialog::takeTheme(box, m_dialogParent);
     box->setTextFormat(Qt::PlainText);
     m_message = box;
     box->open();

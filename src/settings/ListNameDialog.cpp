@@ -44,6 +44,14 @@ QIcon ListNameDialog::swatchIcon(const QColor& color, bool chosen, const QColor&
     return QIcon(pixmap);
 }
 
+void ListNameDialog::takeTheme(QWidget* window, const QWidget* from)
+{
+    // An inherited palette has no roles marked as set, and setting it as it is would change nothing.
+    QPalette palette = from->palette();
+    palette.setResolveMask(~QPalette::ResolveMask(0));
+    window->setPalette(palette);
+}
+
 const QList<QColor>& ListNameDialog::swatchColors()
 {
     static const QList<QColor> colors = {
@@ -71,9 +79,8 @@ ListNameDialog::ListNameDialog(RemindersViewModel& model, std::optional<Reminder
     , m_color(swatchColors().at(5))
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    // A window of its own does not inherit the settings window's theme by itself.
     if (parent != nullptr) {
-        setPalette(parent->palette());
+        takeTheme(this, parent);
     }
     setWindowTitle(localizedString(m_renamed ? QStringLiteral("renameList.title") : QStringLiteral("newList.title")));
     auto* layout = new QVBoxLayout(this);
@@ -145,7 +152,7 @@ void ListNameDialog::buildColorRow(QWidget* holder)
     connect(m_custom, &QPushButton::clicked, this, [this] {
         auto* picker = new QColorDialog(m_color, this);
         picker->setAttribute(Qt::WA_DeleteOnClose);
-        picker->setPalette(palette());
+        takeTheme(picker, this);
         connect(picker, &QColorDialog::colorSelected, this, &ListNameDialog::chooseColor);
         picker->open();
     });

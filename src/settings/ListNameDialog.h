@@ -28,6 +28,8 @@ class ListNameDialog : public QDialog
 public:
     /// The colours offered as swatches, in order.
     static const QList<QColor>& swatchColors();
+    /// Gives a window of its own the theme of the widget it opens over; it would show the desktop's otherwise.
+    static void takeTheme(QWidget* window, const QWidget* from);
     /// A round swatch of `color`, with a ring in `ring` when it is the chosen one.
     static QIcon swatchIcon(const QColor& color, bool chosen = false, const QColor& ring = QColor());
 
