@@ -49,8 +49,9 @@ public:
     /// shown; nothing when the store already existed.
     virtual std::optional<QString> listCreatedForAccess() const { return std::nullopt; }
 
-    /// Every reminder list of every account, in the store's order.
-    virtual QList<StoreList> lists() = 0;
+    /// Every reminder list of every account, in the store's order. Looks at the folders off the main thread;
+    /// the result arrives on the main thread.
+    virtual QCoro::Task<QList<StoreList>> lists() = 0;
     /// Every reminder, completed or not, in the given lists. The result arrives on the main thread.
     virtual QCoro::Task<QList<StoreReminder>> fetchReminders(QStringList listIDs) = 0;
 

@@ -25,7 +25,7 @@ WriteResult fromError(const std::optional<QString>& error)
 void VdirStore::listsChanged()
 {
     rescan();
-    rewatch();
+    m_watcher->setFolders(VdirScanner::watchFolders(m_root));
     m_watcher->noteChange();
 }
 

@@ -85,7 +85,7 @@ private Q_SLOTS:
     {
         Store s;
         QVERIFY(test::writeFile(s.path(QStringLiteral("server/work/displayname")), "Work"));
-        s.store.lists();
+        QCoro::waitFor(s.store.lists());
         const ListCreation created = s.store.createList(QStringLiteral("server"), QStringLiteral("Home"), QColor());
         QCOMPARE(created.listID, QStringLiteral("server/home"));
         QVERIFY(!QFileInfo::exists(s.path(QStringLiteral("server/home/color"))));
@@ -104,7 +104,7 @@ private Q_SLOTS:
         QCOMPARE(test::readFile(s.path(QStringLiteral("local"))), QByteArray("not a folder"));
 
         QVERIFY(test::writeFile(s.path(QStringLiteral("home/chores/displayname/x")), "a folder in the way"));
-        s.store.lists();
+        QCoro::waitFor(s.store.lists());
         QVERIFY(s.store.renameList(QStringLiteral("home/chores"), QStringLiteral("Y")).error);
         QVERIFY(s.store.renameList(QStringLiteral("home/gone"), QStringLiteral("Y")).error);
 
