@@ -28,7 +28,7 @@
         <translation>Abbrechen</translation>
     </message>
     <message id="button.clear">
-        <source>Clear</source>
+        <source>Deselect All</source>
         <translation>Auswahl aufheben</translation>
     </message>
     <message id="button.complete">
@@ -160,8 +160,8 @@
         <translation>Keine Listen ausgewählt</translation>
     </message>
     <message id="placeholder.permissionRequiredMessage">
-        <source>TolvikReminder cannot read or write the folder that holds your reminders. Check the folder's permissions, then open this panel again.</source>
-        <translation>TolvikReminder kann den Ordner mit Ihren Erinnerungen weder lesen noch beschreiben. Prüfen Sie die Berechtigungen des Ordners und öffnen Sie dieses Fenster dann erneut.</translation>
+        <source>TolvikReminder does not have read and write access to the folder that holds your reminders. Check the folder's permissions, then open this panel again.</source>
+        <translation>TolvikReminder hat keinen vollen Lese- und Schreibzugriff auf den Ordner mit Ihren Erinnerungen. Prüfen Sie die Berechtigungen des Ordners und öffnen Sie dieses Fenster dann erneut.</translation>
     </message>
     <message id="placeholder.permissionRequiredTitle">
         <source>No Access to Reminders</source>
@@ -225,7 +225,7 @@
     </message>
     <message id="settings.about.description">
         <source>TolvikReminder keeps your open reminders one click away in the system tray. It stores them as standard iCalendar files that other calendar and task apps can read too, so a CalDAV sync tool can keep them in step with your phone and your server.</source>
-        <translation>TolvikReminder hält Ihre offenen Erinnerungen im Systemabschnitt der Kontrollleiste bereit, nur einen Klick entfernt. Es speichert sie als standardkonforme iCalendar-Dateien, die auch andere Kalender- und Aufgaben-Apps lesen können, sodass ein CalDAV-Synchronisierungswerkzeug sie mit Ihrem Telefon und Ihrem Server abgleichen kann.</translation>
+        <translation>TolvikReminder hält Ihre offenen Erinnerungen im Systemabschnitt der Kontrollleiste bereit, nur einen Klick entfernt. Es speichert sie als standardkonforme iCalendar-Dateien. Diese Dateien können auch andere Kalender- und Aufgaben-Apps lesen. Mit einem CalDAV-Synchronisierungswerkzeug bleiben sie auf Ihrem Smartphone und Ihrem Server auf dem gleichen Stand.</translation>
     </message>
     <message id="settings.about.developer">
         <source>Developed by</source>
@@ -272,12 +272,12 @@
         <translation>Sprache</translation>
     </message>
     <message id="settings.launchError">
-        <source>Could not change the login setting: %1</source>
+        <source>Could not change “Start at login”: %1</source>
         <translation>Die Einstellung für den Start beim Anmelden konnte nicht geändert werden: %1</translation>
     </message>
     <message id="settings.lists.empty">
         <source>No lists to show.</source>
-        <translation>Keine Listen vorhanden.</translation>
+        <translation>Keine Listen zum Anzeigen.</translation>
     </message>
     <message id="settings.lists.section">
         <source>Lists</source>
@@ -451,6 +451,105 @@
     <message id="panel.tray.settings">
         <source>Settings…</source>
         <translation>Einstellungen …</translation>
+    </message>
+    <message id="button.newReminder">
+        <source>New Reminder</source>
+        <translation>Neue Erinnerung</translation>
+    </message>
+    <message id="button.openSettings">
+        <source>Open Settings</source>
+        <translation>Einstellungen öffnen</translation>
+    </message>
+    <message id="account.onThisComputer">
+        <source>On this computer</source>
+        <translation>Auf diesem Computer</translation>
+    </message>
+    <message id="settings.lists.new">
+        <source>New List…</source>
+        <translation>Neue Liste …</translation>
+    </message>
+    <message id="list.more">
+        <source>List actions</source>
+        <translation>Listenaktionen</translation>
+    </message>
+    <message id="list.rename">
+        <source>Rename…</source>
+        <translation>Umbenennen …</translation>
+    </message>
+    <message id="list.color">
+        <source>Colour</source>
+        <translation>Farbe</translation>
+    </message>
+    <message id="list.customColor">
+        <source>Custom…</source>
+        <translation>Eigene …</translation>
+    </message>
+    <message id="list.delete">
+        <source>Delete…</source>
+        <translation>Löschen …</translation>
+    </message>
+    <message id="list.colorFailed">
+        <source>The colour could not be changed: %1</source>
+        <translation>Die Farbe konnte nicht geändert werden: %1</translation>
+    </message>
+    <message id="newList.title">
+        <source>New List</source>
+        <translation>Neue Liste</translation>
+    </message>
+    <message id="newList.name">
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message id="newList.color">
+        <source>Colour</source>
+        <translation>Farbe</translation>
+    </message>
+    <message id="newList.account">
+        <source>Account</source>
+        <translation>Konto</translation>
+    </message>
+    <message id="newList.create">
+        <source>Create</source>
+        <translation>Erstellen</translation>
+    </message>
+    <message id="newList.nameTaken">
+        <source>This account already has a list named “%1”.</source>
+        <translation>In diesem Konto gibt es bereits eine Liste namens „%1“.</translation>
+    </message>
+    <message id="newList.failed">
+        <source>The list could not be created: %1</source>
+        <translation>Die Liste konnte nicht erstellt werden: %1</translation>
+    </message>
+    <message id="renameList.title">
+        <source>Rename List</source>
+        <translation>Liste umbenennen</translation>
+    </message>
+    <message id="renameList.button">
+        <source>Rename</source>
+        <translation>Umbenennen</translation>
+    </message>
+    <message id="renameList.failed">
+        <source>The list could not be renamed: %1</source>
+        <translation>Die Liste konnte nicht umbenannt werden: %1</translation>
+    </message>
+    <message id="deleteList.title">
+        <source>Delete “%1”?</source>
+        <translation>„%1“ löschen?</translation>
+    </message>
+    <message id="deleteList.syncedNote">
+        <source>The copy on the server is not deleted.</source>
+        <translation>Die Kopie auf dem Server wird nicht gelöscht.</translation>
+    </message>
+    <message id="deleteList.failed">
+        <source>The list could not be deleted: %1</source>
+        <translation>Die Liste konnte nicht gelöscht werden: %1</translation>
+    </message>
+    <message id="deleteList.message" numerus="yes">
+        <source>The list and its %n reminders move to the trash, from where your file manager can restore them.</source>
+        <translation>
+            <numerusform>Die Liste und ihre %n Erinnerung werden in den Papierkorb verschoben. Dort können Sie sie mit Ihrem Dateimanager wiederherstellen.</numerusform>
+            <numerusform>Die Liste und ihre %n Erinnerungen werden in den Papierkorb verschoben. Dort können Sie sie mit Ihrem Dateimanager wiederherstellen.</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -28,8 +28,8 @@
         <translation>Cancel</translation>
     </message>
     <message id="button.clear">
-        <source>Clear</source>
-        <translation>Clear</translation>
+        <source>Deselect All</source>
+        <translation>Deselect All</translation>
     </message>
     <message id="button.complete">
         <source>Mark as Completed</source>
@@ -160,8 +160,8 @@
         <translation>No Lists Selected</translation>
     </message>
     <message id="placeholder.permissionRequiredMessage">
-        <source>TolvikReminder cannot read or write the folder that holds your reminders. Check the folder's permissions, then open this panel again.</source>
-        <translation>TolvikReminder cannot read or write the folder that holds your reminders. Check the folder's permissions, then open this panel again.</translation>
+        <source>TolvikReminder does not have read and write access to the folder that holds your reminders. Check the folder's permissions, then open this panel again.</source>
+        <translation>TolvikReminder does not have read and write access to the folder that holds your reminders. Check the folder's permissions, then open this panel again.</translation>
     </message>
     <message id="placeholder.permissionRequiredTitle">
         <source>No Access to Reminders</source>
@@ -272,8 +272,8 @@
         <translation>Language</translation>
     </message>
     <message id="settings.launchError">
-        <source>Could not change the login setting: %1</source>
-        <translation>Could not change the login setting: %1</translation>
+        <source>Could not change “Start at login”: %1</source>
+        <translation>Could not change “Start at login”: %1</translation>
     </message>
     <message id="settings.lists.empty">
         <source>No lists to show.</source>
@@ -451,6 +451,105 @@
     <message id="panel.tray.settings">
         <source>Settings…</source>
         <translation>Settings…</translation>
+    </message>
+    <message id="button.newReminder">
+        <source>New Reminder</source>
+        <translation>New Reminder</translation>
+    </message>
+    <message id="button.openSettings">
+        <source>Open Settings</source>
+        <translation>Open Settings</translation>
+    </message>
+    <message id="account.onThisComputer">
+        <source>On this computer</source>
+        <translation>On this computer</translation>
+    </message>
+    <message id="settings.lists.new">
+        <source>New List…</source>
+        <translation>New List…</translation>
+    </message>
+    <message id="list.more">
+        <source>List actions</source>
+        <translation>List actions</translation>
+    </message>
+    <message id="list.rename">
+        <source>Rename…</source>
+        <translation>Rename…</translation>
+    </message>
+    <message id="list.color">
+        <source>Colour</source>
+        <translation>Colour</translation>
+    </message>
+    <message id="list.customColor">
+        <source>Custom…</source>
+        <translation>Custom…</translation>
+    </message>
+    <message id="list.delete">
+        <source>Delete…</source>
+        <translation>Delete…</translation>
+    </message>
+    <message id="list.colorFailed">
+        <source>The colour could not be changed: %1</source>
+        <translation>The colour could not be changed: %1</translation>
+    </message>
+    <message id="newList.title">
+        <source>New List</source>
+        <translation>New List</translation>
+    </message>
+    <message id="newList.name">
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message id="newList.color">
+        <source>Colour</source>
+        <translation>Colour</translation>
+    </message>
+    <message id="newList.account">
+        <source>Account</source>
+        <translation>Account</translation>
+    </message>
+    <message id="newList.create">
+        <source>Create</source>
+        <translation>Create</translation>
+    </message>
+    <message id="newList.nameTaken">
+        <source>This account already has a list named “%1”.</source>
+        <translation>This account already has a list named “%1”.</translation>
+    </message>
+    <message id="newList.failed">
+        <source>The list could not be created: %1</source>
+        <translation>The list could not be created: %1</translation>
+    </message>
+    <message id="renameList.title">
+        <source>Rename List</source>
+        <translation>Rename List</translation>
+    </message>
+    <message id="renameList.button">
+        <source>Rename</source>
+        <translation>Rename</translation>
+    </message>
+    <message id="renameList.failed">
+        <source>The list could not be renamed: %1</source>
+        <translation>The list could not be renamed: %1</translation>
+    </message>
+    <message id="deleteList.title">
+        <source>Delete “%1”?</source>
+        <translation>Delete “%1”?</translation>
+    </message>
+    <message id="deleteList.syncedNote">
+        <source>The copy on the server is not deleted.</source>
+        <translation>The copy on the server is not deleted.</translation>
+    </message>
+    <message id="deleteList.failed">
+        <source>The list could not be deleted: %1</source>
+        <translation>The list could not be deleted: %1</translation>
+    </message>
+    <message id="deleteList.message" numerus="yes">
+        <source>The list and its %n reminders move to the trash, from where your file manager can restore them.</source>
+        <translation>
+            <numerusform>The list and its %n reminder move to the trash, from where your file manager can restore them.</numerusform>
+            <numerusform>The list and its %n reminders move to the trash, from where your file manager can restore them.</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

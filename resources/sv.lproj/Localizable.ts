@@ -28,7 +28,7 @@
         <translation>Avbryt</translation>
     </message>
     <message id="button.clear">
-        <source>Clear</source>
+        <source>Deselect All</source>
         <translation>Avmarkera alla</translation>
     </message>
     <message id="button.complete">
@@ -160,8 +160,8 @@
         <translation>Inga listor valda</translation>
     </message>
     <message id="placeholder.permissionRequiredMessage">
-        <source>TolvikReminder cannot read or write the folder that holds your reminders. Check the folder's permissions, then open this panel again.</source>
-        <translation>TolvikReminder kan inte läsa eller skriva i mappen med dina påminnelser. Kontrollera mappens behörigheter och öppna sedan panelen igen.</translation>
+        <source>TolvikReminder does not have read and write access to the folder that holds your reminders. Check the folder's permissions, then open this panel again.</source>
+        <translation>TolvikReminder saknar läs- och skrivåtkomst till mappen med dina påminnelser. Kontrollera mappens behörigheter och öppna sedan panelen igen.</translation>
     </message>
     <message id="placeholder.permissionRequiredTitle">
         <source>No Access to Reminders</source>
@@ -225,7 +225,7 @@
     </message>
     <message id="settings.about.description">
         <source>TolvikReminder keeps your open reminders one click away in the system tray. It stores them as standard iCalendar files that other calendar and task apps can read too, so a CalDAV sync tool can keep them in step with your phone and your server.</source>
-        <translation>TolvikReminder håller dina öppna påminnelser ett klick bort i systemfältet. Påminnelserna sparas som vanliga iCalendar-filer som även andra kalender- och uppgiftsappar kan läsa, så att ett verktyg för CalDAV-synkronisering kan hålla dem i takt med din telefon och din server.</translation>
+        <translation>TolvikReminder håller dina öppna påminnelser ett klick bort i systemfältet. Påminnelserna sparas som vanliga iCalendar-filer. Även andra kalender- och uppgiftsappar kan läsa dem. Med ett verktyg för CalDAV-synkronisering förblir de likadana på din telefon och din server.</translation>
     </message>
     <message id="settings.about.developer">
         <source>Developed by</source>
@@ -272,7 +272,7 @@
         <translation>Språk</translation>
     </message>
     <message id="settings.launchError">
-        <source>Could not change the login setting: %1</source>
+        <source>Could not change “Start at login”: %1</source>
         <translation>Det gick inte att ändra inställningen för start vid inloggning: %1</translation>
     </message>
     <message id="settings.lists.empty">
@@ -451,6 +451,105 @@
     <message id="panel.tray.settings">
         <source>Settings…</source>
         <translation>Inställningar …</translation>
+    </message>
+    <message id="button.newReminder">
+        <source>New Reminder</source>
+        <translation>Ny påminnelse</translation>
+    </message>
+    <message id="button.openSettings">
+        <source>Open Settings</source>
+        <translation>Öppna inställningar</translation>
+    </message>
+    <message id="account.onThisComputer">
+        <source>On this computer</source>
+        <translation>På den här datorn</translation>
+    </message>
+    <message id="settings.lists.new">
+        <source>New List…</source>
+        <translation>Ny lista …</translation>
+    </message>
+    <message id="list.more">
+        <source>List actions</source>
+        <translation>Liståtgärder</translation>
+    </message>
+    <message id="list.rename">
+        <source>Rename…</source>
+        <translation>Byt namn …</translation>
+    </message>
+    <message id="list.color">
+        <source>Colour</source>
+        <translation>Färg</translation>
+    </message>
+    <message id="list.customColor">
+        <source>Custom…</source>
+        <translation>Anpassad …</translation>
+    </message>
+    <message id="list.delete">
+        <source>Delete…</source>
+        <translation>Radera …</translation>
+    </message>
+    <message id="list.colorFailed">
+        <source>The colour could not be changed: %1</source>
+        <translation>Det gick inte att ändra färgen: %1</translation>
+    </message>
+    <message id="newList.title">
+        <source>New List</source>
+        <translation>Ny lista</translation>
+    </message>
+    <message id="newList.name">
+        <source>Name</source>
+        <translation>Namn</translation>
+    </message>
+    <message id="newList.color">
+        <source>Colour</source>
+        <translation>Färg</translation>
+    </message>
+    <message id="newList.account">
+        <source>Account</source>
+        <translation>Konto</translation>
+    </message>
+    <message id="newList.create">
+        <source>Create</source>
+        <translation>Skapa</translation>
+    </message>
+    <message id="newList.nameTaken">
+        <source>This account already has a list named “%1”.</source>
+        <translation>Det här kontot har redan en lista som heter ”%1”.</translation>
+    </message>
+    <message id="newList.failed">
+        <source>The list could not be created: %1</source>
+        <translation>Det gick inte att skapa listan: %1</translation>
+    </message>
+    <message id="renameList.title">
+        <source>Rename List</source>
+        <translation>Byt namn på lista</translation>
+    </message>
+    <message id="renameList.button">
+        <source>Rename</source>
+        <translation>Byt namn</translation>
+    </message>
+    <message id="renameList.failed">
+        <source>The list could not be renamed: %1</source>
+        <translation>Det gick inte att byta namn på listan: %1</translation>
+    </message>
+    <message id="deleteList.title">
+        <source>Delete “%1”?</source>
+        <translation>Radera ”%1”?</translation>
+    </message>
+    <message id="deleteList.syncedNote">
+        <source>The copy on the server is not deleted.</source>
+        <translation>Kopian på servern raderas inte.</translation>
+    </message>
+    <message id="deleteList.failed">
+        <source>The list could not be deleted: %1</source>
+        <translation>Det gick inte att radera listan: %1</translation>
+    </message>
+    <message id="deleteList.message" numerus="yes">
+        <source>The list and its %n reminders move to the trash, from where your file manager can restore them.</source>
+        <translation>
+            <numerusform>Listan och dess %n påminnelse flyttas till papperskorgen. Därifrån kan du återställa dem med filhanteraren.</numerusform>
+            <numerusform>Listan och dess %n påminnelser flyttas till papperskorgen. Därifrån kan du återställa dem med filhanteraren.</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -28,7 +28,7 @@
         <translation>取消</translation>
     </message>
     <message id="button.clear">
-        <source>Clear</source>
+        <source>Deselect All</source>
         <translation>清除选择</translation>
     </message>
     <message id="button.complete">
@@ -160,7 +160,7 @@
         <translation>未选择列表</translation>
     </message>
     <message id="placeholder.permissionRequiredMessage">
-        <source>TolvikReminder cannot read or write the folder that holds your reminders. Check the folder's permissions, then open this panel again.</source>
+        <source>TolvikReminder does not have read and write access to the folder that holds your reminders. Check the folder's permissions, then open this panel again.</source>
         <translation>TolvikReminder 无法读写存放提醒事项的文件夹。请检查该文件夹的权限，然后重新打开此面板。</translation>
     </message>
     <message id="placeholder.permissionRequiredTitle">
@@ -272,7 +272,7 @@
         <translation>语言</translation>
     </message>
     <message id="settings.launchError">
-        <source>Could not change the login setting: %1</source>
+        <source>Could not change “Start at login”: %1</source>
         <translation>无法更改登录时启动设置：%1</translation>
     </message>
     <message id="settings.lists.empty">
@@ -450,6 +450,104 @@
     <message id="panel.tray.settings">
         <source>Settings…</source>
         <translation>设置…</translation>
+    </message>
+    <message id="button.newReminder">
+        <source>New Reminder</source>
+        <translation>新建提醒事项</translation>
+    </message>
+    <message id="button.openSettings">
+        <source>Open Settings</source>
+        <translation>打开设置</translation>
+    </message>
+    <message id="account.onThisComputer">
+        <source>On this computer</source>
+        <translation>在此电脑上</translation>
+    </message>
+    <message id="settings.lists.new">
+        <source>New List…</source>
+        <translation>新建清单…</translation>
+    </message>
+    <message id="list.more">
+        <source>List actions</source>
+        <translation>清单操作</translation>
+    </message>
+    <message id="list.rename">
+        <source>Rename…</source>
+        <translation>重命名…</translation>
+    </message>
+    <message id="list.color">
+        <source>Colour</source>
+        <translation>颜色</translation>
+    </message>
+    <message id="list.customColor">
+        <source>Custom…</source>
+        <translation>自定…</translation>
+    </message>
+    <message id="list.delete">
+        <source>Delete…</source>
+        <translation>删除…</translation>
+    </message>
+    <message id="list.colorFailed">
+        <source>The colour could not be changed: %1</source>
+        <translation>无法更改颜色：%1</translation>
+    </message>
+    <message id="newList.title">
+        <source>New List</source>
+        <translation>新建清单</translation>
+    </message>
+    <message id="newList.name">
+        <source>Name</source>
+        <translation>名称</translation>
+    </message>
+    <message id="newList.color">
+        <source>Colour</source>
+        <translation>颜色</translation>
+    </message>
+    <message id="newList.account">
+        <source>Account</source>
+        <translation>账户</translation>
+    </message>
+    <message id="newList.create">
+        <source>Create</source>
+        <translation>创建</translation>
+    </message>
+    <message id="newList.nameTaken">
+        <source>This account already has a list named “%1”.</source>
+        <translation>此账户中已有名为“%1”的清单。</translation>
+    </message>
+    <message id="newList.failed">
+        <source>The list could not be created: %1</source>
+        <translation>无法创建清单：%1</translation>
+    </message>
+    <message id="renameList.title">
+        <source>Rename List</source>
+        <translation>重命名清单</translation>
+    </message>
+    <message id="renameList.button">
+        <source>Rename</source>
+        <translation>重命名</translation>
+    </message>
+    <message id="renameList.failed">
+        <source>The list could not be renamed: %1</source>
+        <translation>无法重命名清单：%1</translation>
+    </message>
+    <message id="deleteList.title">
+        <source>Delete “%1”?</source>
+        <translation>要删除“%1”吗？</translation>
+    </message>
+    <message id="deleteList.syncedNote">
+        <source>The copy on the server is not deleted.</source>
+        <translation>服务器上的副本不会被删除。</translation>
+    </message>
+    <message id="deleteList.failed">
+        <source>The list could not be deleted: %1</source>
+        <translation>无法删除清单：%1</translation>
+    </message>
+    <message id="deleteList.message" numerus="yes">
+        <source>The list and its %n reminders move to the trash, from where your file manager can restore them.</source>
+        <translation>
+            <numerusform>该清单及其 %n 个提醒事项将移到废纸篓，你可以用文件管理器从中恢复。</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -28,7 +28,7 @@
         <translation>取消</translation>
     </message>
     <message id="button.clear">
-        <source>Clear</source>
+        <source>Deselect All</source>
         <translation>清除選取</translation>
     </message>
     <message id="button.complete">
@@ -129,7 +129,7 @@
     </message>
     <message id="menuSize.compact">
         <source>Compact</source>
-        <translation>緊湊</translation>
+        <translation>精簡</translation>
     </message>
     <message id="menuSize.dimensions">
         <source>%1 × %2 px</source>
@@ -145,7 +145,7 @@
     </message>
     <message id="placeholder.allCaughtUpMessage">
         <source>Your selected lists have no open reminders right now.</source>
-        <translation>所選清單中暫時沒有未完成的提醒事項。</translation>
+        <translation>所選清單目前沒有未完成的提醒事項。</translation>
     </message>
     <message id="placeholder.allCaughtUpTitle">
         <source>All Caught Up</source>
@@ -160,7 +160,7 @@
         <translation>未選擇清單</translation>
     </message>
     <message id="placeholder.permissionRequiredMessage">
-        <source>TolvikReminder cannot read or write the folder that holds your reminders. Check the folder's permissions, then open this panel again.</source>
+        <source>TolvikReminder does not have read and write access to the folder that holds your reminders. Check the folder's permissions, then open this panel again.</source>
         <translation>TolvikReminder 無法讀寫存放提醒事項的資料夾。請檢查該資料夾的權限，然後重新開啟此面板。</translation>
     </message>
     <message id="placeholder.permissionRequiredTitle">
@@ -272,7 +272,7 @@
         <translation>語言</translation>
     </message>
     <message id="settings.launchError">
-        <source>Could not change the login setting: %1</source>
+        <source>Could not change “Start at login”: %1</source>
         <translation>無法變更登入時啟動設定：%1</translation>
     </message>
     <message id="settings.lists.empty">
@@ -450,6 +450,104 @@
     <message id="panel.tray.settings">
         <source>Settings…</source>
         <translation>設定⋯</translation>
+    </message>
+    <message id="button.newReminder">
+        <source>New Reminder</source>
+        <translation>新增提醒事項</translation>
+    </message>
+    <message id="button.openSettings">
+        <source>Open Settings</source>
+        <translation>打開設定</translation>
+    </message>
+    <message id="account.onThisComputer">
+        <source>On this computer</source>
+        <translation>在這部電腦上</translation>
+    </message>
+    <message id="settings.lists.new">
+        <source>New List…</source>
+        <translation>新增清單…</translation>
+    </message>
+    <message id="list.more">
+        <source>List actions</source>
+        <translation>清單動作</translation>
+    </message>
+    <message id="list.rename">
+        <source>Rename…</source>
+        <translation>重新命名…</translation>
+    </message>
+    <message id="list.color">
+        <source>Colour</source>
+        <translation>顏色</translation>
+    </message>
+    <message id="list.customColor">
+        <source>Custom…</source>
+        <translation>自訂…</translation>
+    </message>
+    <message id="list.delete">
+        <source>Delete…</source>
+        <translation>刪除…</translation>
+    </message>
+    <message id="list.colorFailed">
+        <source>The colour could not be changed: %1</source>
+        <translation>無法更改顏色：%1</translation>
+    </message>
+    <message id="newList.title">
+        <source>New List</source>
+        <translation>新增清單</translation>
+    </message>
+    <message id="newList.name">
+        <source>Name</source>
+        <translation>名稱</translation>
+    </message>
+    <message id="newList.color">
+        <source>Colour</source>
+        <translation>顏色</translation>
+    </message>
+    <message id="newList.account">
+        <source>Account</source>
+        <translation>帳號</translation>
+    </message>
+    <message id="newList.create">
+        <source>Create</source>
+        <translation>建立</translation>
+    </message>
+    <message id="newList.nameTaken">
+        <source>This account already has a list named “%1”.</source>
+        <translation>此帳號中已有名為「%1」的清單。</translation>
+    </message>
+    <message id="newList.failed">
+        <source>The list could not be created: %1</source>
+        <translation>無法建立清單：%1</translation>
+    </message>
+    <message id="renameList.title">
+        <source>Rename List</source>
+        <translation>重新命名清單</translation>
+    </message>
+    <message id="renameList.button">
+        <source>Rename</source>
+        <translation>重新命名</translation>
+    </message>
+    <message id="renameList.failed">
+        <source>The list could not be renamed: %1</source>
+        <translation>無法重新命名清單：%1</translation>
+    </message>
+    <message id="deleteList.title">
+        <source>Delete “%1”?</source>
+        <translation>要刪除「%1」嗎？</translation>
+    </message>
+    <message id="deleteList.syncedNote">
+        <source>The copy on the server is not deleted.</source>
+        <translation>伺服器上的副本不會被刪除。</translation>
+    </message>
+    <message id="deleteList.failed">
+        <source>The list could not be deleted: %1</source>
+        <translation>無法刪除清單：%1</translation>
+    </message>
+    <message id="deleteList.message" numerus="yes">
+        <source>The list and its %n reminders move to the trash, from where your file manager can restore them.</source>
+        <translation>
+            <numerusform>該清單及其 %n 個提醒事項將移到垃圾桶，你可以用檔案管理員從中復原。</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -119,6 +119,30 @@ const QStringList& allTextKeys()
         QStringLiteral("panel.tray.open"),
         QStringLiteral("panel.tray.quit"),
         QStringLiteral("panel.tray.settings"),
+        QStringLiteral("button.newReminder"),
+        QStringLiteral("button.openSettings"),
+        QStringLiteral("account.onThisComputer"),
+        QStringLiteral("settings.lists.new"),
+        QStringLiteral("list.more"),
+        QStringLiteral("list.rename"),
+        QStringLiteral("list.color"),
+        QStringLiteral("list.customColor"),
+        QStringLiteral("list.delete"),
+        QStringLiteral("list.colorFailed"),
+        QStringLiteral("newList.title"),
+        QStringLiteral("newList.name"),
+        QStringLiteral("newList.color"),
+        QStringLiteral("newList.account"),
+        QStringLiteral("newList.create"),
+        QStringLiteral("newList.nameTaken"),
+        QStringLiteral("newList.failed"),
+        QStringLiteral("renameList.title"),
+        QStringLiteral("renameList.button"),
+        QStringLiteral("renameList.failed"),
+        QStringLiteral("deleteList.title"),
+        QStringLiteral("deleteList.syncedNote"),
+        QStringLiteral("deleteList.failed"),
+        QStringLiteral("deleteList.message"),
     };
     return keys;
 }
@@ -127,6 +151,7 @@ const QStringList& pluralTextKeys()
 {
     static const QStringList keys = {
         QStringLiteral("summary.count"),
+        QStringLiteral("deleteList.message"),
     };
     return keys;
 }

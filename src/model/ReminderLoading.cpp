@@ -1,5 +1,6 @@
 #include "model/ReminderLoading.h"
 
+#include "appearance/LocalizationManager.h"
 #include "model/TextOrdering.h"
 
 #include <QSet>
@@ -10,6 +11,11 @@
 
 namespace tolvik {
 
+QString accountNameOf(const StoreAccount& account)
+{
+    return account.id == builtInAccountID ? localizedString(QStringLiteral("account.onThisComputer")) : account.title;
+}
+
 QList<ReminderAccount> accountsOf(const QList<StoreList>& storeLists)
 {
     QList<ReminderAccount> accounts;
@@ -19,7 +25,7 @@ QList<ReminderAccount> accountsOf(const QList<StoreList>& storeLists)
             continue;
         }
         seen.insert(list.account.id);
-        accounts.append(ReminderAccount{list.account.id, list.account.title});
+        accounts.append(ReminderAccount{list.account.id, accountNameOf(list.account)});
     }
     stableSortByText(accounts, [](const ReminderAccount& account) { return account.name; });
     return accounts;
@@ -30,8 +36,8 @@ QList<ReminderList> listsOf(const QList<StoreList>& storeLists, const QColor& fa
     QList<ReminderList> lists;
     lists.reserve(storeLists.size());
     for (const StoreList& list : storeLists) {
-        lists.append(
-            ReminderList{list.id, list.title, list.color.value_or(fallbackColor), list.account.id, list.account.title});
+        lists.append(ReminderList{list.id, list.title, list.color.value_or(fallbackColor), list.account.id,
+                                  accountNameOf(list.account)});
     }
     stableSortByText(lists, [](const ReminderList& list) { return list.name; });
     return lists;

@@ -12,6 +12,8 @@
 
 namespace tolvik {
 
+/// The name an account is shown with: the store's, or the app's own name for the built-in account.
+QString accountNameOf(const StoreAccount& account);
 /// The accounts that own the given lists, each once (first list decides), sorted stably by name.
 QList<ReminderAccount> accountsOf(const QList<StoreList>& storeLists);
 

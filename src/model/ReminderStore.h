@@ -25,6 +25,13 @@ struct WriteResult
     bool ok() const { return !error.has_value(); }
 };
 
+/// The outcome of making a list: its id, or the store's readable reason.
+struct ListCreation
+{
+    std::optional<QString> error;
+    QString listID;
+};
+
 /// The reminder store the model reads and writes. Every call is made on the main thread.
 class ReminderStore : public QObject
 {
@@ -38,6 +45,9 @@ public:
     virtual AuthorizationStatus authorizationStatus() const = 0;
     /// Asks for access; resumes on the main thread with granted or an error.
     virtual QCoro::Task<AccessResult> requestAccess() = 0;
+    /// The list the last granted access request made because the store had none, so that a new user finds it
+    /// shown; nothing when the store already existed.
+    virtual std::optional<QString> listCreatedForAccess() const { return std::nullopt; }
 
     /// Every reminder list of every account, in the store's order. Looks at the folders off the main thread;
     /// the result arrives on the main thread.
@@ -57,6 +67,15 @@ public:
     virtual WriteResult saveReminder(const StoreReminder& reminder) = 0;
     /// Removes the reminder.
     virtual WriteResult removeReminder(const StoreReminder& reminder) = 0;
+
+    /// Makes a list named `name` in the account, with `color` unless it is invalid.
+    virtual ListCreation createList(const QString& accountID, const QString& name, const QColor& color);
+    /// Gives the list a new name.
+    virtual WriteResult renameList(const QString& listID, const QString& name);
+    /// Gives the list a new colour.
+    virtual WriteResult recolorList(const QString& listID, const QColor& color);
+    /// Removes the list with its reminders, where the user can still get it back.
+    virtual WriteResult deleteList(const QString& listID);
 
 Q_SIGNALS:
     /// The store's content changed, through this process or elsewhere. Delivered on the main thread.

@@ -42,6 +42,12 @@ RemindersViewModel::RemindersViewModel(ReminderStore* store, Preferences& prefer
     m_store->setParent(this);
     readStoredOptions();
     m_changeObserver = connect(m_store, &ReminderStore::changed, this, [this] { refreshAfterStoreChange(); });
+    // The built-in account's name is the app's text: a new language renames it once the lists are read again.
+    connect(&m_preferences, &Preferences::changed, this, [this](const QString& key) {
+        if (key == PreferenceKey::languagePreference && !m_lists.isEmpty()) {
+            loadCalendars();
+        }
+    });
     // Deferred to the event loop so that whoever creates the model can connect to it before anything loads.
     QTimer::singleShot(0, this, [this] { startUp(); });
 }
@@ -113,6 +119,12 @@ QCoro::Task<> RemindersViewModel::requestAccess()
     // A failed request is dropped: the status just published tells the panel what to show.
     if (result.error || !result.granted || m_authorizationStatus != AuthorizationStatus::fullAccess) {
         co_return;
+    }
+    // A list the store just made for a new user is shown at once; an existing store keeps the user's choice.
+    const std::optional<QString> created = m_store->listCreatedForAccess();
+    if (created &&
+        Preferences::decodeIDSet(m_preferences.string(PreferenceKey::selectedListIDs, QString())).isEmpty()) {
+        m_preferences.setString(PreferenceKey::selectedListIDs, Preferences::encodeIDSet({*created}));
     }
     co_await refresh();
 }

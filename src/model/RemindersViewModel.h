@@ -109,6 +109,17 @@ public:
     /// Removes a reminder.
     QCoro::Task<> deleteReminder(QString id);
 
+    /// Makes a list in the account and selects it, with its account when accounts are filtered. The caller passes a
+    /// trimmed, non-empty name; an invalid colour means none.
+    QCoro::Task<ListCreation> createList(QString accountID, QString name, QColor color);
+    /// Renames a list; the caller passes a trimmed, non-empty name.
+    QCoro::Task<WriteResult> renameList(QString id, QString name);
+    QCoro::Task<WriteResult> recolorList(QString id, QColor color);
+    /// Removes a list with its reminders and drops it from the selection.
+    QCoro::Task<WriteResult> deleteList(QString id);
+    /// How many reminders, open or completed, the list holds.
+    QCoro::Task<int> reminderCountOfList(QString id);
+
 Q_SIGNALS:
     void authorizationStatusChanged();
     void accountsChanged();

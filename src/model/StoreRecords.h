@@ -22,6 +22,9 @@ enum class AuthorizationStatus
     writeOnly = 4,
 };
 
+/// The id of the store's built-in account, the lists kept on this computer. The app names it in its own language.
+inline const QString builtInAccountID = QStringLiteral("local");
+
 /// An account (a source of lists) in the store.
 struct StoreAccount
 {

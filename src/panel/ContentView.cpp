@@ -10,6 +10,7 @@
 #include "panel/PlaceholderView.h"
 #include "panel/ReminderListSection.h"
 #include "rows/ReminderRow.h"
+#include "rows/PopoverWindow.h"
 #include "settings/SettingsWindowPresenter.h"
 
 #include <QCoreApplication>
@@ -22,6 +23,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPointer>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTimer>
@@ -126,6 +128,7 @@ ContentView::ContentView(RemindersViewModel& model, LaunchAtLoginManager& launch
     connect(m_placeholder, &PlaceholderView::buttonClicked, this, &ContentView::placeholderAction);
     // Rows slide under a resting pointer when the list scrolls or reorders, and no enter or leave event says so.
     connect(m_scrollArea->verticalScrollBar(), &QScrollBar::valueChanged, this, &ContentView::scheduleHoverCheck);
+    connect(m_placeholder, &PlaceholderView::listChosen, this, &ContentView::beginAddFromPlaceholder);
 
     applyAppearance();
     render();
@@ -469,7 +472,27 @@ void ContentView::placeholderAction(Placeholder placeholder)
     } else if (placeholder == Placeholder::readAccess || placeholder == Placeholder::permissionRequired) {
         // Access to the reminders is the folder's permissions: show the folder so the user can fix them.
         m_urlOpener(QUrl::fromLocalFile(existingFolder(m_storeFolder)));
+    } else if (placeholder == Placeholder::noLists) {
+        openSettings();
+    } else if (placeholder == Placeholder::allCaughtUp) {
+        const QList<ReminderList> lists = filteredLists();
+        if (lists.size() == 1) {
+            beginAddFromPlaceholder(lists.first().id);
+        } else {
+            m_placeholder->chooseList(lists);
+        }
     }
+}
+
+void ContentView::beginAddFromPlaceholder(const QString& listID)
+{
+    // The list's section exists while the placeholder hides it; its popover opens beside the visible button.
+    ReminderListSection* section = m_sections.value(listID);
+    if (section == nullptr) {
+        return;
+    }
+    section->beginAdd();
+    section->addPopover()->present(m_placeholder->button(), PopoverWindow::Side::trailing);
 }
 
 void ContentView::openSettings()

@@ -133,6 +133,7 @@ private:
     /// Returns whether any section was added, changed, moved or removed.
     bool syncSections(const QList<ListSection>& sections);
     void placeholderAction(Placeholder placeholder);
+    void beginAddFromPlaceholder(const QString& listID);
     void openSettings();
     QString storedString(const QString& key, const QString& fallback) const;
 

@@ -6,6 +6,8 @@
 
 #include <QEvent>
 #include <QLabel>
+#include <QMenu>
+#include <QPainter>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -26,12 +28,13 @@ PlaceholderContent placeholderContent(Placeholder placeholder)
                 QStringLiteral("placeholder.permissionRequiredMessage"), openSettings};
     case Placeholder::noLists:
         return {QStringLiteral("tray"), QStringLiteral("placeholder.noListsTitle"),
-                QStringLiteral("placeholder.noListsMessage"), std::nullopt};
+                QStringLiteral("placeholder.noListsMessage"), QStringLiteral("button.openSettings")};
     case Placeholder::allCaughtUp:
         break;
     }
+    // Empty lists show no sections and so no add buttons: without this one a first reminder could not be added.
     return {QStringLiteral("checkmark.circle"), QStringLiteral("placeholder.allCaughtUpTitle"),
-            QStringLiteral("placeholder.allCaughtUpMessage"), std::nullopt};
+            QStringLiteral("placeholder.allCaughtUpMessage"), QStringLiteral("button.newReminder")};
 }
 
 PlaceholderView::PlaceholderView(QWidget* parent)
@@ -60,6 +63,31 @@ PlaceholderView::PlaceholderView(QWidget* parent)
     layout->addWidget(m_button, 0, Qt::AlignHCenter);
     connect(m_button, &QPushButton::clicked, this, [this] { Q_EMIT buttonClicked(m_placeholder); });
     setPlaceholder(Placeholder::noLists);
+}
+
+void PlaceholderView::chooseList(const QList<ReminderList>& lists)
+{
+    delete m_listMenu;
+    m_listMenu = new QMenu(this);
+    const int side = fontMetrics().height() / 2 + 2;
+    for (const ReminderList& list : lists) {
+        QPixmap dot(QSize(side, side) * devicePixelRatioF());
+        dot.setDevicePixelRatio(devicePixelRatioF());
+        dot.fill(Qt::transparent);
+        QPainter painter(&dot);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(list.color);
+        painter.drawEllipse(QRectF(0, 0, side, side));
+        painter.end();
+        // A menu reads "&" as a shortcut marker; a list's name is shown as the store has it.
+        QString name = list.name;
+        name.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        const QString id = list.id;
+        connect(m_listMenu->addAction(QIcon(dot), name), &QAction::triggered, this,
+                [this, id] { Q_EMIT listChosen(id); });
+    }
+    m_listMenu->popup(m_button->mapToGlobal(QPoint(0, m_button->height())));
 }
 
 void PlaceholderView::setPlaceholder(Placeholder placeholder)

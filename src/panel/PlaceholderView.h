@@ -1,6 +1,10 @@
 #pragma once
 
+#include "model/ReminderList.h"
 #include "panel/ListSelection.h"
+
+#include <QMenu>
+#include <QPointer>
 
 #include <QString>
 #include <QWidget>
@@ -23,8 +27,9 @@ struct PlaceholderContent
 
 PlaceholderContent placeholderContent(Placeholder placeholder);
 
-/// A centred column shown instead of the list sections: a dimmed symbol, a title, a message and, for the access
-/// placeholders, a prominent button. Texts are looked up again on `refreshTexts`.
+/// A centred column shown instead of the list sections: a dimmed symbol, a title, a message and a prominent button
+/// (grant access, open the folder, open the settings, or add a reminder). Texts are looked up again on
+/// `refreshTexts`.
 class PlaceholderView : public QWidget
 {
     Q_OBJECT
@@ -44,9 +49,16 @@ public:
     QLabel* messageLabel() const { return m_message; }
     QPushButton* button() const { return m_button; }
 
+    /// Opens a menu of `lists` (colour dot and name) under the button; choosing one emits `listChosen`.
+    void chooseList(const QList<ReminderList>& lists);
+    /// The menu of the last `chooseList`, while it exists.
+    QMenu* listMenu() const { return m_listMenu; }
+
 Q_SIGNALS:
     /// The button was pressed; the owner decides what it does for the current placeholder.
     void buttonClicked(tolvik::Placeholder placeholder);
+    /// A list was chosen from the menu of `chooseList`.
+    void listChosen(const QString& listID);
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -59,6 +71,7 @@ private:
     QLabel* m_title;
     QLabel* m_message;
     QPushButton* m_button;
+    QPointer<QMenu> m_listMenu;
 };
 
 } // namespace tolvik

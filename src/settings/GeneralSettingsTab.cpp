@@ -6,6 +6,7 @@
 #include "model/RemindersViewModel.h"
 #include "settings/LaunchAtLoginManager.h"
 #include "settings/LinkButton.h"
+#include "settings/ListActions.h"
 #include "settings/ListToggleRow.h"
 #include "settings/SettingsSection.h"
 #include "settings/SettingsSelection.h"
@@ -16,6 +17,7 @@
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMenu>
 #include <QScrollArea>
 #include <QSignalBlocker>
 #include <QStyle>
@@ -226,6 +228,11 @@ QWidget* GeneralSettingsTab::buildListsSection()
     section->contentLayout()->addWidget(m_listsEmpty);
     section->contentLayout()->addLayout(m_listRowsLayout);
     section->contentLayout()->addWidget(m_listButtons);
+    // Always there, so that a store with no list yet can get its first one from here.
+    m_listActions = new ListActions(m_model, this);
+    m_newList = new LinkButton(section);
+    section->contentLayout()->addWidget(m_newList, 0, Qt::AlignLeft);
+    connect(m_newList, &QAbstractButton::clicked, m_listActions, &ListActions::newList);
 
     // Select All replaces the selection with the offered lists, dropping lists of accounts not chosen.
     connect(m_listsSelectAll, &QAbstractButton::clicked, this, [this] {
@@ -253,6 +260,11 @@ QAbstractButton* GeneralSettingsTab::listsSelectAllButton() const
 QAbstractButton* GeneralSettingsTab::listsClearButton() const
 {
     return m_listsClear;
+}
+
+QAbstractButton* GeneralSettingsTab::newListButton() const
+{
+    return m_newList;
 }
 
 void GeneralSettingsTab::retranslate()
@@ -284,6 +296,7 @@ void GeneralSettingsTab::retranslate()
     }
     m_accountsEmpty->setText(localizedString(QStringLiteral("settings.accounts.empty")));
     m_listsEmpty->setText(localizedString(QStringLiteral("settings.lists.empty")));
+    m_newList->setText(localizedString(QStringLiteral("settings.lists.new")));
     for (LinkButton* button : {m_accountsSelectAll, m_listsSelectAll}) {
         button->setText(localizedString(QStringLiteral("button.selectAll")));
     }
@@ -365,7 +378,8 @@ void GeneralSettingsTab::updateAccounts()
             connect(toggle, &QCheckBox::clicked, this, [this, id](bool checked) { setAccountSelected(id, checked); });
             m_accountToggles.insert(id, toggle);
         }
-        toggle->setText(account.name);
+        // A check box reads "&" as a shortcut marker; the store's name is shown as it is.
+        toggle->setText(QString(account.name).replace(QLatin1Char('&'), QStringLiteral("&&")));
         toggle->setChecked(selected.contains(account.id));
         m_accountRows->addWidget(toggle);
         m_accountOrder.append(account.id);
@@ -398,6 +412,8 @@ void GeneralSettingsTab::updateLists()
             const QString id = list.id;
             connect(row->toggle(), &QCheckBox::clicked, this,
                     [this, id](bool checked) { setListSelected(id, checked); });
+            connect(row, &ListToggleRow::menuRequested, this,
+                    [this, row](const QPoint& at) { m_listActions->menuFor(row->list(), row)->popup(at); });
             m_listRows.insert(id, row);
         }
         row->setList(list);

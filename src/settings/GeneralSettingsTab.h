@@ -17,6 +17,7 @@ namespace tolvik {
 
 class LaunchAtLoginManager;
 class LinkButton;
+class ListActions;
 class ListToggleRow;
 class Preferences;
 class RemindersViewModel;
@@ -56,6 +57,8 @@ public:
     QLabel* listsEmptyLabel() const { return m_listsEmpty; }
     QAbstractButton* listsSelectAllButton() const;
     QAbstractButton* listsClearButton() const;
+    QAbstractButton* newListButton() const;
+    ListActions* listActions() const { return m_listActions; }
 
 private:
     QWidget* buildGeneralSection();
@@ -105,6 +108,8 @@ private:
     QWidget* m_listButtons = nullptr;
     LinkButton* m_listsSelectAll = nullptr;
     LinkButton* m_listsClear = nullptr;
+    LinkButton* m_newList = nullptr;
+    ListActions* m_listActions = nullptr;
     QHash<QString, ListToggleRow*> m_listRows;
     QStringList m_listOrder;
 

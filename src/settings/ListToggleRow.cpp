@@ -1,12 +1,15 @@
 #include "settings/ListToggleRow.h"
 
+#include "appearance/LocalizationManager.h"
 #include "settings/SettingsStyle.h"
 
 #include <QCheckBox>
+#include <QContextMenuEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace tolvik {
@@ -51,7 +54,15 @@ ListToggleRow::ListToggleRow(QWidget* parent)
     , m_dot(new ColorDot(this))
     , m_name(makeStyledLabel(TextStyle::body, false, this))
     , m_account(makeStyledLabel(TextStyle::caption, true, this))
+    , m_more(new QToolButton(this))
 {
+    m_more->setText(QString(QChar(0x2026)));
+    m_more->setAutoRaise(true);
+    m_more->setCursor(Qt::PointingHandCursor);
+    m_more->setToolTip(localizedString(QStringLiteral("list.more")));
+    m_more->setAccessibleName(m_more->toolTip());
+    connect(m_more, &QToolButton::clicked, this,
+            [this] { Q_EMIT menuRequested(m_more->mapToGlobal(QPoint(0, m_more->height()))); });
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(8);
@@ -63,10 +74,12 @@ ListToggleRow::ListToggleRow(QWidget* parent)
     texts->addWidget(m_name);
     texts->addWidget(m_account);
     layout->addLayout(texts, 1);
+    layout->addWidget(m_more, 0, Qt::AlignVCenter);
 }
 
 void ListToggleRow::setList(const ReminderList& list)
 {
+    m_list = list;
     m_listID = list.id;
     m_color = list.color;
     static_cast<ColorDot*>(m_dot)->setColor(list.color);
@@ -83,6 +96,12 @@ QString ListToggleRow::nameText() const
 QString ListToggleRow::accountText() const
 {
     return m_account->text();
+}
+
+void ListToggleRow::contextMenuEvent(QContextMenuEvent* event)
+{
+    Q_EMIT menuRequested(event->globalPos());
+    event->accept();
 }
 
 void ListToggleRow::mouseReleaseEvent(QMouseEvent* event)

@@ -6,11 +6,13 @@
 
 class QCheckBox;
 class QLabel;
+class QToolButton;
 
 namespace tolvik {
 
-/// The toggle of one offered list: a check box, a 10-point dot in the list's colour, and the list's name with its
-/// account's name below it. A click anywhere on the row toggles it.
+/// The toggle of one offered list: a check box, a 10-point dot in the list's colour, the list's name with its
+/// account's name below it, and a "…" button for the list's menu, which a right click opens too. A click anywhere
+/// else on the row toggles it.
 class ListToggleRow : public QWidget
 {
     Q_OBJECT
@@ -25,9 +27,16 @@ public:
     QString nameText() const;
     QString accountText() const;
     QColor dotColor() const { return m_color; }
+    const ReminderList& list() const { return m_list; }
+    QToolButton* moreButton() const { return m_more; }
+
+Q_SIGNALS:
+    /// The list's menu should open at `globalPosition`.
+    void menuRequested(const QPoint& globalPosition);
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     QString m_listID;
@@ -36,6 +45,8 @@ private:
     QWidget* m_dot;
     QLabel* m_name;
     QLabel* m_account;
+    QToolButton* m_more;
+    ReminderList m_list;
 };
 
 } // namespace tolvik

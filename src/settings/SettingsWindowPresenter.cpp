@@ -1,4 +1,5 @@
 #include "settings/SettingsWindowPresenter.h"
+#include "settings/WindowAutoDismissOnResignKey.h"
 
 #include "appearance/LocalizationManager.h"
 #include "appearance/SymbolIcons.h"
@@ -91,7 +92,7 @@ bool SettingsWindowPresenter::eventFilter(QObject* watched, QEvent* event)
 
 void SettingsWindowPresenter::windowDidResignKey(QWidget* window)
 {
-    if (window && window->isVisible()) {
+    if (window && window->isVisible() && !WindowAutoDismissOnResignKey::hasOpenDialog(window)) {
         window->close();
     }
 }

@@ -1,6 +1,9 @@
 #include "settings/WindowAutoDismissOnResignKey.h"
 
+#include <QDialog>
 #include <QEvent>
+
+#include <algorithm>
 
 namespace tolvik {
 
@@ -42,10 +45,19 @@ void WindowAutoDismissOnResignKey::detach()
     m_window = nullptr;
 }
 
+bool WindowAutoDismissOnResignKey::hasOpenDialog(const QWidget* window)
+{
+    const QList<QDialog*> dialogs = window->findChildren<QDialog*>();
+    return std::any_of(dialogs.cbegin(), dialogs.cend(), [](const QDialog* dialog) { return dialog->isVisible(); });
+}
+
 bool WindowAutoDismissOnResignKey::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_window) {
         if (event->type() == QEvent::WindowDeactivate) {
+            if (hasOpenDialog(m_window)) {
+                return QWidget::eventFilter(watched, event);
+            }
             QPointer<QWidget> window = m_window;
             detach();
             // A window that is already closing or closed is left alone.

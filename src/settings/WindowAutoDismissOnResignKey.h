@@ -16,6 +16,10 @@ public:
     explicit WindowAutoDismissOnResignKey(QWidget* parent);
     ~WindowAutoDismissOnResignKey() override;
 
+    /// Whether `window` has a dialog of its own open (a list's name, a colour, a confirmation): the window then
+    /// stays open while that dialog is the active one.
+    static bool hasOpenDialog(const QWidget* window);
+
     /// The window it watches, or nullptr.
     QWidget* observedWindow() const { return m_window; }
 

@@ -105,6 +105,7 @@ QCoro::Task<AccessResult> VdirStore::requestAccess()
     }
     rescan();
     // A store without any list would leave nowhere to add a reminder: make the default one.
+    m_listCreatedForAccess.reset();
     if (authorizationStatus() == AuthorizationStatus::fullAccess && m_lists.isEmpty()) {
         const QString folder = m_root + QLatin1String("/local/reminders");
         if (auto error = VdirWriter::makeFolder(folder)) {
@@ -112,6 +113,11 @@ QCoro::Task<AccessResult> VdirStore::requestAccess()
         }
         VdirWriter::createExclusive(folder, QStringLiteral("displayname"), QByteArrayLiteral("Reminders"), 0644);
         rescan();
+        for (const VdirListFolder& list : std::as_const(m_lists)) {
+            if (list.path == folder) {
+                m_listCreatedForAccess = list.list.id;
+            }
+        }
     }
     m_watcher->setFolders(VdirScanner::watchFolders(m_root));
     m_watcher->noteChange();

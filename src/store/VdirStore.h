@@ -33,6 +33,7 @@ public:
 
     AuthorizationStatus authorizationStatus() const override;
     QCoro::Task<AccessResult> requestAccess() override;
+    std::optional<QString> listCreatedForAccess() const override { return m_listCreatedForAccess; }
 
     QCoro::Task<QList<StoreList>> lists() override;
     QCoro::Task<QList<StoreReminder>> fetchReminders(QStringList listIDs) override;
@@ -42,6 +43,11 @@ public:
 
     WriteResult saveReminder(const StoreReminder& reminder) override;
     WriteResult removeReminder(const StoreReminder& reminder) override;
+
+    ListCreation createList(const QString& accountID, const QString& name, const QColor& color) override;
+    WriteResult renameList(const QString& listID, const QString& name) override;
+    WriteResult recolorList(const QString& listID, const QColor& color) override;
+    WriteResult deleteList(const QString& listID) override;
 
     /// How many files were read and parsed since the store was made; unchanged files are not read again.
     int parsedFileCount() const;
@@ -60,6 +66,10 @@ private:
     void rescan();
     void adoptScan(QList<VdirListFolder> lists);
     QCoro::Task<> rewatchAndSignal();
+    /// After a change to the list folders: read them again, watch the new ones, and tell the model.
+    void listsChanged();
+    /// The folder that holds the account's lists, or nothing for an account the store does not know.
+    std::optional<QString> accountFolder(const QString& accountID);
     const VdirListFolder* findList(const QString& id);
     std::optional<Located> locate(const QString& reminderID) const;
 
@@ -99,6 +109,7 @@ private:
     VdirWatcher* m_watcher = nullptr;
     int m_parsedFiles = 0;
     int m_skippedFiles = 0;
+    std::optional<QString> m_listCreatedForAccess;
 };
 
 } // namespace tolvik

@@ -252,6 +252,10 @@ int main(int argc, char** argv)
                   nullptr,
                   {},
                   focusSecondRow});
+    shots.append({QStringLiteral("panel-placeholder-all-caught-up-dark"),
+                  {{PreferenceKey::selectedListIDs, QStringLiteral("personal/empty")},
+                   {PreferenceKey::themePreference, QStringLiteral("night")}},
+                  nullptr});
     const auto fakeWith = [](AuthorizationStatus status) {
         return [status]() -> ReminderStore* {
             auto* store = new test::FakeReminderStore;

@@ -10,16 +10,7 @@ display=${TOLVIK_E2E_DISPLAY:-:97}
 # shellcheck source=tests/app/script_support.sh
 source "$(dirname "$0")/script_support.sh"
 
-export DISPLAY=$display
-Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-wait_for 10 xdpyinfo || fail "the X server on $display did not start"
-xcompmgr >/dev/null 2>&1 &
-pids+=($!)
-trayer --edge top --align right --widthtype request --height 28 --SetDockType true --transparent false \
-    >/dev/null 2>&1 &
-pids+=($!)
-wait_for 10 xdotool search --class trayer || fail "the tray host did not start"
+start_tray_desktop
 
 seed_user
 

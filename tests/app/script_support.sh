@@ -48,3 +48,30 @@ seed_user() {
         >"$data/calendars/work/projects/report.ics"
     printf '[General]\nselectedListIDs="local/reminders,work/projects"\n' >"$config/Tolvik/TolvikReminder.ini"
 }
+
+# A virtual X server on `display` with a compositor and an XEmbed tray at the top right, as a desktop with a tray.
+start_tray_desktop() {
+    export DISPLAY=$display
+    Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+    pids+=($!)
+    wait_for 10 xdpyinfo || fail "the X server on $display did not start"
+    xcompmgr >/dev/null 2>&1 &
+    pids+=($!)
+    trayer --edge top --align right --widthtype request --height 28 --SetDockType true --transparent false \
+        >/dev/null 2>&1 &
+    pids+=($!)
+    wait_for 10 xdotool search --class trayer || fail "the tray host did not start"
+}
+
+# The panel: the visible window of the process `app` that is wider than a tray icon.
+panel_window() {
+    local id
+    for id in $(xdotool search --onlyvisible --pid "$app"); do
+        eval "$(xdotool getwindowgeometry --shell "$id")"
+        if [ "$WIDTH" -ge 300 ]; then
+            echo "$id"
+            return 0
+        fi
+    done
+    return 1
+}

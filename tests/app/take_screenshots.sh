@@ -19,3 +19,13 @@ xcompmgr >/dev/null 2>&1 &
 pids+=($!)
 env -u DBUS_SESSION_BUS_ADDRESS QT_QPA_PLATFORM=xcb LANG=en_US.UTF-8 \
     "$build/tests/app/panel_screenshots" "$here/docs/screenshots"
+status=$?
+# The new-list dialog over the settings window, light and dark.
+for theme in day night; do
+    shade=light
+    [ "$theme" = night ] && shade=dark
+    env -u DBUS_SESSION_BUS_ADDRESS QT_QPA_PLATFORM=xcb LANG=en_US.UTF-8 \
+        "$build/tests/settings/settings-showcase" --theme "$theme" --new-list \
+        --shot "$here/docs/screenshots/settings-new-list-$shade.png" || status=1
+done
+exit $status

@@ -32,6 +32,16 @@ DavResponse CalDavClient::put(const QUrl& collection, const QString& name, const
     return send("PUT", collection.resolved(QUrl(name)), data, "text/calendar; charset=utf-8");
 }
 
+DavResponse CalDavClient::collectionProperties(const QUrl& collection)
+{
+    const QByteArray body = R"(<?xml version="1.0" encoding="utf-8"?>
+<D:propfind xmlns:D="DAV:" xmlns:I="http://apple.com/ns/ical/">
+  <D:prop><D:displayname/><I:calendar-color/></D:prop>
+</D:propfind>
+)";
+    return send("PROPFIND", collection, body, "application/xml; charset=utf-8", {{"Depth", "0"}});
+}
+
 DavResponse CalDavClient::get(const QUrl& url)
 {
     return send("GET", url, {}, {});

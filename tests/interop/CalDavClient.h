@@ -35,6 +35,8 @@ public:
     /// Stores `data` at `collection`/`name`.
     DavResponse put(const QUrl& collection, const QString& name, const QByteArray& data);
     DavResponse get(const QUrl& url);
+    /// The collection's display name and colour, as a PROPFIND multistatus body.
+    DavResponse collectionProperties(const QUrl& collection);
     DavResponse remove(const QUrl& url);
     /// Every item in the collection with its data (a calendar-query REPORT for VTODOs).
     QList<DavItem> items(const QUrl& collection, QString* error = nullptr);

@@ -33,7 +33,7 @@ class RemindersViewModelOptionsTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void shouldStoreExactlyTheTwoDefaultsOnAFirstStart()
+    void shouldStoreTheTwoDefaultsAndTheNewListOnAFirstStart()
     {
         ModelFixture fixture;
         auto model = fixture.makeModel();
@@ -47,8 +47,10 @@ private Q_SLOTS:
         QCOMPARE(model->lists().size(), 1);
         fixture.preferences().sync();
 
+        // The list the store made for the new user is selected, so that the first panel shows it.
         const QMap<QString, QString> expected{{PreferenceKey::autoRefreshEnabled, QStringLiteral("true")},
-                                              {PreferenceKey::reminderTimeframe, QStringLiteral("1")}};
+                                              {PreferenceKey::reminderTimeframe, QStringLiteral("1")},
+                                              {PreferenceKey::selectedListIDs, model->lists().first().id}};
         QCOMPARE(storedValues(fixture.preferencesPath()), expected);
     }
 

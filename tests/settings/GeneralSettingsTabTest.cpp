@@ -189,7 +189,7 @@ private Q_SLOTS:
         QVERIFY(failingTab.launchErrorLabel()->isVisible());
         QVERIFY(failing->lastErrorDescription().has_value());
         QCOMPARE(failingTab.launchErrorLabel()->text().remove(QChar(0x200B)),
-                 QStringLiteral("Could not change the login setting: %1").arg(*failing->lastErrorDescription()));
+                 QStringLiteral("Could not change “Start at login”: %1").arg(*failing->lastErrorDescription()));
         QCOMPARE(failingTab.launchErrorLabel()->palette().color(QPalette::WindowText).red(), 0xe0);
     }
 

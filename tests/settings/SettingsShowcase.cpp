@@ -1,8 +1,11 @@
 // Opens the settings window over sample folders in a temp directory, for looking at it and for screenshots:
 //   settings-showcase [--tab general|appearance|about] [--theme system|day|night] [--language en|de|sv|zh-Hans|zh-Hant]
-//                     [--launch-error] [--quit-after <ms>]
+//                     [--launch-error] [--new-list] [--quit-after <ms>] [--shot <png>]
 // Nothing outside the temp directory is read or written.
 #include "SettingsFixture.h"
+#include "settings/GeneralSettingsTab.h"
+#include "settings/ListActions.h"
+#include "settings/ListNameDialog.h"
 #include "settings/SegmentedPicker.h"
 #include "settings/SettingsTab.h"
 #include "settings/SettingsView.h"
@@ -11,6 +14,8 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QLineEdit>
+#include <QScreen>
 #include <QTimer>
 
 using namespace tolvik;
@@ -30,7 +35,10 @@ int main(int argc, char** argv)
                                          QStringLiteral("Fail a launch-at-login change, to show the error line."));
     const QCommandLineOption quitOption(QStringLiteral("quit-after"), QStringLiteral("Quit after this many ms."),
                                         QStringLiteral("ms"));
-    parser.addOptions({tabOption, themeOption, languageOption, errorOption, quitOption});
+    const QCommandLineOption newListOption(QStringLiteral("new-list"), QStringLiteral("Open the new-list dialog."));
+    const QCommandLineOption shotOption(QStringLiteral("shot"), QStringLiteral("Save the screen's picture and quit."),
+                                        QStringLiteral("png"));
+    parser.addOptions({tabOption, themeOption, languageOption, errorOption, quitOption, newListOption, shotOption});
     parser.process(app);
 
     test::SettingsFixture fixture;
@@ -58,6 +66,28 @@ int main(int argc, char** argv)
         if (rawValue(tabs[i]) == parser.value(tabOption)) {
             presenter.settingsView()->tabPicker()->button(int(i))->click();
         }
+    }
+    if (parser.isSet(newListOption)) {
+        QTimer::singleShot(500, &app, [&presenter] {
+            ListActions* actions = presenter.settingsView()->generalTab()->listActions();
+            actions->newList();
+            actions->openDialog()->nameField()->setText(QStringLiteral("Errands"));
+        });
+    }
+    if (parser.isSet(shotOption)) {
+        QTimer::singleShot(2000, &app, [&presenter, &parser, &shotOption] {
+            QWidget* window = presenter.window();
+            QRect area = window->frameGeometry();
+            for (QWidget* top : QApplication::topLevelWidgets()) {
+                if (top->isVisible() && top != window) {
+                    area = area.united(top->frameGeometry());
+                }
+            }
+            window->screen()
+                ->grabWindow(0, area.x(), area.y(), area.width(), area.height())
+                .save(parser.value(shotOption));
+            QApplication::quit();
+        });
     }
     if (parser.isSet(quitOption)) {
         QTimer::singleShot(parser.value(quitOption).toInt(), &app, &QApplication::quit);

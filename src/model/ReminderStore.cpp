@@ -1,0 +1,34 @@
+#include "model/ReminderStore.h"
+
+namespace tolvik {
+
+namespace {
+
+QString unsupported()
+{
+    return QStringLiteral("This reminder store cannot change its lists.");
+}
+
+} // namespace
+
+ListCreation ReminderStore::createList(const QString&, const QString&, const QColor&)
+{
+    return {unsupported(), {}};
+}
+
+WriteResult ReminderStore::renameList(const QString&, const QString&)
+{
+    return {unsupported()};
+}
+
+WriteResult ReminderStore::recolorList(const QString&, const QColor&)
+{
+    return {unsupported()};
+}
+
+WriteResult ReminderStore::deleteList(const QString&)
+{
+    return {unsupported()};
+}
+
+} // namespace tolvik
