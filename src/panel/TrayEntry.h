@@ -46,6 +46,8 @@ public:
     QSystemTrayIcon* trayIcon() const { return m_tray; }
     /// The panel, once it has been opened.
     PanelWindow* panel() const;
+    /// Whether the icon carries the small dot that tells a shown reminder is overdue.
+    bool showsOverdueDot() const { return m_showsOverdueDot; }
 
 Q_SIGNALS:
     /// The panel was opened as an ordinary window because no tray showed up.
@@ -57,6 +59,7 @@ private:
     void fallBackToWindow();
     void showPanel();
     void refreshTrayTexts();
+    void updateTrayIcon();
 
     RemindersViewModel& m_model;
     LaunchAtLoginManager& m_launchAtLogin;
@@ -65,6 +68,9 @@ private:
     QTimer* m_retry;
     int m_attemptsLeft = defaultTrayAttempts;
     QPointer<PanelWindow> m_panel;
+    bool m_showsOverdueDot = false;
+    /// Fires when the next shown reminder falls overdue, so the dot appears without a refresh.
+    QTimer* m_overdueTimer;
 };
 
 } // namespace tolvik
