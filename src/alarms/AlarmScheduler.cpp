@@ -63,7 +63,10 @@ void AlarmScheduler::check()
     // In UTC: comparing with a local time would ask the C library for the zone each time.
     const QDateTime now = m_clock().toUTC();
     // The user may have moved to another zone since the last check.
-    m_context.localZone = QTimeZone::systemTimeZone();
+    if (QTimeZone zone = QTimeZone::systemTimeZone(); zone != m_context.localZone) {
+        m_context.localZone = zone;
+        m_context.conversions.clear();
+    }
     const QDateTime oldest = now.addSecs(-lookBackSeconds);
     QDateTime from = m_checkedUntil.value_or(oldest);
     // A clock set back makes the next check start from the new now; what rang stays rung.
@@ -80,6 +83,9 @@ void AlarmScheduler::check()
     const QDateTime currentMinute = minuteOf(now);
     QMap<QDateTime, QList<DueAlarm>> groups;
     for (const StoreReminder& reminder : std::as_const(m_reminders)) {
+        if (!hasPendingBetween(reminder, from, now, m_context)) {
+            continue;
+        }
         for (const AlarmTrigger& trigger : pendingTriggers(reminder, m_context)) {
             if (trigger.at > now) {
                 break;

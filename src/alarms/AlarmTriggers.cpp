@@ -22,11 +22,21 @@ std::optional<qint64> secondsOf(const DueDateComponents& components, const Trigg
     }
     // A whole day or a floating time is a moment of the user's own calendar, wherever they are.
     const bool zoned = components.time && components.timeZone.isValid();
-    const QDateTime moment(components.date, clock, zoned ? components.timeZone : context.localZone);
+    const QTimeZone& zone = zoned ? components.timeZone : context.localZone;
+    const QByteArray zoneID = zone.id();
+    if (zoneID == "UTC") {
+        return QDateTime(components.date, clock, Qt::UTC).toSecsSinceEpoch();
+    }
+    const qint64 local = components.date.toJulianDay() * 86400 + clock.msecsSinceStartOfDay() / 1000;
+    QHash<qint64, qint64>& known = context.conversions[zoneID];
+    if (const auto hit = known.constFind(local); hit != known.cend()) {
+        return *hit;
+    }
+    const QDateTime moment(components.date, clock, zone);
     if (!moment.isValid()) {
         return std::nullopt;
     }
-    return moment.toSecsSinceEpoch();
+    return known.insert(local, moment.toSecsSinceEpoch()).value();
 }
 
 std::optional<qint64> secondsOf(const std::optional<QDateTime>& moment)
@@ -127,6 +137,16 @@ QList<AlarmTrigger> pendingTriggers(const StoreReminder& reminder, const Trigger
         }
     }
     return triggers;
+}
+
+bool hasPendingBetween(const StoreReminder& reminder, const QDateTime& from, const QDateTime& to,
+                       const TriggerContext& context)
+{
+    const qint64 first = from.toSecsSinceEpoch();
+    const qint64 last = to.toSecsSinceEpoch();
+    bool found = false;
+    forEachPending(reminder, context, [&](qint64 at, int) { found = found || (at >= first && at <= last); });
+    return found;
 }
 
 std::optional<QDateTime> nextTriggerAfter(const QList<StoreReminder>& reminders, const QDateTime& after,

@@ -2,7 +2,9 @@
 
 #include "model/StoreRecords.h"
 
+#include <QByteArray>
 #include <QDateTime>
+#include <QHash>
 #include <QList>
 #include <QTime>
 #include <QTimeZone>
@@ -28,6 +30,9 @@ struct TriggerContext
     /// The time of day at which reminders due on a day without a time ring.
     QTime allDayTime{9, 0};
     QTimeZone localZone = QTimeZone::systemTimeZone();
+    /// Local moments already turned into seconds since the epoch, by zone id: most reminders share a few zones
+    /// and dates, and each conversion through the zone database is slow.
+    mutable QHash<QByteArray, QHash<qint64, qint64>> conversions;
 };
 
 /// The moments at which a reminder rings that no client has acknowledged yet, in time order. A completed
@@ -37,6 +42,10 @@ struct TriggerContext
 /// rings once more at its end.
 /// Moments are in UTC.
 QList<AlarmTrigger> pendingTriggers(const StoreReminder& reminder, const TriggerContext& context);
+
+/// Whether any pending trigger of the reminder falls within [from, to]; cheaper than listing them.
+bool hasPendingBetween(const StoreReminder& reminder, const QDateTime& from, const QDateTime& to,
+                       const TriggerContext& context);
 
 /// The earliest pending trigger moment later than `after` among `reminders`, or nothing.
 std::optional<QDateTime> nextTriggerAfter(const QList<StoreReminder>& reminders, const QDateTime& after,
