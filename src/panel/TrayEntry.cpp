@@ -38,6 +38,7 @@ TrayEntry::TrayEntry(RemindersViewModel& model, LaunchAtLoginManager& launchAtLo
             updateTrayIcon();
         }
     });
+    updateTrayIcon();
 }
 
 TrayEntry::~TrayEntry()

@@ -11,7 +11,10 @@ export DISPLAY=$display
 Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
 pids+=($!)
 wait_for 10 xdpyinfo || fail "no X display"
-xsetroot -solid '#5a6f85' 2>/dev/null
+# A tray, so that the icon's overdue dot shows beside the notification.
+trayer --edge top --align left --widthtype request --height 32 --tint 0xdddddd --transparent true --alpha 0 \
+    >/dev/null 2>&1 &
+pids+=($!)
 
 dbus-daemon --session --nofork --print-address=1 >"$work/bus" 2>/dev/null &
 pids+=($!)
@@ -58,5 +61,5 @@ wait_for 30 sh -c 'xwininfo -root -tree | grep -qi dunst' || fail "no notificati
 # dunst maps its window before it has drawn into it.
 sleep 1
 mkdir -p "$here/docs/screenshots"
-import -window root "$here/docs/screenshots/notification.png" || fail "screenshot failed"
+import -window root -crop 1280x180+0+0 +repage "$here/docs/screenshots/notification.png" || fail "screenshot failed"
 echo "saved docs/screenshots/notification.png"
