@@ -75,16 +75,6 @@ struct Rig
     std::unique_ptr<AlarmService> service;
 };
 
-QByteArray lineOf(const QByteArray& file, const QByteArray& name)
-{
-    for (const QByteArray& line : file.split('\n')) {
-        if (line.startsWith(name)) {
-            return line.trimmed();
-        }
-    }
-    return {};
-}
-
 } // namespace
 
 class AlarmServiceTest : public QObject
@@ -146,7 +136,7 @@ private Q_SLOTS:
         rig.refresh();
         rig.at(ten);
         rig.server.invokeAction(rig.waitForNotification(1).id, QStringLiteral("snooze"));
-        QTRY_COMPARE(lineOf(rig.file(QStringLiteral("a")), "X-MOZ-SNOOZE-TIME"),
+        QTRY_COMPARE(test::lineStarting(rig.file(QStringLiteral("a")), "X-MOZ-SNOOZE-TIME"),
                      QByteArray("X-MOZ-SNOOZE-TIME:20261210T101000Z"));
         rig.refresh();
         QCOMPARE(rig.service->scheduler().nextAlarm(), std::optional<QDateTime>(ten.addSecs(600)));
