@@ -428,6 +428,30 @@
     <message id="settings.general.notify">
         <source>Notify when reminders are due</source>
         <translation>Benachrichtigen, wenn Erinnerungen fällig sind</translation>
+    <!-- Command line, list management and undo -->
+    <message id="cli.usage">
+        <source>Usage: %1 [--help | --version]</source>
+        <translation>Aufruf: %1 [--help | --version]</translation>
+    </message>
+    <message id="cli.description">
+        <source>Shows your open reminders from the tray. Lists, timeframe and everything else are chosen in its settings window.</source>
+        <translation>Zeigt Ihre offenen Erinnerungen in der Systemleiste. Listen, Zeitraum und alles Weitere wählen Sie im Einstellungsfenster.</translation>
+    </message>
+    <message id="cli.option.help">
+        <source>Print this help and exit</source>
+        <translation>Diese Hilfe anzeigen und beenden</translation>
+    </message>
+    <message id="cli.option.version">
+        <source>Print the version and exit</source>
+        <translation>Die Version anzeigen und beenden</translation>
+    </message>
+    <message id="cli.version">
+        <source>TolvikReminder %1 (build %2)</source>
+        <translation>TolvikReminder %1 (Build %2)</translation>
+    </message>
+    <message id="cli.unknownArgument">
+        <source>Unknown argument “%1”. Try “%2 --help”.</source>
+        <translation>Unbekanntes Argument „%1“. Eine Übersicht zeigt „%2 --help“.</translation>
     </message>
 </context>
 </TS>

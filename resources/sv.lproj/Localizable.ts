@@ -428,6 +428,30 @@
     <message id="settings.general.notify">
         <source>Notify when reminders are due</source>
         <translation>Meddela när påminnelser förfaller</translation>
+    <!-- Command line, list management and undo -->
+    <message id="cli.usage">
+        <source>Usage: %1 [--help | --version]</source>
+        <translation>Användning: %1 [--help | --version]</translation>
+    </message>
+    <message id="cli.description">
+        <source>Shows your open reminders from the tray. Lists, timeframe and everything else are chosen in its settings window.</source>
+        <translation>Visar dina öppna påminnelser i systemfältet. Listor, tidsperiod och allt annat väljer du i inställningsfönstret.</translation>
+    </message>
+    <message id="cli.option.help">
+        <source>Print this help and exit</source>
+        <translation>Visa den här hjälpen och avsluta</translation>
+    </message>
+    <message id="cli.option.version">
+        <source>Print the version and exit</source>
+        <translation>Visa versionen och avsluta</translation>
+    </message>
+    <message id="cli.version">
+        <source>TolvikReminder %1 (build %2)</source>
+        <translation>TolvikReminder %1 (bygge %2)</translation>
+    </message>
+    <message id="cli.unknownArgument">
+        <source>Unknown argument “%1”. Try “%2 --help”.</source>
+        <translation>Okänt argument ”%1”. Prova ”%2 --help”.</translation>
     </message>
 </context>
 </TS>

@@ -425,6 +425,30 @@
     <message id="settings.general.notify">
         <source>Notify when reminders are due</source>
         <translation>提醒事项到期时发送通知</translation>
+    <!-- Command line, list management and undo -->
+    <message id="cli.usage">
+        <source>Usage: %1 [--help | --version]</source>
+        <translation>用法：%1 [--help | --version]</translation>
+    </message>
+    <message id="cli.description">
+        <source>Shows your open reminders from the tray. Lists, timeframe and everything else are chosen in its settings window.</source>
+        <translation>在托盘中显示未完成的提醒事项。清单、时间范围及其他选项均在设置窗口中选择。</translation>
+    </message>
+    <message id="cli.option.help">
+        <source>Print this help and exit</source>
+        <translation>显示此帮助并退出</translation>
+    </message>
+    <message id="cli.option.version">
+        <source>Print the version and exit</source>
+        <translation>显示版本并退出</translation>
+    </message>
+    <message id="cli.version">
+        <source>TolvikReminder %1 (build %2)</source>
+        <translation>TolvikReminder %1（内部版本 %2）</translation>
+    </message>
+    <message id="cli.unknownArgument">
+        <source>Unknown argument “%1”. Try “%2 --help”.</source>
+        <translation>未知参数“%1”。请尝试“%2 --help”。</translation>
     </message>
 </context>
 </TS>

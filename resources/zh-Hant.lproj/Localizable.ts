@@ -425,6 +425,30 @@
     <message id="settings.general.notify">
         <source>Notify when reminders are due</source>
         <translation>提醒事項到期時傳送通知</translation>
+    <!-- Command line, list management and undo -->
+    <message id="cli.usage">
+        <source>Usage: %1 [--help | --version]</source>
+        <translation>用法：%1 [--help | --version]</translation>
+    </message>
+    <message id="cli.description">
+        <source>Shows your open reminders from the tray. Lists, timeframe and everything else are chosen in its settings window.</source>
+        <translation>在系統匣中顯示未完成的提醒事項。清單、時間範圍及其他選項均在設定視窗中選擇。</translation>
+    </message>
+    <message id="cli.option.help">
+        <source>Print this help and exit</source>
+        <translation>顯示此說明並結束</translation>
+    </message>
+    <message id="cli.option.version">
+        <source>Print the version and exit</source>
+        <translation>顯示版本並結束</translation>
+    </message>
+    <message id="cli.version">
+        <source>TolvikReminder %1 (build %2)</source>
+        <translation>TolvikReminder %1（組建 %2）</translation>
+    </message>
+    <message id="cli.unknownArgument">
+        <source>Unknown argument “%1”. Try “%2 --help”.</source>
+        <translation>未知的引數「%1」。請試試「%2 --help」。</translation>
     </message>
 </context>
 </TS>

@@ -111,6 +111,13 @@ const QStringList& allTextKeys()
         QStringLiteral("alarms.notification.more"),
         QStringLiteral("settings.general.allDayTime"),
         QStringLiteral("settings.general.notify"),
+        // Command line, list management and undo
+        QStringLiteral("cli.usage"),
+        QStringLiteral("cli.description"),
+        QStringLiteral("cli.option.help"),
+        QStringLiteral("cli.option.version"),
+        QStringLiteral("cli.version"),
+        QStringLiteral("cli.unknownArgument"),
     };
     return keys;
 }
