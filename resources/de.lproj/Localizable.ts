@@ -428,6 +428,7 @@
     <message id="settings.general.notify">
         <source>Notify when reminders are due</source>
         <translation>Benachrichtigen, wenn Erinnerungen fällig sind</translation>
+    </message>
     <!-- Command line, list management and undo -->
     <message id="cli.usage">
         <source>Usage: %1 [--help | --version]</source>

@@ -428,6 +428,7 @@
     <message id="settings.general.notify">
         <source>Notify when reminders are due</source>
         <translation>Notify when reminders are due</translation>
+    </message>
     <!-- Command line, list management and undo -->
     <message id="cli.usage">
         <source>Usage: %1 [--help | --version]</source>

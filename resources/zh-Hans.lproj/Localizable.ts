@@ -425,6 +425,7 @@
     <message id="settings.general.notify">
         <source>Notify when reminders are due</source>
         <translation>提醒事项到期时发送通知</translation>
+    </message>
     <!-- Command line, list management and undo -->
     <message id="cli.usage">
         <source>Usage: %1 [--help | --version]</source>

@@ -425,6 +425,7 @@
     <message id="settings.general.notify">
         <source>Notify when reminders are due</source>
         <translation>提醒事項到期時傳送通知</translation>
+    </message>
     <!-- Command line, list management and undo -->
     <message id="cli.usage">
         <source>Usage: %1 [--help | --version]</source>
