@@ -382,6 +382,53 @@
         <source>No open reminders</source>
         <translation>Keine offenen Erinnerungen</translation>
     </message>
+    <!-- Alarms and desktop notifications -->
+    <message id="alarms.action.complete">
+        <source>Complete</source>
+        <translation>Erledigt</translation>
+    </message>
+    <message id="alarms.action.open">
+        <source>Show</source>
+        <translation>Anzeigen</translation>
+    </message>
+    <message id="alarms.action.snooze">
+        <source>Snooze</source>
+        <translation>Schlummern</translation>
+    </message>
+    <message id="alarms.action.snoozeHour">
+        <source>1 hour</source>
+        <translation>1 Stunde</translation>
+    </message>
+    <message id="alarms.error">
+        <source>Could not update “%1”</source>
+        <translation>„%1“ konnte nicht geändert werden</translation>
+    </message>
+    <message id="alarms.notification.due">
+        <source>Due: %1</source>
+        <translation>Fällig: %1</translation>
+    </message>
+    <message id="alarms.notification.group" numerus="yes">
+        <source>%n reminders are due</source>
+        <translation>
+            <numerusform>%n Erinnerung ist fällig</numerusform>
+            <numerusform>%n Erinnerungen sind fällig</numerusform>
+        </translation>
+    </message>
+    <message id="alarms.notification.more" numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>und %n weitere</numerusform>
+            <numerusform>und %n weitere</numerusform>
+        </translation>
+    </message>
+    <message id="settings.general.allDayTime">
+        <source>All-day reminders at</source>
+        <translation>Ganztägige Erinnerungen um</translation>
+    </message>
+    <message id="settings.general.notify">
+        <source>Notify when reminders are due</source>
+        <translation>Benachrichtigen, wenn Erinnerungen fällig sind</translation>
+    </message>
     <!-- Command line, list management and undo -->
     <message id="cli.usage">
         <source>Usage: %1 [--help | --version]</source>

@@ -382,6 +382,53 @@
         <source>No open reminders</source>
         <translation>No open reminders</translation>
     </message>
+    <!-- Alarms and desktop notifications -->
+    <message id="alarms.action.complete">
+        <source>Complete</source>
+        <translation>Complete</translation>
+    </message>
+    <message id="alarms.action.open">
+        <source>Show</source>
+        <translation>Show</translation>
+    </message>
+    <message id="alarms.action.snooze">
+        <source>Snooze</source>
+        <translation>Snooze</translation>
+    </message>
+    <message id="alarms.action.snoozeHour">
+        <source>1 hour</source>
+        <translation>1 hour</translation>
+    </message>
+    <message id="alarms.error">
+        <source>Could not update “%1”</source>
+        <translation>Could not update “%1”</translation>
+    </message>
+    <message id="alarms.notification.due">
+        <source>Due: %1</source>
+        <translation>Due: %1</translation>
+    </message>
+    <message id="alarms.notification.group" numerus="yes">
+        <source>%n reminders are due</source>
+        <translation>
+            <numerusform>%n reminder is due</numerusform>
+            <numerusform>%n reminders are due</numerusform>
+        </translation>
+    </message>
+    <message id="alarms.notification.more" numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>and %n more</numerusform>
+            <numerusform>and %n more</numerusform>
+        </translation>
+    </message>
+    <message id="settings.general.allDayTime">
+        <source>All-day reminders at</source>
+        <translation>All-day reminders at</translation>
+    </message>
+    <message id="settings.general.notify">
+        <source>Notify when reminders are due</source>
+        <translation>Notify when reminders are due</translation>
+    </message>
     <!-- Command line, list management and undo -->
     <message id="cli.usage">
         <source>Usage: %1 [--help | --version]</source>

@@ -382,6 +382,53 @@
         <source>No open reminders</source>
         <translation>Inga öppna påminnelser</translation>
     </message>
+    <!-- Alarms and desktop notifications -->
+    <message id="alarms.action.complete">
+        <source>Complete</source>
+        <translation>Klar</translation>
+    </message>
+    <message id="alarms.action.open">
+        <source>Show</source>
+        <translation>Visa</translation>
+    </message>
+    <message id="alarms.action.snooze">
+        <source>Snooze</source>
+        <translation>Snooza</translation>
+    </message>
+    <message id="alarms.action.snoozeHour">
+        <source>1 hour</source>
+        <translation>1 timme</translation>
+    </message>
+    <message id="alarms.error">
+        <source>Could not update “%1”</source>
+        <translation>Det gick inte att ändra ”%1”</translation>
+    </message>
+    <message id="alarms.notification.due">
+        <source>Due: %1</source>
+        <translation>Förfaller: %1</translation>
+    </message>
+    <message id="alarms.notification.group" numerus="yes">
+        <source>%n reminders are due</source>
+        <translation>
+            <numerusform>%n påminnelse förfaller</numerusform>
+            <numerusform>%n påminnelser förfaller</numerusform>
+        </translation>
+    </message>
+    <message id="alarms.notification.more" numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>och %n till</numerusform>
+            <numerusform>och %n till</numerusform>
+        </translation>
+    </message>
+    <message id="settings.general.allDayTime">
+        <source>All-day reminders at</source>
+        <translation>Heldagspåminnelser kl.</translation>
+    </message>
+    <message id="settings.general.notify">
+        <source>Notify when reminders are due</source>
+        <translation>Meddela när påminnelser förfaller</translation>
+    </message>
     <!-- Command line, list management and undo -->
     <message id="cli.usage">
         <source>Usage: %1 [--help | --version]</source>

@@ -381,6 +381,51 @@
         <source>No open reminders</source>
         <translation>没有未完成的提醒事项</translation>
     </message>
+    <!-- Alarms and desktop notifications -->
+    <message id="alarms.action.complete">
+        <source>Complete</source>
+        <translation>完成</translation>
+    </message>
+    <message id="alarms.action.open">
+        <source>Show</source>
+        <translation>显示</translation>
+    </message>
+    <message id="alarms.action.snooze">
+        <source>Snooze</source>
+        <translation>稍后提醒</translation>
+    </message>
+    <message id="alarms.action.snoozeHour">
+        <source>1 hour</source>
+        <translation>1 小时</translation>
+    </message>
+    <message id="alarms.error">
+        <source>Could not update “%1”</source>
+        <translation>无法更新“%1”</translation>
+    </message>
+    <message id="alarms.notification.due">
+        <source>Due: %1</source>
+        <translation>截止：%1</translation>
+    </message>
+    <message id="alarms.notification.group" numerus="yes">
+        <source>%n reminders are due</source>
+        <translation>
+            <numerusform>%n 个提醒事项已到期</numerusform>
+        </translation>
+    </message>
+    <message id="alarms.notification.more" numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>还有 %n 个</numerusform>
+        </translation>
+    </message>
+    <message id="settings.general.allDayTime">
+        <source>All-day reminders at</source>
+        <translation>全天提醒事项的提醒时间</translation>
+    </message>
+    <message id="settings.general.notify">
+        <source>Notify when reminders are due</source>
+        <translation>提醒事项到期时发送通知</translation>
+    </message>
     <!-- Command line, list management and undo -->
     <message id="cli.usage">
         <source>Usage: %1 [--help | --version]</source>

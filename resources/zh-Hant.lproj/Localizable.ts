@@ -381,6 +381,51 @@
         <source>No open reminders</source>
         <translation>沒有未完成的提醒事項</translation>
     </message>
+    <!-- Alarms and desktop notifications -->
+    <message id="alarms.action.complete">
+        <source>Complete</source>
+        <translation>完成</translation>
+    </message>
+    <message id="alarms.action.open">
+        <source>Show</source>
+        <translation>顯示</translation>
+    </message>
+    <message id="alarms.action.snooze">
+        <source>Snooze</source>
+        <translation>稍後提醒</translation>
+    </message>
+    <message id="alarms.action.snoozeHour">
+        <source>1 hour</source>
+        <translation>1 小時</translation>
+    </message>
+    <message id="alarms.error">
+        <source>Could not update “%1”</source>
+        <translation>無法更新「%1」</translation>
+    </message>
+    <message id="alarms.notification.due">
+        <source>Due: %1</source>
+        <translation>截止：%1</translation>
+    </message>
+    <message id="alarms.notification.group" numerus="yes">
+        <source>%n reminders are due</source>
+        <translation>
+            <numerusform>%n 個提醒事項已到期</numerusform>
+        </translation>
+    </message>
+    <message id="alarms.notification.more" numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>還有 %n 個</numerusform>
+        </translation>
+    </message>
+    <message id="settings.general.allDayTime">
+        <source>All-day reminders at</source>
+        <translation>全天提醒事項的提醒時間</translation>
+    </message>
+    <message id="settings.general.notify">
+        <source>Notify when reminders are due</source>
+        <translation>提醒事項到期時傳送通知</translation>
+    </message>
     <!-- Command line, list management and undo -->
     <message id="cli.usage">
         <source>Usage: %1 [--help | --version]</source>

@@ -1,8 +1,12 @@
+#include "alarms/AlarmService.h"
+#include "alarms/NotificationClient.h"
+#include "alarms/SystemWake.h"
 #include "app/CommandLine.h"
 #include "app/SingleInstance.h"
 #include "appearance/LocalizationManager.h"
 #include "appearance/Preferences.h"
 #include "model/RemindersViewModel.h"
+#include "panel/ListSelection.h"
 #include "panel/TrayEntry.h"
 #include "settings/LaunchAtLoginManager.h"
 #include "store/VdirStore.h"
@@ -61,12 +65,32 @@ int main(int argc, char** argv)
 
     // The two long-lived objects: created once here, alive for the whole process.
     const QString storeRoot = VdirStore::defaultRoot();
-    RemindersViewModel model(new VdirStore(storeRoot), Preferences::shared());
+    auto* store = new VdirStore(storeRoot);
+    RemindersViewModel model(store, Preferences::shared());
     LaunchAtLoginManager launchAtLogin;
 
     TrayEntry tray(model, launchAtLogin, storeRoot);
     QObject::connect(&instance, &SingleInstance::activationRequested, &tray, &TrayEntry::activate);
     tray.start();
+
+    // Alarms ring for the lists the panel shows, and follow every refresh of the model.
+    NotificationClient notifications(QDBusConnection::sessionBus());
+    const auto shownListIDs = [&model] {
+        QStringList ids;
+        const Preferences& preferences = Preferences::shared();
+        for (const ReminderList& list :
+             filteredLists(model.lists(), preferences.string(PreferenceKey::selectedAccountIDs, QString()),
+                           preferences.string(PreferenceKey::selectedListIDs, QString()))) {
+            ids.append(list.id);
+        }
+        return ids;
+    };
+    AlarmService alarms(*store, Preferences::shared(), notifications, shownListIDs);
+    QObject::connect(&model, &RemindersViewModel::remindersChanged, &alarms, [&alarms] { alarms.refresh(); });
+    QObject::connect(&model, &RemindersViewModel::listsChanged, &alarms, [&alarms] { alarms.refresh(); });
+    QObject::connect(&alarms, &AlarmService::openPanelRequested, &tray, &TrayEntry::activate);
+    SystemWake wake(QDBusConnection::systemBus());
+    QObject::connect(&wake, &SystemWake::woke, &alarms, [&alarms] { alarms.scheduler().check(); });
 
     return QApplication::exec();
 }

@@ -11,7 +11,7 @@
 
 namespace tolvik {
 
-/// The eight stored keys.
+/// The stored keys.
 namespace PreferenceKey {
 inline const QString selectedAccountIDs = QStringLiteral("selectedAccountIDs");
 inline const QString selectedListIDs = QStringLiteral("selectedListIDs");
@@ -21,6 +21,10 @@ inline const QString themePreference = QStringLiteral("themePreference");
 inline const QString languagePreference = QStringLiteral("languagePreference");
 inline const QString autoRefreshEnabled = QStringLiteral("autoRefreshEnabled");
 inline const QString reminderTimeframe = QStringLiteral("reminderTimeframe");
+/// Whether due reminders ring as desktop notifications (absent means yes).
+inline const QString notifyWhenDue = QStringLiteral("notifyWhenDue");
+/// The time of day ("HH:mm") at which reminders due on a day without a time ring (absent means 09:00).
+inline const QString allDayAlarmTime = QStringLiteral("allDayAlarmTime");
 } // namespace PreferenceKey
 
 /// The user's stored preferences: an INI file under $XDG_CONFIG_HOME, a volatile layer of registered defaults,

@@ -100,6 +100,17 @@ const QStringList& allTextKeys()
         QStringLiteral("settings.window.title"),
         QStringLiteral("summary.count"),
         QStringLiteral("summary.zero"),
+        // Alarms and desktop notifications
+        QStringLiteral("alarms.action.complete"),
+        QStringLiteral("alarms.action.open"),
+        QStringLiteral("alarms.action.snooze"),
+        QStringLiteral("alarms.action.snoozeHour"),
+        QStringLiteral("alarms.error"),
+        QStringLiteral("alarms.notification.due"),
+        QStringLiteral("alarms.notification.group"),
+        QStringLiteral("alarms.notification.more"),
+        QStringLiteral("settings.general.allDayTime"),
+        QStringLiteral("settings.general.notify"),
         // Command line, list management and undo
         QStringLiteral("cli.usage"),
         QStringLiteral("cli.description"),
@@ -152,6 +163,9 @@ const QStringList& pluralTextKeys()
     static const QStringList keys = {
         QStringLiteral("summary.count"),
         QStringLiteral("deleteList.message"),
+        // Alarms and desktop notifications
+        QStringLiteral("alarms.notification.group"),
+        QStringLiteral("alarms.notification.more"),
     };
     return keys;
 }

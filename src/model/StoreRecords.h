@@ -71,6 +71,40 @@ struct RecurrenceRule
     friend bool operator==(const RecurrenceRule&, const RecurrenceRule&) = default;
 };
 
+/// What a VALARM does when it fires; only display and audio alarms ring on the desktop.
+enum class AlarmAction
+{
+    display,
+    audio,
+    other,
+};
+
+/// What a VALARM's trigger is measured from.
+enum class AlarmAnchor
+{
+    absolute,
+    start,
+    due,
+};
+
+/// One VALARM of a reminder, in the order the file lists them.
+struct StoreAlarm
+{
+    AlarmAction action = AlarmAction::display;
+    AlarmAnchor anchor = AlarmAnchor::due;
+    /// Seconds from the anchor for relative triggers; negative means before it.
+    qint64 offsetSeconds = 0;
+    /// The moment of an absolute trigger.
+    std::optional<QDateTime> absoluteTime;
+    /// How many more times it rings after the first, and the seconds between rings.
+    int repeat = 0;
+    qint64 repeatIntervalSeconds = 0;
+    /// When a client last acknowledged it (ACKNOWLEDGED).
+    std::optional<QDateTime> acknowledged;
+
+    friend bool operator==(const StoreAlarm&, const StoreAlarm&) = default;
+};
+
 /// A reminder in the store. A new, unsaved reminder has an empty id.
 struct StoreReminder
 {
@@ -83,6 +117,13 @@ struct StoreReminder
     std::optional<QString> notes;
     int priority = 0;
     QList<RecurrenceRule> recurrenceRules;
+    /// DTSTART, which alarms relative to the start are measured from.
+    std::optional<DueDateComponents> start;
+    QList<StoreAlarm> alarms;
+    /// When a client last acknowledged the reminder's alarms (X-MOZ-LASTACK), and until when one snoozed them
+    /// (X-MOZ-SNOOZE-TIME). Saving writes a changed value; LASTACK is never removed.
+    std::optional<QDateTime> lastAcknowledged;
+    std::optional<QDateTime> snoozedUntil;
 };
 
 } // namespace tolvik

@@ -3,6 +3,8 @@
 #include "appearance/LocalizationManager.h"
 #include "appearance/Preferences.h"
 #include "appearance/SymbolIcons.h"
+#include "model/RemindersViewModel.h"
+#include "panel/ListSelection.h"
 #include "panel/PanelWindow.h"
 #include "settings/SettingsWindowPresenter.h"
 
@@ -10,6 +12,7 @@
 #include <QCursor>
 #include <QGuiApplication>
 #include <QMenu>
+#include <QPainter>
 #include <QPalette>
 #include <QSystemTrayIcon>
 #include <QTimer>
@@ -23,7 +26,12 @@ TrayEntry::TrayEntry(RemindersViewModel& model, LaunchAtLoginManager& launchAtLo
     , m_launchAtLogin(launchAtLogin)
     , m_storeFolder(std::move(storeFolder))
     , m_retry(new QTimer(this))
+    , m_overdueTimer(new QTimer(this))
 {
+    m_overdueTimer->setSingleShot(true);
+    connect(m_overdueTimer, &QTimer::timeout, this, &TrayEntry::updateTrayIcon);
+    connect(&m_model, &RemindersViewModel::remindersChanged, this, &TrayEntry::updateTrayIcon);
+    connect(&m_model, &RemindersViewModel::listsChanged, this, &TrayEntry::updateTrayIcon);
     m_retry->setInterval(defaultRetryIntervalMs);
     buildMenu();
     refreshTrayTexts();
@@ -31,8 +39,11 @@ TrayEntry::TrayEntry(RemindersViewModel& model, LaunchAtLoginManager& launchAtLo
     connect(&Preferences::shared(), &Preferences::changed, this, [this](const QString& key) {
         if (key == PreferenceKey::languagePreference) {
             refreshTrayTexts();
+        } else if (key == PreferenceKey::selectedAccountIDs || key == PreferenceKey::selectedListIDs) {
+            updateTrayIcon();
         }
     });
+    updateTrayIcon();
 }
 
 TrayEntry::~TrayEntry()
@@ -86,8 +97,7 @@ void TrayEntry::showTrayIcon()
         return;
     }
     m_tray = new QSystemTrayIcon(this);
-    const QColor ink = QGuiApplication::palette().color(QPalette::WindowText);
-    m_tray->setIcon(SymbolIcons::icon(QStringLiteral("checklist"), ink));
+    updateTrayIcon();
     refreshTrayTexts();
     m_tray->setContextMenu(m_menu);
     connect(m_tray, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
@@ -134,6 +144,52 @@ void TrayEntry::refreshTrayTexts()
     if (m_tray != nullptr) {
         m_tray->setToolTip(localizedString(QStringLiteral("TolvikReminder")));
     }
+}
+
+void TrayEntry::updateTrayIcon()
+{
+    const QDateTime now = QDateTime::currentDateTime();
+    std::optional<QDateTime> nextDue;
+    bool overdue = false;
+    const Preferences& preferences = Preferences::shared();
+    const QList<ListSection> sections =
+        listSections(filteredLists(m_model.lists(), preferences.string(PreferenceKey::selectedAccountIDs, QString()),
+                                   preferences.string(PreferenceKey::selectedListIDs, QString())),
+                     m_model.reminders());
+    for (const ListSection& section : sections) {
+        for (const ReminderItem& reminder : section.reminders) {
+            if (reminder.dueDate && *reminder.dueDate < now) {
+                overdue = true;
+            } else if (reminder.dueDate && (!nextDue || *reminder.dueDate < *nextDue)) {
+                nextDue = reminder.dueDate;
+            }
+        }
+    }
+    m_overdueTimer->stop();
+    if (!overdue && nextDue) {
+        // Capped, since QTimer counts in int milliseconds; a far due date is simply looked at again.
+        m_overdueTimer->start(int(std::min<qint64>(now.msecsTo(*nextDue) + 1, 24LL * 3600 * 1000)));
+    }
+    const bool changed = overdue != m_showsOverdueDot;
+    m_showsOverdueDot = overdue;
+    if (m_tray == nullptr || (!changed && !m_tray->icon().isNull())) {
+        return;
+    }
+    const QColor ink = QGuiApplication::palette().color(QPalette::WindowText);
+    const QIcon symbol = SymbolIcons::icon(QStringLiteral("checklist"), ink);
+    if (!overdue) {
+        m_tray->setIcon(symbol);
+        return;
+    }
+    constexpr int side = 64;
+    QPixmap pixmap = symbol.pixmap(side, side);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0xe0, 0x35, 0x2b));
+    painter.drawEllipse(QRectF(side * 0.62, side * 0.02, side * 0.36, side * 0.36));
+    painter.end();
+    m_tray->setIcon(QIcon(pixmap));
 }
 
 void TrayEntry::fallBackToWindow()

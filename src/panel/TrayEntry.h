@@ -51,6 +51,8 @@ public:
     QMenu* contextMenu() const { return m_menu; }
     /// The panel, once it has been opened.
     PanelWindow* panel() const;
+    /// Whether the icon carries the small dot that tells a shown reminder is overdue.
+    bool showsOverdueDot() const { return m_showsOverdueDot; }
 
 Q_SIGNALS:
     /// The panel was opened as an ordinary window because no tray showed up.
@@ -63,6 +65,7 @@ private:
     void showPanel();
     void buildMenu();
     void refreshTrayTexts();
+    void updateTrayIcon();
 
     RemindersViewModel& m_model;
     LaunchAtLoginManager& m_launchAtLogin;
@@ -75,6 +78,9 @@ private:
     QTimer* m_retry;
     int m_attemptsLeft = defaultTrayAttempts;
     QPointer<PanelWindow> m_panel;
+    bool m_showsOverdueDot = false;
+    /// Fires when the next shown reminder falls overdue, so the dot appears without a refresh.
+    QTimer* m_overdueTimer;
 };
 
 } // namespace tolvik

@@ -21,6 +21,7 @@
 #include <QScrollArea>
 #include <QSignalBlocker>
 #include <QStyle>
+#include <QTimeEdit>
 #include <QVBoxLayout>
 
 namespace tolvik {
@@ -131,6 +132,7 @@ GeneralSettingsTab::GeneralSettingsTab(RemindersViewModel& model, LaunchAtLoginM
     retranslate();
     updateAutoRefresh();
     updateTimeframe();
+    updateAlarms();
     updateAccounts();
     updateLists();
 }
@@ -175,6 +177,20 @@ QWidget* GeneralSettingsTab::buildGeneralSection()
         if (index >= 0 && index < timeframes.size()) {
             m_model.setReminderTimeframe(timeframes[index]);
         }
+    });
+
+    m_notifyToggle = new QCheckBox(section);
+    content->addWidget(m_notifyToggle);
+    connect(m_notifyToggle, &QCheckBox::clicked, this,
+            [this](bool checked) { m_preferences.setBoolean(PreferenceKey::notifyWhenDue, checked); });
+    m_allDayTimeLabel = makeStyledLabel(TextStyle::body, false, section);
+    m_allDayTimePicker = new QTimeEdit(section);
+    // A fixed 24-hour pattern: the same in every language, and free of the day-period letters Qt cannot print.
+    m_allDayTimePicker->setDisplayFormat(QStringLiteral("HH:mm"));
+    m_allDayTimeLabel->setBuddy(m_allDayTimePicker);
+    content->addLayout(labelledRow(m_allDayTimeLabel, m_allDayTimePicker));
+    connect(m_allDayTimePicker, &QTimeEdit::timeChanged, this, [this](QTime time) {
+        m_preferences.setString(PreferenceKey::allDayAlarmTime, time.toString(QStringLiteral("HH:mm")));
     });
     return section;
 }
@@ -279,6 +295,8 @@ void GeneralSettingsTab::retranslate()
     m_autoRefreshToggle->setText(localizedString(QStringLiteral("settings.general.autoRefresh")));
     m_autoRefreshNote->setText(localizedString(QStringLiteral("settings.general.autoRefreshNote")));
     m_timeframeLabel->setText(localizedString(QStringLiteral("settings.timeframe.label")));
+    m_notifyToggle->setText(localizedString(QStringLiteral("settings.general.notify")));
+    m_allDayTimeLabel->setText(localizedString(QStringLiteral("settings.general.allDayTime")));
     {
         const QSignalBlocker blocker(m_timeframePicker);
         const QList<ReminderTimeframe> timeframes = allReminderTimeframes();
@@ -316,6 +334,8 @@ void GeneralSettingsTab::onPreferenceChanged(const QString& key)
         updateLists();
     } else if (key == PreferenceKey::selectedListIDs) {
         updateLists();
+    } else if (key == PreferenceKey::notifyWhenDue || key == PreferenceKey::allDayAlarmTime) {
+        updateAlarms();
     }
 }
 
@@ -341,6 +361,19 @@ void GeneralSettingsTab::updateTimeframe()
 {
     const QSignalBlocker blocker(m_timeframePicker);
     m_timeframePicker->setCurrentIndex(int(allReminderTimeframes().indexOf(m_model.reminderTimeframe())));
+}
+
+void GeneralSettingsTab::updateAlarms()
+{
+    const bool notify = m_preferences.boolean(PreferenceKey::notifyWhenDue).value_or(true);
+    m_notifyToggle->setChecked(notify);
+    const QTime stored =
+        QTime::fromString(m_preferences.string(PreferenceKey::allDayAlarmTime, QString()), QStringLiteral("HH:mm"));
+    const QSignalBlocker blocker(m_allDayTimePicker);
+    m_allDayTimePicker->setTime(stored.isValid() ? stored : QTime(9, 0));
+    // The time only matters while reminders ring.
+    m_allDayTimePicker->setEnabled(notify);
+    m_allDayTimeLabel->setEnabled(notify);
 }
 
 void GeneralSettingsTab::updateLanguage()

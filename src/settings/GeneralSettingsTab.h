@@ -11,6 +11,7 @@ class QAbstractButton;
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QTimeEdit;
 class QVBoxLayout;
 
 namespace tolvik {
@@ -23,9 +24,10 @@ class Preferences;
 class RemindersViewModel;
 class SettingsSection;
 
-/// The first settings tab: launch at login, automatic refresh, the timeframe, the interface language, and the
-/// accounts and lists whose reminders the panel shows. Every control writes straight through, and the tab follows
-/// the model, the login controller and the stored preferences as they change, whoever changes them.
+/// The first settings tab: launch at login, automatic refresh, the timeframe, notifications of due reminders, the
+/// interface language, and the accounts and lists whose reminders the panel shows. Every control writes straight
+/// through, and the tab follows the model, the login controller and the stored preferences as they change, whoever
+/// changes them.
 class GeneralSettingsTab : public QWidget
 {
     Q_OBJECT
@@ -43,6 +45,9 @@ public:
     QLabel* languageLabel() const { return m_languageLabel; }
     QComboBox* languagePicker() const { return m_languagePicker; }
     QLabel* launchErrorLabel() const { return m_launchError; }
+    QCheckBox* notifyToggle() const { return m_notifyToggle; }
+    QLabel* allDayTimeLabel() const { return m_allDayTimeLabel; }
+    QTimeEdit* allDayTimePicker() const { return m_allDayTimePicker; }
 
     /// The account toggles shown, by account id in display order, and one of them (nullptr when not shown).
     QStringList accountToggleIDs() const { return m_accountOrder; }
@@ -71,6 +76,7 @@ private:
     void updateLaunch();
     void updateAutoRefresh();
     void updateTimeframe();
+    void updateAlarms();
     void updateLanguage();
     void updateAccounts();
     void updateLists();
@@ -92,6 +98,9 @@ private:
     QLabel* m_autoRefreshNote = nullptr;
     QLabel* m_timeframeLabel = nullptr;
     QComboBox* m_timeframePicker = nullptr;
+    QCheckBox* m_notifyToggle = nullptr;
+    QLabel* m_allDayTimeLabel = nullptr;
+    QTimeEdit* m_allDayTimePicker = nullptr;
     QLabel* m_languageLabel = nullptr;
     QComboBox* m_languagePicker = nullptr;
 

@@ -1,5 +1,6 @@
 #include "store/TodoDocument.h"
 
+#include "store/IcalAlarms.h"
 #include "store/IcalCategories.h"
 #include "store/IcalRecurrence.h"
 #include "store/IcalSupport.h"
@@ -248,6 +249,7 @@ StoreReminder TodoDocument::toReminder() const
         reminder.isCompleted = true;
         reminder.completionDate = ical::momentOf(completed, icalproperty_get_completed(completed));
     }
+    ical::readAlarms(todo, reminder);
     return reminder;
 }
 
@@ -328,6 +330,8 @@ void TodoDocument::applyChanges(const StoreReminder& base, const StoreReminder& 
     } else if (base.isCompleted && !changed.isCompleted) {
         markOpen(todo);
     }
+
+    ical::writeAlarmState(todo, base, changed);
 
     const icaltimetype stamp = ical::utcTime(now);
     ical::replaceProperty(todo, icalproperty_new_lastmodified(stamp));

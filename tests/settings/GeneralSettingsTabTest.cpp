@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimeEdit>
 
 using namespace tolvik;
 using tolvik::test::SettingsFixture;
@@ -223,6 +224,25 @@ private Q_SLOTS:
         QCOMPARE(fixture.stored(PreferenceKey::languagePreference), QStringLiteral("sv"));
         QCOMPARE(tab.timeframePicker()->currentText(), QStringLiteral("Ingen gräns"));
         QCOMPARE(tab.languagePicker()->currentText(), QStringLiteral("Svenska"));
+    }
+
+    void shouldStoreTheNotificationSettingsAndFollowThem()
+    {
+        SettingsFixture fixture;
+        fixture.makeEmptyRoot();
+        auto model = fixture.makeModel();
+        auto launch = fixture.makeLaunchAtLogin();
+        GeneralSettingsTab tab(*model, *launch);
+
+        QVERIFY(tab.notifyToggle()->isChecked());
+        QCOMPARE(tab.allDayTimePicker()->time(), QTime(9, 0));
+        tab.allDayTimePicker()->setTime(QTime(7, 30));
+        QCOMPARE(fixture.stored(PreferenceKey::allDayAlarmTime), QStringLiteral("07:30"));
+        tab.notifyToggle()->click();
+        QCOMPARE(fixture.preferences().boolean(PreferenceKey::notifyWhenDue), std::optional<bool>(false));
+        QVERIFY(!tab.allDayTimePicker()->isEnabled());
+        fixture.preferences().setString(PreferenceKey::allDayAlarmTime, QStringLiteral("18:45"));
+        QCOMPARE(tab.allDayTimePicker()->time(), QTime(18, 45));
     }
 };
 

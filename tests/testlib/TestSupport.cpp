@@ -55,6 +55,16 @@ QByteArray readFile(const QString& path)
     return file.readAll();
 }
 
+QByteArray lineStarting(const QByteArray& file, const QByteArray& prefix)
+{
+    for (const QByteArray& line : file.split('\n')) {
+        if (line.startsWith(prefix)) {
+            return line.trimmed();
+        }
+    }
+    return {};
+}
+
 QByteArray todoFile(const QByteArray& uid, const QByteArray& summary, const QByteArray& extra)
 {
     return "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//test//EN\r\nBEGIN:VTODO\r\nUID:" + uid +

@@ -30,6 +30,8 @@ private:
 bool writeFile(const QString& path, const QByteArray& content);
 /// The whole content of `path`, or an empty array.
 QByteArray readFile(const QString& path);
+/// The first line of `file` that starts with `prefix`, without its line end; empty when there is none.
+QByteArray lineStarting(const QByteArray& file, const QByteArray& prefix);
 /// A minimal iCalendar file with one VTODO; `extra` holds further content lines, each ending in CRLF.
 QByteArray todoFile(const QByteArray& uid, const QByteArray& summary, const QByteArray& extra = {});
 
