@@ -382,5 +382,30 @@
         <source>No open reminders</source>
         <translation>Keine offenen Erinnerungen</translation>
     </message>
+    <!-- Quick add -->
+    <message id="quickAdd.placeholder">
+        <source>New reminder… e.g. “Dentist Friday 9am”</source>
+        <translation>Neue Erinnerung … z. B. „Zahnarzt Freitag 9 Uhr“</translation>
+    </message>
+    <message id="quickAdd.list.help">
+        <source>List for new reminders</source>
+        <translation>Liste für neue Erinnerungen</translation>
+    </message>
+    <message id="quickAdd.list.none">
+        <source>No list</source>
+        <translation>Keine Liste</translation>
+    </message>
+    <message id="quickAdd.chip.keep">
+        <source>Keep “%1” in the title</source>
+        <translation>„%1“ im Titel behalten</translation>
+    </message>
+    <message id="quickAdd.shortcut.description">
+        <source>Add a reminder with quick add</source>
+        <translation>Erinnerung per Schnelleingabe hinzufügen</translation>
+    </message>
+    <message id="settings.quickAdd.noShortcut">
+        <source>This desktop offers no global shortcut service. To open quick add from anywhere, assign a shortcut to this command in your desktop’s keyboard settings: %1</source>
+        <translation>Dieser Desktop bietet keinen Dienst für globale Tastenkürzel. Um die Schnelleingabe von überall zu öffnen, weisen Sie diesem Befehl in den Tastatureinstellungen Ihres Desktops ein Kürzel zu: %1</translation>
+    </message>
 </context>
 </TS>

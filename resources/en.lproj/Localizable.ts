@@ -382,5 +382,30 @@
         <source>No open reminders</source>
         <translation>No open reminders</translation>
     </message>
+    <!-- Quick add -->
+    <message id="quickAdd.placeholder">
+        <source>New reminder… e.g. “Dentist Friday 9am”</source>
+        <translation>New reminder… e.g. “Dentist Friday 9am”</translation>
+    </message>
+    <message id="quickAdd.list.help">
+        <source>List for new reminders</source>
+        <translation>List for new reminders</translation>
+    </message>
+    <message id="quickAdd.list.none">
+        <source>No list</source>
+        <translation>No list</translation>
+    </message>
+    <message id="quickAdd.chip.keep">
+        <source>Keep “%1” in the title</source>
+        <translation>Keep “%1” in the title</translation>
+    </message>
+    <message id="quickAdd.shortcut.description">
+        <source>Add a reminder with quick add</source>
+        <translation>Add a reminder with quick add</translation>
+    </message>
+    <message id="settings.quickAdd.noShortcut">
+        <source>This desktop offers no global shortcut service. To open quick add from anywhere, assign a shortcut to this command in your desktop’s keyboard settings: %1</source>
+        <translation>This desktop offers no global shortcut service. To open quick add from anywhere, assign a shortcut to this command in your desktop’s keyboard settings: %1</translation>
+    </message>
 </context>
 </TS>

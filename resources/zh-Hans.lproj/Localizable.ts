@@ -381,5 +381,30 @@
         <source>No open reminders</source>
         <translation>没有未完成的提醒事项</translation>
     </message>
+    <!-- Quick add -->
+    <message id="quickAdd.placeholder">
+        <source>New reminder… e.g. “Dentist Friday 9am”</source>
+        <translation>新提醒事项… 例如“周五上午9点看牙医”</translation>
+    </message>
+    <message id="quickAdd.list.help">
+        <source>List for new reminders</source>
+        <translation>新提醒事项所在的列表</translation>
+    </message>
+    <message id="quickAdd.list.none">
+        <source>No list</source>
+        <translation>没有列表</translation>
+    </message>
+    <message id="quickAdd.chip.keep">
+        <source>Keep “%1” in the title</source>
+        <translation>将“%1”保留在标题中</translation>
+    </message>
+    <message id="quickAdd.shortcut.description">
+        <source>Add a reminder with quick add</source>
+        <translation>用快速添加新建提醒事项</translation>
+    </message>
+    <message id="settings.quickAdd.noShortcut">
+        <source>This desktop offers no global shortcut service. To open quick add from anywhere, assign a shortcut to this command in your desktop’s keyboard settings: %1</source>
+        <translation>此桌面未提供全局快捷键服务。若要在任何位置打开快速添加，请在桌面的键盘设置中为以下命令指定快捷键：%1</translation>
+    </message>
 </context>
 </TS>

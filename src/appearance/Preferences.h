@@ -21,6 +21,7 @@ inline const QString themePreference = QStringLiteral("themePreference");
 inline const QString languagePreference = QStringLiteral("languagePreference");
 inline const QString autoRefreshEnabled = QStringLiteral("autoRefreshEnabled");
 inline const QString reminderTimeframe = QStringLiteral("reminderTimeframe");
+inline const QString quickAddListID = QStringLiteral("quickAddListID");
 } // namespace PreferenceKey
 
 /// The user's stored preferences: an INI file under $XDG_CONFIG_HOME, a volatile layer of registered defaults,

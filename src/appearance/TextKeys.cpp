@@ -100,6 +100,13 @@ const QStringList& allTextKeys()
         QStringLiteral("settings.window.title"),
         QStringLiteral("summary.count"),
         QStringLiteral("summary.zero"),
+        // Quick add
+        QStringLiteral("quickAdd.placeholder"),
+        QStringLiteral("quickAdd.list.help"),
+        QStringLiteral("quickAdd.list.none"),
+        QStringLiteral("quickAdd.chip.keep"),
+        QStringLiteral("quickAdd.shortcut.description"),
+        QStringLiteral("settings.quickAdd.noShortcut"),
     };
     return keys;
 }

@@ -1,0 +1,260 @@
+#include "panel/QuickAddField.h"
+
+#include "appearance/LocalizationManager.h"
+#include "appearance/Preferences.h"
+#include "model/RemindersViewModel.h"
+#include "panel/QuickAddChips.h"
+#include "quickadd/PhraseTexts.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPainter>
+#include <QTextCharFormat>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace tolvik {
+
+namespace {
+
+QIcon colorDot(const QColor& color)
+{
+    QPixmap pixmap(16, 16);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(color);
+    painter.drawEllipse(QRectF(4, 4, 8, 8));
+    return QIcon(pixmap);
+}
+
+QStringList wordsOf(const ParsedPhrase& parsed, int part)
+{
+    QStringList words;
+    for (const PhraseSpan& span : parsed.spans) {
+        if ((span.parts & part) != 0) {
+            words.append(span.text);
+        }
+    }
+    return words;
+}
+
+QList<QuickAddChip> chipsFor(const ParsedPhrase& parsed)
+{
+    QList<QuickAddChip> chips;
+    if (parsed.due) {
+        chips.append({duePart, PhraseTexts::dueText(parsed), wordsOf(parsed, duePart)});
+    }
+    if (parsed.priority != 0) {
+        chips.append(
+            {priorityPart, localizedString(PhraseTexts::priorityKey(parsed.priority)), wordsOf(parsed, priorityPart)});
+    }
+    if (parsed.repeat != RecurrenceOption::none) {
+        chips.append({repeatPart, localizedString(PhraseTexts::repeatKey(parsed.repeat)), wordsOf(parsed, repeatPart)});
+    }
+    return chips;
+}
+
+} // namespace
+
+QuickAddField::QuickAddField(RemindersViewModel& model, Preferences& preferences, Clock clock, QWidget* parent)
+    : QWidget(parent)
+    , m_model(model)
+    , m_preferences(preferences)
+    , m_clock(std::move(clock))
+    , m_edit(new QLineEdit(this))
+    , m_listButton(new QToolButton(this))
+    , m_listMenu(new QMenu(m_listButton))
+    , m_chips(new QuickAddChips(this))
+    , m_parser(parserForLanguage(preferences.string(PreferenceKey::languagePreference, QStringLiteral("system"))))
+{
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(4);
+    auto* row = new QHBoxLayout;
+    row->setSpacing(6);
+    m_edit->setClearButtonEnabled(false);
+    m_edit->installEventFilter(this);
+    row->addWidget(m_edit, 1);
+    m_listButton->setPopupMode(QToolButton::InstantPopup);
+    m_listButton->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    m_listButton->setAutoRaise(true);
+    m_listButton->setMenu(m_listMenu);
+    row->addWidget(m_listButton);
+    column->addLayout(row);
+    column->addWidget(m_chips);
+
+    connect(m_edit, &QLineEdit::textChanged, this, &QuickAddField::reparse);
+    connect(m_edit, &QLineEdit::returnPressed, this, &QuickAddField::submit);
+    // The highlight is placed relative to the cursor, so it follows every cursor move.
+    connect(m_edit, &QLineEdit::cursorPositionChanged, this, &QuickAddField::highlightSpans);
+    connect(m_chips, &QuickAddChips::keepRequested, this, [this](const QStringList& words) {
+        m_kept.append(words);
+        reparse();
+    });
+    connect(m_listMenu, &QMenu::aboutToShow, this, &QuickAddField::rebuildListMenu);
+    connect(&m_model, &RemindersViewModel::listsChanged, this, &QuickAddField::retranslate);
+    connect(&m_preferences, &Preferences::changed, this, [this](const QString& key) {
+        if (key == PreferenceKey::languagePreference) {
+            m_parser = parserForLanguage(m_preferences.string(key, QStringLiteral("system")));
+            retranslate();
+            reparse();
+        } else if (key == PreferenceKey::quickAddListID || key == PreferenceKey::selectedListIDs) {
+            retranslate();
+        }
+    });
+    retranslate();
+}
+
+PhraseParser QuickAddField::parserForLanguage(const QString& storedLanguage)
+{
+    return PhraseParser(
+        PhraseParser::localesFor(LocalizationManager::displayLocale(storedLanguage), QLocale::system()));
+}
+
+std::optional<QString> QuickAddField::targetListID() const
+{
+    const QList<ReminderList> lists = m_model.lists();
+    const auto exists = [&lists](const QString& id) {
+        return std::any_of(lists.cbegin(), lists.cend(), [&id](const ReminderList& list) { return list.id == id; });
+    };
+    if (const auto remembered = m_preferences.string(PreferenceKey::quickAddListID);
+        remembered && exists(*remembered)) {
+        return remembered;
+    }
+    const QSet<QString> shown = Preferences::decodeIDSet(m_preferences.string(PreferenceKey::selectedListIDs, {}));
+    for (const ReminderList& list : lists) {
+        if (shown.contains(list.id)) {
+            return list.id;
+        }
+    }
+    if (!lists.isEmpty()) {
+        return lists.first().id;
+    }
+    return std::nullopt;
+}
+
+void QuickAddField::focusField()
+{
+    m_edit->setFocus(Qt::ShortcutFocusReason);
+    m_edit->selectAll();
+}
+
+void QuickAddField::clear()
+{
+    m_kept.clear();
+    m_edit->clear();
+}
+
+void QuickAddField::submit()
+{
+    const std::optional<QString> listID = targetListID();
+    const QString title = m_parsed.title.trimmed();
+    if (m_adding || title.isEmpty() || !listID) {
+        return;
+    }
+    m_adding = true;
+    m_preferences.setString(PreferenceKey::quickAddListID, *listID);
+    const QString typed = m_edit->text();
+    QCoro::connect(m_model.addReminder(title, std::nullopt, m_parsed.due, m_parsed.priority, m_parsed.repeat, *listID),
+                   this, [this, typed] {
+                       m_adding = false;
+                       // A failed add keeps the text, so that nothing typed is lost; the model shows the error.
+                       if (!m_model.lastOperationError() && m_edit->text() == typed) {
+                           clear();
+                       }
+                   });
+}
+
+bool QuickAddField::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_edit && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        // Escape clears a typed text; on an empty field it goes on to the panel, which closes.
+        if (key->key() == Qt::Key_Escape && !m_edit->text().isEmpty()) {
+            clear();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void QuickAddField::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::PaletteChange) {
+        highlightSpans();
+    }
+    QWidget::changeEvent(event);
+}
+
+void QuickAddField::reparse()
+{
+    m_parsed = m_parser.parse(m_edit->text(), m_clock(), m_kept);
+    m_chips->setChips(chipsFor(m_parsed));
+    highlightSpans();
+}
+
+void QuickAddField::highlightSpans()
+{
+    // A line edit draws per-character formats only for input-method text; an empty pre-edit carrying formats is the
+    // way to colour words of the committed text without replacing the widget.
+    QTextCharFormat format;
+    QColor fill = palette().color(QPalette::Highlight);
+    fill.setAlphaF(0.25f);
+    format.setBackground(fill);
+    QList<QInputMethodEvent::Attribute> attributes;
+    for (const PhraseSpan& span : m_parsed.spans) {
+        attributes.append(QInputMethodEvent::Attribute(QInputMethodEvent::TextFormat,
+                                                       span.start - m_edit->cursorPosition(), span.length, format));
+    }
+    QInputMethodEvent event(QString(), attributes);
+    QCoreApplication::sendEvent(m_edit, &event);
+}
+
+void QuickAddField::retranslate()
+{
+    m_edit->setPlaceholderText(localizedString(QStringLiteral("quickAdd.placeholder")));
+    m_listButton->setToolTip(localizedString(QStringLiteral("quickAdd.list.help")));
+    const std::optional<QString> target = targetListID();
+    const QList<ReminderList> lists = m_model.lists();
+    const auto list = std::find_if(lists.cbegin(), lists.cend(),
+                                   [&target](const ReminderList& l) { return target && l.id == *target; });
+    if (list == lists.cend()) {
+        m_listButton->setText(localizedString(QStringLiteral("quickAdd.list.none")));
+        m_listButton->setIcon({});
+    } else {
+        m_listButton->setText(fontMetrics().elidedText(list->name, Qt::ElideRight, 120));
+        m_listButton->setIcon(colorDot(list->color));
+    }
+    m_listButton->setEnabled(!lists.isEmpty());
+    m_chips->setChips(chipsFor(m_parsed));
+}
+
+void QuickAddField::rebuildListMenu()
+{
+    m_listMenu->clear();
+    const std::optional<QString> target = targetListID();
+    for (const ReminderList& list : m_model.lists()) {
+        QAction* action = m_listMenu->addAction(colorDot(list.color), list.name);
+        action->setCheckable(true);
+        action->setChecked(target && *target == list.id);
+        const QString id = list.id;
+        connect(action, &QAction::triggered, this, [this, id] { chooseList(id); });
+    }
+}
+
+void QuickAddField::chooseList(const QString& listID)
+{
+    m_preferences.setString(PreferenceKey::quickAddListID, listID);
+    m_edit->setFocus(Qt::OtherFocusReason);
+}
+
+} // namespace tolvik
