@@ -25,6 +25,7 @@ class PanelFooter;
 class PanelHeader;
 class PlaceholderView;
 class Preferences;
+class QuickAddField;
 class ReminderListSection;
 class RemindersViewModel;
 
@@ -68,6 +69,7 @@ public:
     ReminderListSection* sectionFor(const QString& listID) const { return m_sections.value(listID); }
 
     PanelHeader* header() const { return m_header; }
+    QuickAddField* quickAddField() const { return m_quickAdd; }
     PanelFooter* footer() const { return m_footer; }
     PlaceholderView* placeholderView() const { return m_placeholder; }
     QScrollArea* scrollArea() const { return m_scrollArea; }
@@ -123,6 +125,7 @@ private:
     HoverManager* m_hoverManager;
 
     PanelHeader* m_header = nullptr;
+    QuickAddField* m_quickAdd = nullptr;
     QScrollArea* m_scrollArea = nullptr;
     QWidget* m_listContent = nullptr;
     PlaceholderView* m_placeholder = nullptr;

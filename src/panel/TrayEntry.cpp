@@ -3,7 +3,9 @@
 #include "appearance/LocalizationManager.h"
 #include "appearance/Preferences.h"
 #include "appearance/SymbolIcons.h"
+#include "panel/ContentView.h"
 #include "panel/PanelWindow.h"
+#include "panel/QuickAddField.h"
 
 #include <QCursor>
 #include <QGuiApplication>
@@ -127,6 +129,21 @@ void TrayEntry::activate()
         return;
     }
     showPanel();
+}
+
+void TrayEntry::openQuickAdd()
+{
+    const bool wasShown = m_panel != nullptr && m_panel->isVisible();
+    activate();
+    if (m_panel == nullptr) {
+        return;
+    }
+    QuickAddField* field = m_panel->contentView()->quickAddField();
+    field->focusField();
+    if (!wasShown) {
+        // The panel takes the focus for itself as it appears; hand it to the field once the panel stands.
+        connect(m_panel, &PanelWindow::presented, field, &QuickAddField::focusField, Qt::SingleShotConnection);
+    }
 }
 
 void TrayEntry::togglePanel()
