@@ -81,12 +81,14 @@ QuickAddField::QuickAddField(RemindersViewModel& model, Preferences& preferences
     column->setSpacing(4);
     auto* row = new QHBoxLayout;
     row->setSpacing(6);
-    m_edit->setClearButtonEnabled(false);
+    // Out of the panel's Tab order, which starts at the lists: a click, Ctrl+N or the global shortcut focuses it.
+    m_edit->setFocusPolicy(Qt::ClickFocus);
     m_edit->installEventFilter(this);
     row->addWidget(m_edit, 1);
     m_listButton->setPopupMode(QToolButton::InstantPopup);
     m_listButton->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     m_listButton->setAutoRaise(true);
+    m_listButton->setFocusPolicy(Qt::ClickFocus);
     m_listButton->setMenu(m_listMenu);
     row->addWidget(m_listButton);
     column->addLayout(row);
@@ -181,6 +183,11 @@ bool QuickAddField::eventFilter(QObject* watched, QEvent* event)
         // Escape clears a typed text; on an empty field it goes on to the panel, which closes.
         if (key->key() == Qt::Key_Escape && !m_edit->text().isEmpty()) {
             clear();
+            return true;
+        }
+        // The list button is out of the Tab order; Alt+Down opens its menu from the field.
+        if (key->key() == Qt::Key_Down && key->modifiers().testFlag(Qt::AltModifier) && m_listButton->isEnabled()) {
+            m_listButton->showMenu();
             return true;
         }
     }

@@ -21,7 +21,7 @@ class RemindersViewModel;
 /// The field at the top of the panel where a reminder is typed in words. As the user types, the recognised due
 /// date, priority and repeat show as chips below it and their words are highlighted; a chip's × keeps its words in
 /// the title. Return adds the reminder to the list chosen in the list button beside the field (remembered under
-/// "quickAddListID"); Escape clears the field.
+/// "quickAddListID"); Escape clears the field and Alt+Down opens the list menu.
 class QuickAddField : public QWidget
 {
     Q_OBJECT
