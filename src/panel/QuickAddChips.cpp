@@ -6,7 +6,10 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
+#include <QResizeEvent>
 #include <QToolButton>
+
+#include <algorithm>
 
 namespace tolvik {
 
@@ -57,13 +60,14 @@ private:
 
 } // namespace
 
+namespace {
+constexpr int chipSpacing = 6;
+}
+
 QuickAddChips::QuickAddChips(QWidget* parent)
     : QWidget(parent)
-    , m_layout(new QHBoxLayout(this))
 {
-    m_layout->setContentsMargins(0, 0, 0, 0);
-    m_layout->setSpacing(6);
-    m_layout->addStretch(1);
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     setVisible(false);
 }
 
@@ -75,14 +79,59 @@ void QuickAddChips::setChips(const QList<QuickAddChip>& chips)
     m_chips = chips;
     qDeleteAll(m_chipWidgets);
     m_chipWidgets.clear();
-    for (qsizetype i = 0; i < chips.size(); ++i) {
-        auto* chip = new ChipWidget(chips[i], this);
-        const QStringList words = chips[i].words;
-        connect(chip->keepButton(), &QToolButton::clicked, this, [this, words] { Q_EMIT keepRequested(words); });
-        m_layout->insertWidget(int(i), chip);
-        m_chipWidgets.append(chip);
+    for (const QuickAddChip& chip : chips) {
+        auto* widget = new ChipWidget(chip, this);
+        const QStringList words = chip.words;
+        connect(widget->keepButton(), &QToolButton::clicked, this, [this, words] { Q_EMIT keepRequested(words); });
+        widget->show();
+        m_chipWidgets.append(widget);
     }
     setVisible(!chips.isEmpty());
+    flow(width(), true);
+    updateGeometry();
+}
+
+int QuickAddChips::flow(int width, bool place) const
+{
+    int x = 0;
+    int y = 0;
+    int lineHeight = 0;
+    for (QWidget* chip : m_chipWidgets) {
+        QSize size = chip->sizeHint();
+        size.setWidth(std::min(size.width(), std::max(width, 1)));
+        if (x > 0 && x + size.width() > width) {
+            x = 0;
+            y += lineHeight + chipSpacing;
+            lineHeight = 0;
+        }
+        if (place) {
+            chip->setGeometry(QRect(QPoint(x, y), size));
+        }
+        x += size.width() + chipSpacing;
+        lineHeight = std::max(lineHeight, size.height());
+    }
+    return y + lineHeight;
+}
+
+int QuickAddChips::heightForWidth(int width) const
+{
+    return flow(width, false);
+}
+
+QSize QuickAddChips::sizeHint() const
+{
+    return {width() > 0 ? width() : 300, flow(width() > 0 ? width() : 300, false)};
+}
+
+QSize QuickAddChips::minimumSizeHint() const
+{
+    return {0, 0};
+}
+
+void QuickAddChips::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    flow(width(), true);
 }
 
 QToolButton* QuickAddChips::keepButton(int index) const

@@ -5,7 +5,6 @@
 #include <QStringList>
 #include <QWidget>
 
-class QHBoxLayout;
 class QLabel;
 class QToolButton;
 
@@ -21,7 +20,8 @@ struct QuickAddChip
     bool operator==(const QuickAddChip&) const = default;
 };
 
-/// The row of chips under the quick-add field. Each chip's × asks to keep its words in the title instead.
+/// The chips under the quick-add field, wrapping onto further lines when they do not fit. Each chip's × asks to keep
+/// its words in the title instead.
 class QuickAddChips : public QWidget
 {
     Q_OBJECT
@@ -35,14 +35,24 @@ public:
     /// The × button of the chip at `index`, for keyboard users and tests.
     QToolButton* keepButton(int index) const;
 
+    bool hasHeightForWidth() const override { return true; }
+    int heightForWidth(int width) const override;
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 Q_SIGNALS:
     /// The × of a chip was pressed: its words should stay in the title.
     void keepRequested(const QStringList& words);
 
 private:
+    /// Places the chips left to right in lines `width` wide; returns the height used. Only measures unless `place`.
+    int flow(int width, bool place) const;
+
     QList<QuickAddChip> m_chips;
     QList<QWidget*> m_chipWidgets;
-    QHBoxLayout* m_layout;
 };
 
 } // namespace tolvik

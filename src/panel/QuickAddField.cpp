@@ -215,7 +215,7 @@ void QuickAddField::highlightSpans()
     // way to colour words of the committed text without replacing the widget.
     QTextCharFormat format;
     QColor fill = palette().color(QPalette::Highlight);
-    fill.setAlphaF(0.25f);
+    fill.setAlphaF(0.32f);
     format.setBackground(fill);
     QList<QInputMethodEvent::Attribute> attributes;
     for (const PhraseSpan& span : m_parsed.spans) {

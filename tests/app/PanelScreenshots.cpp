@@ -4,13 +4,16 @@
 #include "FakeReminderStore.h"
 #include "appearance/Preferences.h"
 #include "model/RemindersViewModel.h"
+#include "panel/ContentView.h"
 #include "panel/PanelWindow.h"
+#include "panel/QuickAddField.h"
 #include "settings/LaunchAtLoginManager.h"
 #include "store/VdirStore.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QScreen>
@@ -96,6 +99,8 @@ struct Shot
     QMap<QString, QString> preferences;
     /// Makes the store; nullptr means the real store over the sample folders.
     std::function<ReminderStore*()> fakeStore;
+    /// Typed into the quick-add field before the picture is taken.
+    QString quickAddText = {};
 };
 
 const QString allLists = QStringLiteral("personal/groceries,personal/home,work/projects");
@@ -135,6 +140,17 @@ int main(int argc, char** argv)
                    {PreferenceKey::themePreference, QStringLiteral("night")},
                    {PreferenceKey::selectedListIDs, allLists}},
                   nullptr});
+    shots.append(
+        {QStringLiteral("panel-quickadd-en"),
+         {{PreferenceKey::languagePreference, QStringLiteral("en")}, {PreferenceKey::selectedListIDs, allLists}},
+         nullptr,
+         QStringLiteral("Call mum tomorrow 6pm !high every week")});
+    shots.append({QStringLiteral("panel-quickadd-zh-Hant"),
+                  {{PreferenceKey::languagePreference, QStringLiteral("zh-Hant")},
+                   {PreferenceKey::themePreference, QStringLiteral("night")},
+                   {PreferenceKey::selectedListIDs, allLists}},
+                  nullptr,
+                  QString::fromUtf16(u"每週五下午3點看牙醫 重要")});
     shots.append({QStringLiteral("panel-placeholder-no-lists"), {}, nullptr});
     shots.append({QStringLiteral("panel-placeholder-all-caught-up"),
                   {{PreferenceKey::selectedListIDs, QStringLiteral("personal/empty")}},
@@ -152,7 +168,12 @@ int main(int argc, char** argv)
     shots.append({QStringLiteral("panel-placeholder-read-access"), {}, fakeWith(AuthorizationStatus::writeOnly)});
     shots.append({QStringLiteral("panel-placeholder-permission-required"), {}, fakeWith(AuthorizationStatus::denied)});
 
+    // A second argument takes only the shots whose names start with it.
+    const QString only = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
     for (const Shot& shot : shots) {
+        if (!shot.name.startsWith(only)) {
+            continue;
+        }
         QTemporaryDir dir;
         const QString root = dir.filePath(QStringLiteral("calendars"));
         writeSampleLists(root);
@@ -176,6 +197,11 @@ int main(int argc, char** argv)
             panel.present(std::nullopt, std::nullopt);
             if (!QTest::qWaitForWindowExposed(&panel)) {
                 return 1;
+            }
+            if (!shot.quickAddText.isEmpty()) {
+                QuickAddField* field = panel.contentView()->quickAddField();
+                field->focusField();
+                field->edit()->setText(shot.quickAddText);
             }
             QTest::qWait(900);
             const QRect area = panel.geometry().adjusted(-16, 0, 0, 16);
