@@ -361,6 +361,33 @@ private Q_SLOTS:
         QCOMPARE(dueText(parsed), QStringLiteral("2027-02-01"));
     }
 
+    void shouldKeepEveryCharacterOfOddInput_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("empty") << QString();
+        QTest::newRow("spaces") << QStringLiteral("   ");
+        QTest::newRow("bangs only") << QStringLiteral("!!!!!!");
+        QTest::newRow("dangling time") << QStringLiteral("at 12: tomorrow");
+        QTest::newRow("huge numbers") << QStringLiteral("in 99999999999999999999 days 99:99");
+        QTest::newRow("emoji and controls")
+            << QString::fromUtf16(u"🎉 party\t") + QChar(0) + QString::fromUtf16(u" tomorrow 🎂");
+        QTest::newRow("mixed scripts") << QString::fromUtf16(u"明天 Dentist 9am 下午3点 !!");
+        QTest::newRow("long") << QStringLiteral("tomorrow 9am ").repeated(400);
+    }
+
+    void shouldKeepEveryCharacterOfOddInput()
+    {
+        QFETCH(QString, text);
+        const PhraseParser parser({QLocale(QLocale::English), QLocale(QStringLiteral("zh-Hans"))}, berlin);
+        const ParsedPhrase parsed = parser.parse(text, nowFor('Y'));
+        QString accounted = parsed.title;
+        for (const PhraseSpan& span : parsed.spans) {
+            accounted += span.text;
+        }
+        QCOMPARE(letters(accounted), letters(text));
+        QVERIFY(!parsed.due || parsed.due->isValid());
+    }
+
     void shouldHaveFortyPhrasesPerLanguage()
     {
         for (const char* language : {"en", "de", "sv", "zh-Hans", "zh-Hant"}) {
