@@ -382,6 +382,31 @@
         <source>No open reminders</source>
         <translation>Keine offenen Erinnerungen</translation>
     </message>
+    <!-- Command line, list management and undo -->
+    <message id="cli.usage">
+        <source>Usage: %1 [--help | --version | --quick-add]</source>
+        <translation>Aufruf: %1 [--help | --version | --quick-add]</translation>
+    </message>
+    <message id="cli.description">
+        <source>Shows your open reminders from the tray. Lists, timeframe and everything else are chosen in its settings window.</source>
+        <translation>Zeigt Ihre offenen Erinnerungen in der Systemleiste. Listen, Zeitraum und alles Weitere wählen Sie im Einstellungsfenster.</translation>
+    </message>
+    <message id="cli.option.help">
+        <source>Print this help and exit</source>
+        <translation>Diese Hilfe anzeigen und beenden</translation>
+    </message>
+    <message id="cli.option.version">
+        <source>Print the version and exit</source>
+        <translation>Die Version anzeigen und beenden</translation>
+    </message>
+    <message id="cli.version">
+        <source>TolvikReminder %1 (build %2)</source>
+        <translation>TolvikReminder %1 (Build %2)</translation>
+    </message>
+    <message id="cli.unknownArgument">
+        <source>Unknown argument “%1”. Try “%2 --help”.</source>
+        <translation>Unbekanntes Argument „%1“. Eine Übersicht zeigt „%2 --help“.</translation>
+    </message>
     <!-- Quick add -->
     <message id="quickAdd.placeholder">
         <source>New reminder… e.g. “Dentist Friday 9am”</source>
@@ -402,6 +427,10 @@
     <message id="quickAdd.shortcut.description">
         <source>Add a reminder with quick add</source>
         <translation>Erinnerung per Schnelleingabe hinzufügen</translation>
+    </message>
+    <message id="cli.option.quickAdd">
+        <source>Open the quick-add field of the running app</source>
+        <translation>Die Schnelleingabe der laufenden App öffnen</translation>
     </message>
     <message id="settings.quickAdd.noShortcut">
         <source>This desktop offers no global shortcut service. To open quick add from anywhere, assign a shortcut to this command in your desktop’s keyboard settings: %1</source>

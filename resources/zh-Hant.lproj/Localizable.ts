@@ -381,6 +381,31 @@
         <source>No open reminders</source>
         <translation>沒有未完成的提醒事項</translation>
     </message>
+    <!-- Command line, list management and undo -->
+    <message id="cli.usage">
+        <source>Usage: %1 [--help | --version | --quick-add]</source>
+        <translation>用法：%1 [--help | --version | --quick-add]</translation>
+    </message>
+    <message id="cli.description">
+        <source>Shows your open reminders from the tray. Lists, timeframe and everything else are chosen in its settings window.</source>
+        <translation>在系統匣中顯示未完成的提醒事項。清單、時間範圍及其他選項均在設定視窗中選擇。</translation>
+    </message>
+    <message id="cli.option.help">
+        <source>Print this help and exit</source>
+        <translation>顯示此說明並結束</translation>
+    </message>
+    <message id="cli.option.version">
+        <source>Print the version and exit</source>
+        <translation>顯示版本並結束</translation>
+    </message>
+    <message id="cli.version">
+        <source>TolvikReminder %1 (build %2)</source>
+        <translation>TolvikReminder %1（組建 %2）</translation>
+    </message>
+    <message id="cli.unknownArgument">
+        <source>Unknown argument “%1”. Try “%2 --help”.</source>
+        <translation>未知的引數「%1」。請試試「%2 --help」。</translation>
+    </message>
     <!-- Quick add -->
     <message id="quickAdd.placeholder">
         <source>New reminder… e.g. “Dentist Friday 9am”</source>
@@ -401,6 +426,10 @@
     <message id="quickAdd.shortcut.description">
         <source>Add a reminder with quick add</source>
         <translation>用快速新增建立提醒事項</translation>
+    </message>
+    <message id="cli.option.quickAdd">
+        <source>Open the quick-add field of the running app</source>
+        <translation>打開執行中應用程式的快速新增欄</translation>
     </message>
     <message id="settings.quickAdd.noShortcut">
         <source>This desktop offers no global shortcut service. To open quick add from anywhere, assign a shortcut to this command in your desktop’s keyboard settings: %1</source>

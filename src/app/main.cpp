@@ -1,3 +1,4 @@
+#include "app/CommandLine.h"
 #include "app/GlobalShortcut.h"
 #include "app/SingleInstance.h"
 #include "appearance/LocalizationManager.h"
@@ -9,14 +10,44 @@
 
 #include <QApplication>
 
+#include <cstdio>
+
 using namespace tolvik;
+
+namespace {
+
+int finish(const CommandLineExit& exit)
+{
+    std::fputs(exit.output.toLocal8Bit().constData(), stdout);
+    std::fputs(exit.error.toLocal8Bit().constData(), stderr);
+    return exit.exitCode;
+}
+
+QStringList rawArguments(int argc, char** argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    }
+    return arguments;
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
+    // Names first: the preferences, and with them the language of the help text, are found by them.
     QApplication::setOrganizationName(QStringLiteral("Tolvik"));
     QApplication::setApplicationName(QStringLiteral("TolvikReminder"));
+    if (const auto exit = CommandLine::answerInformational(rawArguments(argc, argv))) {
+        return finish(*exit);
+    }
+
+    QApplication app(argc, argv);
     QApplication::setDesktopFileName(QStringLiteral("org.tolvik.TolvikReminder"));
+    if (const auto exit = CommandLine::rejectUnknownOptions(QApplication::arguments())) {
+        return finish(*exit);
+    }
     // The panel lives in the tray: closing a window must not end the process.
     QApplication::setQuitOnLastWindowClosed(false);
 

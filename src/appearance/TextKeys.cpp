@@ -100,12 +100,20 @@ const QStringList& allTextKeys()
         QStringLiteral("settings.window.title"),
         QStringLiteral("summary.count"),
         QStringLiteral("summary.zero"),
+        // Command line, list management and undo
+        QStringLiteral("cli.usage"),
+        QStringLiteral("cli.description"),
+        QStringLiteral("cli.option.help"),
+        QStringLiteral("cli.option.version"),
+        QStringLiteral("cli.version"),
+        QStringLiteral("cli.unknownArgument"),
         // Quick add
         QStringLiteral("quickAdd.placeholder"),
         QStringLiteral("quickAdd.list.help"),
         QStringLiteral("quickAdd.list.none"),
         QStringLiteral("quickAdd.chip.keep"),
         QStringLiteral("quickAdd.shortcut.description"),
+        QStringLiteral("cli.option.quickAdd"),
         QStringLiteral("settings.quickAdd.noShortcut"),
     };
     return keys;

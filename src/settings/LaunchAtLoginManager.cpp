@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStandardPaths>
 #include <QTextStream>
 
 #include <cerrno>
@@ -44,7 +45,9 @@ QString quotedExec(const QString& path)
 } // namespace
 
 LaunchAtLoginManager::LaunchAtLoginManager(QObject* parent)
-    : LaunchAtLoginManager(defaultEntryPath(), QCoreApplication::applicationFilePath(), parent)
+    : LaunchAtLoginManager(defaultEntryPath(),
+                           autostartCommand(QCoreApplication::applicationFilePath(), qEnvironmentVariable("PATH")),
+                           parent)
 {}
 
 LaunchAtLoginManager::LaunchAtLoginManager(QString entryPath, QString executable, QObject* parent)
@@ -53,6 +56,27 @@ LaunchAtLoginManager::LaunchAtLoginManager(QString entryPath, QString executable
     , m_executable(std::move(executable))
     , m_isEnabled(entryIsEnabled(m_entryPath))
 {}
+
+QString LaunchAtLoginManager::autostartCommand(const QString& runningBinary, const QString& searchPath)
+{
+    // While a package upgrade has replaced the running binary, the kernel names it "<path> (deleted)".
+    QString binary = runningBinary;
+    const QLatin1String deleted(" (deleted)");
+    if (binary.endsWith(deleted) && !QFileInfo::exists(binary)) {
+        binary.chop(deleted.size());
+    }
+    binary = QFileInfo(binary).absoluteFilePath();
+    const QString name = QFileInfo(binary).fileName();
+    const QString found = QStandardPaths::findExecutable(name, searchPath.split(QLatin1Char(':'), Qt::SkipEmptyParts));
+    if (found.isEmpty()) {
+        return binary;
+    }
+    const QString foundCanonical = QFileInfo(found).canonicalFilePath();
+    const QString binaryCanonical = QFileInfo(binary).canonicalFilePath();
+    const bool same =
+        binaryCanonical.isEmpty() ? QFileInfo(found).absoluteFilePath() == binary : foundCanonical == binaryCanonical;
+    return same ? name : binary;
+}
 
 QString LaunchAtLoginManager::defaultEntryPath()
 {

@@ -28,6 +28,10 @@ public:
     /// Writes or removes the autostart entry; a request for the state already held is still carried out.
     void setEnabled(bool enabled);
 
+    /// What the entry starts for the binary at `runningBinary`: its bare name when the `searchPath` (PATH form)
+    /// finds that same binary by name, which survives a package upgrade or a move; otherwise its absolute path.
+    static QString autostartCommand(const QString& runningBinary, const QString& searchPath);
+
     /// The standard path of the autostart entry, read from the environment when called.
     static QString defaultEntryPath();
     /// Whether the entry at `path` makes the desktop start the app: it exists and is not hidden.

@@ -103,8 +103,7 @@ private Q_SLOTS:
         AboutSettingsTab tab;
         QVERIFY(!AboutSettingsTab::marketingVersion().isEmpty());
         QCOMPARE(tab.versionLabel()->text(),
-                 QStringLiteral("Version %1 (%2)")
-                     .arg(AboutSettingsTab::marketingVersion(), AboutSettingsTab::buildNumber()));
+                 AboutSettingsTab::versionText(AboutSettingsTab::marketingVersion(), AboutSettingsTab::buildNumber()));
         QVERIFY(tab.developerLink()->openExternalLinks());
         QVERIFY(
             tab.developerLink()->text().contains(QStringLiteral("href=\"%1\"").arg(AboutSettingsTab::developerUrl())));

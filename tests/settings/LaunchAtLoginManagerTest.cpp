@@ -17,6 +17,51 @@ private:
     QString entryIn(const QTemporaryDir& dir) const { return dir.filePath(QStringLiteral("autostart/app.desktop")); }
 
 private Q_SLOTS:
+    void shouldStartTheBinaryByNameWhereThePathFindsIt_data()
+    {
+        QTest::addColumn<QString>("running");
+        QTest::addColumn<QString>("searchPath");
+        QTest::addColumn<QString>("expected");
+        // "a" holds the binary, "b" a link to it, "c" another program of the same name; "d" is not searched.
+        QTest::newRow("on the path") << QStringLiteral("a/tolvik-reminder") << QStringLiteral("b:a")
+                                     << QStringLiteral("tolvik-reminder");
+        QTest::newRow("through a link") << QStringLiteral("a/tolvik-reminder") << QStringLiteral("b")
+                                        << QStringLiteral("tolvik-reminder");
+        QTest::newRow("not on the path") << QStringLiteral("d/tolvik-reminder") << QStringLiteral("a:b")
+                                         << QStringLiteral("d/tolvik-reminder");
+        QTest::newRow("another of that name first")
+            << QStringLiteral("a/tolvik-reminder") << QStringLiteral("c:a") << QStringLiteral("a/tolvik-reminder");
+        QTest::newRow("replaced by an upgrade") << QStringLiteral("a/tolvik-reminder (deleted)") << QStringLiteral("a")
+                                                << QStringLiteral("tolvik-reminder");
+        QTest::newRow("no path") << QStringLiteral("a/tolvik-reminder") << QStringLiteral("")
+                                 << QStringLiteral("a/tolvik-reminder");
+    }
+    void shouldStartTheBinaryByNameWhereThePathFindsIt()
+    {
+        QFETCH(QString, running);
+        QFETCH(QString, searchPath);
+        QFETCH(QString, expected);
+        QTemporaryDir dir;
+        const auto executable = [&](const QString& path) {
+            QVERIFY(test::writeFile(dir.filePath(path), "#!/bin/sh\n"));
+            QVERIFY(QFile::setPermissions(dir.filePath(path), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        };
+        executable(QStringLiteral("a/tolvik-reminder"));
+        executable(QStringLiteral("c/tolvik-reminder"));
+        executable(QStringLiteral("d/tolvik-reminder"));
+        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("b")));
+        QVERIFY(QFile::link(dir.filePath(QStringLiteral("a/tolvik-reminder")),
+                            dir.filePath(QStringLiteral("b/tolvik-reminder"))));
+
+        QStringList folders;
+        for (const QString& folder : searchPath.split(QLatin1Char(':'), Qt::SkipEmptyParts)) {
+            folders.append(dir.filePath(folder));
+        }
+        const QString command =
+            LaunchAtLoginManager::autostartCommand(dir.filePath(running), folders.join(QLatin1Char(':')));
+        QCOMPARE(command, expected.contains(QLatin1Char('/')) ? dir.filePath(expected) : expected);
+    }
+
     void shouldReadStatusOnceAtCreation()
     {
         QTemporaryDir dir;
