@@ -170,8 +170,10 @@ void GlobalShortcut::startPortal()
                               {QStringLiteral("session_handle_token"), newToken()}};
     callPortal(QStringLiteral("CreateSession"), {options}, token, [this](uint response, const QVariantMap& results) {
         const QVariant handle = results.value(QStringLiteral("session_handle"));
-        const QString session =
-            handle.canConvert<QDBusObjectPath>() ? handle.value<QDBusObjectPath>().path() : handle.toString();
+        // The specification says a string; some portals send an object path.
+        const QString session = handle.metaType() == QMetaType::fromType<QDBusObjectPath>()
+                                    ? handle.value<QDBusObjectPath>().path()
+                                    : handle.toString();
         if (response != 0 || session.isEmpty()) {
             startKGlobalAccel();
             return;

@@ -1,15 +1,19 @@
-// The global shortcut client on a private D-Bus session bus: with no shortcut service at all, and with a stand-in
-// for KDE's shortcut service that records what it was asked and sends the key press back.
+// The global shortcut client on a private D-Bus session bus: with no shortcut service at all, and with stand-ins for
+// the GlobalShortcuts portal and KDE's shortcut service that record what they were asked and send the key press back.
 #include "app/GlobalShortcut.h"
 #include "settings/GlobalShortcutStatus.h"
 #include "settings/QuickAddShortcutNote.h"
 
+#include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QDBusMetaType>
+#include <QDBusObjectPath>
 #include <QLabel>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 using namespace tolvik;
 
@@ -33,6 +37,81 @@ public Q_SLOTS:
         keys = wanted;
         return wanted;
     }
+};
+
+} // namespace
+
+/// One entry of the portal's a(sa{sv}) list, at global scope so that QtDBus finds its type by name.
+struct BoundShortcut
+{
+    QString id;
+    QVariantMap properties;
+};
+
+QDBusArgument& operator<<(QDBusArgument& argument, const BoundShortcut& shortcut)
+{
+    argument.beginStructure();
+    argument << shortcut.id << shortcut.properties;
+    argument.endStructure();
+    return argument;
+}
+
+const QDBusArgument& operator>>(const QDBusArgument& argument, BoundShortcut& shortcut)
+{
+    argument.beginStructure();
+    argument >> shortcut.id >> shortcut.properties;
+    argument.endStructure();
+    return argument;
+}
+
+Q_DECLARE_METATYPE(BoundShortcut)
+
+namespace {
+
+/// Stands in for the desktop portal's GlobalShortcuts interface, answering each call through a Request object as
+/// the portal does.
+class FakePortal : public QObject
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.GlobalShortcuts")
+    Q_PROPERTY(uint version READ version)
+
+public:
+    explicit FakePortal(QDBusConnection bus)
+        : m_bus(std::move(bus))
+    {}
+    uint version() const { return 1; }
+
+    const QString session = QStringLiteral("/org/freedesktop/portal/desktop/session/1/tolvik");
+    QList<BoundShortcut> bound;
+
+public Q_SLOTS:
+    QDBusObjectPath CreateSession(const QVariantMap& options, const QDBusMessage& message)
+    {
+        return respond(options, message, {{QStringLiteral("session_handle"), session}});
+    }
+    QDBusObjectPath BindShortcuts(const QDBusObjectPath&, const QList<BoundShortcut>& shortcuts, const QString&,
+                                  const QVariantMap& options, const QDBusMessage& message)
+    {
+        bound = shortcuts;
+        return respond(options, message, {});
+    }
+
+private:
+    QDBusObjectPath respond(const QVariantMap& options, const QDBusMessage& message, const QVariantMap& results)
+    {
+        QString sender = message.service().mid(1);
+        sender.replace(QLatin1Char('.'), QLatin1Char('_'));
+        const QString path = QStringLiteral("/org/freedesktop/portal/desktop/request/") + sender + QLatin1Char('/') +
+                             options.value(QStringLiteral("handle_token")).toString();
+        QDBusMessage response = QDBusMessage::createSignal(path, QStringLiteral("org.freedesktop.portal.Request"),
+                                                           QStringLiteral("Response"));
+        response << uint(0) << results;
+        QTimer::singleShot(0, this, [this, response] { m_bus.send(response); });
+        return QDBusObjectPath(path);
+    }
+
+    QDBusConnection m_bus;
 };
 
 } // namespace
@@ -74,6 +153,39 @@ private Q_SLOTS:
         QCOMPARE(GlobalShortcutStatus::shared().state(), GlobalShortcutStatus::State::unavailable);
         QVERIFY(!note.isHidden());
         QVERIFY(note.label()->text().contains(QStringLiteral("tolvik-reminder --quick-add")));
+    }
+
+    void shouldBindThroughPortalAndFollowItsActivation()
+    {
+        qDBusRegisterMetaType<BoundShortcut>();
+        qDBusRegisterMetaType<QList<BoundShortcut>>();
+        QDBusConnection service = connect(QStringLiteral("portal"));
+        FakePortal portal(service);
+        QVERIFY(service.registerObject(QStringLiteral("/org/freedesktop/portal/desktop"), &portal,
+                                       QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllProperties));
+        QVERIFY(service.registerService(QStringLiteral("org.freedesktop.portal.Desktop")));
+
+        GlobalShortcut shortcut(connect(QStringLiteral("portal-client")));
+        QSignalSpy activated(&shortcut, &GlobalShortcut::activated);
+        shortcut.start();
+        QTRY_COMPARE(shortcut.backend(), GlobalShortcut::Backend::portal);
+        QCOMPARE(portal.bound.size(), 1);
+        QCOMPARE(portal.bound[0].id, GlobalShortcut::shortcutID());
+        QCOMPARE(portal.bound[0].properties.value(QStringLiteral("preferred_trigger")), QStringLiteral("SHIFT+LOGO+r"));
+
+        const auto activate = [&](const QString& session) {
+            QDBusMessage signal = QDBusMessage::createSignal(QStringLiteral("/org/freedesktop/portal/desktop"),
+                                                             QStringLiteral("org.freedesktop.portal.GlobalShortcuts"),
+                                                             QStringLiteral("Activated"));
+            signal << QVariant::fromValue(QDBusObjectPath(session)) << GlobalShortcut::shortcutID() << qulonglong(1)
+                   << QVariantMap();
+            QVERIFY(service.send(signal));
+        };
+        // Another app's session on the same portal is not ours.
+        activate(QStringLiteral("/org/freedesktop/portal/desktop/session/1/other"));
+        activate(portal.session);
+        QTRY_COMPARE(activated.size(), 1);
+        service.unregisterService(QStringLiteral("org.freedesktop.portal.Desktop"));
     }
 
     void shouldRegisterWithKdeServiceAndFollowItsKeyPress()
