@@ -86,7 +86,9 @@ QuickAddField::QuickAddField(RemindersViewModel& model, Preferences& preferences
     m_edit->installEventFilter(this);
     row->addWidget(m_edit, 1);
     m_listButton->setPopupMode(QToolButton::InstantPopup);
-    m_listButton->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    // Only the list's colour dot shows, so that the field keeps room for its example; the name is in the tooltip
+    // and the menu.
+    m_listButton->setToolButtonStyle(Qt::ToolButtonIconOnly);
     m_listButton->setAutoRaise(true);
     m_listButton->setFocusPolicy(Qt::ClickFocus);
     m_listButton->setMenu(m_listMenu);
@@ -229,18 +231,15 @@ void QuickAddField::highlightSpans()
 void QuickAddField::retranslate()
 {
     m_edit->setPlaceholderText(localizedString(QStringLiteral("quickAdd.placeholder")));
-    m_listButton->setToolTip(localizedString(QStringLiteral("quickAdd.list.help")));
     const std::optional<QString> target = targetListID();
     const QList<ReminderList> lists = m_model.lists();
     const auto list = std::find_if(lists.cbegin(), lists.cend(),
                                    [&target](const ReminderList& l) { return target && l.id == *target; });
-    if (list == lists.cend()) {
-        m_listButton->setText(localizedString(QStringLiteral("quickAdd.list.none")));
-        m_listButton->setIcon({});
-    } else {
-        m_listButton->setText(fontMetrics().elidedText(list->name, Qt::ElideRight, 120));
-        m_listButton->setIcon(colorDot(list->color));
-    }
+    const QString name = list == lists.cend() ? localizedString(QStringLiteral("quickAdd.list.none")) : list->name;
+    m_listButton->setText(name);
+    m_listButton->setAccessibleName(name);
+    m_listButton->setToolTip(localizedString(QStringLiteral("quickAdd.list.help")) + QLatin1Char('\n') + name);
+    m_listButton->setIcon(list == lists.cend() ? colorDot(palette().color(QPalette::Mid)) : colorDot(list->color));
     m_listButton->setEnabled(!lists.isEmpty());
     m_chips->setChips(chipsFor(m_parsed));
 }
