@@ -160,6 +160,8 @@ void QuickAddField::clear()
 
 void QuickAddField::submit()
 {
+    // "at 9" typed a minute before nine means tomorrow once nine has passed: read the text as of now.
+    reparse();
     const std::optional<QString> listID = targetListID();
     const QString title = m_parsed.title.trimmed();
     if (m_adding || title.isEmpty() || !listID) {
@@ -180,6 +182,9 @@ void QuickAddField::submit()
 
 bool QuickAddField::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == m_edit && event->type() == QEvent::InputMethod && !m_sendingHighlight) {
+        m_composing = !static_cast<QInputMethodEvent*>(event)->preeditString().isEmpty();
+    }
     if (watched == m_edit && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         // Escape clears a typed text; on an empty field it goes on to the panel, which closes.
@@ -213,6 +218,11 @@ void QuickAddField::reparse()
 
 void QuickAddField::highlightSpans()
 {
+    // The highlight travels as an empty pre-edit; sent while an input method composes (pinyin, say), it would wipe
+    // the composition. The committed text is highlighted once composing ends.
+    if (m_composing) {
+        return;
+    }
     // A line edit draws per-character formats only for input-method text; an empty pre-edit carrying formats is the
     // way to colour words of the committed text without replacing the widget.
     QTextCharFormat format;
@@ -225,7 +235,9 @@ void QuickAddField::highlightSpans()
                                                        span.start - m_edit->cursorPosition(), span.length, format));
     }
     QInputMethodEvent event(QString(), attributes);
+    m_sendingHighlight = true;
     QCoreApplication::sendEvent(m_edit, &event);
+    m_sendingHighlight = false;
 }
 
 void QuickAddField::retranslate()

@@ -71,6 +71,8 @@ private:
     QStringList m_kept;
     ParsedPhrase m_parsed;
     bool m_adding = false;
+    bool m_composing = false;
+    bool m_sendingHighlight = false;
 };
 
 } // namespace tolvik
