@@ -3,6 +3,7 @@
 #include "panel/QuickAddField.h"
 #include "PanelFixture.h"
 #include "appearance/LocalizationManager.h"
+#include "panel/ContentView.h"
 #include "panel/QuickAddChips.h"
 #include "quickadd/PhraseTexts.h"
 
@@ -101,6 +102,17 @@ private Q_SLOTS:
         QVERIFY(field->edit()->text().isEmpty());
         QVERIFY(field->chips()->isHidden());
         QCOMPARE(m_fixture->model().reminders().size(), before);
+    }
+
+    void shouldFocusFieldOnCtrlNInPanel()
+    {
+        ContentView view(m_fixture->model(), m_fixture->launchAtLogin(), m_fixture->root(), [] { return panelNow(); });
+        view.show();
+        view.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&view));
+        QVERIFY(!view.quickAddField()->edit()->hasFocus());
+        QTest::keyClick(&view, Qt::Key_N, Qt::ControlModifier);
+        QTRY_VERIFY(view.quickAddField()->edit()->hasFocus());
     }
 
     void shouldRememberChosenListAndFallBackWhenItIsGone()
