@@ -432,6 +432,10 @@
         <source>Open the quick-add field of the running app</source>
         <translation>Die Schnelleingabe der laufenden App öffnen</translation>
     </message>
+    <message id="quickAdd.addError">
+        <source>Could not add the reminder: %1</source>
+        <translation>Die Erinnerung konnte nicht hinzugefügt werden: %1</translation>
+    </message>
     <message id="settings.quickAdd.noShortcut">
         <source>This desktop offers no global shortcut service. To open quick add from anywhere, assign a shortcut to this command in your desktop’s keyboard settings: %1</source>
         <translation>Dieser Desktop bietet keinen Dienst für globale Tastenkürzel. Um die Schnelleingabe von überall zu öffnen, weisen Sie diesem Befehl in den Tastatureinstellungen Ihres Desktops ein Kürzel zu: %1</translation>

@@ -432,6 +432,10 @@
         <source>Open the quick-add field of the running app</source>
         <translation>Open the quick-add field of the running app</translation>
     </message>
+    <message id="quickAdd.addError">
+        <source>Could not add the reminder: %1</source>
+        <translation>Could not add the reminder: %1</translation>
+    </message>
     <message id="settings.quickAdd.noShortcut">
         <source>This desktop offers no global shortcut service. To open quick add from anywhere, assign a shortcut to this command in your desktop’s keyboard settings: %1</source>
         <translation>This desktop offers no global shortcut service. To open quick add from anywhere, assign a shortcut to this command in your desktop’s keyboard settings: %1</translation>

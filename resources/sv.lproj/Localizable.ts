@@ -432,6 +432,10 @@
         <source>Open the quick-add field of the running app</source>
         <translation>Öppna snabbinmatningen i appen som körs</translation>
     </message>
+    <message id="quickAdd.addError">
+        <source>Could not add the reminder: %1</source>
+        <translation>Det gick inte att lägga till påminnelsen: %1</translation>
+    </message>
     <message id="settings.quickAdd.noShortcut">
         <source>This desktop offers no global shortcut service. To open quick add from anywhere, assign a shortcut to this command in your desktop’s keyboard settings: %1</source>
         <translation>Skrivbordet erbjuder ingen tjänst för globala kortkommandon. Om du vill öppna snabbinmatningen varifrån som helst kan du koppla ett kortkommando till det här kommandot i skrivbordets tangentbordsinställningar: %1</translation>

@@ -431,6 +431,10 @@
         <source>Open the quick-add field of the running app</source>
         <translation>打开正在运行的应用的快速添加栏</translation>
     </message>
+    <message id="quickAdd.addError">
+        <source>Could not add the reminder: %1</source>
+        <translation>无法添加提醒事项：%1</translation>
+    </message>
     <message id="settings.quickAdd.noShortcut">
         <source>This desktop offers no global shortcut service. To open quick add from anywhere, assign a shortcut to this command in your desktop’s keyboard settings: %1</source>
         <translation>此桌面未提供全局快捷键服务。若要在任何位置打开快速添加，请在桌面的键盘设置中为以下命令指定快捷键：%1</translation>

@@ -431,6 +431,10 @@
         <source>Open the quick-add field of the running app</source>
         <translation>打開執行中應用程式的快速新增欄</translation>
     </message>
+    <message id="quickAdd.addError">
+        <source>Could not add the reminder: %1</source>
+        <translation>無法新增提醒事項：%1</translation>
+    </message>
     <message id="settings.quickAdd.noShortcut">
         <source>This desktop offers no global shortcut service. To open quick add from anywhere, assign a shortcut to this command in your desktop’s keyboard settings: %1</source>
         <translation>此桌面未提供全域快速鍵服務。若要在任何位置打開快速新增，請在桌面的鍵盤設定中為以下指令指定快速鍵：%1</translation>

@@ -113,6 +113,7 @@ const QStringList& allTextKeys()
         QStringLiteral("quickAdd.list.none"),
         QStringLiteral("quickAdd.chip.keep"),
         QStringLiteral("quickAdd.shortcut.description"),
+        QStringLiteral("quickAdd.addError"),
         QStringLiteral("cli.option.quickAdd"),
         QStringLiteral("settings.quickAdd.noShortcut"),
     };

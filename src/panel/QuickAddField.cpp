@@ -5,12 +5,14 @@
 #include "model/RemindersViewModel.h"
 #include "panel/QuickAddChips.h"
 #include "quickadd/PhraseTexts.h"
+#include "rows/RowStyle.h"
 
 #include <QCoreApplication>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
@@ -74,6 +76,7 @@ QuickAddField::QuickAddField(RemindersViewModel& model, Preferences& preferences
     , m_listButton(new QToolButton(this))
     , m_listMenu(new QMenu(m_listButton))
     , m_chips(new QuickAddChips(this))
+    , m_error(new QLabel(this))
     , m_parser(parserForLanguage(preferences.string(PreferenceKey::languagePreference, QStringLiteral("system"))))
 {
     auto* column = new QVBoxLayout(this);
@@ -95,8 +98,16 @@ QuickAddField::QuickAddField(RemindersViewModel& model, Preferences& preferences
     row->addWidget(m_listButton);
     column->addLayout(row);
     column->addWidget(m_chips);
+    m_error->setWordWrap(true);
+    m_error->setFont(RowStyle::captionFont(font()));
+    QPalette errorPalette = m_error->palette();
+    errorPalette.setColor(QPalette::WindowText, RowStyle::alertRed(errorPalette));
+    m_error->setPalette(errorPalette);
+    m_error->hide();
+    column->addWidget(m_error);
 
     connect(m_edit, &QLineEdit::textChanged, this, &QuickAddField::reparse);
+    connect(m_edit, &QLineEdit::textEdited, m_error, &QLabel::hide);
     connect(m_edit, &QLineEdit::returnPressed, this, &QuickAddField::submit);
     // The highlight is placed relative to the cursor, so it follows every cursor move.
     connect(m_edit, &QLineEdit::cursorPositionChanged, this, &QuickAddField::highlightSpans);
@@ -173,8 +184,11 @@ void QuickAddField::submit()
     QCoro::connect(m_model.addReminder(title, std::nullopt, m_parsed.due, m_parsed.priority, m_parsed.repeat, *listID),
                    this, [this, typed] {
                        m_adding = false;
-                       // A failed add keeps the text, so that nothing typed is lost; the model shows the error.
-                       if (!m_model.lastOperationError() && m_edit->text() == typed) {
+                       // A failed add keeps the text, so that nothing typed is lost, and says why.
+                       if (const std::optional<QString> error = m_model.lastOperationError()) {
+                           m_error->setText(localizedString(QStringLiteral("quickAdd.addError")).arg(*error));
+                           m_error->show();
+                       } else if (m_edit->text() == typed) {
                            clear();
                        }
                    });

@@ -8,6 +8,7 @@
 
 #include <optional>
 
+class QLabel;
 class QLineEdit;
 class QMenu;
 class QToolButton;
@@ -21,7 +22,8 @@ class RemindersViewModel;
 /// The field at the top of the panel where a reminder is typed in words. As the user types, the recognised due
 /// date, priority and repeat show as chips below it and their words are highlighted; a chip's × keeps its words in
 /// the title. Return adds the reminder to the list chosen in the list button beside the field (remembered under
-/// "quickAddListID"); Escape clears the field and Alt+Down opens the list menu.
+/// "quickAddListID"); Escape clears the field and Alt+Down opens the list menu. A failed add keeps the text and
+/// says why under the field.
 class QuickAddField : public QWidget
 {
     Q_OBJECT
@@ -34,6 +36,8 @@ public:
     QLineEdit* edit() const { return m_edit; }
     QToolButton* listButton() const { return m_listButton; }
     QuickAddChips* chips() const { return m_chips; }
+    /// Says why the last add failed; hidden otherwise.
+    QLabel* errorLabel() const { return m_error; }
 
     /// The list a reminder added now goes to: the remembered one while it exists, else the first shown list, else
     /// the first list; nothing without lists.
@@ -67,6 +71,7 @@ private:
     QToolButton* m_listButton;
     QMenu* m_listMenu;
     QuickAddChips* m_chips;
+    QLabel* m_error;
     PhraseParser m_parser;
     QStringList m_kept;
     ParsedPhrase m_parsed;

@@ -1,12 +1,14 @@
 // The quick-add field on the real model and folder store: typing, chips and their ×, Return and Escape, and the
 // list button that remembers its list.
 #include "panel/QuickAddField.h"
+#include "FakeReminderStore.h"
 #include "PanelFixture.h"
 #include "appearance/LocalizationManager.h"
 #include "panel/ContentView.h"
 #include "panel/QuickAddChips.h"
 #include "quickadd/PhraseTexts.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTest>
@@ -102,6 +104,26 @@ private Q_SLOTS:
         QVERIFY(field->edit()->text().isEmpty());
         QVERIFY(field->chips()->isHidden());
         QCOMPARE(m_fixture->model().reminders().size(), before);
+    }
+
+    void shouldKeepTextAndSayWhyWhenAddFails()
+    {
+        // A folder that refuses writes cannot be made for a test run as root; the fake store refuses instead.
+        auto* store = new test::FakeReminderStore;
+        store->addList(StoreList{QStringLiteral("inbox"), QStringLiteral("Inbox"), std::nullopt,
+                                 StoreAccount{QStringLiteral("local"), QStringLiteral("On this computer")}});
+        store->setSaveError(QStringLiteral("disk full"));
+        RemindersViewModel& model = m_fixture->modelOn(store);
+        QTRY_VERIFY(model.lastRefreshDate().has_value());
+        QuickAddField field(model, m_fixture->preferences(), [] { return panelNow(); });
+        field.show();
+        QTest::keyClicks(field.edit(), QStringLiteral("Pay rent tomorrow"));
+        QTest::keyClick(field.edit(), Qt::Key_Return);
+        QTRY_VERIFY(field.errorLabel()->isVisible());
+        QVERIFY(field.errorLabel()->text().contains(QStringLiteral("disk full")));
+        QCOMPARE(field.edit()->text(), QStringLiteral("Pay rent tomorrow"));
+        QTest::keyClicks(field.edit(), QStringLiteral("!"));
+        QVERIFY(field.errorLabel()->isHidden());
     }
 
     void shouldFocusFieldOnCtrlNInPanel()
