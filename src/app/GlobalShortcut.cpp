@@ -1,5 +1,6 @@
 #include "app/GlobalShortcut.h"
 
+#include "app/PortalShortcut.h"
 #include "appearance/LocalizationManager.h"
 #include "settings/GlobalShortcutStatus.h"
 
@@ -21,39 +22,6 @@ const QString portalService = QStringLiteral("org.freedesktop.portal.Desktop");
 const QString portalPath = QStringLiteral("/org/freedesktop/portal/desktop");
 const QString portalShortcuts = QStringLiteral("org.freedesktop.portal.GlobalShortcuts");
 const QString kdeService = QStringLiteral("org.kde.kglobalaccel");
-
-/// One entry of the portal's a(sa{sv}) shortcut list.
-struct PortalShortcut
-{
-    QString id;
-    QVariantMap properties;
-};
-
-QDBusArgument& operator<<(QDBusArgument& argument, const PortalShortcut& shortcut)
-{
-    argument.beginStructure();
-    argument << shortcut.id << shortcut.properties;
-    argument.endStructure();
-    return argument;
-}
-
-const QDBusArgument& operator>>(const QDBusArgument& argument, PortalShortcut& shortcut)
-{
-    argument.beginStructure();
-    argument >> shortcut.id >> shortcut.properties;
-    argument.endStructure();
-    return argument;
-}
-
-} // namespace
-
-} // namespace tolvik
-
-Q_DECLARE_METATYPE(tolvik::PortalShortcut)
-
-namespace tolvik {
-
-namespace {
 
 // Proxies whose Qt signals QtDBus connects to the D-Bus signals of the same name, so that the client can use
 // function-pointer connections.

@@ -1,6 +1,7 @@
 // The global shortcut client on a private D-Bus session bus: with no shortcut service at all, and with stand-ins for
 // the GlobalShortcuts portal and KDE's shortcut service that record what they were asked and send the key press back.
 #include "app/GlobalShortcut.h"
+#include "app/PortalShortcut.h"
 #include "settings/GlobalShortcutStatus.h"
 #include "settings/QuickAddShortcutNote.h"
 
@@ -41,31 +42,6 @@ public Q_SLOTS:
 
 } // namespace
 
-/// One entry of the portal's a(sa{sv}) list, at global scope so that QtDBus finds its type by name.
-struct BoundShortcut
-{
-    QString id;
-    QVariantMap properties;
-};
-
-QDBusArgument& operator<<(QDBusArgument& argument, const BoundShortcut& shortcut)
-{
-    argument.beginStructure();
-    argument << shortcut.id << shortcut.properties;
-    argument.endStructure();
-    return argument;
-}
-
-const QDBusArgument& operator>>(const QDBusArgument& argument, BoundShortcut& shortcut)
-{
-    argument.beginStructure();
-    argument >> shortcut.id >> shortcut.properties;
-    argument.endStructure();
-    return argument;
-}
-
-Q_DECLARE_METATYPE(BoundShortcut)
-
 namespace {
 
 /// Stands in for the desktop portal's GlobalShortcuts interface, answering each call through a Request object as
@@ -83,15 +59,15 @@ public:
     uint version() const { return 1; }
 
     const QString session = QStringLiteral("/org/freedesktop/portal/desktop/session/1/tolvik");
-    QList<BoundShortcut> bound;
+    QList<PortalShortcut> bound;
 
 public Q_SLOTS:
     QDBusObjectPath CreateSession(const QVariantMap& options, const QDBusMessage& message)
     {
         return respond(options, message, {{QStringLiteral("session_handle"), session}});
     }
-    QDBusObjectPath BindShortcuts(const QDBusObjectPath&, const QList<BoundShortcut>& shortcuts, const QString&,
-                                  const QVariantMap& options, const QDBusMessage& message)
+    QDBusObjectPath BindShortcuts(const QDBusObjectPath&, const QList<tolvik::PortalShortcut>& shortcuts,
+                                  const QString&, const QVariantMap& options, const QDBusMessage& message)
     {
         bound = shortcuts;
         return respond(options, message, {});
@@ -157,8 +133,8 @@ private Q_SLOTS:
 
     void shouldBindThroughPortalAndFollowItsActivation()
     {
-        qDBusRegisterMetaType<BoundShortcut>();
-        qDBusRegisterMetaType<QList<BoundShortcut>>();
+        qDBusRegisterMetaType<PortalShortcut>();
+        qDBusRegisterMetaType<QList<PortalShortcut>>();
         QDBusConnection service = connect(QStringLiteral("portal"));
         FakePortal portal(service);
         QVERIFY(service.registerObject(QStringLiteral("/org/freedesktop/portal/desktop"), &portal,
