@@ -40,10 +40,6 @@ public Q_SLOTS:
     }
 };
 
-} // namespace
-
-namespace {
-
 /// Stands in for the desktop portal's GlobalShortcuts interface, answering each call through a Request object as
 /// the portal does.
 class FakePortal : public QObject
