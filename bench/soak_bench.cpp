@@ -94,7 +94,7 @@ double liveHeapMb()
 QList<StoreReminder> refresh(VdirStore& store, QStringList& listIDs)
 {
     listIDs.clear();
-    for (const StoreList& list : store.lists()) {
+    for (const StoreList& list : QCoro::waitFor(store.lists())) {
         listIDs.append(list.id);
     }
     return QCoro::waitFor(store.fetchReminders(listIDs));

@@ -39,8 +39,9 @@ public:
     /// Asks for access; resumes on the main thread with granted or an error.
     virtual QCoro::Task<AccessResult> requestAccess() = 0;
 
-    /// Every reminder list of every account, in the store's order.
-    virtual QList<StoreList> lists() = 0;
+    /// Every reminder list of every account, in the store's order. Looks at the folders off the main thread;
+    /// the result arrives on the main thread.
+    virtual QCoro::Task<QList<StoreList>> lists() = 0;
     /// Every reminder, completed or not, in the given lists. The result arrives on the main thread.
     virtual QCoro::Task<QList<StoreReminder>> fetchReminders(QStringList listIDs) = 0;
 

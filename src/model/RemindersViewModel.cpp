@@ -140,19 +140,26 @@ QCoro::Task<> RemindersViewModel::refresh()
 
 QCoro::Task<> RemindersViewModel::loadCalendars()
 {
-    const QList<StoreList> storeLists = m_store->lists();
+    QPointer<RemindersViewModel> self(this);
+    const QList<StoreList> storeLists = co_await m_store->lists();
+    if (!self) {
+        co_return;
+    }
     m_accounts = accountsOf(storeLists);
     m_lists = listsOf(storeLists, fallbackListColor());
     Q_EMIT accountsChanged();
     Q_EMIT listsChanged();
-    co_return;
 }
 
 QCoro::Task<> RemindersViewModel::reloadReminders()
 {
     QPointer<RemindersViewModel> self(this);
     QStringList listIDs;
-    for (const StoreList& list : m_store->lists()) {
+    const QList<StoreList> storeLists = co_await m_store->lists();
+    if (!self) {
+        co_return;
+    }
+    for (const StoreList& list : storeLists) {
         listIDs.append(list.id);
     }
     const quint64 fetch = ++m_fetchesStarted;
@@ -186,20 +193,33 @@ QCoro::Task<> RemindersViewModel::addReminder(QString title, std::optional<QStri
 
 QCoro::Task<> RemindersViewModel::updateReminder(QString id, QString title, std::optional<QString> notes,
                                                  std::optional<QDateTime> dueDate, int priority,
-                                                 RecurrenceOption recurrence)
+                                                 RecurrenceOption recurrence, std::optional<ReminderFields> openedWith)
 {
     std::optional<StoreReminder> reminder = m_store->reminderWithID(id);
     if (!reminder) {
         co_return;
     }
-    reminder->title = title;
-    reminder->notes = notes;
-    reminder->priority = priority;
-    applyDueDate(*reminder, dueDate);
+    // The reminder may have changed elsewhere while the form was open: a field the user left as it was shown
+    // keeps what the store holds now, and the store writes only what differs.
+    const auto touched = [&openedWith](auto ReminderFields::*field, const auto& value) {
+        return !openedWith || (*openedWith).*field != value;
+    };
+    if (touched(&ReminderFields::title, title)) {
+        reminder->title = title;
+    }
+    if (touched(&ReminderFields::notes, notes)) {
+        reminder->notes = notes;
+    }
+    if (touched(&ReminderFields::priority, priority)) {
+        reminder->priority = priority;
+    }
+    if (touched(&ReminderFields::dueDate, dueDate)) {
+        applyDueDate(*reminder, dueDate);
+    }
     // The form only knows five plain choices. When the choice is the one the rules already read as, the user
     // did not change it: keep the rules as they are, so an edit of the title never turns "every second Monday
     // until June" into "every week, forever".
-    if (recurrence != recurrenceOptionOf(*reminder)) {
+    if (touched(&ReminderFields::recurrence, recurrence) && recurrence != recurrenceOptionOf(*reminder)) {
         applyRecurrence(*reminder, recurrence);
     }
     co_await finish(m_store->saveReminder(*reminder));

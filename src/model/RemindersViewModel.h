@@ -22,6 +22,16 @@
 
 namespace tolvik {
 
+/// The fields of a reminder that the edit form shows, as the form was opened with them.
+struct ReminderFields
+{
+    QString title;
+    std::optional<QString> notes;
+    std::optional<QDateTime> dueDate;
+    int priority = 0;
+    RecurrenceOption recurrence = RecurrenceOption::none;
+};
+
 /// The one observable reminders model: it owns the store, asks for access, publishes the accounts, lists and
 /// open reminders within the timeframe, performs the mutations and follows the store's changes.
 /// Everything runs on the main thread. Each published field has its own NOTIFY signal, emitted on every
@@ -84,9 +94,12 @@ public:
     /// Adds a reminder to a list. The caller passes a trimmed, non-empty title and absent notes for none.
     QCoro::Task<> addReminder(QString title, std::optional<QString> notes, std::optional<QDateTime> dueDate,
                               int priority, RecurrenceOption recurrence, QString listID);
-    /// Rewrites a reminder's title, notes, due date, priority and repeat rule; leaves the rest alone.
+    /// Rewrites a reminder's title, notes, due date, priority and repeat rule; leaves the rest alone. Given the
+    /// values the form was opened with, writes only the fields the user changed, so that another client's change
+    /// to any other field since then survives.
     QCoro::Task<> updateReminder(QString id, QString title, std::optional<QString> notes,
-                                 std::optional<QDateTime> dueDate, int priority, RecurrenceOption recurrence);
+                                 std::optional<QDateTime> dueDate, int priority, RecurrenceOption recurrence,
+                                 std::optional<ReminderFields> openedWith = std::nullopt);
     /// Moves a reminder to another list; a move onto its own list does nothing.
     QCoro::Task<> moveReminder(QString id, QString toListID);
     /// Marks a reminder completed now (a repeating one moves on to its next occurrence in the store).

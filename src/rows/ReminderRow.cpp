@@ -75,6 +75,7 @@ ReminderRow::ReminderRow(const ReminderItem& reminder, RemindersViewModel* model
     , m_due(new QLabel(this))
     , m_badge(new PriorityBadge(this))
 {
+    m_editOpenedWith = m_editState;
     setAttribute(Qt::WA_Hover);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     m_repeat->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -119,6 +120,7 @@ void ReminderRow::setReminder(const ReminderItem& reminder)
     m_reminder = reminder;
     if (identityChanged) {
         m_editState = ReminderFormState::from(reminder, m_clock());
+        m_editOpenedWith = m_editState;
         if (m_editForm != nullptr) {
             m_editForm->reload();
         }
@@ -186,6 +188,7 @@ void ReminderRow::setEditPresented(bool presented)
 void ReminderRow::edit()
 {
     m_editState = ReminderFormState::from(m_reminder, m_clock());
+    m_editOpenedWith = m_editState;
     if (m_editForm != nullptr) {
         m_editForm->reload();
     }
@@ -198,10 +201,13 @@ void ReminderRow::save()
     if (title.isEmpty()) {
         return;
     }
-    QCoro::connect(m_model->updateReminder(m_reminder.id, title, m_editState.trimmedNotes(),
-                                           m_editState.effectiveDueDate(), m_editState.priority,
-                                           m_editState.recurrence),
-                   this, [this] { setEditPresented(false); });
+    QCoro::connect(
+        m_model->updateReminder(m_reminder.id, title, m_editState.trimmedNotes(), m_editState.effectiveDueDate(),
+                                m_editState.priority, m_editState.recurrence,
+                                ReminderFields{m_editOpenedWith.trimmedTitle(), m_editOpenedWith.trimmedNotes(),
+                                               m_editOpenedWith.effectiveDueDate(), m_editOpenedWith.priority,
+                                               m_editOpenedWith.recurrence}),
+        this, [this] { setEditPresented(false); });
 }
 
 void ReminderRow::ensureEditPopover()

@@ -89,6 +89,8 @@ private:
     RemindersViewModel* m_model;
     Clock m_clock;
     ReminderFormState m_editState;
+    /// What the edit form showed when it opened, so that a save writes only what the user changed.
+    ReminderFormState m_editOpenedWith;
     bool m_editPresented = false;
     QPoint m_pressPosition;
     bool m_pressed = false;

@@ -3,6 +3,7 @@
 #include "store/IcalCategories.h"
 #include "store/IcalRecurrence.h"
 #include "store/IcalSupport.h"
+#include "store/IcsSplicer.h"
 
 #include <QUuid>
 
@@ -169,7 +170,9 @@ std::optional<TodoDocument> TodoDocument::parse(const QByteArray& bytes)
     if (!findMaster(root.get())) {
         return std::nullopt;
     }
-    return TodoDocument(root.release());
+    TodoDocument document(root.release());
+    document.m_bytes = bytes;
+    return document;
 }
 
 TodoDocument TodoDocument::create(const StoreReminder& reminder, const QString& uid, const QDateTime& now)
@@ -248,10 +251,52 @@ StoreReminder TodoDocument::toReminder() const
     return reminder;
 }
 
+void TodoDocument::keepOriginal()
+{
+    // A second parse, not a clone: libical's clone re-encodes some values (escapes in CATEGORIES and X- texts)
+    // differently from how it reads them, which would make untouched lines look edited.
+    if (!m_original && !m_bytes.isEmpty()) {
+        if (std::optional<TodoDocument> again = parse(m_bytes)) {
+            m_original = std::move(again->m_root);
+        }
+    }
+}
+
+icalcomponent* TodoDocument::masterForEdit()
+{
+    keepOriginal();
+    return findMaster(m_root.get());
+}
+
+TodoDocument::Edited TodoDocument::editedBytes() const
+{
+    if (!m_original) {
+        return Edited{m_bytes.isEmpty() ? serialize() : std::optional(m_bytes)};
+    }
+    QList<int> path;
+    for (icalcomponent* child = findMaster(m_original.get()); icalcomponent_get_parent(child) != nullptr;
+         child = icalcomponent_get_parent(child)) {
+        path.prepend(int(ical::components(icalcomponent_get_parent(child), ICAL_ANY_COMPONENT).indexOf(child)));
+    }
+    // A file whose lines cannot be matched to its tree (or a bare VTODO that would need a VTIMEZONE) is not
+    // written at all: rewriting it whole would change bytes the edit did not touch.
+    const std::optional<QByteArray> candidate =
+        IcsSplicer::splice(m_bytes, m_original.get(), path, findMaster(m_root.get()));
+    // A file the reader would skip is as good as lost: never write one.
+    if (candidate && candidate->size() > maximumFileSize) {
+        return Edited{std::nullopt, true};
+    }
+    const std::optional<TodoDocument> reread = candidate ? parse(*candidate) : std::nullopt;
+    if (!reread || reread->hasParseErrors() || !IcsSplicer::sameContent(reread->m_root.get(), m_root.get())) {
+        return {};
+    }
+    return Edited{candidate};
+}
+
 void TodoDocument::applyChanges(const StoreReminder& base, const StoreReminder& changed, const QDateTime& now)
 {
     ical::ensureInitialised();
-    icalcomponent* todo = findMaster(m_root.get());
+    icalcomponent* todo = masterForEdit();
     if (base.title != changed.title) {
         setText(todo, ICAL_SUMMARY_PROPERTY, changed.title);
     }

@@ -47,18 +47,38 @@ public:
     /// to its next occurrence instead, and completes it only after the last one.
     void applyChanges(const StoreReminder& base, const StoreReminder& changed, const QDateTime& now);
 
+    /// The master VTODO, for edits beyond `applyChanges` (of its properties, or of its sub-components'):
+    /// `editedBytes` then writes exactly those.
+    icalcomponent_impl* masterForEdit();
+
+    /// The file's bytes with the edits made since parsing: only the content lines of properties that changed
+    /// (in the master VTODO and its sub-components) are replaced, and a VTIMEZONE the edit needs is added; all
+    /// other bytes stay. The result is parsed back and must hold exactly the edited tree. Nothing when the edit
+    /// cannot be written that way, so that the caller leaves the file alone.
+    struct Edited
+    {
+        std::optional<QByteArray> bytes;
+        /// True when the result would be larger than files that are read.
+        bool tooLarge = false;
+    };
+    Edited editedBytes() const;
+
     /// The document as UTF-8 without a byte-order mark, with CRLF line ends and lines folded at 75 octets.
     /// Nothing when libical cannot serialise the tree.
     std::optional<QByteArray> serialize() const;
 
 private:
     explicit TodoDocument(icalcomponent_impl* root);
+    void keepOriginal();
 
     struct Deleter
     {
         void operator()(icalcomponent_impl* component) const;
     };
     std::unique_ptr<icalcomponent_impl, Deleter> m_root;
+    /// The tree as parsed, copied before the first edit, and the bytes it came from.
+    std::unique_ptr<icalcomponent_impl, Deleter> m_original;
+    QByteArray m_bytes;
 };
 
 } // namespace tolvik

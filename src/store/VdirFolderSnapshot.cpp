@@ -13,7 +13,8 @@ namespace tolvik {
 VdirFileKey vdirKeyOf(const struct stat& info)
 {
     return VdirFileKey{qint64(info.st_size), qint64(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec,
-                       quint64(info.st_ino)};
+                       quint64(info.st_ino), quint64(info.st_dev),
+                       qint64(info.st_ctim.tv_sec) * 1000000000 + info.st_ctim.tv_nsec};
 }
 
 quint64 vdirNewRevision()

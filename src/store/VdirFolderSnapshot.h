@@ -13,12 +13,16 @@ struct stat;
 
 namespace tolvik {
 
-/// What identifies one version of a file without reading it.
+/// What identifies one version of a file without reading it: size, mtime in ns, inode and device, and the
+/// change time, which no program can set back, so that a rewrite that keeps size and mtime is seen too. A writer
+/// compares it just before replacing a file, to notice another program's change since the file was read.
 struct VdirFileKey
 {
     qint64 size = -1;
     qint64 mtimeNs = 0;
     quint64 inode = 0;
+    quint64 device = 0;
+    qint64 ctimeNs = 0;
 
     friend bool operator==(const VdirFileKey&, const VdirFileKey&) = default;
 };

@@ -85,7 +85,7 @@ void planFolder(FolderPlan& plan)
         request.previous && request.previous->listID == request.listID && request.previous->path == request.path
             ? request.previous.get()
             : nullptr;
-    if (previous && trusted(*previous, plan.folderKey, plan.startedAtMs)) {
+    if (previous && request.mayTrust && trusted(*previous, plan.folderKey, plan.startedAtMs)) {
         plan.unchanged = true;
         return;
     }
@@ -97,18 +97,31 @@ void planFolder(FolderPlan& plan)
         }
         return;
     }
+    // What cannot be an item (a FIFO, device or socket, or a name that is no valid text here) is skipped, and
+    // counted so that the user learns something was left out.
+    const auto skip = [&plan](const QString& name, const QByteArray& raw) {
+        plan.files.append(Candidate{name, raw, VdirFileKey{}, VdirFileEntry{name, VdirFileKey{}, std::nullopt}, false});
+    };
     while (const dirent* dirEntry = ::readdir(dir)) {
         const QByteArray raw(dirEntry->d_name);
         if (raw.size() < 4 || qstrnicmp(raw.constData() + raw.size() - 4, ".ics", 4) != 0) {
             continue;
         }
         const QString name = QFile::decodeName(raw);
+        if (!VdirScanner::isItemFileName(name)) {
+            continue;
+        }
         // A name that does not survive decoding could not be opened again by the writer.
-        if (!VdirScanner::isItemFileName(name) || QFile::encodeName(name) != raw) {
+        if (QFile::encodeName(name) != raw) {
+            skip(name, raw);
             continue;
         }
         const unsigned char type = dirEntry->d_type;
+        if (type == DT_DIR) {
+            continue;
+        }
         if (type != DT_REG && type != DT_UNKNOWN && type != DT_LNK) {
+            skip(name, raw);
             continue;
         }
         Candidate candidate{name, raw, std::nullopt, std::nullopt, true};
@@ -118,7 +131,11 @@ void planFolder(FolderPlan& plan)
             struct stat fileInfo
             {
             };
-            if (::fstatat(plan.dirfd, raw.constData(), &fileInfo, 0) != 0 || !S_ISREG(fileInfo.st_mode)) {
+            if (::fstatat(plan.dirfd, raw.constData(), &fileInfo, 0) != 0 || S_ISDIR(fileInfo.st_mode)) {
+                continue;
+            }
+            if (!S_ISREG(fileInfo.st_mode)) {
+                skip(name, raw);
                 continue;
             }
             candidate.key = vdirKeyOf(fileInfo);
@@ -142,7 +159,8 @@ void readFile(const FolderPlan& plan, Candidate& file)
         file.entry = VdirFileEntry{file.name, known, std::nullopt};
         return;
     }
-    const int fd = ::openat(plan.dirfd, file.rawName.constData(), O_RDONLY | O_CLOEXEC);
+    // Non-blocking: a FIFO swapped in since the listing must not stall the worker.
+    const int fd = ::openat(plan.dirfd, file.rawName.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         if (errno != ENOENT) {
             // Unreadable for now: an invalid key makes the next refresh try again.
@@ -155,6 +173,7 @@ void readFile(const FolderPlan& plan, Candidate& file)
     };
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(fd);
+        file.entry = VdirFileEntry{file.name, VdirFileKey{}, std::nullopt};
         return;
     }
     VdirFileEntry entry{file.name, vdirKeyOf(info), std::nullopt};

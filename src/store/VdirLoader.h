@@ -12,6 +12,9 @@ struct VdirFolderRequest
     QString listID;
     QString path;
     std::shared_ptr<const VdirFolderSnapshot> previous;
+    /// Whether a quiet folder may be trusted without looking at its files: only while a watch on it is known to
+    /// have seen every change since `previous` was made.
+    bool mayTrust = true;
 };
 
 /// The outcome of reading a set of list folders: their new snapshots and all their reminders, in folder order.

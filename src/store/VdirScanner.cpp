@@ -1,6 +1,7 @@
 #include "store/VdirScanner.h"
 
 #include "store/TodoDocument.h"
+#include "store/VdirWriter.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -18,13 +19,14 @@ namespace {
 // Metadata files are a line or two; anything longer is not a name or a colour.
 constexpr qint64 metadataLimit = 4096;
 
+// Never blocks: a FIFO or device in place of a file is no file at all, and a larger file is not what it claims.
 std::optional<QByteArray> readSmallFile(const QString& path, qint64 limit)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    VdirWriter::ReadResult result = VdirWriter::read(path, limit);
+    if (result.error) {
         return std::nullopt;
     }
-    return file.read(limit);
+    return std::move(result.bytes);
 }
 
 QStringList subfolders(const QString& path)

@@ -14,20 +14,14 @@
 #include <QSet>
 #include <QtConcurrent/QtConcurrentRun>
 
+#include <csignal>
+
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace tolvik {
 
 namespace {
-
-// A random UID that collides with an existing file name is simply drawn again; a few tries are plenty.
-constexpr int nameAttempts = 4;
-
-WriteResult failed(QString text)
-{
-    return WriteResult{std::move(text)};
-}
 
 QString quoted(const QString& text)
 {
@@ -46,11 +40,13 @@ VdirStore::VdirStore(QString rootPath, QObject* parent)
     , m_root(QDir::cleanPath(rootPath))
     , m_watcher(new VdirWatcher(this))
 {
-    connect(m_watcher, &VdirWatcher::settled, this, [this] {
-        rewatch();
-        Q_EMIT changed();
-    });
-    rewatch();
+    // A file size limit (ulimit -f) would kill the process on a large write; as EFBIG it is one more failed save
+    // that leaves the old file intact.
+    std::signal(SIGXFSZ, SIG_IGN);
+    // New folders are watched before anyone hears of the change, so that what lands in them next is seen; the
+    // listing runs off the main thread.
+    connect(m_watcher, &VdirWatcher::settled, this, [this] { (void)rewatchAndSignal(); });
+    m_watcher->setFolders(VdirScanner::watchFolders(m_root));
 }
 
 VdirStore::~VdirStore() = default;
@@ -84,7 +80,9 @@ AuthorizationStatus VdirStore::authorizationStatus() const
     }
     const bool canWrite = ::access(path.constData(), W_OK | X_OK) == 0;
     const bool canRead = ::access(path.constData(), R_OK | X_OK) == 0;
-    if (canRead && canWrite) {
+    // A root that reads but cannot be written (a read-only mount, say) still shows everything; each write then
+    // fails with the system's reason.
+    if (canRead) {
         return AuthorizationStatus::fullAccess;
     }
     return canWrite ? AuthorizationStatus::writeOnly : AuthorizationStatus::denied;
@@ -92,6 +90,14 @@ AuthorizationStatus VdirStore::authorizationStatus() const
 
 QCoro::Task<AccessResult> VdirStore::requestAccess()
 {
+    struct stat link
+    {
+    };
+    if (authorizationStatus() == AuthorizationStatus::notDetermined &&
+        ::lstat(QFile::encodeName(m_root).constData(), &link) == 0 && S_ISLNK(link.st_mode)) {
+        co_return AccessResult{false, QStringLiteral("The folder %1 is a symbolic link to %2, which does not exist.")
+                                          .arg(quoted(m_root), quoted(QFile::symLinkTarget(m_root)))};
+    }
     if (authorizationStatus() == AuthorizationStatus::notDetermined) {
         if (auto error = VdirWriter::makeFolder(m_root)) {
             co_return AccessResult{false, error};
@@ -107,18 +113,22 @@ QCoro::Task<AccessResult> VdirStore::requestAccess()
         VdirWriter::createExclusive(folder, QStringLiteral("displayname"), QByteArrayLiteral("Reminders"), 0644);
         rescan();
     }
-    rewatch();
+    m_watcher->setFolders(VdirScanner::watchFolders(m_root));
     m_watcher->noteChange();
     if (authorizationStatus() != AuthorizationStatus::fullAccess) {
-        co_return AccessResult{false,
-                               QStringLiteral("The folder %1 cannot be both read and written.").arg(quoted(m_root))};
+        co_return AccessResult{false, QStringLiteral("The folder %1 cannot be read.").arg(quoted(m_root))};
     }
     co_return AccessResult{true, std::nullopt};
 }
 
 void VdirStore::rescan()
 {
-    m_lists = VdirScanner::scanLists(m_root, m_kinds);
+    adoptScan(VdirScanner::scanLists(m_root, m_kinds));
+}
+
+void VdirStore::adoptScan(QList<VdirListFolder> lists)
+{
+    m_lists = std::move(lists);
     m_scanned = true;
     m_listIndex.clear();
     for (qsizetype i = 0; i < m_lists.size(); ++i) {
@@ -131,9 +141,15 @@ void VdirStore::rescan()
     });
 }
 
-void VdirStore::rewatch()
+QCoro::Task<> VdirStore::rewatchAndSignal()
 {
-    m_watcher->setFolders(VdirScanner::watchFolders(m_root));
+    const QPointer<VdirStore> self(this);
+    QFuture<QStringList> future = QtConcurrent::run([root = m_root] { return VdirScanner::watchFolders(root); });
+    const QStringList folders = co_await future;
+    if (self) {
+        m_watcher->setFolders(folders);
+        Q_EMIT changed();
+    }
 }
 
 const VdirListFolder* VdirStore::findList(const QString& id)
@@ -145,30 +161,57 @@ const VdirListFolder* VdirStore::findList(const QString& id)
     return found == m_listIndex.cend() ? nullptr : &m_lists.at(*found);
 }
 
-QList<StoreList> VdirStore::lists()
+namespace {
+
+struct FolderScan
 {
-    rescan();
-    rewatch();
+    QList<VdirListFolder> lists;
+    VdirFolderKinds kinds;
+    QStringList watched;
+};
+
+} // namespace
+
+QCoro::Task<QList<StoreList>> VdirStore::lists()
+{
+    const QPointer<VdirStore> self(this);
+    // The worker works on a copy of the folder verdicts and hands them back with the lists.
+    QFuture<FolderScan> future = QtConcurrent::run([root = m_root, kinds = m_kinds]() mutable {
+        FolderScan scan;
+        scan.lists = VdirScanner::scanLists(root, kinds);
+        scan.kinds = std::move(kinds);
+        scan.watched = VdirScanner::watchFolders(root);
+        return scan;
+    });
+    FolderScan scan = co_await future;
     QList<StoreList> result;
-    result.reserve(m_lists.size());
-    for (const VdirListFolder& folder : std::as_const(m_lists)) {
+    result.reserve(scan.lists.size());
+    for (const VdirListFolder& folder : std::as_const(scan.lists)) {
         result.append(folder.list);
     }
-    return result;
+    if (self) {
+        m_kinds = std::move(scan.kinds);
+        m_watcher->setFolders(scan.watched);
+        adoptScan(std::move(scan.lists));
+    }
+    co_return result;
 }
 
 QCoro::Task<QList<StoreReminder>> VdirStore::fetchReminders(QStringList listIDs)
 {
+    m_watcher->poll();
     QList<VdirFolderRequest> requests;
     QSet<QString> seen;
     for (const QString& id : std::as_const(listIDs)) {
         const VdirListFolder* list = findList(id);
         if (list != nullptr && !seen.contains(id)) {
             seen.insert(id);
-            requests.append(VdirFolderRequest{id, list->path, m_folders.value(id)});
+            requests.append(VdirFolderRequest{id, list->path, m_folders.value(id),
+                                              m_watcher->isQuietSince(list->path, m_verifiedMark.value(id))});
         }
     }
     const quint64 startedAt = m_writeCount;
+    const quint64 mark = m_watcher->currentMark();
     const QPointer<VdirStore> self(this);
 
     // The worker sees only these copies and immutable snapshots; it never touches the store.
@@ -190,6 +233,7 @@ QCoro::Task<QList<StoreReminder>> VdirStore::fetchReminders(QStringList listIDs)
             overtaken = true;
         } else if (const VdirListFolder* list = findList(id); list != nullptr && list->path == folder->path) {
             m_folders.insert(id, folder);
+            m_verifiedMark.insert(id, mark);
         }
         skipped += folder->skippedCount();
     }
@@ -238,198 +282,6 @@ std::optional<StoreList> VdirStore::listWithID(const QString& id)
         return std::nullopt;
     }
     return list->list;
-}
-
-WriteResult VdirStore::saveReminder(const StoreReminder& reminder)
-{
-    if (reminder.id.isEmpty()) {
-        return createReminder(reminder);
-    }
-    const auto located = locate(reminder.id);
-    if (!located) {
-        return failed(QStringLiteral("The reminder %1 is no longer in the store.").arg(quoted(reminder.id)));
-    }
-    return updateReminder(reminder, *located);
-}
-
-WriteResult VdirStore::removeReminder(const StoreReminder& reminder)
-{
-    const auto located = locate(reminder.id);
-    if (!located) {
-        return failed(QStringLiteral("The reminder %1 is no longer in the store.").arg(quoted(reminder.id)));
-    }
-    if (auto error = VdirWriter::remove(located->path())) {
-        return failed(*error);
-    }
-    recordRemoval(located->folder->listID, located->entry->fileName);
-    return {};
-}
-
-WriteResult VdirStore::createReminder(const StoreReminder& reminder)
-{
-    const QString listID = reminder.listID.value_or(QString());
-    const VdirListFolder* list = findList(listID);
-    if (list == nullptr) {
-        return failed(QStringLiteral("The list %1 is no longer in the store.").arg(quoted(listID)));
-    }
-    const VdirListFolder target = *list;
-    const QDateTime now = QDateTime::currentDateTimeUtc();
-    VdirFileResult written;
-    for (int attempt = 0; attempt < nameAttempts; ++attempt) {
-        const QString uid = TodoDocument::generateUid();
-        const auto bytes = TodoDocument::create(reminder, uid, now).serialize();
-        if (!bytes) {
-            return failed(QStringLiteral("Could not write the new reminder in %1: it could not be turned into "
-                                         "iCalendar text.")
-                              .arg(quoted(target.path)));
-        }
-        const QString fileName = uid + QLatin1String(".ics");
-        written = VdirWriter::createExclusive(target.path, fileName, *bytes);
-        if (written.ok()) {
-            recordWrite(target.list.id, target.path, fileName, written.key, *bytes);
-            return {};
-        }
-        if (!written.nameTaken) {
-            break;
-        }
-    }
-    return failed(written.error.value_or(QString()));
-}
-
-WriteResult VdirStore::updateReminder(const StoreReminder& reminder, const Located& located)
-{
-    const QString path = located.path();
-    const StoreReminder base = *located.entry->reminder;
-    const VdirWriter::ReadResult current = VdirWriter::read(path, TodoDocument::maximumFileSize);
-    if (current.error) {
-        return failed(*current.error);
-    }
-    auto document = current.bytes.contains('\0') ? std::nullopt : TodoDocument::parse(current.bytes);
-    if (!document) {
-        return failed(
-            QStringLiteral("%1 can no longer be read as a reminder; it was left unchanged.").arg(quoted(path)));
-    }
-    if (document->hasParseErrors()) {
-        // Rewriting would drop what libical could not understand, so the file is not touched at all.
-        return failed(QStringLiteral("%1 contains values that could not be read; it was left unchanged so that "
-                                     "nothing in it is lost.")
-                          .arg(quoted(path)));
-    }
-    document->applyChanges(base, reminder, QDateTime::currentDateTimeUtc());
-    const auto bytes = document->serialize();
-    if (!bytes) {
-        return failed(QStringLiteral("Could not save %1: the reminder could not be turned into iCalendar text.")
-                          .arg(quoted(path)));
-    }
-
-    const QString sourceListID = located.folder->listID;
-    const QString targetListID = reminder.listID && !reminder.listID->isEmpty() ? *reminder.listID : sourceListID;
-    if (targetListID != sourceListID) {
-        const VdirListFolder* target = findList(targetListID);
-        if (target == nullptr) {
-            return failed(QStringLiteral("The list %1 is no longer in the store.").arg(quoted(targetListID)));
-        }
-        return moveReminder(located, *target, *bytes, current.mode);
-    }
-    const VdirFileResult written = VdirWriter::replace(path, *bytes);
-    if (!written.ok()) {
-        return failed(*written.error);
-    }
-    recordWrite(sourceListID, located.folder->path, located.entry->fileName, written.key, *bytes);
-    return {};
-}
-
-WriteResult VdirStore::moveReminder(const Located& located, const VdirListFolder& target, const QByteArray& bytes,
-                                    unsigned mode)
-{
-    // One atomic rename takes the file into the target folder, and only then is it rewritten there: a crash at
-    // any moment leaves the item in exactly one list, and a failure leaves it as it was.
-    const QString sourceListID = located.folder->listID;
-    const QString oldName = located.entry->fileName;
-    QString fileName = oldName;
-    VdirFileResult moved;
-    for (int attempt = 0; attempt <= nameAttempts; ++attempt) {
-        if (attempt > 0) {
-            fileName = TodoDocument::generateUid() + QLatin1String(".ics");
-        }
-        moved = VdirWriter::moveExclusive(located.path(), target.path, fileName);
-        if (!moved.nameTaken) {
-            break;
-        }
-    }
-    if (moved.cannotMoveAtomically) {
-        return copyReminder(located, target, bytes, mode);
-    }
-    if (!moved.ok()) {
-        return failed(*moved.error);
-    }
-    const QString movedPath = target.path + QLatin1Char('/') + fileName;
-    const VdirFileResult written = VdirWriter::replace(movedPath, bytes);
-    if (!written.ok()) {
-        if (!VdirWriter::moveExclusive(movedPath, located.folder->path, oldName).ok()) {
-            // It could not go back: it stays, unchanged, in the target list, which the next refresh reads.
-            recordRemoval(sourceListID, oldName);
-        }
-        return failed(*written.error);
-    }
-    recordWrite(target.list.id, target.path, fileName, written.key, bytes);
-    recordRemoval(sourceListID, oldName);
-    return {};
-}
-
-WriteResult VdirStore::copyReminder(const Located& located, const VdirListFolder& target, const QByteArray& bytes,
-                                    unsigned mode)
-{
-    // Across file systems: the new copy is complete on disk before the old file goes, so a failure in between
-    // never loses the item.
-    QString fileName = located.entry->fileName;
-    VdirFileResult written;
-    for (int attempt = 0; attempt <= nameAttempts; ++attempt) {
-        if (attempt > 0) {
-            fileName = TodoDocument::generateUid() + QLatin1String(".ics");
-        }
-        written = VdirWriter::createExclusive(target.path, fileName, bytes, mode);
-        if (!written.nameTaken) {
-            break;
-        }
-    }
-    if (!written.ok()) {
-        return failed(*written.error);
-    }
-    if (auto error = VdirWriter::remove(located.path())) {
-        // Take the copy back, so that a failed move leaves one item where it was.
-        VdirWriter::remove(target.path + QLatin1Char('/') + fileName);
-        return failed(*error);
-    }
-    const QString sourceListID = located.folder->listID;
-    const QString oldName = located.entry->fileName;
-    recordWrite(target.list.id, target.path, fileName, written.key, bytes);
-    recordRemoval(sourceListID, oldName);
-    return {};
-}
-
-void VdirStore::recordWrite(const QString& listID, const QString& folderPath, const QString& fileName,
-                            const VdirFileKey& key, const QByteArray& bytes)
-{
-    std::shared_ptr<const VdirFolderSnapshot> folder = m_folders.value(listID);
-    if (!folder) {
-        auto empty = std::make_shared<VdirFolderSnapshot>();
-        empty->listID = listID;
-        empty->path = folderPath;
-        folder = std::move(empty);
-    }
-    m_folders.insert(listID, folder->with(VdirFileEntry{fileName, key, parseVdirItem(bytes, listID, fileName)}));
-    m_writtenAt.insert(listID, ++m_writeCount);
-    m_watcher->noteChange();
-}
-
-void VdirStore::recordRemoval(const QString& listID, const QString& fileName)
-{
-    if (const auto folder = m_folders.value(listID)) {
-        m_folders.insert(listID, folder->without(fileName));
-    }
-    m_writtenAt.insert(listID, ++m_writeCount);
-    m_watcher->noteChange();
 }
 
 int VdirStore::parsedFileCount() const

@@ -34,7 +34,7 @@ public:
     AuthorizationStatus authorizationStatus() const override;
     QCoro::Task<AccessResult> requestAccess() override;
 
-    QList<StoreList> lists() override;
+    QCoro::Task<QList<StoreList>> lists() override;
     QCoro::Task<QList<StoreReminder>> fetchReminders(QStringList listIDs) override;
 
     std::optional<StoreReminder> reminderWithID(const QString& id) override;
@@ -58,16 +58,26 @@ private:
     };
 
     void rescan();
-    void rewatch();
+    void adoptScan(QList<VdirListFolder> lists);
+    QCoro::Task<> rewatchAndSignal();
     const VdirListFolder* findList(const QString& id);
     std::optional<Located> locate(const QString& reminderID) const;
 
+    struct Rewritten
+    {
+        WriteResult result;
+        VdirFileKey key;
+        QByteArray bytes;
+    };
+
     WriteResult createReminder(const StoreReminder& reminder);
     WriteResult updateReminder(const StoreReminder& reminder, const Located& located);
-    WriteResult moveReminder(const Located& located, const VdirListFolder& target, const QByteArray& bytes,
-                             unsigned mode);
-    WriteResult copyReminder(const Located& located, const VdirListFolder& target, const QByteArray& bytes,
-                             unsigned mode);
+    /// Makes the edit from `base` to `changed` on the file as it is now, and retries on a concurrent change.
+    Rewritten rewrite(const QString& path, const StoreReminder& base, const StoreReminder& changed);
+    WriteResult moveReminder(const Located& located, const VdirListFolder& target, const StoreReminder& base,
+                             const StoreReminder& changed);
+    WriteResult copyReminder(const Located& located, const VdirListFolder& target, const StoreReminder& base,
+                             const StoreReminder& changed);
     void recordWrite(const QString& listID, const QString& folderPath, const QString& fileName, const VdirFileKey& key,
                      const QByteArray& bytes);
     void recordRemoval(const QString& listID, const QString& fileName);
@@ -82,6 +92,8 @@ private:
     /// Per list, the write count at its last own write; a fetch that started earlier must not undo it.
     QHash<QString, quint64> m_writtenAt;
     quint64 m_writeCount = 0;
+    /// Per list, the watcher's mark when its snapshot was last checked against the files.
+    QHash<QString, quint64> m_verifiedMark;
     /// The last fetch, whose reminder list a fetch that finds nothing changed hands back as it is.
     VdirFetchResult m_lastFetch;
     VdirWatcher* m_watcher = nullptr;

@@ -1,50 +1,133 @@
 #include "store/VdirWatcher.h"
 
+#include <QFile>
 #include <QSet>
+#include <QSocketNotifier>
+
+#include <array>
+#include <cerrno>
+
+#include <sys/inotify.h>
+#include <unistd.h>
 
 namespace tolvik {
 
+namespace {
+
+// Every change to an entry of the folder, a write in place included, and the folder's own end.
+constexpr uint32_t watchMask = IN_CLOSE_WRITE | IN_MODIFY | IN_ATTRIB | IN_CREATE | IN_DELETE | IN_MOVED_FROM |
+                               IN_MOVED_TO | IN_DELETE_SELF | IN_MOVE_SELF | IN_ONLYDIR;
+
+} // namespace
+
 VdirWatcher::VdirWatcher(QObject* parent)
     : QObject(parent)
+    , m_fd(::inotify_init1(IN_NONBLOCK | IN_CLOEXEC))
 {
     m_quiet.setSingleShot(true);
     m_quiet.setInterval(quietMs);
     connect(&m_quiet, &QTimer::timeout, this, &VdirWatcher::flush);
-    connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, &VdirWatcher::noteChange);
+    if (m_fd >= 0) {
+        m_notifier = new QSocketNotifier(m_fd, QSocketNotifier::Read, this);
+        connect(m_notifier, &QSocketNotifier::activated, this, &VdirWatcher::readEvents);
+    }
+}
+
+VdirWatcher::~VdirWatcher()
+{
+    if (m_fd >= 0) {
+        delete m_notifier;
+        ::close(m_fd);
+    }
 }
 
 void VdirWatcher::setFolders(const QStringList& folders)
 {
-    const QStringList current = m_watcher.directories();
     const QSet<QString> wanted(folders.cbegin(), folders.cend());
-    QStringList gone;
-    for (const QString& folder : current) {
-        if (!wanted.contains(folder)) {
-            gone.append(folder);
+    for (auto it = m_watches.begin(); it != m_watches.end();) {
+        if (wanted.contains(it.key())) {
+            ++it;
+            continue;
         }
+        ::inotify_rm_watch(m_fd, it.value());
+        m_folderOf.remove(it.value());
+        m_changedAt.remove(it.key());
+        it = m_watches.erase(it);
     }
-    if (!gone.isEmpty()) {
-        m_watcher.removePaths(gone);
+    if (m_fd < 0) {
+        return;
     }
-    const QSet<QString> have(current.cbegin(), current.cend());
-    QStringList added;
     for (const QString& folder : folders) {
-        if (!have.contains(folder)) {
-            added.append(folder);
+        if (m_watches.contains(folder)) {
+            continue;
         }
-    }
-    if (!added.isEmpty()) {
-        m_watcher.addPaths(added);
+        const int wd = ::inotify_add_watch(m_fd, QFile::encodeName(folder).constData(), watchMask);
+        // A second path to a watched folder (through a symlink) shares its watch, whose events name the first
+        // path only: the second stays unwatched and is always looked at.
+        if (wd < 0 || m_folderOf.contains(wd)) {
+            continue;
+        }
+        m_watches.insert(folder, wd);
+        m_folderOf.insert(wd, folder);
+        // What happened before the watch began is unknown: the folder counts as changed now.
+        m_changedAt.insert(folder, ++m_mark);
     }
 }
 
 QStringList VdirWatcher::folders() const
 {
-    return m_watcher.directories();
+    return m_watches.keys();
+}
+
+bool VdirWatcher::isQuietSince(const QString& folder, quint64 mark) const
+{
+    const auto changed = m_changedAt.constFind(folder);
+    return changed != m_changedAt.cend() && *changed < mark && m_overflowAt < mark;
+}
+
+void VdirWatcher::readEvents()
+{
+    alignas(inotify_event) std::array<char, 16384> buffer{};
+    bool any = false;
+    for (;;) {
+        const ssize_t n = ::read(m_fd, buffer.data(), buffer.size());
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            break;
+        }
+        for (ssize_t at = 0; at < n;) {
+            const auto* event = reinterpret_cast<const inotify_event*>(buffer.data() + at);
+            at += ssize_t(sizeof(inotify_event) + event->len);
+            any = true;
+            if (event->mask & IN_Q_OVERFLOW) {
+                // Events were lost: every folder must be looked at again.
+                m_overflowAt = ++m_mark;
+                continue;
+            }
+            const QString folder = m_folderOf.value(event->wd);
+            if (folder.isEmpty()) {
+                continue;
+            }
+            if (event->mask & (IN_IGNORED | IN_DELETE_SELF | IN_MOVE_SELF)) {
+                // The watch is gone with the folder: it is no longer known to be complete.
+                m_folderOf.remove(event->wd);
+                m_watches.remove(folder);
+                m_changedAt.remove(folder);
+                continue;
+            }
+            m_changedAt.insert(folder, ++m_mark);
+        }
+    }
+    if (any) {
+        noteChange();
+    }
 }
 
 void VdirWatcher::noteChange()
 {
+    ++m_mark;
     if (!m_pendingSince.isValid()) {
         m_pendingSince.start();
     }

@@ -1,15 +1,18 @@
 #pragma once
 
 #include <QElapsedTimer>
-#include <QFileSystemWatcher>
+#include <QHash>
 #include <QObject>
 #include <QStringList>
 #include <QTimer>
 
+class QSocketNotifier;
+
 namespace tolvik {
 
-/// Watches the store's folders and turns a burst of changes into one `settled()` signal, sent once the
-/// folders have been quiet for a short while (or, during an endless stream of changes, at least once a second).
+/// Watches the store's folders with inotify, for every kind of change to the entries in them (files rewritten
+/// in place too), and turns a burst of changes into one `settled()` signal, sent once the folders have been
+/// quiet for a short while (or, during an endless stream of changes, at least once a second).
 class VdirWatcher : public QObject
 {
     Q_OBJECT
@@ -21,6 +24,7 @@ public:
     static constexpr int longestDelayMs = 1000;
 
     explicit VdirWatcher(QObject* parent = nullptr);
+    ~VdirWatcher() override;
 
     /// Watches exactly these folders from now on. Folders, not files: a rename over a watched file drops it.
     void setFolders(const QStringList& folders);
@@ -29,14 +33,31 @@ public:
     /// Counts a change that did not come through the watch, such as the store's own write.
     void noteChange();
 
+    /// Takes in the changes the kernel has queued so far, without waiting for the event loop to report them.
+    void poll() { readEvents(); }
+    /// A number that grows with every change seen; take it before looking at the folders.
+    quint64 currentMark() const { return m_mark; }
+    /// True when the folder has been watched without a gap since `mark` and nothing in it changed since: only
+    /// then may a reader skip looking at its files. False without inotify, for a folder it could not watch,
+    /// and after the kernel dropped events.
+    bool isQuietSince(const QString& folder, quint64 mark) const;
+
 Q_SIGNALS:
     /// The folders changed and have since been quiet.
     void settled();
 
 private:
+    void readEvents();
     void flush();
 
-    QFileSystemWatcher m_watcher;
+    int m_fd = -1;
+    QSocketNotifier* m_notifier = nullptr;
+    QHash<QString, int> m_watches;
+    QHash<int, QString> m_folderOf;
+    /// Per folder, the mark of its last change, or of the moment its watch began.
+    QHash<QString, quint64> m_changedAt;
+    quint64 m_mark = 1;
+    quint64 m_overflowAt = 0;
     QTimer m_quiet;
     QElapsedTimer m_pendingSince;
 };

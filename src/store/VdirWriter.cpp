@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -23,8 +24,7 @@ QString failure(const QString& action, const QString& path, int error)
 
 VdirFileKey keyOf(const struct stat& info)
 {
-    return VdirFileKey{qint64(info.st_size), qint64(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec,
-                       quint64(info.st_ino)};
+    return vdirKeyOf(info);
 }
 
 // Writes everything and syncs it; returns 0 or the errno of the first failure. Closes the descriptor.
@@ -69,11 +69,30 @@ void syncFolder(const QString& folder)
     }
 }
 
-QString tempNameFor(const QString& fileName)
+QString tempName()
 {
-    // Leading dot and .tmp: every vdir reader, this one included, ignores the file while it is incomplete.
-    return QLatin1Char('.') + fileName + QLatin1Char('.') +
-           QString::number(QRandomGenerator::global()->generate64(), 36) + QLatin1String(".tmp");
+    // Leading dot and .tmp: every vdir reader, this one included, ignores the file while it is incomplete. The
+    // name is short and of fixed length, so that it fits wherever the item's own name does.
+    const QString random = QString::number(QRandomGenerator::global()->generate64() & 0xFFFFFFFFFFFFull, 36);
+    return QStringLiteral(".tolvik-%1.tmp").arg(random, 10, QLatin1Char('0'));
+}
+
+std::function<void(const QString&)>& beforeReplaceHook()
+{
+    static std::function<void(const QString&)> hook;
+    return hook;
+}
+
+// The file a write lands on: a symlink's final target, so that the link itself stays.
+QString writtenPath(const QString& path)
+{
+    char* real = ::realpath(QFile::encodeName(path).constData(), nullptr);
+    if (real == nullptr) {
+        return path;
+    }
+    const QString resolved = QFile::decodeName(real);
+    std::free(real);
+    return resolved;
 }
 
 } // namespace
@@ -100,17 +119,20 @@ VdirFileResult createExclusive(const QString& folder, const QString& fileName, c
     return result;
 }
 
-VdirFileResult replace(const QString& path, const QByteArray& bytes)
+namespace {
+
+VdirFileResult replaceChecked(const QString& shownPath, const QByteArray& bytes, const VdirFileKey* expected)
 {
     VdirFileResult result;
-    const QFileInfo info(path);
-    const QString folder = info.absolutePath();
+    const QString path = writtenPath(shownPath);
+    const QByteArray encoded = QFile::encodeName(path);
+    const QString folder = QFileInfo(path).absolutePath();
     struct stat old
     {
     };
-    if (::stat(QFile::encodeName(path).constData(), &old) != 0) {
+    if (::stat(encoded.constData(), &old) != 0) {
         const int error = errno;
-        result.error = failure(QStringLiteral("save"), path, error);
+        result.error = failure(QStringLiteral("save"), shownPath, error);
         return result;
     }
     int fd = -1;
@@ -118,7 +140,7 @@ VdirFileResult replace(const QString& path, const QByteArray& bytes)
     QByteArray temp;
     // A random temp name that is taken (even by a folder) only means another try with a fresh name.
     for (int attempt = 0; attempt < 8 && fd < 0; ++attempt) {
-        temp = QFile::encodeName(folder + QLatin1Char('/') + tempNameFor(info.fileName()));
+        temp = QFile::encodeName(folder + QLatin1Char('/') + tempName());
         fd = ::open(temp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, old.st_mode & 07777);
         openError = fd < 0 ? errno : 0;
         if (openError != 0 && openError != EEXIST) {
@@ -126,21 +148,52 @@ VdirFileResult replace(const QString& path, const QByteArray& bytes)
         }
     }
     if (fd < 0) {
-        result.error = failure(QStringLiteral("save"), path, openError);
+        result.error = failure(QStringLiteral("save"), shownPath, openError);
         return result;
     }
     ::fchmod(fd, old.st_mode & 07777);
     int error = writeSyncClose(fd, bytes, result.key);
-    if (error == 0 && ::rename(temp.constData(), QFile::encodeName(path).constData()) != 0) {
+    if (error == 0 && beforeReplaceHook()) {
+        beforeReplaceHook()(shownPath);
+    }
+    // The last look before the rename: another program's change since the read must not be written over.
+    struct stat now
+    {
+    };
+    if (error == 0 && expected != nullptr && (::stat(encoded.constData(), &now) != 0 || keyOf(now) != *expected)) {
+        ::unlink(temp.constData());
+        result.changedSince = true;
+        result.error =
+            QStringLiteral("\u201c%1\u201d was changed by another program while it was being saved.").arg(shownPath);
+        return result;
+    }
+    if (error == 0 && ::rename(temp.constData(), encoded.constData()) != 0) {
         error = errno;
     }
     if (error != 0) {
         ::unlink(temp.constData());
-        result.error = failure(QStringLiteral("save"), path, error);
+        result.error = failure(QStringLiteral("save"), shownPath, error);
         return result;
     }
     syncFolder(folder);
     return result;
+}
+
+} // namespace
+
+VdirFileResult replace(const QString& path, const QByteArray& bytes)
+{
+    return replaceChecked(path, bytes, nullptr);
+}
+
+VdirFileResult replaceIfUnchanged(const QString& path, const QByteArray& bytes, const VdirFileKey& expected)
+{
+    return replaceChecked(path, bytes, &expected);
+}
+
+void setBeforeReplaceHook(std::function<void(const QString& path)> hook)
+{
+    beforeReplaceHook() = std::move(hook);
 }
 
 VdirFileResult moveExclusive(const QString& path, const QString& folder, const QString& fileName)
@@ -207,7 +260,8 @@ std::optional<QString> remove(const QString& path)
 ReadResult read(const QString& path, qint64 limit)
 {
     ReadResult result;
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    // Non-blocking: a FIFO put where an item was must fail here, not wait for a writer that never comes.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         const int error = errno;
         result.error = failure(QStringLiteral("read"), path, error);
@@ -222,6 +276,7 @@ ReadResult read(const QString& path, qint64 limit)
     }
     if (error == 0) {
         result.mode = info.st_mode & 07777;
+        result.key = keyOf(info);
         result.bytes.resize(qsizetype(info.st_size));
         qsizetype done = 0;
         while (done < result.bytes.size()) {

@@ -92,6 +92,8 @@ public:
     Todoman(QString folder, const QString& pathGlob);
 
     ProcessResult run(const QStringList& arguments, const QByteArray& input = {}) const;
+    /// The config file, for running todoman from a script.
+    QString configPath() const { return m_configPath; }
     /// `--porcelain list --status ANY`: every task, open or not. Empty when todoman fails.
     QJsonArray listAll() const;
     /// The task whose summary is `summary`, from listAll(); nothing when there is none.

@@ -91,6 +91,7 @@ private Q_SLOTS:
     void todomanEditsFilesTheAppWrote();
     void appKeepsWhatTodomanAndPhonesWrote();
     void todomanKeepsWhatTheAppWrote();
+    void appEditsLoseNoTodomanEdit();
 
 private:
     QString folder(const QString& listID) const { return m_root + QLatin1Char('/') + listID; }
@@ -383,6 +384,60 @@ void TodomanInteropTest::todomanKeepsWhatTheAppWrote()
     QCOMPARE(
         m_todoman->taskWithSummary(QStringLiteral("Quarterly taxes"))->value(QStringLiteral("location")).toString(),
         QStringLiteral("Desk"));
+}
+
+void TodomanInteropTest::appEditsLoseNoTodomanEdit()
+{
+    QVERIFY(todo({QStringLiteral("new"), QStringLiteral("-l"), QStringLiteral("Work"), QStringLiteral("Shared")}));
+    const std::optional<QJsonObject> task = m_todoman->taskWithSummary(QStringLiteral("Shared"));
+    QVERIFY(task);
+    m_app->refresh();
+    const QString id = m_app->idOf(QStringLiteral("Shared"));
+    QVERIFY(!id.isEmpty());
+
+    // todoman moves the due date on, edit after edit, while the app renames the reminder as fast as it can,
+    // each time as a form opened on what the app showed then would.
+    constexpr int rounds = 8;
+    QStringList days;
+    for (int day = 1; day <= rounds; ++day) {
+        days.append(QStringLiteral("%1").arg(day, 2, 10, QLatin1Char('0')));
+    }
+    const QString script = QStringLiteral("for day in %1; do /usr/bin/todoman --config '%2' edit %3 --due "
+                                          "\"2031-01-$day 09:00\" >/dev/null || exit 1; done")
+                               .arg(days.join(QLatin1Char(' ')), m_todoman->configPath(), todomanID(*task));
+    QProcess loop;
+    loop.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), script});
+    QVERIFY(loop.waitForStarted());
+    int edits = 0;
+    QStringList errors;
+    const auto editOnce = [&] {
+        const QList<ReminderItem> items = m_app->model().reminders();
+        const auto shown = std::find_if(items.begin(), items.end(), [&](const ReminderItem& i) { return i.id == id; });
+        if (shown == items.end()) {
+            errors.append(QStringLiteral("the reminder vanished"));
+            return;
+        }
+        const ReminderFields opened{shown->title, shown->notes, shown->dueDate, shown->priority, shown->recurrence};
+        const QString error =
+            m_app->wait(m_app->model().updateReminder(id, QStringLiteral("Shared %1").arg(++edits), opened.notes,
+                                                      opened.dueDate, opened.priority, opened.recurrence, opened));
+        if (!error.isEmpty()) {
+            errors.append(error);
+        }
+    };
+    while (loop.state() != QProcess::NotRunning) {
+        editOnce();
+        loop.waitForFinished(1);
+    }
+    editOnce();
+
+    QCOMPARE(loop.exitCode(), 0);
+    QVERIFY2(errors.isEmpty(), qPrintable(errors.join(QLatin1Char('\n'))));
+    QVERIFY(edits > rounds);
+    const std::optional<QJsonObject> after = m_todoman->taskWithSummary(QStringLiteral("Shared %1").arg(edits));
+    QVERIFY(after);
+    const QString file = fileWithSummary(folder(workList), QStringLiteral("Shared %1").arg(edits));
+    QVERIFY2(dueOf(*after) == localTime(2031, 1, rounds, 9, 0), test::readFile(file).constData());
 }
 
 QTEST_GUILESS_MAIN(TodomanInteropTest)

@@ -41,7 +41,7 @@ private Q_SLOTS:
 
     void newFilesAreNamedByASafeUidAndWellFormed();
     void editsKeepTheNameAndTheFormat();
-    void filesFromOtherClientsKeepNameAndUidAndComeBackClean();
+    void filesFromOtherClientsKeepNameUidAndTheirOwnForm();
     void movesLeaveOneFilePerUid();
 
 private:
@@ -163,7 +163,7 @@ void VdirFileRulesTest::editsKeepTheNameAndTheFormat()
     checkUnchangedName("complete");
 }
 
-void VdirFileRulesTest::filesFromOtherClientsKeepNameAndUidAndComeBackClean()
+void VdirFileRulesTest::filesFromOtherClientsKeepNameUidAndTheirOwnForm()
 {
     // Another client's habits: a byte-order mark, LF line ends, an unfolded long line, a UID with '@' and
     // spaces, and a file name that is not the UID.
@@ -184,7 +184,13 @@ void VdirFileRulesTest::filesFromOtherClientsKeepNameAndUidAndComeBackClean()
              QString());
     QCOMPARE(icsFiles(folder(workList)), QStringList{foreignName});
     const QString path = folder(workList) + QLatin1Char('/') + foreignName;
-    QVERIFY(wellFormed(path));
+    // The other client's own form stays: its byte-order mark, its line ends and its long line; only the edited
+    // lines change, written with the file's line end.
+    const QByteArray written = test::readFile(path);
+    QVERIFY(written.startsWith(foreign.left(foreign.indexOf("DTSTAMP"))));
+    QVERIFY(written.contains("\nSUMMARY:From elsewhere\\, edited here\n"));
+    QVERIFY(written.contains("\nDESCRIPTION:" + QByteArray("0123456789").repeated(20) + "\n"));
+    QVERIFY(!written.contains('\r'));
     QCOMPARE(valueOf(masterTodo(test::readFile(path)), QStringLiteral("UID")), QStringLiteral("odd uid@other.example"));
     QCOMPARE(m_app->reminder(QStringLiteral("From elsewhere, edited here"))->id, id);
 }

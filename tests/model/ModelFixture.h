@@ -83,7 +83,7 @@ public:
     {
         VdirStore fresh(m_root);
         QStringList ids;
-        for (const StoreList& list : fresh.lists()) {
+        for (const StoreList& list : QCoro::waitFor(fresh.lists())) {
             ids.append(list.id);
         }
         return QCoro::waitFor(fresh.fetchReminders(ids));

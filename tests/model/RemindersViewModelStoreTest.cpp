@@ -79,7 +79,7 @@ private Q_SLOTS:
         QCOMPARE(accountNames, (QStringList{QStringLiteral("Home"), QStringLiteral("Work")}));
 
         QStringList storeTasks;
-        for (const StoreList& list : m_fixture->store()->lists()) {
+        for (const StoreList& list : QCoro::waitFor(m_fixture->store()->lists())) {
             if (list.title == QLatin1String("Tasks")) {
                 storeTasks.append(list.id);
             }
@@ -214,6 +214,32 @@ private Q_SLOTS:
         QVERIFY(stored);
         QVERIFY(stored->recurrenceRules.isEmpty());
         QVERIFY(!m_fixture->readTodo(id).contains("RRULE"));
+    }
+
+    void shouldKeepAChangeMadeElsewhereWhileTheFormWasOpen()
+    {
+        const QString id =
+            m_fixture->writeTodo(QStringLiteral("work/projects"), QStringLiteral("sync"), QStringLiteral("Old title"),
+                                 {QStringLiteral("PRIORITY:3"), QStringLiteral("DESCRIPTION:old notes")});
+        auto model = loadedModel();
+        const std::optional<ReminderItem> shown = itemTitled(*model, QStringLiteral("Old title"));
+        QVERIFY(shown);
+        const ReminderFields opened{shown->title, shown->notes, shown->dueDate, shown->priority, shown->recurrence};
+
+        // A phone's notes and priority land through a sync while the form is open.
+        m_fixture->writeTodo(QStringLiteral("work/projects"), QStringLiteral("sync"), QStringLiteral("Old title"),
+                             {QStringLiteral("PRIORITY:7"), QStringLiteral("DESCRIPTION:phone notes")});
+        QCoro::waitFor(model->refresh());
+
+        // The user retypes the title and picks a priority; the notes field still shows the old text.
+        QCoro::waitFor(model->updateReminder(id, QStringLiteral("New title"), opened.notes, opened.dueDate, 1,
+                                             opened.recurrence, opened));
+
+        const std::optional<StoreReminder> stored = m_fixture->readBack(QStringLiteral("New title"));
+        QVERIFY(stored);
+        QCOMPARE(stored->notes, std::optional<QString>(QStringLiteral("phone notes")));
+        QCOMPARE(stored->priority, 1);
+        QVERIFY(!model->lastOperationError());
     }
 
     void shouldMoveCompleteAndDeleteOnDisk()

@@ -2,6 +2,8 @@
 
 #include "TestSupport.h"
 
+#include <libical/ical.h>
+
 #include <QRegularExpression>
 #include <QStringDecoder>
 #include <QTest>
@@ -79,8 +81,7 @@ QByteArray edited(const QByteArray& bytes, const std::function<void(StoreReminde
     StoreReminder changed = base;
     edit(changed);
     document.applyChanges(base, changed, now);
-    const std::optional<QByteArray> out = document.serialize();
-    return out.value_or(QByteArray());
+    return document.editedBytes().bytes.value_or(QByteArray());
 }
 
 QByteArray todo(const QByteArray& body)
@@ -120,10 +121,15 @@ private Q_SLOTS:
     void shouldCompleteWhenTheSeriesEnds_data();
     void shouldCompleteWhenTheSeriesEnds();
     void shouldRaiseSequenceAndStamp();
-    void shouldWriteFoldedCrlfUtf8WithoutBom();
+    void shouldFoldNewLinesInTheFilesOwnLineEnd();
     void shouldCreateADocumentThatReadsBack();
     void shouldGenerateSafeUniqueUids();
     void shouldWriteCategoriesOnOneLine();
+    void shouldChangeOnlyTheTouchedLines_data();
+    void shouldChangeOnlyTheTouchedLines();
+    void shouldAddAZoneWithoutTouchingTheRest();
+    void shouldWriteEditsOfSubComponentsByIndex();
+    void shouldRefuseAnEditThatWouldNotReadBack();
 };
 
 void TodoDocumentTest::shouldReadWhatRealClientsWrite_data()
@@ -276,13 +282,8 @@ void TodoDocumentTest::shouldFlagValuesLibicalReplaced()
     const QByteArray twoTitles = todo("SUMMARY:\b\r\nDESCRIPTION:\r\nSUMMARY:Second\r\nX-AFTER:1\r\n");
     QCOMPARE(load(twoTitles).toReminder().title, QStringLiteral("\b"));
     const QByteArray rewritten = edited(twoTitles, [](StoreReminder& r) { r.priority = 5; });
-    QCOMPARE(load(rewritten).toReminder().title, QString());
-    QCOMPARE(load(edited(rewritten, [](StoreReminder& r) { r.priority = 1; })).toReminder().title, QString());
-    const qsizetype firstTitle = rewritten.indexOf("SUMMARY:\r\n");
-    QVERIFY(firstTitle >= 0);
-    QVERIFY(firstTitle < rewritten.indexOf("DESCRIPTION:\r\n"));
-    QVERIFY(rewritten.indexOf("DESCRIPTION:\r\n") < rewritten.indexOf("SUMMARY:Second"));
-    QVERIFY(rewritten.indexOf("SUMMARY:Second") < rewritten.indexOf("X-AFTER:1"));
+    QCOMPARE(load(rewritten).toReminder().title, QStringLiteral("\b"));
+    QVERIFY(rewritten.startsWith(twoTitles.left(twoTitles.indexOf("END:VTODO"))));
     // An empty X- property loses its name in libical's report, so it cannot be restored: the file stays read-only.
     QVERIFY(load(todo("SUMMARY:x\r\nX-FLAG;X-KIND=a:\r\n")).hasParseErrors());
 }
@@ -522,18 +523,17 @@ void TodoDocumentTest::shouldRaiseSequenceAndStamp()
     QCOMPARE(linesStartingWith(second, "SEQUENCE"), QList<QByteArray>{"SEQUENCE:2"});
 }
 
-void TodoDocumentTest::shouldWriteFoldedCrlfUtf8WithoutBom()
+void TodoDocumentTest::shouldFoldNewLinesInTheFilesOwnLineEnd()
 {
-    QByteArray bomCrlf = "\xEF\xBB\xBF" + sample("lowercase-folded.ics");
+    const QByteArray bomLf = "\xEF\xBB\xBF" + sample("lowercase-folded.ics");
     const QString longTitle = QString(40, QChar(0x00e4)) + QStringLiteral("\u20ac\U0001F600 ") +
                               QString(90, QChar(u'x')) + QString(30, QChar(0x20ac));
-    const QByteArray out = edited(bomCrlf, [&](StoreReminder& r) { r.title = longTitle; });
+    const QByteArray out = edited(bomLf, [&](StoreReminder& r) { r.title = longTitle; });
 
-    QVERIFY(!out.startsWith("\xEF\xBB\xBF"));
-    QVERIFY(out.endsWith("\r\n"));
-    QCOMPARE(out.count("\n"), out.count("\r\n"));
+    QVERIFY(out.startsWith("\xEF\xBB\xBF"));
+    QVERIFY(!out.contains('\r'));
     for (const QByteArray& line : out.split('\n')) {
-        QVERIFY2(line.size() <= 76, line.constData()); // 75 octets plus the CR
+        QVERIFY2(line.size() <= 75, line.constData());
         QStringDecoder decoder(QStringDecoder::Utf8);
         (void)QString(decoder(line));
         QVERIFY2(!decoder.hasError(), "a fold split a UTF-8 sequence");
@@ -598,10 +598,10 @@ void TodoDocumentTest::shouldWriteCategoriesOnOneLine()
     // libical splits a list of categories into one line per value; other clients refuse a to-do written that
     // way, so an edit must give them back on one line, with differing parameters kept apart.
     const QByteArray long_ = QByteArray(60, 'x');
-    const QByteArray out = edited(todo("SUMMARY:Old\r\nCATEGORIES:meetings,team\r\n"
-                                       "CATEGORIES;LANGUAGE=de:Arbeit\r\nCATEGORIES:" +
-                                       long_ + ",\xc3\xa5" + long_ + "\r\n"),
-                                  [](StoreReminder& reminder) { reminder.title = QStringLiteral("New"); });
+    TodoDocument document = load(todo("SUMMARY:Old\r\nCATEGORIES:meetings,team\r\n"
+                                      "CATEGORIES;LANGUAGE=de:Arbeit\r\nCATEGORIES:" +
+                                      long_ + ",\xc3\xa5" + long_ + "\r\n"));
+    const QByteArray out = document.serialize().value_or(QByteArray());
 
     const QList<QByteArray> categories = linesStartingWith(out, "CATEGORIES");
     QCOMPARE(categories.size(), 3);
@@ -611,17 +611,117 @@ void TodoDocumentTest::shouldWriteCategoriesOnOneLine()
     for (const QByteArray& line : out.split('\n')) {
         QVERIFY(line.size() <= 76); // 75 octets plus the CR
     }
-    QCOMPARE(load(out).toReminder().title, QStringLiteral("New"));
+    QCOMPARE(load(out).toReminder().title, QStringLiteral("Old"));
 
     // Bytes that are no UTF-8 have no character boundary to fold at; the write once never finished on them.
     const QByteArray stray(200, '\x80');
-    const QByteArray strayOut = edited(todo("SUMMARY:Old\r\nCATEGORIES:a\r\nCATEGORIES:" + stray + "\r\n"),
-                                       [](StoreReminder& reminder) { reminder.title = QStringLiteral("New"); });
+    const QByteArray strayOut =
+        load(todo("SUMMARY:Old\r\nCATEGORIES:a\r\nCATEGORIES:" + stray + "\r\n")).serialize().value_or(QByteArray());
     for (const QByteArray& line : strayOut.split('\n')) {
         QVERIFY(line.size() <= 76);
     }
-    QCOMPARE(load(strayOut).toReminder().title, QStringLiteral("New"));
+    QCOMPARE(load(strayOut).toReminder().title, QStringLiteral("Old"));
     QVERIFY(linesStartingWith(strayOut, "CATEGORIES").value(0).startsWith("CATEGORIES:a,"));
+}
+
+namespace {
+
+// A file other clients could have written: escapes, parameters, folding and components this app never edits.
+QByteArray untouchedRich(const QByteArray& stamps)
+{
+    return "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Other//EN\r\nBEGIN:VTODO\r\nUID:e-1\r\n" + stamps +
+           "CATEGORIES:Errands\\, home,Work\r\nX-NOTE:a\\,b\\;c\r\nREQUEST-STATUS:2.0;Success\r\n"
+           "X-CUSTOM;X-P=\"a:b\":v\r\nDESCRIPTION:A long note that someone folded\r\n  across two lines\r\n"
+           "BEGIN:VALARM\r\nACTION:DISPLAY\r\nDESCRIPTION:Ring\r\nTRIGGER:-PT15M\r\nEND:VALARM\r\nEND:VTODO\r\n"
+           "BEGIN:VTODO\r\nUID:e-1\r\nRECURRENCE-ID:20240301T090000Z\r\nSUMMARY:Old\r\nDTSTAMP:20240101T080000Z\r\n"
+           "END:VTODO\r\nEND:VCALENDAR\r\n";
+}
+
+const QByteArray oldStamps = "DTSTAMP:20240101T080000Z\r\nLAST-MODIFIED:20240101T080000Z\r\nSEQUENCE:4\r\n";
+const QByteArray newStamps = "DTSTAMP:20240220T131415Z\r\nLAST-MODIFIED:20240220T131415Z\r\nSEQUENCE:5\r\n";
+
+QByteArray withLf(QByteArray bytes)
+{
+    return bytes.replace("\r\n", "\n");
+}
+
+} // namespace
+
+void TodoDocumentTest::shouldChangeOnlyTheTouchedLines_data()
+{
+    QTest::addColumn<QByteArray>("original");
+    QTest::addColumn<QByteArray>("expected");
+    const QByteArray before = untouchedRich(oldStamps + "summary;language=en:Old\r\n");
+    const QByteArray after = untouchedRich(newStamps + "SUMMARY;LANGUAGE=en:New\r\n");
+    QTest::newRow("CRLF") << before << after;
+    QTest::newRow("LF") << withLf(before) << withLf(after);
+    QTest::newRow("no final line end") << before.chopped(2) << after.chopped(2);
+    QTest::newRow("bare VTODO, stamps missing")
+        << QByteArray("BEGIN:VTODO\nUID:b\nSUMMARY:Old\nX-A:1\nEND:VTODO")
+        << QByteArray("BEGIN:VTODO\nUID:b\nSUMMARY:New\nX-A:1\nDTSTAMP:20240220T131415Z\n"
+                      "LAST-MODIFIED:20240220T131415Z\nSEQUENCE:1\nEND:VTODO");
+}
+
+void TodoDocumentTest::shouldChangeOnlyTheTouchedLines()
+{
+    QFETCH(QByteArray, original);
+    QFETCH(QByteArray, expected);
+    const QByteArray out = edited(original, [](StoreReminder& r) { r.title = QStringLiteral("New"); });
+    QCOMPARE(out, expected);
+    // A second edit starts from the spliced bytes and still leaves the rest alone.
+    const QByteArray again = edited(out, [](StoreReminder& r) { r.title = QStringLiteral("Old"); });
+    QCOMPARE(load(again).toReminder().title, QStringLiteral("Old"));
+    QVERIFY(again.contains(original.contains("CATEGORIES") ? QByteArray("CATEGORIES:Errands\\, home,Work")
+                                                           : QByteArray("X-A:1")));
+}
+
+void TodoDocumentTest::shouldAddAZoneWithoutTouchingTheRest()
+{
+    const QByteArray original = untouchedRich(oldStamps + "SUMMARY:Old\r\n");
+    const QTimeZone zone("Europe/Stockholm");
+    const QByteArray out = edited(original, [&](StoreReminder& r) {
+        r.due = DueDateComponents{QDate(2024, 5, 1), QTime(9, 0), zone};
+    });
+
+    const qsizetype zoneStart = out.indexOf("BEGIN:VTIMEZONE\r\n");
+    const qsizetype zoneEnd = out.indexOf("END:VTIMEZONE\r\n") + 15;
+    QVERIFY(zoneStart > 0 && zoneStart < out.indexOf("BEGIN:VTODO"));
+    QByteArray rest = out;
+    rest.remove(zoneStart, zoneEnd - zoneStart);
+    // A new property goes after the master's own ones, ahead of its alarm.
+    QCOMPARE(rest, untouchedRich(newStamps + "SUMMARY:Old\r\n")
+                       .replace("BEGIN:VALARM", "DUE;TZID=Europe/Stockholm:20240501T090000\r\nBEGIN:VALARM"));
+    QCOMPARE(load(out).toReminder().due->toDateTime(), QDateTime(QDate(2024, 5, 1), QTime(9, 0), zone));
+}
+
+void TodoDocumentTest::shouldWriteEditsOfSubComponentsByIndex()
+{
+    const QByteArray original = untouchedRich(oldStamps + "SUMMARY:Old\r\n");
+    TodoDocument document = load(original);
+    icalcomponent* master = document.masterForEdit();
+    icalcomponent_add_property(master, icalproperty_new_from_string("X-MOZ-LASTACK:20240220T131415Z"));
+    icalcomponent* alarm = icalcomponent_get_first_component(master, ICAL_VALARM_COMPONENT);
+    icalcomponent_add_property(alarm, icalproperty_new_from_string("ACKNOWLEDGED:20240220T131415Z"));
+
+    const QByteArray out = document.editedBytes().bytes.value_or(QByteArray());
+
+    QByteArray expected = original;
+    expected.replace("BEGIN:VALARM\r\n", "X-MOZ-LASTACK:20240220T131415Z\r\nBEGIN:VALARM\r\n");
+    expected.replace("TRIGGER:-PT15M\r\n", "TRIGGER:-PT15M\r\nACKNOWLEDGED:20240220T131415Z\r\n");
+    QCOMPARE(out, expected);
+}
+
+void TodoDocumentTest::shouldRefuseAnEditThatWouldNotReadBack()
+{
+    // A title that grows the file past what the reader accepts would make the reminder vanish.
+    TodoDocument document = load(todo("SUMMARY:Old\r\n"));
+    StoreReminder changed = document.toReminder();
+    const StoreReminder base = changed;
+    changed.title = QString(TodoDocument::maximumFileSize, QLatin1Char('x'));
+    document.applyChanges(base, changed, now);
+    const TodoDocument::Edited out = document.editedBytes();
+    QVERIFY(!out.bytes);
+    QVERIFY(out.tooLarge);
 }
 
 QTEST_GUILESS_MAIN(TodoDocumentTest)

@@ -60,7 +60,7 @@ VdirFetchResult loadOne(const QString& path, const std::shared_ptr<const VdirFol
 
 QList<StoreReminder> fetchAll(VdirStore& store)
 {
-    return QCoro::waitFor(store.fetchReminders(idsOf(store.lists())));
+    return QCoro::waitFor(store.fetchReminders(idsOf(QCoro::waitFor(store.lists()))));
 }
 
 } // namespace
@@ -100,7 +100,7 @@ private Q_SLOTS:
         writeFile(at(QStringLiteral("home,x%/list,1/b,c%.ics")), test::todoFile("b", "Odd name"));
         VdirStore store(m_root);
 
-        const QList<StoreList> lists = store.lists();
+        const QList<StoreList> lists = QCoro::waitFor(store.lists());
 
         QCOMPARE(idsOf(lists), (QStringList{QStringLiteral("home%2Cx%25/list%2C1"), QStringLiteral("inbox"),
                                             QStringLiteral("local/reminders"), QStringLiteral("work/fresh"),
@@ -170,11 +170,35 @@ private Q_SLOTS:
         QCOMPARE(QDir(at(QStringLiteral("acc/list"))).entryList(QDir::Files | QDir::Hidden).size(), files.size() + 1);
     }
 
+    void shouldSkipAndCountWhatIsNoRegularFileWithoutBlocking()
+    {
+        // Opening a FIFO for reading waits for a writer that never comes; none of these may stall a refresh.
+        writeFile(at(QStringLiteral("acc/list/ok.ics")), test::todoFile("ok", "Fine"));
+        for (const char* fifo : {"acc/displayname", "acc/color", "acc/list/displayname", "acc/list/color",
+                                 "acc/list/pipe.ics", "elsewhere.fifo"}) {
+            QVERIFY(::mkfifo(QFile::encodeName(at(QString::fromLatin1(fifo))).constData(), 0600) == 0);
+        }
+        QVERIFY(QFile::link(at(QStringLiteral("elsewhere.fifo")), at(QStringLiteral("acc/list/link.ics"))));
+        const QByteArray latin1Name = QFile::encodeName(at(QStringLiteral("acc/list/"))) + "bad-\xff.ics";
+        const int fd = ::open(latin1Name.constData(), O_WRONLY | O_CREAT, 0600);
+        const QByteArray bytes = test::todoFile("n", "Not UTF-8");
+        QVERIFY(fd >= 0 && ::write(fd, bytes.constData(), size_t(bytes.size())) == bytes.size());
+        ::close(fd);
+        VdirStore store(m_root);
+
+        const QList<StoreList> lists = QCoro::waitFor(store.lists());
+        QCOMPARE(idsOf(lists), QStringList{QStringLiteral("acc/list")});
+        QCOMPARE(lists.first().title, QStringLiteral("list"));
+        QCOMPARE(lists.first().account.title, QStringLiteral("acc"));
+        QCOMPARE(titlesOf(fetchAll(store)), QStringList{QStringLiteral("Fine")});
+        QCOMPARE(store.skippedFileCount(), 3);
+    }
+
     void shouldReportStatusFromTheRootFolder()
     {
         VdirStore missing(m_root);
         QCOMPARE(missing.authorizationStatus(), AuthorizationStatus::notDetermined);
-        QVERIFY(missing.lists().isEmpty());
+        QVERIFY(QCoro::waitFor(missing.lists()).isEmpty());
 
         writeFile(m_root, "not a folder");
         QCOMPARE(VdirStore(m_root).authorizationStatus(), AuthorizationStatus::denied);
@@ -187,7 +211,7 @@ private Q_SLOTS:
             QFile::setPermissions(m_root, QFile::WriteOwner | QFile::ExeOwner);
             QCOMPARE(VdirStore(m_root).authorizationStatus(), AuthorizationStatus::writeOnly);
             QFile::setPermissions(m_root, QFile::ReadOwner | QFile::ExeOwner);
-            QCOMPARE(VdirStore(m_root).authorizationStatus(), AuthorizationStatus::denied);
+            QCOMPARE(VdirStore(m_root).authorizationStatus(), AuthorizationStatus::fullAccess);
             QFile::setPermissions(m_root, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         }
     }
@@ -203,7 +227,7 @@ private Q_SLOTS:
         QCOMPARE(result.error, std::nullopt);
         QCOMPARE(store.authorizationStatus(), AuthorizationStatus::fullAccess);
         QCOMPARE(readFile(root + QStringLiteral("/local/reminders/displayname")).trimmed(), QByteArray("Reminders"));
-        const QList<StoreList> lists = store.lists();
+        const QList<StoreList> lists = QCoro::waitFor(store.lists());
         QCOMPARE(lists.size(), 1);
         QCOMPARE(lists.first().id, QStringLiteral("local/reminders"));
         QCOMPARE(lists.first().title, QStringLiteral("Reminders"));
@@ -211,7 +235,7 @@ private Q_SLOTS:
 
         // Asking again adds nothing: the user's lists stay as they are.
         QVERIFY(QCoro::waitFor(store.requestAccess()).granted);
-        QCOMPARE(store.lists().size(), 1);
+        QCOMPARE(QCoro::waitFor(store.lists()).size(), 1);
     }
 
     void shouldRefuseARequestWhenTheRootCannotBeMade()
@@ -225,6 +249,15 @@ private Q_SLOTS:
         QVERIFY(result.error);
         QVERIFY2(result.error->contains(QStringLiteral("blocker")), qPrintable(*result.error));
         QCOMPARE(store.authorizationStatus(), AuthorizationStatus::denied);
+
+        // A root that is a link to nowhere says so, and nothing is made at the link's target.
+        const QString target = m_dir->filePath(QStringLiteral("gone/calendars"));
+        QVERIFY(QFile::link(target, m_root));
+        const AccessResult dangling = QCoro::waitFor(VdirStore(m_root).requestAccess());
+        QVERIFY(!dangling.granted);
+        QVERIFY2(dangling.error->contains(QStringLiteral("symbolic link")) && dangling.error->contains(target),
+                 qPrintable(*dangling.error));
+        QVERIFY(!QFileInfo::exists(target));
     }
 
     void shouldFindNothingThroughHostileIDs()
@@ -324,7 +357,7 @@ private Q_SLOTS:
                       test::todoFile(QByteArray::number(i), "Item " + QByteArray::number(i)));
         }
         VdirStore store(m_root);
-        const QStringList ids = idsOf(store.lists());
+        const QStringList ids = idsOf(QCoro::waitFor(store.lists()));
 
         auto first = store.fetchReminders(ids);
         auto second = store.fetchReminders(ids);
@@ -346,7 +379,7 @@ private Q_SLOTS:
     {
         writeFile(at(QStringLiteral("acc/list/a.ics")), test::todoFile("a", "Alpha"));
         auto store = std::make_unique<VdirStore>(m_root);
-        auto task = store->fetchReminders(idsOf(store->lists()));
+        auto task = store->fetchReminders(idsOf(QCoro::waitFor(store->lists())));
         store.reset();
         QCOMPARE(titlesOf(QCoro::waitFor(task)), QStringList{QStringLiteral("Alpha")});
     }

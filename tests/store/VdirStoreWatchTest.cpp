@@ -2,10 +2,14 @@
 #include "store/VdirStore.h"
 #include "store/VdirWatcher.h"
 
+#include <QCoro/QCoroTask>
 #include <QDir>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <fcntl.h>
+#include <sys/stat.h>
 
 using namespace tolvik;
 using tolvik::test::writeFile;
@@ -61,7 +65,7 @@ private Q_SLOTS:
         writeFile(at(QStringLiteral("other/fresh/a.ics")), todo("a"));
         QTRY_COMPARE(changed.count(), 3);
 
-        QCOMPARE(store.lists().size(), 2);
+        QCOMPARE(QCoro::waitFor(store.lists()).size(), 2);
     }
 
     void shouldCoalesceABurstIntoAHandfulOfSignals()
@@ -82,7 +86,7 @@ private Q_SLOTS:
     void shouldSignalItsOwnWrites()
     {
         VdirStore store(m_root);
-        store.lists();
+        QCoro::waitFor(store.lists());
         QSignalSpy changed(&store, &ReminderStore::changed);
         StoreReminder reminder;
         reminder.title = QStringLiteral("Mine");
@@ -91,6 +95,34 @@ private Q_SLOTS:
         QVERIFY(store.saveReminder(reminder).ok());
 
         QTRY_COMPARE(changed.count(), 1);
+    }
+
+    void shouldSeeAFileRewrittenInPlaceWithItsSizeAndTimeKept()
+    {
+        const QString path = at(QStringLiteral("acc/list/a.ics"));
+        writeFile(path, todo("a"));
+        // Aged, so that a folder of this age is one the loader would otherwise trust without a look.
+        const timespec then{::time(nullptr) - 7200, 0};
+        const timespec times[2] = {then, then};
+        ::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0);
+        ::utimensat(AT_FDCWD, QFile::encodeName(at(QStringLiteral("acc/list"))).constData(), times, 0);
+        VdirStore store(m_root);
+        const QStringList ids{QStringLiteral("acc/list")};
+        QCOMPARE(QCoro::waitFor(store.fetchReminders(ids)).value(0).title, QStringLiteral("Item"));
+        QCOMPARE(QCoro::waitFor(store.fetchReminders(ids)).value(0).title, QStringLiteral("Item"));
+        QSignalSpy changed(&store, &ReminderStore::changed);
+
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QByteArray bytes = file.readAll();
+        bytes.replace("SUMMARY:Item", "SUMMARY:Iten");
+        file.seek(0);
+        file.write(bytes);
+        file.close();
+        ::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0);
+
+        QVERIFY(changed.wait(VdirWatcher::longestDelayMs));
+        QCOMPARE(QCoro::waitFor(store.fetchReminders(ids)).value(0).title, QStringLiteral("Iten"));
     }
 
     void shouldSignalEvenDuringAnEndlessStreamOfChanges()

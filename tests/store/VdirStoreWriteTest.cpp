@@ -1,5 +1,6 @@
 #include "TestSupport.h"
 #include "store/VdirStore.h"
+#include "store/VdirWriter.h"
 
 #include <QCoro/QCoroTask>
 #include <QDir>
@@ -9,6 +10,7 @@
 #include <QTest>
 
 #include <csignal>
+#include <cstdio>
 
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -33,27 +35,22 @@ unsigned modeOf(const QString& path)
     return info.st_mode & 0777;
 }
 
-// Makes every file write of this process beyond a few bytes fail with EFBIG, even for root, while it lives.
+// Makes every file write of this process beyond a few bytes fail with EFBIG, even for root, while it lives. The
+// signal the kernel sends with it is left as it is: the store must not die of it.
 class FileSizeLimit
 {
 public:
     FileSizeLimit()
     {
         ::getrlimit(RLIMIT_FSIZE, &m_old);
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
         rlimit tiny = m_old;
         tiny.rlim_cur = 16;
         ::setrlimit(RLIMIT_FSIZE, &tiny);
     }
-    ~FileSizeLimit()
-    {
-        ::setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_oldHandler);
-    }
+    ~FileSizeLimit() { ::setrlimit(RLIMIT_FSIZE, &m_old); }
 
 private:
     rlimit m_old{};
-    void (*m_oldHandler)(int) = nullptr;
 };
 
 } // namespace
@@ -76,7 +73,7 @@ private:
             m_store = std::make_unique<VdirStore>(m_root);
         }
         QStringList ids;
-        for (const StoreList& list : m_store->lists()) {
+        for (const StoreList& list : QCoro::waitFor(m_store->lists())) {
             ids.append(list.id);
         }
         return QCoro::waitFor(m_store->fetchReminders(ids));
@@ -188,6 +185,18 @@ private Q_SLOTS:
         titles.sort();
         QCOMPARE(titles,
                  (QStringList{QStringLiteral("Alpha"), QStringLiteral("Another beta"), QStringLiteral("Beta")}));
+
+        // A copy of the same item (same name, same UID) already there: refused, so that one UID keeps one file.
+        writeFile(at(QStringLiteral("acc/one/c.ics")), test::todoFile("c", "Gamma"));
+        writeFile(at(QStringLiteral("acc/two/c.ics")), test::todoFile("c", "Gamma, old copy"));
+        load();
+        StoreReminder gamma = *m_store->reminderWithID(QStringLiteral("acc/one/c.ics"));
+        gamma.listID = QStringLiteral("acc/two");
+        const WriteResult refused = m_store->saveReminder(gamma);
+        QVERIFY(!refused.ok());
+        QVERIFY2(refused.error->contains(QStringLiteral("c.ics")), qPrintable(*refused.error));
+        QCOMPARE(filesIn(at(QStringLiteral("acc/one"))), QStringList{QStringLiteral("c.ics")});
+        QCOMPARE(filesIn(at(QStringLiteral("acc/two"))).size(), 4);
     }
 
     void shouldRemoveTheFile()
@@ -287,6 +296,90 @@ private Q_SLOTS:
         QVERIFY(error);
         QVERIFY2(error->contains(qt_error_string(EFBIG)), qPrintable(*error));
         QCOMPARE(readFile(at(QStringLiteral("acc/one/grown.ics"))), huge);
+    }
+
+    void shouldKeepAnotherClientsChangeMadeDuringTheSave()
+    {
+        const QString path = at(QStringLiteral("acc/one/a.ics"));
+        writeFile(path, test::todoFile("a", "Alpha", "X-COUNTER:0\r\nDESCRIPTION:old notes\r\n"));
+        load();
+        StoreReminder changed = *m_store->reminderWithID(QStringLiteral("acc/one/a.ics"));
+        changed.title = QStringLiteral("Renamed here");
+
+        // Between our temp file and its rename, another client bumps its counter and rewrites the notes; the
+        // first `races` saves find the file changed under them.
+        int counter = 0;
+        int calls = 0;
+        VdirWriter::setBeforeReplaceHook([&](const QString&) {
+            ++calls;
+            if (counter < 2) {
+                QByteArray now = readFile(path);
+                now.replace("X-COUNTER:" + QByteArray::number(counter), "X-COUNTER:" + QByteArray::number(counter + 1));
+                ++counter;
+                now.replace("DESCRIPTION:old notes", "DESCRIPTION:phone notes");
+                QVERIFY(writeFile(path + QStringLiteral(".x"), now));
+                std::rename(QFile::encodeName(path + QStringLiteral(".x")).constData(),
+                            QFile::encodeName(path).constData());
+            }
+        });
+        const WriteResult result = m_store->saveReminder(changed);
+        VdirWriter::setBeforeReplaceHook({});
+
+        QVERIFY2(result.ok(), qPrintable(result.error.value_or(QString())));
+        QCOMPARE(calls, 3);
+        const QByteArray bytes = readFile(path);
+        QVERIFY2(bytes.contains("X-COUNTER:2\r\n"), bytes.constData());
+        QVERIFY(bytes.contains("DESCRIPTION:phone notes\r\n"));
+        QVERIFY(bytes.contains("SUMMARY:Renamed here\r\n"));
+        QCOMPARE(m_store->reminderWithID(QStringLiteral("acc/one/a.ics"))->notes, QStringLiteral("phone notes"));
+
+        // A file that never holds still ends in a clear failure that leaves the other client's version.
+        VdirWriter::setBeforeReplaceHook(
+            [&](const QString&) { writeFile(path, readFile(path).replace("X-COUNTER:", "X-COUNTER:9")); });
+        changed.title = QStringLiteral("Again");
+        const WriteResult busy = m_store->saveReminder(changed);
+        VdirWriter::setBeforeReplaceHook({});
+        QVERIFY(!busy.ok());
+        QVERIFY2(busy.error->contains(path), qPrintable(*busy.error));
+        QVERIFY(readFile(path).contains("SUMMARY:Renamed here\r\n"));
+        QCOMPARE(filesIn(at(QStringLiteral("acc/one"))), QStringList{QStringLiteral("a.ics")});
+    }
+
+    void shouldRefuseAnEditThatWouldGrowPastTheReadLimit()
+    {
+        const QByteArray original = test::todoFile("a", "Alpha");
+        writeFile(at(QStringLiteral("acc/one/a.ics")), original);
+        load();
+        StoreReminder changed = *m_store->reminderWithID(QStringLiteral("acc/one/a.ics"));
+        changed.notes = QString(1024 * 1024, QLatin1Char('n'));
+
+        const WriteResult result = m_store->saveReminder(changed);
+
+        QVERIFY(!result.ok());
+        QVERIFY2(result.error->contains(QStringLiteral("1 MiB")), qPrintable(*result.error));
+        QCOMPARE(readFile(at(QStringLiteral("acc/one/a.ics"))), original);
+    }
+
+    void shouldWriteThroughAnItemSymlinkAndSaveAnyLegalName()
+    {
+        const QString target = m_dir->filePath(QStringLiteral("elsewhere/real.ics"));
+        writeFile(target, test::todoFile("s", "Linked"));
+        QVERIFY(QFile::link(target, at(QStringLiteral("acc/one/link.ics"))));
+        const QString longName = QString(251, QLatin1Char('n')) + QStringLiteral(".ics");
+        writeFile(at(QStringLiteral("acc/one/") + longName), test::todoFile("l", "Long"));
+        load();
+
+        for (const QString& name : {QStringLiteral("link.ics"), longName}) {
+            StoreReminder changed = *m_store->reminderWithID(QStringLiteral("acc/one/") + name);
+            changed.title = QStringLiteral("Edited");
+            const WriteResult result = m_store->saveReminder(changed);
+            QVERIFY2(result.ok(), qPrintable(result.error.value_or(QString())));
+        }
+
+        QVERIFY(QFileInfo(at(QStringLiteral("acc/one/link.ics"))).isSymLink());
+        QVERIFY(readFile(target).contains("SUMMARY:Edited\r\n"));
+        QVERIFY(readFile(at(QStringLiteral("acc/one/") + longName)).contains("SUMMARY:Edited\r\n"));
+        QCOMPARE(filesIn(m_dir->filePath(QStringLiteral("elsewhere"))), QStringList{QStringLiteral("real.ics")});
     }
 };
 

@@ -140,7 +140,7 @@ private Q_SLOTS:
         // A store sees the same items, and no temp file left by a kill counts as one.
         VdirStore store(root);
         QStringList ids;
-        for (const StoreList& list : store.lists()) {
+        for (const StoreList& list : QCoro::waitFor(store.lists())) {
             ids.append(list.id);
         }
         const QList<StoreReminder> reminders = QCoro::waitFor(store.fetchReminders(ids));

@@ -40,7 +40,7 @@ int mutate(const QString& root, quint32 seed)
     QRandomGenerator random(seed);
     VdirStore store(root);
     QStringList listIDs;
-    for (const StoreList& list : store.lists()) {
+    for (const StoreList& list : QCoro::waitFor(store.lists())) {
         listIDs.append(list.id);
     }
     if (listIDs.size() < 2) {

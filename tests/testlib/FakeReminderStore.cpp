@@ -35,7 +35,7 @@ QCoro::Task<AccessResult> FakeReminderStore::requestAccess()
 {
     ++m_accessRequests;
     m_status = m_statusAfterAccess;
-    co_return m_accessResult;
+    co_return AccessResult(m_accessResult);
 }
 
 void FakeReminderStore::addList(const StoreList& list)

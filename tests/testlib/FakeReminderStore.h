@@ -58,7 +58,8 @@ public:
 
     AuthorizationStatus authorizationStatus() const override { return m_status; }
     QCoro::Task<AccessResult> requestAccess() override;
-    QList<StoreList> lists() override { return m_lists; }
+    // A copy: QCoro moves from what `co_return` names, which would empty the member.
+    QCoro::Task<QList<StoreList>> lists() override { co_return QList<StoreList>(m_lists); }
     QCoro::Task<QList<StoreReminder>> fetchReminders(QStringList listIDs) override;
     std::optional<StoreReminder> reminderWithID(const QString& id) override;
     std::optional<StoreList> listWithID(const QString& id) override;

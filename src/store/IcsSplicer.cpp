@@ -1,0 +1,364 @@
+#include "store/IcsSplicer.h"
+
+#include "store/IcalSupport.h"
+
+#include <QList>
+#include <QMap>
+
+#include <algorithm>
+
+namespace tolvik::IcsSplicer {
+
+namespace {
+
+struct Span
+{
+    qsizetype begin = 0;
+    qsizetype end = 0;
+};
+
+// One component as it stands in the file: where its lines are, and its own properties by position.
+struct Node
+{
+    QByteArray kind;
+    qsizetype begin = 0;
+    qsizetype endLine = 0;
+    qsizetype end = 0;
+    QList<std::pair<QByteArray, Span>> properties;
+    QList<int> children;
+};
+
+struct Layout
+{
+    QList<Node> nodes;
+    QList<int> roots;
+    QByteArray newline = "\r\n";
+};
+
+struct Edit
+{
+    qsizetype begin = 0;
+    qsizetype end = 0;
+    QByteArray text;
+};
+
+QByteArray unfolded(const QByteArray& line)
+{
+    QByteArray out;
+    out.reserve(line.size());
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        const char c = line[i];
+        if (c == '\r' || c == '\n') {
+            if (c == '\r' && i + 1 < line.size() && line[i + 1] == '\n') {
+                ++i;
+            }
+            // A fold is a line end followed by one space or tab, both of which belong to no value.
+            if (i + 1 < line.size() && (line[i + 1] == ' ' || line[i + 1] == '\t')) {
+                ++i;
+            }
+            continue;
+        }
+        out += c;
+    }
+    return out;
+}
+
+// The content line's name, upper case: everything before the first ';' or ':'.
+QByteArray nameOf(const QByteArray& content)
+{
+    qsizetype cut = 0;
+    while (cut < content.size() && content[cut] != ';' && content[cut] != ':') {
+        ++cut;
+    }
+    return content.left(cut).trimmed().toUpper();
+}
+
+QByteArray valueOf(const QByteArray& content)
+{
+    const qsizetype colon = content.indexOf(':');
+    return colon < 0 ? QByteArray() : content.mid(colon + 1).trimmed().toUpper();
+}
+
+// Splits the file into logical lines and nests them into components. Nothing when BEGIN and END do not pair up
+// or a line stands outside them.
+std::optional<Layout> scan(const QByteArray& bytes)
+{
+    Layout layout;
+    const qsizetype firstEnd = bytes.indexOf('\n');
+    if (firstEnd > 0 && bytes[firstEnd - 1] != '\r') {
+        layout.newline = "\n";
+    }
+    QList<int> open;
+    qsizetype pos = bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+    while (pos < bytes.size()) {
+        qsizetype end = bytes.indexOf('\n', pos);
+        while (end >= 0 && end + 1 < bytes.size() && (bytes[end + 1] == ' ' || bytes[end + 1] == '\t')) {
+            end = bytes.indexOf('\n', end + 1);
+        }
+        end = end < 0 ? bytes.size() : end + 1;
+        const Span span{pos, end};
+        const QByteArray content = unfolded(bytes.mid(pos, end - pos));
+        pos = end;
+        if (content.trimmed().isEmpty()) {
+            continue;
+        }
+        const QByteArray name = nameOf(content);
+        if (name == "BEGIN") {
+            Node node;
+            node.kind = valueOf(content);
+            node.begin = span.begin;
+            layout.nodes.append(node);
+            const int index = int(layout.nodes.size() - 1);
+            (open.isEmpty() ? layout.roots : layout.nodes[open.last()].children).append(index);
+            open.append(index);
+        } else if (name == "END") {
+            if (open.isEmpty() || layout.nodes[open.last()].kind != valueOf(content)) {
+                return std::nullopt;
+            }
+            Node& node = layout.nodes[open.takeLast()];
+            node.endLine = span.begin;
+            node.end = span.end;
+        } else if (open.isEmpty()) {
+            // A line outside every component is one libical placed somewhere of its own choosing, or dropped:
+            // such a file cannot be matched line for line.
+            return std::nullopt;
+        } else {
+            layout.nodes[open.last()].properties.append({name, span});
+        }
+    }
+    if (!open.isEmpty()) {
+        return std::nullopt;
+    }
+    return layout;
+}
+
+QByteArray propertyName(icalproperty* property)
+{
+    const ical::OwnedString name(icalproperty_get_property_name_r(property));
+    return name ? QByteArray(name.get()).toUpper() : QByteArray();
+}
+
+QByteArray propertyText(icalproperty* property)
+{
+    const ical::OwnedString text(icalproperty_as_ical_string_r(property));
+    return text ? QByteArray(text.get()) : QByteArray();
+}
+
+// A component's own properties, by name, each name's texts in their order.
+QMap<QByteArray, QList<QByteArray>> groups(icalcomponent* component)
+{
+    QMap<QByteArray, QList<QByteArray>> result;
+    for (icalproperty* property : ical::properties(component, ICAL_ANY_PROPERTY)) {
+        result[propertyName(property)].append(propertyText(property));
+    }
+    return result;
+}
+
+QByteArray kindOf(icalcomponent* component)
+{
+    return QByteArray(icalcomponent_kind_to_string(icalcomponent_isa(component)));
+}
+
+QByteArray inFileEnding(QByteArray text, const QByteArray& newline)
+{
+    if (newline != "\r\n") {
+        text.replace("\r\n", newline);
+    }
+    return text;
+}
+
+QByteArray componentText(icalcomponent* component, const QByteArray& newline)
+{
+    const ical::OwnedString text(icalcomponent_as_ical_string_r(component));
+    return text ? inFileEnding(QByteArray(text.get()), newline) : QByteArray();
+}
+
+// Where a new property of `node` goes: after its own properties, before its first sub-component.
+qsizetype propertyInsertPoint(const Layout& layout, const Node& node)
+{
+    return node.children.isEmpty() ? node.endLine : layout.nodes.at(node.children.first()).begin;
+}
+
+bool diffComponent(const Layout& layout, const Node& node, icalcomponent* before, icalcomponent* after,
+                   QList<Edit>& edits)
+{
+    if (node.kind != kindOf(before) || node.kind != kindOf(after)) {
+        return false;
+    }
+    const auto old = groups(before);
+    const auto now = groups(after);
+    QList<QByteArray> names = old.keys();
+    for (const QByteArray& name : now.keys()) {
+        if (!old.contains(name)) {
+            names.append(name);
+        }
+    }
+    for (const QByteArray& name : std::as_const(names)) {
+        const QList<QByteArray> oldTexts = old.value(name);
+        const QList<QByteArray> newTexts = now.value(name);
+        if (oldTexts == newTexts) {
+            continue;
+        }
+        const QByteArray text = inFileEnding(newTexts.join(), layout.newline);
+        bool placed = false;
+        for (const auto& [lineName, span] : node.properties) {
+            if (lineName != name) {
+                continue;
+            }
+            // The group's new lines take the place of its first old line; the others go.
+            edits.append(Edit{span.begin, span.end, placed ? QByteArray() : text});
+            placed = true;
+        }
+        if (!placed) {
+            const qsizetype at = propertyInsertPoint(layout, node);
+            edits.append(Edit{at, at, text});
+        }
+    }
+
+    const QList<icalcomponent*> oldChildren = ical::components(before, ICAL_ANY_COMPONENT);
+    const QList<icalcomponent*> newChildren = ical::components(after, ICAL_ANY_COMPONENT);
+    if (oldChildren.size() != node.children.size()) {
+        return false;
+    }
+    const qsizetype common = std::min(oldChildren.size(), newChildren.size());
+    for (qsizetype i = 0; i < common; ++i) {
+        if (!diffComponent(layout, layout.nodes.at(node.children.at(i)), oldChildren.at(i), newChildren.at(i), edits)) {
+            return false;
+        }
+    }
+    for (qsizetype i = common; i < oldChildren.size(); ++i) {
+        const Node& gone = layout.nodes.at(node.children.at(i));
+        edits.append(Edit{gone.begin, gone.end, {}});
+    }
+    for (qsizetype i = common; i < newChildren.size(); ++i) {
+        edits.append(Edit{node.endLine, node.endLine, componentText(newChildren.at(i), layout.newline)});
+    }
+    return true;
+}
+
+QByteArray tzidOfZone(icalcomponent* zone)
+{
+    icalproperty* tzid = icalcomponent_get_first_property(zone, ICAL_TZID_PROPERTY);
+    return tzid ? QByteArray(icalproperty_get_tzid(tzid)) : QByteArray();
+}
+
+// Time zones the edit needs that the calendar lacked go ahead of its other components, as older readers
+// resolve TZIDs in one pass.
+bool addTimezones(const Layout& layout, const Node* calendar, icalcomponent* before, icalcomponent* after,
+                  QList<Edit>& edits)
+{
+    QList<QByteArray> known;
+    for (icalcomponent* zone : ical::components(before, ICAL_VTIMEZONE_COMPONENT)) {
+        known.append(tzidOfZone(zone));
+    }
+    QByteArray added;
+    for (icalcomponent* zone : ical::components(after, ICAL_VTIMEZONE_COMPONENT)) {
+        if (!known.contains(tzidOfZone(zone))) {
+            added += componentText(zone, layout.newline);
+        }
+    }
+    if (added.isEmpty()) {
+        return true;
+    }
+    if (calendar == nullptr) {
+        return false;
+    }
+    qsizetype at = calendar->endLine;
+    for (const int child : calendar->children) {
+        if (layout.nodes.at(child).kind != "VTIMEZONE") {
+            at = layout.nodes.at(child).begin;
+            break;
+        }
+    }
+    edits.append(Edit{at, at, added});
+    return true;
+}
+
+QByteArray applied(const QByteArray& original, QList<Edit> edits)
+{
+    std::stable_sort(edits.begin(), edits.end(), [](const Edit& a, const Edit& b) { return a.begin < b.begin; });
+    QByteArray out;
+    out.reserve(original.size() + 256);
+    qsizetype pos = 0;
+    for (const Edit& edit : std::as_const(edits)) {
+        out.append(original.constData() + pos, edit.begin - pos);
+        out += edit.text;
+        pos = std::max(pos, edit.end);
+    }
+    out.append(original.constData() + pos, original.size() - pos);
+    return out;
+}
+
+} // namespace
+
+std::optional<QByteArray> splice(const QByteArray& original, icalcomponent* before, const QList<int>& masterPath,
+                                 icalcomponent* newMaster)
+{
+    const std::optional<Layout> layout = scan(original);
+    if (!layout || layout->roots.isEmpty() || masterPath.isEmpty()) {
+        return std::nullopt;
+    }
+    // Follow the master's path through the tree and the file at once. A bare VTODO was given a calendar when
+    // parsed that the file does not have; two calendars sit under a wrapper the file does not have either.
+    QList<int> level = layout->roots;
+    const Node* calendar = nullptr;
+    const Node* node = nullptr;
+    if (icalcomponent_isa(before) != ICAL_XROOT_COMPONENT &&
+        layout->nodes.at(layout->roots.first()).kind == kindOf(before)) {
+        calendar = &layout->nodes.at(layout->roots.first());
+        level = calendar->children;
+    }
+    icalcomponent* oldMaster = before;
+    for (const int index : masterPath) {
+        const QList<icalcomponent*> children = ical::components(oldMaster, ICAL_ANY_COMPONENT);
+        if (index < 0 || index >= level.size() || index >= children.size()) {
+            return std::nullopt;
+        }
+        if (node != nullptr) {
+            calendar = node;
+        }
+        node = &layout->nodes.at(level.at(index));
+        oldMaster = children.at(index);
+        level = node->children;
+    }
+    QList<Edit> edits;
+    if (!diffComponent(*layout, *node, oldMaster, newMaster, edits) ||
+        !addTimezones(*layout, calendar, icalcomponent_get_parent(oldMaster), icalcomponent_get_parent(newMaster),
+                      edits)) {
+        return std::nullopt;
+    }
+    return applied(original, edits);
+}
+
+bool sameContent(icalcomponent* left, icalcomponent* right)
+{
+    if (icalcomponent_isa(left) != icalcomponent_isa(right) || groups(left) != groups(right)) {
+        return false;
+    }
+    // Components of one kind keep their order; where a VTIMEZONE stands among the to-dos means nothing.
+    QMap<int, QList<icalcomponent*>> leftChildren;
+    QMap<int, QList<icalcomponent*>> rightChildren;
+    for (icalcomponent* child : ical::components(left, ICAL_ANY_COMPONENT)) {
+        leftChildren[int(icalcomponent_isa(child))].append(child);
+    }
+    for (icalcomponent* child : ical::components(right, ICAL_ANY_COMPONENT)) {
+        rightChildren[int(icalcomponent_isa(child))].append(child);
+    }
+    if (leftChildren.keys() != rightChildren.keys()) {
+        return false;
+    }
+    for (auto it = leftChildren.cbegin(); it != leftChildren.cend(); ++it) {
+        const QList<icalcomponent*>& others = rightChildren[it.key()];
+        if (others.size() != it->size()) {
+            return false;
+        }
+        for (qsizetype i = 0; i < others.size(); ++i) {
+            if (!sameContent(it->at(i), others.at(i))) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+} // namespace tolvik::IcsSplicer
