@@ -431,8 +431,8 @@
     </message>
     <!-- Command line, list management and undo -->
     <message id="cli.usage">
-        <source>Usage: %1 [--help | --version]</source>
-        <translation>Aufruf: %1 [--help | --version]</translation>
+        <source>Usage: %1 [--help | --version | --quick-add]</source>
+        <translation>Aufruf: %1 [--help | --version | --quick-add]</translation>
     </message>
     <message id="cli.description">
         <source>Shows your open reminders from the tray. Lists, timeframe and everything else are chosen in its settings window.</source>
@@ -597,6 +597,39 @@
             <numerusform>Die Liste und ihre %n Erinnerung werden in den Papierkorb verschoben. Dort können Sie sie mit Ihrem Dateimanager wiederherstellen.</numerusform>
             <numerusform>Die Liste und ihre %n Erinnerungen werden in den Papierkorb verschoben. Dort können Sie sie mit Ihrem Dateimanager wiederherstellen.</numerusform>
         </translation>
+    </message>
+    <!-- Quick add -->
+    <message id="quickAdd.placeholder">
+        <source>New reminder… e.g. “Dentist Friday 9am”</source>
+        <translation>Neue Erinnerung … z. B. „Zahnarzt Freitag 9 Uhr“</translation>
+    </message>
+    <message id="quickAdd.list.help">
+        <source>List for new reminders</source>
+        <translation>Liste für neue Erinnerungen</translation>
+    </message>
+    <message id="quickAdd.list.none">
+        <source>No list</source>
+        <translation>Keine Liste</translation>
+    </message>
+    <message id="quickAdd.chip.keep">
+        <source>Keep “%1” in the title</source>
+        <translation>„%1“ im Titel behalten</translation>
+    </message>
+    <message id="quickAdd.shortcut.description">
+        <source>Add a reminder with quick add</source>
+        <translation>Erinnerung per Schnelleingabe hinzufügen</translation>
+    </message>
+    <message id="cli.option.quickAdd">
+        <source>Open the quick-add field of the running app</source>
+        <translation>Die Schnelleingabe der laufenden App öffnen</translation>
+    </message>
+    <message id="quickAdd.addError">
+        <source>Could not add the reminder: %1</source>
+        <translation>Die Erinnerung konnte nicht hinzugefügt werden: %1</translation>
+    </message>
+    <message id="settings.quickAdd.noShortcut">
+        <source>This desktop offers no global shortcut service. To open quick add from anywhere, assign a shortcut to this command in your desktop’s keyboard settings: %1</source>
+        <translation>Dieser Desktop bietet keinen Dienst für globale Tastenkürzel. Um die Schnelleingabe von überall zu öffnen, weisen Sie diesem Befehl in den Tastatureinstellungen Ihres Desktops ein Kürzel zu: %1</translation>
     </message>
 </context>
 </TS>

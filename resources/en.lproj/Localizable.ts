@@ -431,8 +431,8 @@
     </message>
     <!-- Command line, list management and undo -->
     <message id="cli.usage">
-        <source>Usage: %1 [--help | --version]</source>
-        <translation>Usage: %1 [--help | --version]</translation>
+        <source>Usage: %1 [--help | --version | --quick-add]</source>
+        <translation>Usage: %1 [--help | --version | --quick-add]</translation>
     </message>
     <message id="cli.description">
         <source>Shows your open reminders from the tray. Lists, timeframe and everything else are chosen in its settings window.</source>
@@ -597,6 +597,39 @@
             <numerusform>The list and its %n reminder move to the trash, from where your file manager can restore them.</numerusform>
             <numerusform>The list and its %n reminders move to the trash, from where your file manager can restore them.</numerusform>
         </translation>
+    </message>
+    <!-- Quick add -->
+    <message id="quickAdd.placeholder">
+        <source>New reminder… e.g. “Dentist Friday 9am”</source>
+        <translation>New reminder… e.g. “Dentist Friday 9am”</translation>
+    </message>
+    <message id="quickAdd.list.help">
+        <source>List for new reminders</source>
+        <translation>List for new reminders</translation>
+    </message>
+    <message id="quickAdd.list.none">
+        <source>No list</source>
+        <translation>No list</translation>
+    </message>
+    <message id="quickAdd.chip.keep">
+        <source>Keep “%1” in the title</source>
+        <translation>Keep “%1” in the title</translation>
+    </message>
+    <message id="quickAdd.shortcut.description">
+        <source>Add a reminder with quick add</source>
+        <translation>Add a reminder with quick add</translation>
+    </message>
+    <message id="cli.option.quickAdd">
+        <source>Open the quick-add field of the running app</source>
+        <translation>Open the quick-add field of the running app</translation>
+    </message>
+    <message id="quickAdd.addError">
+        <source>Could not add the reminder: %1</source>
+        <translation>Could not add the reminder: %1</translation>
+    </message>
+    <message id="settings.quickAdd.noShortcut">
+        <source>This desktop offers no global shortcut service. To open quick add from anywhere, assign a shortcut to this command in your desktop’s keyboard settings: %1</source>
+        <translation>This desktop offers no global shortcut service. To open quick add from anywhere, assign a shortcut to this command in your desktop’s keyboard settings: %1</translation>
     </message>
 </context>
 </TS>

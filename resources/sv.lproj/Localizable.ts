@@ -431,8 +431,8 @@
     </message>
     <!-- Command line, list management and undo -->
     <message id="cli.usage">
-        <source>Usage: %1 [--help | --version]</source>
-        <translation>Användning: %1 [--help | --version]</translation>
+        <source>Usage: %1 [--help | --version | --quick-add]</source>
+        <translation>Användning: %1 [--help | --version | --quick-add]</translation>
     </message>
     <message id="cli.description">
         <source>Shows your open reminders from the tray. Lists, timeframe and everything else are chosen in its settings window.</source>
@@ -597,6 +597,39 @@
             <numerusform>Listan och dess %n påminnelse flyttas till papperskorgen. Därifrån kan du återställa dem med filhanteraren.</numerusform>
             <numerusform>Listan och dess %n påminnelser flyttas till papperskorgen. Därifrån kan du återställa dem med filhanteraren.</numerusform>
         </translation>
+    </message>
+    <!-- Quick add -->
+    <message id="quickAdd.placeholder">
+        <source>New reminder… e.g. “Dentist Friday 9am”</source>
+        <translation>Ny påminnelse … t.ex. ”Tandläkare fredag kl 9”</translation>
+    </message>
+    <message id="quickAdd.list.help">
+        <source>List for new reminders</source>
+        <translation>Lista för nya påminnelser</translation>
+    </message>
+    <message id="quickAdd.list.none">
+        <source>No list</source>
+        <translation>Ingen lista</translation>
+    </message>
+    <message id="quickAdd.chip.keep">
+        <source>Keep “%1” in the title</source>
+        <translation>Behåll ”%1” i titeln</translation>
+    </message>
+    <message id="quickAdd.shortcut.description">
+        <source>Add a reminder with quick add</source>
+        <translation>Lägg till en påminnelse med snabbinmatning</translation>
+    </message>
+    <message id="cli.option.quickAdd">
+        <source>Open the quick-add field of the running app</source>
+        <translation>Öppna snabbinmatningen i appen som körs</translation>
+    </message>
+    <message id="quickAdd.addError">
+        <source>Could not add the reminder: %1</source>
+        <translation>Det gick inte att lägga till påminnelsen: %1</translation>
+    </message>
+    <message id="settings.quickAdd.noShortcut">
+        <source>This desktop offers no global shortcut service. To open quick add from anywhere, assign a shortcut to this command in your desktop’s keyboard settings: %1</source>
+        <translation>Skrivbordet erbjuder ingen tjänst för globala kortkommandon. Om du vill öppna snabbinmatningen varifrån som helst kan du koppla ett kortkommando till det här kommandot i skrivbordets tangentbordsinställningar: %1</translation>
     </message>
 </context>
 </TS>

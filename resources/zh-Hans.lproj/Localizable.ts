@@ -428,8 +428,8 @@
     </message>
     <!-- Command line, list management and undo -->
     <message id="cli.usage">
-        <source>Usage: %1 [--help | --version]</source>
-        <translation>用法：%1 [--help | --version]</translation>
+        <source>Usage: %1 [--help | --version | --quick-add]</source>
+        <translation>用法：%1 [--help | --version | --quick-add]</translation>
     </message>
     <message id="cli.description">
         <source>Shows your open reminders from the tray. Lists, timeframe and everything else are chosen in its settings window.</source>
@@ -593,6 +593,39 @@
         <translation>
             <numerusform>该清单及其 %n 个提醒事项将移到废纸篓，你可以用文件管理器从中恢复。</numerusform>
         </translation>
+    </message>
+    <!-- Quick add -->
+    <message id="quickAdd.placeholder">
+        <source>New reminder… e.g. “Dentist Friday 9am”</source>
+        <translation>新提醒事项… 例如“周五上午9点看牙医”</translation>
+    </message>
+    <message id="quickAdd.list.help">
+        <source>List for new reminders</source>
+        <translation>新提醒事项所在的列表</translation>
+    </message>
+    <message id="quickAdd.list.none">
+        <source>No list</source>
+        <translation>没有列表</translation>
+    </message>
+    <message id="quickAdd.chip.keep">
+        <source>Keep “%1” in the title</source>
+        <translation>将“%1”保留在标题中</translation>
+    </message>
+    <message id="quickAdd.shortcut.description">
+        <source>Add a reminder with quick add</source>
+        <translation>用快速添加新建提醒事项</translation>
+    </message>
+    <message id="cli.option.quickAdd">
+        <source>Open the quick-add field of the running app</source>
+        <translation>打开正在运行的应用的快速添加栏</translation>
+    </message>
+    <message id="quickAdd.addError">
+        <source>Could not add the reminder: %1</source>
+        <translation>无法添加提醒事项：%1</translation>
+    </message>
+    <message id="settings.quickAdd.noShortcut">
+        <source>This desktop offers no global shortcut service. To open quick add from anywhere, assign a shortcut to this command in your desktop’s keyboard settings: %1</source>
+        <translation>此桌面未提供全局快捷键服务。若要在任何位置打开快速添加，请在桌面的键盘设置中为以下命令指定快捷键：%1</translation>
     </message>
 </context>
 </TS>

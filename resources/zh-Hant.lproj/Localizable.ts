@@ -428,8 +428,8 @@
     </message>
     <!-- Command line, list management and undo -->
     <message id="cli.usage">
-        <source>Usage: %1 [--help | --version]</source>
-        <translation>用法：%1 [--help | --version]</translation>
+        <source>Usage: %1 [--help | --version | --quick-add]</source>
+        <translation>用法：%1 [--help | --version | --quick-add]</translation>
     </message>
     <message id="cli.description">
         <source>Shows your open reminders from the tray. Lists, timeframe and everything else are chosen in its settings window.</source>
@@ -593,6 +593,39 @@
         <translation>
             <numerusform>該清單及其 %n 個提醒事項將移到垃圾桶，你可以用檔案管理員從中復原。</numerusform>
         </translation>
+    </message>
+    <!-- Quick add -->
+    <message id="quickAdd.placeholder">
+        <source>New reminder… e.g. “Dentist Friday 9am”</source>
+        <translation>新提醒事項… 例如「週五上午9點看牙醫」</translation>
+    </message>
+    <message id="quickAdd.list.help">
+        <source>List for new reminders</source>
+        <translation>新提醒事項所在的列表</translation>
+    </message>
+    <message id="quickAdd.list.none">
+        <source>No list</source>
+        <translation>沒有列表</translation>
+    </message>
+    <message id="quickAdd.chip.keep">
+        <source>Keep “%1” in the title</source>
+        <translation>將「%1」保留在標題中</translation>
+    </message>
+    <message id="quickAdd.shortcut.description">
+        <source>Add a reminder with quick add</source>
+        <translation>用快速新增建立提醒事項</translation>
+    </message>
+    <message id="cli.option.quickAdd">
+        <source>Open the quick-add field of the running app</source>
+        <translation>打開執行中應用程式的快速新增欄</translation>
+    </message>
+    <message id="quickAdd.addError">
+        <source>Could not add the reminder: %1</source>
+        <translation>無法新增提醒事項：%1</translation>
+    </message>
+    <message id="settings.quickAdd.noShortcut">
+        <source>This desktop offers no global shortcut service. To open quick add from anywhere, assign a shortcut to this command in your desktop’s keyboard settings: %1</source>
+        <translation>此桌面未提供全域快速鍵服務。若要在任何位置打開快速新增，請在桌面的鍵盤設定中為以下指令指定快速鍵：%1</translation>
     </message>
 </context>
 </TS>

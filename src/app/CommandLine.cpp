@@ -13,7 +13,8 @@ namespace {
 enum class Action
 {
     help,
-    version
+    version,
+    quickAdd,
 };
 
 struct Option
@@ -25,15 +26,17 @@ struct Option
 };
 
 // One row per option: the help text and the parser both read this table.
-const std::array<Option, 2> options = {{
+const std::array<Option, 3> options = {{
     {QLatin1String("-h"), QLatin1String("--help"), "cli.option.help", Action::help},
     {QLatin1String("-v"), QLatin1String("--version"), "cli.option.version", Action::version},
+    // Handled by the start-up itself: it goes to the running instance, or opens quick add in this one.
+    {QLatin1String(), QLatin1String("--quick-add"), "cli.option.quickAdd", Action::quickAdd},
 }};
 
 const Option* findOption(const QString& argument)
 {
     for (const Option& option : options) {
-        if (argument == option.shortName || argument == option.longName) {
+        if ((!option.shortName.isEmpty() && argument == option.shortName) || argument == option.longName) {
             return &option;
         }
     }
@@ -59,7 +62,7 @@ std::optional<CommandLineExit> CommandLine::answerInformational(const QStringLis
             break;
         }
         const Option* option = findOption(arguments.at(i));
-        if (!option) {
+        if (!option || option->action == Action::quickAdd) {
             continue;
         }
         if (option->action == Action::help) {
@@ -98,7 +101,9 @@ QString CommandLine::helpText(const QString& program)
     QString text = localizedString(QStringLiteral("cli.usage")).arg(program) + QStringLiteral("\n\n") +
                    localizedString(QStringLiteral("cli.description")) + QStringLiteral("\n\n");
     for (const Option& option : options) {
-        const QString names = QStringLiteral("%1, %2").arg(option.shortName, option.longName);
+        const QString names = option.shortName.isEmpty()
+                                  ? QStringLiteral("    ") + option.longName
+                                  : QStringLiteral("%1, %2").arg(option.shortName, option.longName);
         text += QStringLiteral("  %1  %2\n")
                     .arg(names.leftJustified(16), localizedString(QString::fromLatin1(option.descriptionKey)));
     }

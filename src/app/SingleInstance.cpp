@@ -15,6 +15,7 @@ namespace tolvik {
 namespace {
 
 const QByteArray showRequest = "show\n";
+const QByteArray quickAddRequest = "quick-add\n";
 constexpr int connectAttemptMs = 200;
 /// How long a later launch keeps trying to reach a first instance that is still starting up.
 constexpr int reachDeadlineMs = 3000;
@@ -48,14 +49,14 @@ QString SingleInstance::defaultBasePath()
     return QDir(QDir::tempPath()).filePath(name + QLatin1Char('-') + QString::number(::getuid()));
 }
 
-bool SingleInstance::claim()
+bool SingleInstance::claim(Request request)
 {
     m_reachedRunning = false;
     auto lock = std::make_unique<QLockFile>(m_basePath + QLatin1String(".lock"));
     // A lock left by a process that died is stale: QLockFile checks the pid in it and takes it over.
     lock->setStaleLockTime(0);
     if (!lock->tryLock(0)) {
-        m_reachedRunning = notifyRunningInstance();
+        m_reachedRunning = notifyRunningInstance(request);
         return false;
     }
     m_lock = std::move(lock);
@@ -68,8 +69,13 @@ bool SingleInstance::claim()
         while (QLocalSocket* socket = m_server->nextPendingConnection()) {
             connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
             connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-                if (socket->canReadLine() && socket->readLine() == showRequest) {
-                    Q_EMIT activationRequested();
+                while (socket->canReadLine()) {
+                    const QByteArray line = socket->readLine(64);
+                    if (line == showRequest) {
+                        Q_EMIT activationRequested();
+                    } else if (line == quickAddRequest) {
+                        Q_EMIT quickAddRequested();
+                    }
                 }
             });
         }
@@ -82,14 +88,14 @@ bool SingleInstance::claim()
     return true;
 }
 
-bool SingleInstance::notifyRunningInstance()
+bool SingleInstance::notifyRunningInstance(Request request)
 {
     const QDeadlineTimer deadline(reachDeadlineMs);
     while (!deadline.hasExpired()) {
         QLocalSocket socket;
         socket.connectToServer(socketPath(m_basePath));
         if (socket.waitForConnected(connectAttemptMs)) {
-            socket.write(showRequest);
+            socket.write(request == Request::quickAdd ? quickAddRequest : showRequest);
             const bool sent = socket.waitForBytesWritten(connectAttemptMs);
             socket.disconnectFromServer();
             return sent;

@@ -24,18 +24,27 @@ public:
     /// The per-user base path: in $XDG_RUNTIME_DIR when set, else in the temp folder with the user id in the name.
     static QString defaultBasePath();
 
+    /// What a later launch asks of the running instance.
+    enum class Request
+    {
+        show,
+        quickAdd,
+    };
+
     /// True when this process is now the one instance (and listens for later launches). False when another process
-    /// holds it; that process has then been asked to show itself, when it could be reached.
-    bool claim();
+    /// holds it; that process has then been sent `request`, when it could be reached.
+    bool claim(Request request = Request::show);
     /// Whether the running instance was reached by the last failed `claim`.
     bool reachedRunningInstance() const { return m_reachedRunning; }
 
 Q_SIGNALS:
     /// A later launch asked this instance to show itself.
     void activationRequested();
+    /// A later launch asked this instance to open the quick-add field.
+    void quickAddRequested();
 
 private:
-    bool notifyRunningInstance();
+    bool notifyRunningInstance(Request request);
 
     QString m_basePath;
     std::unique_ptr<QLockFile> m_lock;

@@ -2,6 +2,7 @@
 #include "alarms/NotificationClient.h"
 #include "alarms/SystemWake.h"
 #include "app/CommandLine.h"
+#include "app/GlobalShortcut.h"
 #include "app/SingleInstance.h"
 #include "appearance/LocalizationManager.h"
 #include "appearance/Preferences.h"
@@ -54,9 +55,10 @@ int main(int argc, char** argv)
     // The panel lives in the tray: closing a window must not end the process.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    // A second launch shows the running instance's panel and ends.
+    // A second launch shows the running instance's panel, or its quick-add field for --quick-add, and ends.
+    const bool quickAdd = QApplication::arguments().contains(QStringLiteral("--quick-add"));
     SingleInstance instance(SingleInstance::defaultBasePath());
-    if (!instance.claim()) {
+    if (!instance.claim(quickAdd ? SingleInstance::Request::quickAdd : SingleInstance::Request::show)) {
         return 0;
     }
 
@@ -71,7 +73,15 @@ int main(int argc, char** argv)
 
     TrayEntry tray(model, launchAtLogin, storeRoot);
     QObject::connect(&instance, &SingleInstance::activationRequested, &tray, &TrayEntry::activate);
+    QObject::connect(&instance, &SingleInstance::quickAddRequested, &tray, &TrayEntry::openQuickAdd);
     tray.start();
+    if (quickAdd) {
+        tray.openQuickAdd();
+    }
+
+    GlobalShortcut shortcut;
+    QObject::connect(&shortcut, &GlobalShortcut::activated, &tray, &TrayEntry::openQuickAdd);
+    shortcut.start();
 
     // Alarms ring for the lists the panel shows, and follow every refresh of the model.
     NotificationClient notifications(QDBusConnection::sessionBus());

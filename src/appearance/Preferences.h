@@ -25,6 +25,7 @@ inline const QString reminderTimeframe = QStringLiteral("reminderTimeframe");
 inline const QString notifyWhenDue = QStringLiteral("notifyWhenDue");
 /// The time of day ("HH:mm") at which reminders due on a day without a time ring (absent means 09:00).
 inline const QString allDayAlarmTime = QStringLiteral("allDayAlarmTime");
+inline const QString quickAddListID = QStringLiteral("quickAddListID");
 } // namespace PreferenceKey
 
 /// The user's stored preferences: an INI file under $XDG_CONFIG_HOME, a volatile layer of registered defaults,

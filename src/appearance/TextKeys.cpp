@@ -154,6 +154,15 @@ const QStringList& allTextKeys()
         QStringLiteral("deleteList.syncedNote"),
         QStringLiteral("deleteList.failed"),
         QStringLiteral("deleteList.message"),
+        // Quick add
+        QStringLiteral("quickAdd.placeholder"),
+        QStringLiteral("quickAdd.list.help"),
+        QStringLiteral("quickAdd.list.none"),
+        QStringLiteral("quickAdd.chip.keep"),
+        QStringLiteral("quickAdd.shortcut.description"),
+        QStringLiteral("quickAdd.addError"),
+        QStringLiteral("cli.option.quickAdd"),
+        QStringLiteral("settings.quickAdd.noShortcut"),
     };
     return keys;
 }

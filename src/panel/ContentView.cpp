@@ -8,9 +8,10 @@
 #include "panel/PanelHeader.h"
 #include "panel/PanelSizing.h"
 #include "panel/PlaceholderView.h"
+#include "panel/QuickAddField.h"
 #include "panel/ReminderListSection.h"
-#include "rows/ReminderRow.h"
 #include "rows/PopoverWindow.h"
+#include "rows/ReminderRow.h"
 #include "settings/SettingsWindowPresenter.h"
 
 #include <QCoreApplication>
@@ -26,6 +27,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -149,6 +151,11 @@ void ContentView::buildLayout()
 
     m_header = new PanelHeader(this);
     column->addWidget(m_header);
+    m_quickAdd = new QuickAddField(m_model, Preferences::shared(), m_clock, this);
+    column->addWidget(m_quickAdd);
+    // Ctrl+N anywhere in the panel starts typing a new reminder.
+    auto* newReminder = new QShortcut(QKeySequence::New, this);
+    connect(newReminder, &QShortcut::activated, m_quickAdd, &QuickAddField::focusField);
 
     m_scrollArea = new QScrollArea(this);
     m_scrollArea->setFrameShape(QFrame::NoFrame);
@@ -185,9 +192,10 @@ void ContentView::buildLayout()
 
     // The primary actions come first in the keyboard order: each list's add button, then the footer.
     m_footer->settingsButton()->setFocusPolicy(Qt::TabFocus);
-    for (QWidget* part : {static_cast<QWidget*>(m_header), static_cast<QWidget*>(m_footer), m_listContent,
-                          static_cast<QWidget*>(m_scrollArea), static_cast<QWidget*>(m_footer->settingsButton()),
-                          static_cast<QWidget*>(m_footer->quitButton())}) {
+    for (QWidget* part :
+         {static_cast<QWidget*>(m_header), static_cast<QWidget*>(m_quickAdd), static_cast<QWidget*>(m_footer),
+          m_listContent, static_cast<QWidget*>(m_scrollArea), static_cast<QWidget*>(m_footer->settingsButton()),
+          static_cast<QWidget*>(m_footer->quitButton())}) {
         part->installEventFilter(this);
     }
 }
@@ -397,7 +405,8 @@ void ContentView::measure()
         return layout->hasHeightForWidth() ? layout->totalHeightForWidth(contentWidth)
                                            : layout->totalSizeHint().height();
     };
-    const qreal header = heightOf(m_header);
+    // The quick-add field sits under the header and counts with it.
+    const qreal header = heightOf(m_header) + PanelSizing::spacing + heightOf(m_quickAdd);
     const qreal footer = heightOf(m_footer);
     const qreal list = heightOf(m_listContent);
     const bool listChanged = !qFuzzyCompare(list + 1, m_listContentHeight + 1);
@@ -424,7 +433,7 @@ bool ContentView::eventFilter(QObject* watched, QEvent* event)
         }
     }
     if (event->type() == QEvent::LayoutRequest &&
-        (watched == m_listContent || watched == m_header || watched == m_footer)) {
+        (watched == m_listContent || watched == m_header || watched == m_quickAdd || watched == m_footer)) {
         scheduleMeasure();
     }
     return QWidget::eventFilter(watched, event);

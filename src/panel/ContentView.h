@@ -26,6 +26,7 @@ class PanelFooter;
 class PanelHeader;
 class PlaceholderView;
 class Preferences;
+class QuickAddField;
 class ReminderListSection;
 class RemindersViewModel;
 
@@ -78,6 +79,7 @@ public:
     ReminderListSection* sectionFor(const QString& listID) const { return m_sections.value(listID); }
 
     PanelHeader* header() const { return m_header; }
+    QuickAddField* quickAddField() const { return m_quickAdd; }
     PanelFooter* footer() const { return m_footer; }
     QWidget* divider() const { return m_divider; }
     PlaceholderView* placeholderView() const { return m_placeholder; }
@@ -145,6 +147,7 @@ private:
     HoverManager* m_hoverManager;
 
     PanelHeader* m_header = nullptr;
+    QuickAddField* m_quickAdd = nullptr;
     QScrollArea* m_scrollArea = nullptr;
     QWidget* m_listContent = nullptr;
     PlaceholderView* m_placeholder = nullptr;

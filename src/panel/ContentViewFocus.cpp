@@ -210,7 +210,7 @@ void ContentView::keyPressEvent(QKeyEvent* event)
     if (modifiers == Qt::NoModifier && navigate(event->key())) {
         return;
     }
-    if (event->key() == Qt::Key_N && (modifiers == Qt::NoModifier || modifiers == Qt::ControlModifier)) {
+    if (event->key() == Qt::Key_N && modifiers == Qt::NoModifier) {
         beginAddFor(nullptr);
         return;
     }

@@ -4,8 +4,10 @@
 #include "appearance/Preferences.h"
 #include "appearance/SymbolIcons.h"
 #include "model/RemindersViewModel.h"
+#include "panel/ContentView.h"
 #include "panel/ListSelection.h"
 #include "panel/PanelWindow.h"
+#include "panel/QuickAddField.h"
 #include "settings/SettingsWindowPresenter.h"
 
 #include <QCoreApplication>
@@ -208,6 +210,21 @@ void TrayEntry::activate()
         return;
     }
     showPanel();
+}
+
+void TrayEntry::openQuickAdd()
+{
+    const bool wasShown = m_panel != nullptr && m_panel->isVisible();
+    activate();
+    if (m_panel == nullptr) {
+        return;
+    }
+    QuickAddField* field = m_panel->contentView()->quickAddField();
+    field->focusField();
+    if (!wasShown) {
+        // The panel takes the focus for itself as it appears; hand it to the field once the panel stands.
+        connect(m_panel, &PanelWindow::presented, field, &QuickAddField::focusField, Qt::SingleShotConnection);
+    }
 }
 
 void TrayEntry::togglePanel()

@@ -39,6 +39,8 @@ public:
     void start();
     /// Brings the panel forward: under the tray icon, or as the ordinary window.
     void activate();
+    /// Brings the panel forward with the quick-add field focused (the global shortcut and `--quick-add`).
+    void openQuickAdd();
     /// The tray icon's left click: closes an open panel, opens a closed one.
     void togglePanel();
     /// Builds the panel without showing it, so that the first click only has to show it.

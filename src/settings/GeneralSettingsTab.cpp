@@ -8,6 +8,7 @@
 #include "settings/LinkButton.h"
 #include "settings/ListActions.h"
 #include "settings/ListToggleRow.h"
+#include "settings/QuickAddShortcutNote.h"
 #include "settings/SettingsSection.h"
 #include "settings/SettingsSelection.h"
 #include "settings/SettingsStyle.h"
@@ -172,6 +173,7 @@ QWidget* GeneralSettingsTab::buildGeneralSection()
     }
     m_timeframeLabel->setBuddy(m_timeframePicker);
     content->addLayout(labelledRow(m_timeframeLabel, m_timeframePicker));
+    content->addWidget(new QuickAddShortcutNote(section));
     connect(m_timeframePicker, &QComboBox::currentIndexChanged, this, [this](int index) {
         const QList<ReminderTimeframe> timeframes = allReminderTimeframes();
         if (index >= 0 && index < timeframes.size()) {

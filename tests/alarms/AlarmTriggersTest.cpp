@@ -112,7 +112,7 @@ private Q_SLOTS:
         QVERIFY(document);
         const StoreReminder reminder = document->toReminder();
         for (const QTime time : {QTime(9, 0), QTime(7, 30)}) {
-            QCOMPARE(momentsOf(pendingTriggers(reminder, TriggerContext{time})),
+            QCOMPARE(momentsOf(pendingTriggers(reminder, TriggerContext{time, QTimeZone::systemTimeZone(), {}})),
                      QList<QDateTime>{QDateTime(QDate(2026, 12, 10), time).toUTC()});
         }
     }

@@ -63,6 +63,7 @@ private Q_SLOTS:
         QTest::newRow("-v") << QStringList{QStringLiteral("-v")} << QStringLiteral("version");
         QTest::newRow("a Qt option") << QStringList{QStringLiteral("-style"), QStringLiteral("fusion")} << QString();
         QTest::newRow("after --") << QStringList{QStringLiteral("--"), QStringLiteral("--help")} << QString();
+        QTest::newRow("--quick-add starts the app") << QStringList{QStringLiteral("--quick-add")} << QString();
     }
     void shouldAnswerOnlyHelpAndVersionBeforeTheDisplayOpens()
     {
@@ -78,7 +79,8 @@ private Q_SLOTS:
         QCOMPARE(exit->exitCode, 0);
         QVERIFY(exit->error.isEmpty());
         if (answer == QLatin1String("help")) {
-            QVERIFY(exit->output.startsWith(QStringLiteral("Usage: tolvik-reminder [--help | --version]\n")));
+            QVERIFY(
+                exit->output.startsWith(QStringLiteral("Usage: tolvik-reminder [--help | --version | --quick-add]\n")));
             QVERIFY(exit->output.contains(
                 QRegularExpression(QStringLiteral("\n  -v, --version +Print the version and exit\n"))));
         } else {
@@ -91,7 +93,8 @@ private Q_SLOTS:
         test::IsolatedHome home;
         const QString program = QStringLiteral("tolvik-reminder");
         QVERIFY(!CommandLine::rejectUnknownOptions({program}));
-        for (const QString& stray : {QStringLiteral("--quiet"), QStringLiteral("notes.txt")}) {
+        QVERIFY(!CommandLine::rejectUnknownOptions({program, QStringLiteral("--quick-add")}));
+        for (const QString& stray : {QStringLiteral("--quiet"), QStringLiteral("notes.txt"), QString()}) {
             const auto exit = CommandLine::rejectUnknownOptions({program, stray});
             QVERIFY(exit);
             QCOMPARE(exit->exitCode, 2);

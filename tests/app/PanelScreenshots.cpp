@@ -6,6 +6,7 @@
 #include "model/RemindersViewModel.h"
 #include "panel/ContentView.h"
 #include "panel/PanelWindow.h"
+#include "panel/QuickAddField.h"
 #include "panel/ReminderListSection.h"
 #include "rows/PopoverWindow.h"
 #include "rows/ReminderFormView.h"
@@ -110,6 +111,8 @@ struct Shot
     std::function<void(const QString& root)> prepare = {};
     /// Acts on the open panel before the picture is taken; returns what else must be in the picture.
     std::function<QRect(PanelWindow& panel, const QString& root)> stage = {};
+    /// Typed into the quick-add field before the picture is taken.
+    QString quickAddText = {};
 };
 
 QList<ReminderRow*> rowsOf(PanelWindow& panel)
@@ -225,6 +228,21 @@ int main(int argc, char** argv)
                    {PreferenceKey::themePreference, QStringLiteral("night")},
                    {PreferenceKey::selectedListIDs, allLists}},
                   nullptr});
+    shots.append(
+        {QStringLiteral("panel-quickadd-en"),
+         {{PreferenceKey::languagePreference, QStringLiteral("en")}, {PreferenceKey::selectedListIDs, allLists}},
+         nullptr,
+         {},
+         {},
+         QStringLiteral("Call mum tomorrow 6pm !high every week")});
+    shots.append({QStringLiteral("panel-quickadd-zh-Hant"),
+                  {{PreferenceKey::languagePreference, QStringLiteral("zh-Hant")},
+                   {PreferenceKey::themePreference, QStringLiteral("night")},
+                   {PreferenceKey::selectedListIDs, allLists}},
+                  nullptr,
+                  {},
+                  {},
+                  QString::fromUtf16(u"每週五下午3點看牙醫 重要")});
     shots.append({QStringLiteral("panel-placeholder-no-lists"), {}, nullptr});
     shots.append({QStringLiteral("panel-placeholder-all-caught-up"),
                   {{PreferenceKey::selectedListIDs, QStringLiteral("personal/empty")}},
@@ -269,7 +287,12 @@ int main(int argc, char** argv)
     shots.append({QStringLiteral("panel-placeholder-read-access"), {}, fakeWith(AuthorizationStatus::writeOnly)});
     shots.append({QStringLiteral("panel-placeholder-permission-required"), {}, fakeWith(AuthorizationStatus::denied)});
 
+    // A second argument takes only the shots whose names start with it.
+    const QString only = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
     for (const Shot& shot : shots) {
+        if (!shot.name.startsWith(only)) {
+            continue;
+        }
         QTemporaryDir dir;
         const QString root = dir.filePath(QStringLiteral("calendars"));
         writeSampleLists(root);
@@ -296,6 +319,11 @@ int main(int argc, char** argv)
             panel.present(std::nullopt, std::nullopt);
             if (!QTest::qWaitForWindowExposed(&panel)) {
                 return 1;
+            }
+            if (!shot.quickAddText.isEmpty()) {
+                QuickAddField* field = panel.contentView()->quickAddField();
+                field->focusField();
+                field->edit()->setText(shot.quickAddText);
             }
             QTest::qWait(900);
             QRect area = panel.geometry().adjusted(-16, 0, 0, 16);

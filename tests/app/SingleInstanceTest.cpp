@@ -34,6 +34,20 @@ private Q_SLOTS:
         QTRY_COMPARE(activations.size(), 2);
     }
 
+    void shouldForwardQuickAddRequestApartFromShow()
+    {
+        QTemporaryDir dir;
+        const QString base = dir.filePath(QStringLiteral("instance"));
+        SingleInstance first(base);
+        QVERIFY(first.claim());
+        QSignalSpy activations(&first, &SingleInstance::activationRequested);
+        QSignalSpy quickAdds(&first, &SingleInstance::quickAddRequested);
+        SingleInstance later(base);
+        QVERIFY(!later.claim(SingleInstance::Request::quickAdd));
+        QTRY_COMPARE(quickAdds.size(), 1);
+        QCOMPARE(activations.size(), 0);
+    }
+
     void shouldTakeOverFromAnInstanceThatIsGone()
     {
         QTemporaryDir dir;

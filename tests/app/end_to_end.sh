@@ -2,7 +2,8 @@
 # Runs the real app as a new user would meet it: a virtual X server with an XEmbed tray and a compositor, no D-Bus
 # session (so the tray icon goes through XEmbed), and fresh data and config folders with two lists selected. Clicks
 # the tray icon, checks the panel's place and size, then adds, edits and completes a reminder with the keyboard alone,
-# checking the file on disk after each step.
+# checking the file on disk after each step; then opens quick add from a later launch, types a reminder in words and
+# checks its title, due time and priority.
 # Stops only the processes it started, by their ids.
 set -u
 app_binary=$1
@@ -17,7 +18,7 @@ seed_user
 # Replaces the calling (sub)shell, so that $! is the app's own process id.
 run_app() {
     exec env -u DBUS_SESSION_BUS_ADDRESS -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb HOME="$work/home" \
-        XDG_DATA_HOME="$data" XDG_CONFIG_HOME="$config" XDG_RUNTIME_DIR="$runtime" LANG=C.UTF-8 "$app_binary"
+        XDG_DATA_HOME="$data" XDG_CONFIG_HOME="$config" XDG_RUNTIME_DIR="$runtime" LANG=C.UTF-8 "$app_binary" "$@"
 }
 run_app >"$work/app.log" 2>&1 &
 app=$!
@@ -131,5 +132,29 @@ wait_for 30 panel_window || fail "the panel did not open again on a tray click"
 (run_app) >"$work/second.log" 2>&1 || fail "the second launch failed"
 kill -0 "$app" 2>/dev/null || fail "the app ended"
 wait_for 5 panel_window || fail "the panel is gone after a second launch"
+
+# Quick add from a later launch: the running app opens the panel with the field focused. The tray click closes the
+# panel first, so that the launch has to bring it back. Two clicks on the icon closer together than the double-click
+# interval (400 ms) read as one double click, which leaves the panel alone, so this click waits that long.
+sleep 0.5
+xdotool mousemove --window "$icon" 5 5 click 1
+panel_hidden() { ! xdotool search --onlyvisible --pid "$app" | grep -q -x "$panel"; }
+wait_for 10 panel_hidden || fail "a tray click did not close the panel"
+(run_app --quick-add) >"$work/quick.log" 2>&1 || fail "the --quick-add launch failed"
+wait_for 10 panel_window || fail "the panel did not open for --quick-add"
+panel=$(panel_window)
+wait_for 10 panel_has_focus || fail "the panel did not take the keyboard focus for quick add"
+# As with the form: the field takes the focus inside the app once the panel stands, out of sight of any tool.
+sleep 0.3
+xdotool type --delay 20 'Call mum tomorrow 6pm !!'
+xdotool key --clearmodifiers Return
+quick_added() { grep -l $'^SUMMARY:Call mum\r$' "$data"/calendars/*/*/*.ics; }
+wait_for 30 quick_added || fail "no .ics file with the quick-added reminder appeared"
+file=$(quick_added)
+echo "quick-added reminder written to ${file#"$data/"}"
+tr -d '\r' <"$file" | grep -q "^DUE.*:$(date -d tomorrow +%Y%m%d)T180000" || fail "the quick-added reminder is not due tomorrow 18:00"
+tr -d '\r' <"$file" | grep -q '^PRIORITY:5$' || fail "the quick-added reminder lost its priority"
+# The list it went to is the first shown one, and the field is remembered to have used it.
+case "$file" in "$data/calendars/work/projects/"*) ;; *) fail "quick add used the wrong list: $file" ;; esac
 
 echo "PASS"

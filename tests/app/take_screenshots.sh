@@ -1,6 +1,6 @@
 #!/bin/bash
 # Renders docs/screenshots/panel-*.png on a virtual X display with a compositor, so translucency shows as on a
-# desktop. Usage: tests/app/take_screenshots.sh <build folder>
+# desktop. Usage: tests/app/take_screenshots.sh <build folder> [name prefix of the shots to take]
 set -u
 build=${1:-build}
 display=${TOLVIK_SHOT_DISPLAY:-:97}
@@ -18,7 +18,7 @@ for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 xcompmgr >/dev/null 2>&1 &
 pids+=($!)
 env -u DBUS_SESSION_BUS_ADDRESS QT_QPA_PLATFORM=xcb LANG=en_US.UTF-8 \
-    "$build/tests/app/panel_screenshots" "$here/docs/screenshots"
+    "$build/tests/app/panel_screenshots" "$here/docs/screenshots" "${2:-}"
 status=$?
 # The new-list dialog over the settings window, light and dark.
 for theme in day night; do
