@@ -31,8 +31,9 @@ constexpr int formInset = 16 + 16;
 constexpr int itemSpacing = 12;
 constexpr int captionSpacing = 4;
 constexpr qreal calendarFontScale = 0.85;
-// A store's message may name a long path; it wraps anywhere, and past this many lines it ends in "…".
-constexpr int errorLines = 4;
+// A store's message names the file's whole path before the reason, which comes last and matters most: it wraps
+// anywhere, and only a message longer than this many lines ends in "…" (the tooltip still holds all of it).
+constexpr int errorLines = 8;
 
 /// The priority choices in picker order, with the number each writes.
 const QList<std::pair<QString, int>>& priorityChoices()
@@ -274,6 +275,7 @@ void ReminderFormView::showError(const QString& text)
     const int side = QFontMetrics(m_errorText->font()).height();
     m_errorIcon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning, nullptr, this).pixmap(side, side));
     m_errorText->setText(text);
+    m_errorText->setToolTip(text);
     m_errorText->setTextColor(RowStyle::secondaryText(palette()));
     m_errorLine->setAccessibleName(text);
     m_errorLine->show();
