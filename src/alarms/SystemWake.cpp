@@ -45,10 +45,10 @@ void SystemWake::onPrepareForSleep(bool sleeping)
 
 void SystemWake::armClockWatch()
 {
-    itimerspec spec{};
+    itimerspec farFuture{};
     // The year 2100: beyond any alarm, within what every kernel accepts.
-    spec.it_value.tv_sec = 4102444800;
-    ::timerfd_settime(m_clockFd, TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &spec, nullptr);
+    farFuture.it_value.tv_sec = 4102444800;
+    ::timerfd_settime(m_clockFd, TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &farFuture, nullptr);
 }
 
 void SystemWake::onClockFd()

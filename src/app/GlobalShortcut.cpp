@@ -138,7 +138,7 @@ void GlobalShortcut::startPortal()
                               {QStringLiteral("session_handle_token"), newToken()}};
     callPortal(QStringLiteral("CreateSession"), {options}, token, [this](uint response, const QVariantMap& results) {
         const QVariant handle = results.value(QStringLiteral("session_handle"));
-        // The specification says a string; some portals send an object path.
+        // The portal documents a string here, but some portals send an object path.
         const QString session = handle.metaType() == QMetaType::fromType<QDBusObjectPath>()
                                     ? handle.value<QDBusObjectPath>().path()
                                     : handle.toString();
