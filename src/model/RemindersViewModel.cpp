@@ -2,9 +2,11 @@
 
 #include "model/ReminderLoading.h"
 
+#include <QCoro/QCoroFuture>
 #include <QPointer>
 #include <QStringList>
 #include <QTimer>
+#include <QtConcurrent/QtConcurrentRun>
 
 namespace tolvik {
 
@@ -136,11 +138,13 @@ QCoro::Task<> RemindersViewModel::refresh()
     }
     QPointer<RemindersViewModel> self(this);
     setIsSyncing(true);
-    co_await loadCalendars();
+    // One look at the folders serves both the lists and the fetch: each look costs a pass over the root.
+    const QList<StoreList> storeLists = co_await m_store->lists();
     if (!self) {
         co_return;
     }
-    co_await reloadReminders();
+    publishCalendars(storeLists);
+    co_await reloadReminders(storeLists);
     if (!self) {
         co_return;
     }
@@ -154,34 +158,48 @@ QCoro::Task<> RemindersViewModel::loadCalendars()
 {
     QPointer<RemindersViewModel> self(this);
     const QList<StoreList> storeLists = co_await m_store->lists();
-    if (!self) {
-        co_return;
+    if (self) {
+        publishCalendars(storeLists);
     }
+}
+
+void RemindersViewModel::publishCalendars(const QList<StoreList>& storeLists)
+{
     m_accounts = accountsOf(storeLists);
     m_lists = listsOf(storeLists, fallbackListColor());
     Q_EMIT accountsChanged();
     Q_EMIT listsChanged();
 }
 
-QCoro::Task<> RemindersViewModel::reloadReminders()
+QCoro::Task<> RemindersViewModel::reloadReminders(QList<StoreList> storeLists)
 {
     QPointer<RemindersViewModel> self(this);
     QStringList listIDs;
-    const QList<StoreList> storeLists = co_await m_store->lists();
-    if (!self) {
-        co_return;
-    }
-    for (const StoreList& list : storeLists) {
+    listIDs.reserve(storeLists.size());
+    for (const StoreList& list : std::as_const(storeLists)) {
         listIDs.append(list.id);
     }
     const quint64 fetch = ++m_fetchesStarted;
-    const QList<StoreReminder> fetched = co_await m_store->fetchReminders(listIDs);
+    QList<StoreReminder> fetched = co_await m_store->fetchReminders(listIDs);
+    if (!self || fetch < m_newestPublishedFetch) {
+        co_return;
+    }
+    // The timeframe and the moment are read after the fetch, so a timeframe picked meanwhile applies. Filtering
+    // and sorting thousands of reminders runs on a worker, which also frees the fetched records, so that the
+    // panel keeps answering input meanwhile.
+    QFuture<QList<ReminderItem>> sorting =
+        QtConcurrent::run([fetched = std::move(fetched), timeframe = m_reminderTimeframe, now = m_clock()]() mutable {
+            QList<ReminderItem> visible = visibleReminders(fetched, timeframe, now);
+            fetched = {};
+            return visible;
+        });
+    QList<ReminderItem> visible = co_await sorting;
+    // A newer fetch may have published while this one was sorted.
     if (!self || fetch < m_newestPublishedFetch) {
         co_return;
     }
     m_newestPublishedFetch = fetch;
-    // The timeframe and the moment are read after the fetch, so a timeframe picked meanwhile applies.
-    m_reminders = visibleReminders(fetched, m_reminderTimeframe, m_clock());
+    m_reminders = std::move(visible);
     Q_EMIT remindersChanged();
 }
 

@@ -88,8 +88,6 @@ public:
     QCoro::Task<> refresh();
     /// Publishes the accounts and lists as the store has them now.
     QCoro::Task<> loadCalendars();
-    /// Fetches every reminder and publishes the open ones inside the timeframe, in display order.
-    QCoro::Task<> reloadReminders();
 
     /// Adds a reminder to a list. The caller passes a trimmed, non-empty title and absent notes for none.
     /// True when the reminder was written; false when the list is gone or the write failed (see lastOperationError).
@@ -135,6 +133,9 @@ private:
     void readStoredOptions();
     QCoro::Task<> startUp();
     QCoro::Task<> refreshAfterStoreChange();
+    void publishCalendars(const QList<StoreList>& storeLists);
+    /// Fetches every reminder of these lists and publishes the open ones inside the timeframe, in display order.
+    QCoro::Task<> reloadReminders(QList<StoreList> storeLists);
     /// The common ending of every mutation: clear the error and refresh, or publish the store's text. Returns
     /// whether the write succeeded, so that the caller knows its own operation failed whatever happens meanwhile.
     QCoro::Task<bool> finish(WriteResult result);

@@ -12,9 +12,11 @@
 #include <QFile>
 #include <QPointer>
 #include <QSet>
+#include <QThreadPool>
 #include <QtConcurrent/QtConcurrentRun>
 
 #include <csignal>
+#include <utility>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -22,6 +24,13 @@
 namespace tolvik {
 
 namespace {
+
+// Freeing the records of a fetch of thousands of reminders takes milliseconds that the main thread, which only
+// drops its reference, should spend on input.
+void releaseOnWorker(VdirFetchResult previous)
+{
+    QThreadPool::globalInstance()->start([previous = std::move(previous)]() mutable { previous = {}; });
+}
 
 QString quoted(const QString& text)
 {
@@ -248,7 +257,7 @@ QCoro::Task<QList<StoreReminder>> VdirStore::fetchReminders(QStringList listIDs)
     }
     m_parsedFiles += result.parsedFiles;
     m_skippedFiles = skipped;
-    m_lastFetch = result;
+    releaseOnWorker(std::exchange(m_lastFetch, result));
     co_return result.reminders;
 }
 
