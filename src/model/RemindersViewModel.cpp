@@ -1,6 +1,7 @@
 #include "model/RemindersViewModel.h"
 
 #include "model/ReminderLoading.h"
+#include "model/WorkerPriority.h"
 
 #include <QCoro/QCoroFuture>
 #include <QPointer>
@@ -189,6 +190,7 @@ QCoro::Task<> RemindersViewModel::reloadReminders(QList<StoreList> storeLists)
     // panel keeps answering input meanwhile.
     QFuture<QList<ReminderItem>> sorting =
         QtConcurrent::run([fetched = std::move(fetched), timeframe = m_reminderTimeframe, now = m_clock()]() mutable {
+            lowerWorkerPriority();
             QList<ReminderItem> visible = visibleReminders(fetched, timeframe, now);
             fetched = {};
             return visible;

@@ -1,5 +1,6 @@
 #include "store/VdirLoader.h"
 
+#include "model/WorkerPriority.h"
 #include "store/TodoDocument.h"
 #include "store/VdirScanner.h"
 
@@ -275,7 +276,10 @@ VdirFetchResult load(const QList<VdirFolderRequest>& requests, const VdirFetchRe
             }
         }
     }
-    const auto read = [](const ReadJob& job) { readFile(*job.plan, *job.file); };
+    const auto read = [](const ReadJob& job) {
+        lowerWorkerPriority();
+        readFile(*job.plan, *job.file);
+    };
     if (jobs.size() >= parallelThreshold) {
         // A pool of its own: the load itself runs on a thread of the global pool, and a map there would find no
         // free thread on a two-core machine and parse on one core. The calling thread takes part as well.

@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 
+#include "model/WorkerPriority.h"
 #include "store/TodoDocument.h"
 #include "store/VdirLoader.h"
 #include "store/VdirWatcher.h"
@@ -29,7 +30,10 @@ namespace {
 // drops its reference, should spend on input.
 void releaseOnWorker(VdirFetchResult previous)
 {
-    QThreadPool::globalInstance()->start([previous = std::move(previous)]() mutable { previous = {}; });
+    QThreadPool::globalInstance()->start([previous = std::move(previous)]() mutable {
+        lowerWorkerPriority();
+        previous = {};
+    });
 }
 
 QString quoted(const QString& text)
@@ -159,7 +163,10 @@ void VdirStore::adoptScan(QList<VdirListFolder> lists)
 QCoro::Task<> VdirStore::rewatchAndSignal()
 {
     const QPointer<VdirStore> self(this);
-    QFuture<QStringList> future = QtConcurrent::run([root = m_root] { return VdirScanner::watchFolders(root); });
+    QFuture<QStringList> future = QtConcurrent::run([root = m_root] {
+        lowerWorkerPriority();
+        return VdirScanner::watchFolders(root);
+    });
     const QStringList folders = co_await future;
     if (self) {
         m_watcher->setFolders(folders);
@@ -192,6 +199,7 @@ QCoro::Task<QList<StoreList>> VdirStore::lists()
     const QPointer<VdirStore> self(this);
     // The worker works on a copy of the folder verdicts and hands them back with the lists.
     QFuture<FolderScan> future = QtConcurrent::run([root = m_root, kinds = m_kinds]() mutable {
+        lowerWorkerPriority();
         FolderScan scan;
         scan.lists = VdirScanner::scanLists(root, kinds);
         scan.kinds = std::move(kinds);
@@ -231,8 +239,10 @@ QCoro::Task<QList<StoreReminder>> VdirStore::fetchReminders(QStringList listIDs)
 
     // The worker sees only these copies and immutable snapshots; it never touches the store.
     // The future is named: g++ 12 destroys a temporary closure inside a co_await expression twice.
-    QFuture<VdirFetchResult> future =
-        QtConcurrent::run([requests, previous = m_lastFetch] { return VdirLoader::load(requests, previous); });
+    QFuture<VdirFetchResult> future = QtConcurrent::run([requests, previous = m_lastFetch] {
+        lowerWorkerPriority();
+        return VdirLoader::load(requests, previous);
+    });
     VdirFetchResult result = co_await future;
     if (!self) {
         co_return result.reminders;
