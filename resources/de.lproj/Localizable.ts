@@ -631,5 +631,33 @@
         <source>This desktop offers no global shortcut service. To open quick add from anywhere, assign a shortcut to this command in your desktop’s keyboard settings: %1</source>
         <translation>Dieser Desktop bietet keinen Dienst für globale Tastenkürzel. Um die Schnelleingabe von überall zu öffnen, weisen Sie diesem Befehl in den Tastatureinstellungen Ihres Desktops ein Kürzel zu: %1</translation>
     </message>
+    <message id="undo.completed">
+        <source>Completed “%1”</source>
+        <translation>„%1“ erledigt</translation>
+    </message>
+    <message id="undo.deleted">
+        <source>Deleted “%1”</source>
+        <translation>„%1“ gelöscht</translation>
+    </message>
+    <message id="undo.button">
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message id="undo.tooLate">
+        <source>This can no longer be undone: the reminder was changed since.</source>
+        <translation>Das lässt sich nicht mehr rückgängig machen: Die Erinnerung wurde inzwischen geändert.</translation>
+    </message>
+    <message id="undo.failed">
+        <source>Could not undo: %1</source>
+        <translation>Konnte nicht rückgängig gemacht werden: %1</translation>
+    </message>
+    <message id="undo.completeFailed">
+        <source>Could not complete “%1”: %2</source>
+        <translation>„%1“ konnte nicht als erledigt markiert werden: %2</translation>
+    </message>
+    <message id="undo.deleteFailed">
+        <source>Could not delete “%1”: %2</source>
+        <translation>„%1“ konnte nicht gelöscht werden: %2</translation>
+    </message>
 </context>
 </TS>

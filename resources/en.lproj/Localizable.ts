@@ -631,5 +631,33 @@
         <source>This desktop offers no global shortcut service. To open quick add from anywhere, assign a shortcut to this command in your desktop’s keyboard settings: %1</source>
         <translation>This desktop offers no global shortcut service. To open quick add from anywhere, assign a shortcut to this command in your desktop’s keyboard settings: %1</translation>
     </message>
+    <message id="undo.completed">
+        <source>Completed “%1”</source>
+        <translation>Completed “%1”</translation>
+    </message>
+    <message id="undo.deleted">
+        <source>Deleted “%1”</source>
+        <translation>Deleted “%1”</translation>
+    </message>
+    <message id="undo.button">
+        <source>Undo</source>
+        <translation>Undo</translation>
+    </message>
+    <message id="undo.tooLate">
+        <source>This can no longer be undone: the reminder was changed since.</source>
+        <translation>This can no longer be undone: the reminder was changed since.</translation>
+    </message>
+    <message id="undo.failed">
+        <source>Could not undo: %1</source>
+        <translation>Could not undo: %1</translation>
+    </message>
+    <message id="undo.completeFailed">
+        <source>Could not complete “%1”: %2</source>
+        <translation>Could not complete “%1”: %2</translation>
+    </message>
+    <message id="undo.deleteFailed">
+        <source>Could not delete “%1”: %2</source>
+        <translation>Could not delete “%1”: %2</translation>
+    </message>
 </context>
 </TS>

@@ -631,5 +631,33 @@
         <source>This desktop offers no global shortcut service. To open quick add from anywhere, assign a shortcut to this command in your desktop’s keyboard settings: %1</source>
         <translation>Skrivbordet erbjuder ingen tjänst för globala kortkommandon. Om du vill öppna snabbinmatningen varifrån som helst kan du koppla ett kortkommando till det här kommandot i skrivbordets tangentbordsinställningar: %1</translation>
     </message>
+    <message id="undo.completed">
+        <source>Completed “%1”</source>
+        <translation>Markerade ”%1” som klar</translation>
+    </message>
+    <message id="undo.deleted">
+        <source>Deleted “%1”</source>
+        <translation>Raderade ”%1”</translation>
+    </message>
+    <message id="undo.button">
+        <source>Undo</source>
+        <translation>Ångra</translation>
+    </message>
+    <message id="undo.tooLate">
+        <source>This can no longer be undone: the reminder was changed since.</source>
+        <translation>Det går inte längre att ångra: påminnelsen har ändrats sedan dess.</translation>
+    </message>
+    <message id="undo.failed">
+        <source>Could not undo: %1</source>
+        <translation>Det gick inte att ångra: %1</translation>
+    </message>
+    <message id="undo.completeFailed">
+        <source>Could not complete “%1”: %2</source>
+        <translation>Det gick inte att markera ”%1” som klar: %2</translation>
+    </message>
+    <message id="undo.deleteFailed">
+        <source>Could not delete “%1”: %2</source>
+        <translation>Det gick inte att radera ”%1”: %2</translation>
+    </message>
 </context>
 </TS>

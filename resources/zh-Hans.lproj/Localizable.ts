@@ -627,5 +627,33 @@
         <source>This desktop offers no global shortcut service. To open quick add from anywhere, assign a shortcut to this command in your desktop’s keyboard settings: %1</source>
         <translation>此桌面未提供全局快捷键服务。若要在任何位置打开快速添加，请在桌面的键盘设置中为以下命令指定快捷键：%1</translation>
     </message>
+    <message id="undo.completed">
+        <source>Completed “%1”</source>
+        <translation>已完成“%1”</translation>
+    </message>
+    <message id="undo.deleted">
+        <source>Deleted “%1”</source>
+        <translation>已删除“%1”</translation>
+    </message>
+    <message id="undo.button">
+        <source>Undo</source>
+        <translation>撤销</translation>
+    </message>
+    <message id="undo.tooLate">
+        <source>This can no longer be undone: the reminder was changed since.</source>
+        <translation>已无法撤销：此提醒事项在此之后已被更改。</translation>
+    </message>
+    <message id="undo.failed">
+        <source>Could not undo: %1</source>
+        <translation>无法撤销：%1</translation>
+    </message>
+    <message id="undo.completeFailed">
+        <source>Could not complete “%1”: %2</source>
+        <translation>无法将“%1”标记为已完成：%2</translation>
+    </message>
+    <message id="undo.deleteFailed">
+        <source>Could not delete “%1”: %2</source>
+        <translation>无法删除“%1”：%2</translation>
+    </message>
 </context>
 </TS>

@@ -627,5 +627,33 @@
         <source>This desktop offers no global shortcut service. To open quick add from anywhere, assign a shortcut to this command in your desktop’s keyboard settings: %1</source>
         <translation>此桌面未提供全域快速鍵服務。若要在任何位置打開快速新增，請在桌面的鍵盤設定中為以下指令指定快速鍵：%1</translation>
     </message>
+    <message id="undo.completed">
+        <source>Completed “%1”</source>
+        <translation>已完成「%1」</translation>
+    </message>
+    <message id="undo.deleted">
+        <source>Deleted “%1”</source>
+        <translation>已刪除「%1」</translation>
+    </message>
+    <message id="undo.button">
+        <source>Undo</source>
+        <translation>復原</translation>
+    </message>
+    <message id="undo.tooLate">
+        <source>This can no longer be undone: the reminder was changed since.</source>
+        <translation>已無法復原：此提醒事項在此之後已被更改。</translation>
+    </message>
+    <message id="undo.failed">
+        <source>Could not undo: %1</source>
+        <translation>無法復原：%1</translation>
+    </message>
+    <message id="undo.completeFailed">
+        <source>Could not complete “%1”: %2</source>
+        <translation>無法將「%1」標示為已完成：%2</translation>
+    </message>
+    <message id="undo.deleteFailed">
+        <source>Could not delete “%1”: %2</source>
+        <translation>無法刪除「%1」：%2</translation>
+    </message>
 </context>
 </TS>

@@ -163,6 +163,14 @@ const QStringList& allTextKeys()
         QStringLiteral("quickAdd.addError"),
         QStringLiteral("cli.option.quickAdd"),
         QStringLiteral("settings.quickAdd.noShortcut"),
+        // Undo of a completion or removal
+        QStringLiteral("undo.completed"),
+        QStringLiteral("undo.deleted"),
+        QStringLiteral("undo.button"),
+        QStringLiteral("undo.tooLate"),
+        QStringLiteral("undo.failed"),
+        QStringLiteral("undo.completeFailed"),
+        QStringLiteral("undo.deleteFailed"),
     };
     return keys;
 }

@@ -16,6 +16,16 @@ ListCreation ReminderStore::createList(const QString&, const QString&, const QCo
     return {unsupported(), {}};
 }
 
+std::optional<ReminderSnapshot> ReminderStore::snapshotReminder(const QString&)
+{
+    return std::nullopt;
+}
+
+WriteResult ReminderStore::restoreReminder(const ReminderSnapshot&)
+{
+    return {QStringLiteral("This reminder store cannot undo changes.")};
+}
+
 WriteResult ReminderStore::renameList(const QString&, const QString&)
 {
     return {unsupported()};

@@ -6,9 +6,17 @@
 #include <QObject>
 #include <QStringList>
 
+#include <memory>
 #include <optional>
 
 namespace tolvik {
+
+/// One stored version of a reminder in the store's own terms (where it lies, which version it is, its bytes).
+/// Only the store that made it reads it; the model merely carries it from a change to that change's undo.
+struct StoredVersion
+{
+    virtual ~StoredVersion() = default;
+};
 
 /// The outcome of an access request: granted, or a failure with the store's text.
 struct AccessResult
@@ -21,6 +29,12 @@ struct AccessResult
 struct WriteResult
 {
     std::optional<QString> error;
+    /// Set when a restore found the reminder changed by someone since the change it would undo; nothing was
+    /// written.
+    bool changedSince = false;
+    /// What a successful save or removal left behind, for the snapshot taken just before it; empty when the store
+    /// keeps no such record.
+    std::shared_ptr<const StoredVersion> written = nullptr;
 
     bool ok() const { return !error.has_value(); }
 };
@@ -30,6 +44,13 @@ struct ListCreation
 {
     std::optional<QString> error;
     QString listID;
+};
+
+/// A reminder as stored just before a change, and what that change left, so that the change can be undone.
+struct ReminderSnapshot
+{
+    std::shared_ptr<const StoredVersion> before = nullptr;
+    std::shared_ptr<const StoredVersion> after = nullptr;
 };
 
 /// The reminder store the model reads and writes. Every call is made on the main thread.
@@ -67,6 +88,13 @@ public:
     virtual WriteResult saveReminder(const StoreReminder& reminder) = 0;
     /// Removes the reminder.
     virtual WriteResult removeReminder(const StoreReminder& reminder) = 0;
+
+    /// The reminder as stored now, taken just before a change so that the change can be undone; nothing when the
+    /// store cannot undo changes or does not hold the reminder.
+    virtual std::optional<ReminderSnapshot> snapshotReminder(const QString& reminderID);
+    /// Puts the reminder back exactly as `snapshot.before` holds it, under its old name, unless anyone changed it
+    /// since the change recorded in `snapshot.after`; then nothing is written and the result says `changedSince`.
+    virtual WriteResult restoreReminder(const ReminderSnapshot& snapshot);
 
     /// Makes a list named `name` in the account, with `color` unless it is invalid.
     virtual ListCreation createList(const QString& accountID, const QString& name, const QColor& color);

@@ -272,24 +272,60 @@ QCoro::Task<> RemindersViewModel::moveReminder(QString id, QString toListID)
     co_await finish(m_store->saveReminder(*reminder));
 }
 
-QCoro::Task<> RemindersViewModel::completeReminder(QString id)
+QCoro::Task<std::optional<UndoableChange>> RemindersViewModel::completeReminder(QString id)
 {
     std::optional<StoreReminder> reminder = m_store->reminderWithID(id);
     if (!reminder) {
-        co_return;
+        co_return std::nullopt;
     }
+    std::optional<ReminderSnapshot> snapshot = m_store->snapshotReminder(id);
+    const StoreReminder before = *reminder;
     reminder->isCompleted = true;
     reminder->completionDate = m_clock();
-    co_await finish(m_store->saveReminder(*reminder));
+    co_return co_await finishUndoable(UndoableChange::Kind::completed, before, std::move(snapshot),
+                                      m_store->saveReminder(*reminder));
 }
 
-QCoro::Task<> RemindersViewModel::deleteReminder(QString id)
+QCoro::Task<std::optional<UndoableChange>> RemindersViewModel::deleteReminder(QString id)
 {
     const std::optional<StoreReminder> reminder = m_store->reminderWithID(id);
     if (!reminder) {
-        co_return;
+        co_return std::nullopt;
     }
-    co_await finish(m_store->removeReminder(*reminder));
+    std::optional<ReminderSnapshot> snapshot = m_store->snapshotReminder(id);
+    co_return co_await finishUndoable(UndoableChange::Kind::deleted, *reminder, std::move(snapshot),
+                                      m_store->removeReminder(*reminder));
+}
+
+QCoro::Task<std::optional<UndoableChange>> RemindersViewModel::finishUndoable(UndoableChange::Kind kind,
+                                                                              StoreReminder reminder,
+                                                                              std::optional<ReminderSnapshot> snapshot,
+                                                                              WriteResult result)
+{
+    QPointer<RemindersViewModel> self(this);
+    const bool written = co_await finish(result);
+    if (!self) {
+        co_return std::nullopt;
+    }
+    if (!written) {
+        Q_EMIT changeFailed(kind, reminder.title, result.error.value_or(QString()));
+        co_return std::nullopt;
+    }
+    // A store that keeps no record of what it wrote offers no undo.
+    if (!snapshot || !result.written) {
+        co_return std::nullopt;
+    }
+    snapshot->after = result.written;
+    const UndoableChange change{kind, reminder.id, reminder.title, std::move(*snapshot)};
+    Q_EMIT undoableChangeMade(change);
+    co_return change;
+}
+
+QCoro::Task<WriteResult> RemindersViewModel::undo(UndoableChange change)
+{
+    const WriteResult result = m_store->restoreReminder(change.snapshot);
+    co_await finish(result);
+    co_return result;
 }
 
 QCoro::Task<bool> RemindersViewModel::finish(WriteResult result)

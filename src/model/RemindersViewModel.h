@@ -32,6 +32,21 @@ struct ReminderFields
     RecurrenceOption recurrence = RecurrenceOption::none;
 };
 
+/// A completion or removal that can be undone: the reminder's id and title as they were, and the store's snapshot
+/// of it from just before the change.
+struct UndoableChange
+{
+    enum class Kind
+    {
+        completed,
+        deleted,
+    };
+    Kind kind = Kind::completed;
+    QString reminderID;
+    QString title;
+    ReminderSnapshot snapshot;
+};
+
 /// The one observable reminders model: it owns the store, asks for access, publishes the accounts, lists and
 /// open reminders within the timeframe, performs the mutations and follows the store's changes.
 /// Everything runs on the main thread. Each published field has its own NOTIFY signal, emitted on every
@@ -102,10 +117,14 @@ public:
                                      std::optional<ReminderFields> openedWith = std::nullopt);
     /// Moves a reminder to another list; a move onto its own list does nothing.
     QCoro::Task<> moveReminder(QString id, QString toListID);
-    /// Marks a reminder completed now (a repeating one moves on to its next occurrence in the store).
-    QCoro::Task<> completeReminder(QString id);
-    /// Removes a reminder.
-    QCoro::Task<> deleteReminder(QString id);
+    /// Marks a reminder completed now (a repeating one moves on to its next occurrence in the store). Returns, and
+    /// announces with `undoableChangeMade`, what undoing it needs; a failure is announced with `changeFailed`.
+    QCoro::Task<std::optional<UndoableChange>> completeReminder(QString id);
+    /// Removes a reminder; returns and announces like `completeReminder`.
+    QCoro::Task<std::optional<UndoableChange>> deleteReminder(QString id);
+    /// Puts the reminder back exactly as it was before `change` and refreshes. Fails with `changedSince` when
+    /// anyone changed it since.
+    QCoro::Task<WriteResult> undo(UndoableChange change);
 
     /// Makes a list in the account and selects it, with its account when accounts are filtered. The caller passes a
     /// trimmed, non-empty name; an invalid colour means none.
@@ -128,6 +147,10 @@ Q_SIGNALS:
     void isAutoRefreshEnabledChanged();
     void reminderTimeframeChanged();
     void lastOperationErrorChanged();
+    /// A completion or removal was written and can be undone.
+    void undoableChangeMade(tolvik::UndoableChange change);
+    /// A completion or removal of the reminder titled `title` failed, with the store's text.
+    void changeFailed(tolvik::UndoableChange::Kind kind, QString title, QString error);
 
 private:
     void readStoredOptions();
@@ -139,6 +162,10 @@ private:
     /// The common ending of every mutation: clear the error and refresh, or publish the store's text. Returns
     /// whether the write succeeded, so that the caller knows its own operation failed whatever happens meanwhile.
     QCoro::Task<bool> finish(WriteResult result);
+    /// `finish` for a completion or removal: on success, what undoing it needs.
+    QCoro::Task<std::optional<UndoableChange>> finishUndoable(UndoableChange::Kind kind, StoreReminder reminder,
+                                                              std::optional<ReminderSnapshot> snapshot,
+                                                              WriteResult result);
 
     void setAuthorizationStatus(AuthorizationStatus status);
     void setIsSyncing(bool syncing);
@@ -165,3 +192,5 @@ private:
 };
 
 } // namespace tolvik
+
+Q_DECLARE_METATYPE(tolvik::UndoableChange)

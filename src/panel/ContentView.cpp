@@ -10,6 +10,7 @@
 #include "panel/PlaceholderView.h"
 #include "panel/QuickAddField.h"
 #include "panel/ReminderListSection.h"
+#include "panel/UndoBar.h"
 #include "rows/PopoverWindow.h"
 #include "rows/ReminderRow.h"
 #include "settings/SettingsWindowPresenter.h"
@@ -119,6 +120,7 @@ ContentView::ContentView(RemindersViewModel& model, LaunchAtLoginManager& launch
             applyAppearance();
         } else if (key == PreferenceKey::languagePreference) {
             m_footer->refreshTexts();
+            m_undoBar->refreshTexts();
             m_placeholder->refreshTexts();
             scheduleRender();
         } else if (key == PreferenceKey::selectedAccountIDs || key == PreferenceKey::selectedListIDs) {
@@ -131,6 +133,10 @@ ContentView::ContentView(RemindersViewModel& model, LaunchAtLoginManager& launch
     // Rows slide under a resting pointer when the list scrolls or reorders, and no enter or leave event says so.
     connect(m_scrollArea->verticalScrollBar(), &QScrollBar::valueChanged, this, &ContentView::scheduleHoverCheck);
     connect(m_placeholder, &PlaceholderView::listChosen, this, &ContentView::beginAddFromPlaceholder);
+    connect(m_undoBar, &UndoBar::restored, this, [this](const QString& reminderID) {
+        m_pendingFocusID = reminderID;
+        scheduleRender();
+    });
 
     applyAppearance();
     render();
@@ -187,6 +193,12 @@ void ContentView::buildLayout()
     m_divider = new PanelDivider(this);
     column->addWidget(m_divider);
 
+    m_undoBar = new UndoBar(m_model, this);
+    column->addWidget(m_undoBar);
+    // Ctrl+Z undoes the last completion or removal; a focused text field takes its own Ctrl+Z first.
+    auto* undo = new QShortcut(QKeySequence::Undo, this);
+    connect(undo, &QShortcut::activated, m_undoBar, &UndoBar::undo);
+
     m_footer = new PanelFooter(this);
     column->addWidget(m_footer);
 
@@ -194,7 +206,8 @@ void ContentView::buildLayout()
     m_footer->settingsButton()->setFocusPolicy(Qt::TabFocus);
     for (QWidget* part :
          {static_cast<QWidget*>(m_header), static_cast<QWidget*>(m_quickAdd), static_cast<QWidget*>(m_footer),
-          m_listContent, static_cast<QWidget*>(m_scrollArea), static_cast<QWidget*>(m_footer->settingsButton()),
+          m_listContent, static_cast<QWidget*>(m_scrollArea), static_cast<QWidget*>(m_undoBar),
+          static_cast<QWidget*>(m_undoBar->undoButton()), static_cast<QWidget*>(m_footer->settingsButton()),
           static_cast<QWidget*>(m_footer->quitButton())}) {
         part->installEventFilter(this);
     }
@@ -369,7 +382,8 @@ bool ContentView::syncSections(const QList<ListSection>& sections)
             previous = section->addButton();
         }
         if (previous != nullptr) {
-            setTabOrder(previous, m_footer->settingsButton());
+            setTabOrder(previous, m_undoBar->undoButton());
+            setTabOrder(m_undoBar->undoButton(), m_footer->settingsButton());
             setTabOrder(m_footer->settingsButton(), m_footer->quitButton());
         }
         m_order = order;
@@ -407,7 +421,9 @@ void ContentView::measure()
     };
     // The quick-add field sits under the header and counts with it.
     const qreal header = heightOf(m_header) + PanelSizing::spacing + heightOf(m_quickAdd);
-    const qreal footer = heightOf(m_footer);
+    // The undo bar sits on the footer and counts with it, one gap apart.
+    const qreal footer =
+        heightOf(m_footer) + (m_undoBar->isVisibleTo(this) ? PanelSizing::spacing + heightOf(m_undoBar) : 0);
     const qreal list = heightOf(m_listContent);
     const bool listChanged = !qFuzzyCompare(list + 1, m_listContentHeight + 1);
     const bool framingChanged = !qFuzzyCompare(header + 1, m_headerHeight + 1) ||
@@ -434,6 +450,10 @@ bool ContentView::eventFilter(QObject* watched, QEvent* event)
     }
     if (event->type() == QEvent::LayoutRequest &&
         (watched == m_listContent || watched == m_header || watched == m_quickAdd || watched == m_footer)) {
+        scheduleMeasure();
+    }
+    if (watched == m_undoBar && (event->type() == QEvent::LayoutRequest || event->type() == QEvent::ShowToParent ||
+                                 event->type() == QEvent::HideToParent)) {
         scheduleMeasure();
     }
     return QWidget::eventFilter(watched, event);

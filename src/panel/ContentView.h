@@ -29,9 +29,11 @@ class Preferences;
 class QuickAddField;
 class ReminderListSection;
 class RemindersViewModel;
+class UndoBar;
 
 /// The root of the tray panel: the header, the middle area (the list sections of the selected lists in a scroll area
-/// without scroll bars, or a placeholder), a divider and the footer, on a translucent material. It follows the
+/// without scroll bars, or a placeholder), a divider, the undo bar while it shows, and the footer, on a translucent
+/// material. It follows the
 /// model's signals and the six view preferences, re-rendering on the next turn of the event loop after a change,
 /// and keeps one section per list id so that open popovers and typed text survive updates.
 class ContentView : public QWidget
@@ -81,6 +83,7 @@ public:
     PanelHeader* header() const { return m_header; }
     QuickAddField* quickAddField() const { return m_quickAdd; }
     PanelFooter* footer() const { return m_footer; }
+    UndoBar* undoBar() const { return m_undoBar; }
     QWidget* divider() const { return m_divider; }
     PlaceholderView* placeholderView() const { return m_placeholder; }
     QScrollArea* scrollArea() const { return m_scrollArea; }
@@ -154,6 +157,7 @@ private:
     QWidget* m_sectionsBox = nullptr;
     QVBoxLayout* m_sectionsLayout = nullptr;
     PanelFooter* m_footer = nullptr;
+    UndoBar* m_undoBar = nullptr;
     QWidget* m_divider = nullptr;
 
     QHash<QString, ReminderListSection*> m_sections;
@@ -170,7 +174,7 @@ private:
     bool m_opaqueBackground = false;
     bool m_sizeHintsStale = false;
     bool m_hoverCheckPending = false;
-    /// The reminder whose row should take the focus once it shows (after a move to another list).
+    /// The reminder whose row should take the focus once it shows (after a move to another list, or an undo).
     std::optional<QString> m_pendingFocusID;
 };
 

@@ -43,6 +43,8 @@ public:
 
     WriteResult saveReminder(const StoreReminder& reminder) override;
     WriteResult removeReminder(const StoreReminder& reminder) override;
+    std::optional<ReminderSnapshot> snapshotReminder(const QString& reminderID) override;
+    WriteResult restoreReminder(const ReminderSnapshot& snapshot) override;
 
     ListCreation createList(const QString& accountID, const QString& name, const QColor& color) override;
     WriteResult renameList(const QString& listID, const QString& name) override;
@@ -78,7 +80,27 @@ private:
         WriteResult result;
         VdirFileKey key;
         QByteArray bytes;
+        /// The version of the file the write replaced.
+        VdirFileKey replaced;
     };
+
+    /// One version of an item as this store records it for undo: a snapshot (its key, exact bytes and permission
+    /// bits) or what a change left (the key it wrote, or that it removed the name, and the version it replaced).
+    struct Version : StoredVersion
+    {
+        QString root;
+        QString listID;
+        QString folderPath;
+        QString fileName;
+        VdirFileKey key;
+        QByteArray bytes;
+        unsigned mode = 0600;
+        VdirFileKey replaced;
+        bool removed = false;
+    };
+    /// What a change of the item at `located` left: `key` written over `replaced`, or the name removed.
+    std::shared_ptr<const StoredVersion> changeLeft(const Located& located, const VdirFileKey& key,
+                                                    const VdirFileKey& replaced, bool removed) const;
 
     WriteResult createReminder(const StoreReminder& reminder);
     WriteResult updateReminder(const StoreReminder& reminder, const Located& located);

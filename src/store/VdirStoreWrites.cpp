@@ -60,11 +60,15 @@ WriteResult VdirStore::removeReminder(const StoreReminder& reminder)
     if (!located) {
         return failed(QStringLiteral("The reminder %1 is no longer in the store.").arg(quoted(reminder.id)));
     }
+    // The version removed, so that an undo can tell whether its snapshot is of exactly this file.
+    const VdirFileKey removed = VdirWriter::currentKey(located->path()).value_or(VdirFileKey{});
     if (auto error = VdirWriter::remove(located->path())) {
         return failed(*error);
     }
+    WriteResult result;
+    result.written = changeLeft(*located, {}, removed, true);
     recordRemoval(located->folder->listID, located->entry->fileName);
-    return {};
+    return result;
 }
 
 WriteResult VdirStore::createReminder(const StoreReminder& reminder)
@@ -100,7 +104,7 @@ WriteResult VdirStore::createReminder(const StoreReminder& reminder)
 
 VdirStore::Rewritten VdirStore::rewrite(const QString& path, const StoreReminder& base, const StoreReminder& changed)
 {
-    const auto refuse = [](QString text) { return Rewritten{failed(std::move(text)), {}, {}}; };
+    const auto refuse = [](QString text) { return Rewritten{failed(std::move(text)), {}, {}, {}}; };
     // Another client may rewrite the file between our read and our rename. Then its version is read again and
     // the same edit is made on it, so that both changes survive; a file that keeps changing wins after a while.
     for (int attempt = 0; attempt < rewriteAttempts; ++attempt) {
@@ -139,7 +143,7 @@ VdirStore::Rewritten VdirStore::rewrite(const QString& path, const StoreReminder
         if (!written.ok()) {
             return refuse(*written.error);
         }
-        return {{}, written.key, *edited.bytes};
+        return {{}, written.key, *edited.bytes, current.key};
     }
     return refuse(
         QStringLiteral("Could not save %1: another program kept changing it. Please try again.").arg(quoted(path)));
@@ -161,8 +165,10 @@ WriteResult VdirStore::updateReminder(const StoreReminder& reminder, const Locat
     if (!written.result.ok()) {
         return written.result;
     }
+    WriteResult result;
+    result.written = changeLeft(located, written.key, written.replaced, false);
     recordWrite(sourceListID, located.folder->path, located.entry->fileName, written.key, written.bytes);
-    return {};
+    return result;
 }
 
 WriteResult VdirStore::moveReminder(const Located& located, const VdirListFolder& target, const StoreReminder& base,

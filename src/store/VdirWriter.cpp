@@ -153,6 +153,14 @@ VdirFileResult replaceChecked(const QString& shownPath, const QByteArray& bytes,
     }
     ::fchmod(fd, old.st_mode & 07777);
     int error = writeSyncClose(fd, bytes, result.key);
+    // The rename changes the file's change time, so the key our version has on disk is only known after it; this
+    // descriptor keeps hold of our own file, whatever another program puts under the name afterwards.
+    const int ours = error == 0 ? ::open(temp.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC) : -1;
+    const auto release = [ours] {
+        if (ours >= 0) {
+            ::close(ours);
+        }
+    };
     if (error == 0 && beforeReplaceHook()) {
         beforeReplaceHook()(shownPath);
     }
@@ -161,6 +169,7 @@ VdirFileResult replaceChecked(const QString& shownPath, const QByteArray& bytes,
     {
     };
     if (error == 0 && expected != nullptr && (::stat(encoded.constData(), &now) != 0 || keyOf(now) != *expected)) {
+        release();
         ::unlink(temp.constData());
         result.changedSince = true;
         result.error =
@@ -171,10 +180,15 @@ VdirFileResult replaceChecked(const QString& shownPath, const QByteArray& bytes,
         error = errno;
     }
     if (error != 0) {
+        release();
         ::unlink(temp.constData());
         result.error = failure(QStringLiteral("save"), shownPath, error);
         return result;
     }
+    if (struct stat renamed{}; ours >= 0 && ::fstat(ours, &renamed) == 0) {
+        result.key = keyOf(renamed);
+    }
+    release();
     syncFolder(folder);
     return result;
 }
@@ -255,6 +269,17 @@ std::optional<QString> remove(const QString& path)
     }
     syncFolder(QFileInfo(path).absolutePath());
     return std::nullopt;
+}
+
+std::optional<VdirFileKey> currentKey(const QString& path)
+{
+    struct stat info
+    {
+    };
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0) {
+        return std::nullopt;
+    }
+    return keyOf(info);
 }
 
 ReadResult read(const QString& path, qint64 limit)

@@ -50,6 +50,8 @@ VdirFileResult moveExclusive(const QString& path, const QString& folder, const Q
 std::optional<QString> makeFolder(const QString& path);
 /// Removes the file at `path`. A file that is already gone counts as removed.
 std::optional<QString> remove(const QString& path);
+/// The key of the file at `path` as it is now (through a symlink), or nothing when it cannot be looked at.
+std::optional<VdirFileKey> currentKey(const QString& path);
 
 /// The file's bytes for an update, and the version they are of. Fails with a readable text when it cannot be
 /// read, is no regular file, or exceeds `limit`. Never blocks on a FIFO or device.

@@ -8,6 +8,7 @@
 #include "panel/PanelWindow.h"
 #include "panel/QuickAddField.h"
 #include "panel/ReminderListSection.h"
+#include "panel/UndoBar.h"
 #include "rows/PopoverWindow.h"
 #include "rows/ReminderFormView.h"
 #include "rows/ReminderRow.h"
@@ -191,6 +192,23 @@ QRect focusSecondRow(PanelWindow& panel, const QString&)
     return {};
 }
 
+/// Completes the second row from the keyboard, so that the undo bar shows above the footer.
+QRect completeForUndo(PanelWindow& panel, const QString&)
+{
+    const QList<ReminderRow*> rows = rowsOf(panel);
+    if (rows.size() < 2) {
+        return {};
+    }
+    rows.at(1)->setFocus(Qt::OtherFocusReason);
+    pressKey(rows.at(1), Qt::Key_Space);
+    if (!QTest::qWaitFor([&panel] { return panel.contentView()->undoBar()->isVisible(); }, 5000)) {
+        std::fprintf(stderr, "the undo bar did not show\n");
+    }
+    // The panel grows for the bar; the picture waits for it.
+    QTest::qWait(900);
+    return panel.geometry().adjusted(-16, 0, 0, 16);
+}
+
 const QString allLists = QStringLiteral("personal/groceries,personal/home,work/projects");
 
 } // namespace
@@ -270,6 +288,14 @@ int main(int argc, char** argv)
                   nullptr,
                   {},
                   focusSecondRow});
+    for (const QString& theme : {QStringLiteral("day"), QStringLiteral("night")}) {
+        shots.append(
+            {theme == QLatin1String("day") ? QStringLiteral("panel-undo-light") : QStringLiteral("panel-undo-dark"),
+             {{PreferenceKey::themePreference, theme}, {PreferenceKey::selectedListIDs, allLists}},
+             nullptr,
+             {},
+             completeForUndo});
+    }
     shots.append({QStringLiteral("panel-placeholder-all-caught-up-dark"),
                   {{PreferenceKey::selectedListIDs, QStringLiteral("personal/empty")},
                    {PreferenceKey::themePreference, QStringLiteral("night")}},

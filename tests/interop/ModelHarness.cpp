@@ -66,6 +66,12 @@ QString ModelHarness::wait(QCoro::Task<bool> task)
     return m_model->lastOperationError().value_or(QString());
 }
 
+QString ModelHarness::wait(QCoro::Task<std::optional<UndoableChange>> task)
+{
+    QCoro::waitFor(std::move(task));
+    return m_model->lastOperationError().value_or(QString());
+}
+
 QStringList icsFiles(const QString& folder)
 {
     QStringList names = QDir(folder).entryList({QStringLiteral("*.ics")}, QDir::Files, QDir::Name);

@@ -39,6 +39,7 @@ public:
     /// Runs one of the model's mutations to its end; returns the model's error text, empty on success.
     QString wait(QCoro::Task<> task);
     QString wait(QCoro::Task<bool> task);
+    QString wait(QCoro::Task<std::optional<UndoableChange>> task);
 
 private:
     QString m_root;
