@@ -10,6 +10,7 @@
 
 #include <algorithm>
 
+#include <dirent.h>
 #include <sys/stat.h>
 
 namespace tolvik {
@@ -29,12 +30,49 @@ std::optional<QByteArray> readSmallFile(const QString& path, qint64 limit)
     return std::move(result.bytes);
 }
 
-QStringList subfolders(const QString& path)
+struct Subfolders
 {
-    // QDir leaves hidden entries out unless asked, which skips dot-folders.
-    QStringList names = QDir(path).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
-    names.removeIf([](const QString& name) { return !VdirScanner::isFolderName(name); });
-    return names;
+    QStringList names;
+    /// Folders whose names are not valid UTF-8: no path built from a decoded name would reach them again.
+    int undecodable = 0;
+};
+
+// Lists the raw names, as Qt would hand back a name that does not decode as one that names no folder at all.
+Subfolders subfolders(const QString& path)
+{
+    Subfolders result;
+    const QByteArray encodedPath = QFile::encodeName(path);
+    DIR* dir = ::opendir(encodedPath.constData());
+    if (dir == nullptr) {
+        return result;
+    }
+    while (const dirent* entry = ::readdir(dir)) {
+        const QByteArray raw(entry->d_name);
+        // Dot-folders (and "." and "..") are other programs' business.
+        if (raw.startsWith('.')) {
+            continue;
+        }
+        bool isFolder = entry->d_type == DT_DIR;
+        if (entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN) {
+            // A link to a folder counts as the folder.
+            struct stat info
+            {
+            };
+            isFolder = ::stat((encodedPath + '/' + raw).constData(), &info) == 0 && S_ISDIR(info.st_mode);
+        }
+        if (!isFolder) {
+            continue;
+        }
+        const QString name = QFile::decodeName(raw);
+        if (QFile::encodeName(name) != raw) {
+            ++result.undecodable;
+        } else if (VdirScanner::isFolderName(name)) {
+            result.names.append(name);
+        }
+    }
+    ::closedir(dir);
+    std::sort(result.names.begin(), result.names.end());
+    return result;
 }
 
 // Whether the folder holds any item file; stops at the first, as a list folder may hold many thousands.
@@ -136,31 +174,36 @@ bool isFolderName(const QString& name)
     return !name.isEmpty() && !name.startsWith(QLatin1Char('.'));
 }
 
-QList<VdirListFolder> scanLists(const QString& root, VdirFolderKinds& kinds)
+VdirScan scanLists(const QString& root, VdirFolderKinds& kinds)
 {
-    QList<VdirListFolder> result;
+    VdirScan scan;
     const StoreAccount local{localAccountID, localAccountName};
-    for (const QString& first : subfolders(root)) {
+    const Subfolders firstLevel = subfolders(root);
+    scan.skippedFolders = firstLevel.undecodable;
+    for (const QString& first : firstLevel.names) {
         const QString firstPath = root + QLatin1Char('/') + first;
         const QString firstID = encodeIdPart(first);
         if (hasItemFiles(firstPath)) {
             if (!kinds.holdsOnlyOtherItems(firstPath)) {
-                result.append(makeList(firstPath, firstID, first, local));
+                scan.lists.append(makeList(firstPath, firstID, first, local));
             }
             continue;
         }
         const StoreAccount account =
             first == localAccountID ? local : StoreAccount{firstID, readDisplayName(firstPath).value_or(first)};
-        for (const QString& second : subfolders(firstPath)) {
+        const Subfolders secondLevel = subfolders(firstPath);
+        scan.skippedFolders += secondLevel.undecodable;
+        for (const QString& second : secondLevel.names) {
             const QString listPath = firstPath + QLatin1Char('/') + second;
             if (!kinds.holdsOnlyOtherItems(listPath)) {
-                result.append(makeList(listPath, firstID + QLatin1Char('/') + encodeIdPart(second), second, account));
+                scan.lists.append(
+                    makeList(listPath, firstID + QLatin1Char('/') + encodeIdPart(second), second, account));
             }
         }
     }
-    std::sort(result.begin(), result.end(),
+    std::sort(scan.lists.begin(), scan.lists.end(),
               [](const VdirListFolder& a, const VdirListFolder& b) { return a.list.id < b.list.id; });
-    return result;
+    return scan;
 }
 
 QStringList watchFolders(const QString& root)
@@ -169,13 +212,13 @@ QStringList watchFolders(const QString& root)
         return {};
     }
     QStringList folders{root};
-    for (const QString& first : subfolders(root)) {
+    for (const QString& first : subfolders(root).names) {
         const QString firstPath = root + QLatin1Char('/') + first;
         folders.append(firstPath);
         if (hasItemFiles(firstPath)) {
             continue;
         }
-        for (const QString& second : subfolders(firstPath)) {
+        for (const QString& second : subfolders(firstPath).names) {
             folders.append(firstPath + QLatin1Char('/') + second);
         }
     }

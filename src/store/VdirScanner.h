@@ -18,6 +18,14 @@ struct VdirListFolder
     QString path;
 };
 
+/// The reminder lists found under the root, and how many account and list folders were left out because their
+/// names are not valid UTF-8 (they are never read or written).
+struct VdirScan
+{
+    QList<VdirListFolder> lists;
+    int skippedFolders = 0;
+};
+
 /// Remembers, per folder, whether it held to-dos when its modification time was last seen, so that a folder of
 /// events is not read again on every refresh.
 class VdirFolderKinds
@@ -52,7 +60,7 @@ bool isItemFileName(const QString& name);
 bool isFolderName(const QString& name);
 
 /// Every reminder list under `root`, sorted by id. Folders that hold only events are left out.
-QList<VdirListFolder> scanLists(const QString& root, VdirFolderKinds& kinds);
+VdirScan scanLists(const QString& root, VdirFolderKinds& kinds);
 /// The folders to watch for changes: the root, and every folder on the first and second level under it.
 QStringList watchFolders(const QString& root);
 

@@ -145,9 +145,10 @@ void VdirStore::rescan()
     adoptScan(VdirScanner::scanLists(m_root, m_kinds));
 }
 
-void VdirStore::adoptScan(QList<VdirListFolder> lists)
+void VdirStore::adoptScan(VdirScan scan)
 {
-    m_lists = std::move(lists);
+    m_lists = std::move(scan.lists);
+    m_skippedFolders = scan.skippedFolders;
     m_scanned = true;
     m_listIndex.clear();
     for (qsizetype i = 0; i < m_lists.size(); ++i) {
@@ -187,7 +188,7 @@ namespace {
 
 struct FolderScan
 {
-    QList<VdirListFolder> lists;
+    VdirScan found;
     VdirFolderKinds kinds;
     QStringList watched;
 };
@@ -201,21 +202,21 @@ QCoro::Task<QList<StoreList>> VdirStore::lists()
     QFuture<FolderScan> future = QtConcurrent::run([root = m_root, kinds = m_kinds]() mutable {
         lowerWorkerPriority();
         FolderScan scan;
-        scan.lists = VdirScanner::scanLists(root, kinds);
+        scan.found = VdirScanner::scanLists(root, kinds);
         scan.kinds = std::move(kinds);
         scan.watched = VdirScanner::watchFolders(root);
         return scan;
     });
     FolderScan scan = co_await future;
     QList<StoreList> result;
-    result.reserve(scan.lists.size());
-    for (const VdirListFolder& folder : std::as_const(scan.lists)) {
+    result.reserve(scan.found.lists.size());
+    for (const VdirListFolder& folder : std::as_const(scan.found.lists)) {
         result.append(folder.list);
     }
     if (self) {
         m_kinds = std::move(scan.kinds);
         m_watcher->setFolders(scan.watched);
-        adoptScan(std::move(scan.lists));
+        adoptScan(std::move(scan.found));
     }
     co_return result;
 }
@@ -317,6 +318,11 @@ int VdirStore::parsedFileCount() const
 int VdirStore::skippedFileCount() const
 {
     return m_skippedFiles;
+}
+
+int VdirStore::skippedFolderCount() const
+{
+    return m_skippedFolders;
 }
 
 } // namespace tolvik

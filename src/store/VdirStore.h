@@ -55,6 +55,9 @@ public:
     int parsedFileCount() const;
     /// How many files the last fetch skipped: too large, empty, binary, or not a readable to-do.
     int skippedFileCount() const;
+    /// How many account and list folders the last look at the lists skipped: those named in bytes that are not
+    /// valid UTF-8, which stay untouched.
+    int skippedFolderCount() const;
 
 private:
     struct Located
@@ -66,7 +69,7 @@ private:
     };
 
     void rescan();
-    void adoptScan(QList<VdirListFolder> lists);
+    void adoptScan(VdirScan scan);
     QCoro::Task<> rewatchAndSignal();
     /// After a change to the list folders: read them again, watch the new ones, and tell the model.
     void listsChanged();
@@ -131,6 +134,7 @@ private:
     VdirWatcher* m_watcher = nullptr;
     int m_parsedFiles = 0;
     int m_skippedFiles = 0;
+    int m_skippedFolders = 0;
     std::optional<QString> m_listCreatedForAccess;
 };
 

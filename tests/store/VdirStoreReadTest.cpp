@@ -194,6 +194,30 @@ private Q_SLOTS:
         QCOMPARE(store.skippedFileCount(), 3);
     }
 
+    void shouldSkipAndCountFoldersWhoseNamesAreNotUtf8()
+    {
+        writeFile(at(QStringLiteral("acc/list/ok.ics")), test::todoFile("ok", "Fine"));
+        // Made through the POSIX calls: Qt would turn the bytes into replacement characters.
+        const QByteArray root = QFile::encodeName(m_root);
+        const QByteArray badAccount = root + "/\xff\xfe";
+        const QByteArray badList = root + "/acc/\xff\xfe";
+        const QByteArray badLocalList = root + "/\xfe\xff";
+        for (const QByteArray& folder : {badAccount, badAccount + "/list", badList, badLocalList}) {
+            QVERIFY(::mkdir(folder.constData(), 0700) == 0);
+        }
+        const QByteArray item = test::todoFile("x", "Hidden by its folder");
+        for (const QByteArray& file : {badAccount + "/list/x.ics", badList + "/x.ics", badLocalList + "/x.ics"}) {
+            const int fd = ::open(file.constData(), O_WRONLY | O_CREAT, 0600);
+            QVERIFY(fd >= 0 && ::write(fd, item.constData(), size_t(item.size())) == item.size());
+            ::close(fd);
+        }
+        VdirStore store(m_root);
+
+        QCOMPARE(idsOf(QCoro::waitFor(store.lists())), QStringList{QStringLiteral("acc/list")});
+        QCOMPARE(store.skippedFolderCount(), 3);
+        QCOMPARE(titlesOf(fetchAll(store)), QStringList{QStringLiteral("Fine")});
+    }
+
     void shouldReportStatusFromTheRootFolder()
     {
         VdirStore missing(m_root);
