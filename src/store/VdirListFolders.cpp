@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <unistd.h>
 
 namespace tolvik::VdirListFolders {
 
@@ -74,8 +75,9 @@ Created create(const QString& accountFolder, const QString& name, const QColor& 
     const QString staging = accountFolder + QStringLiteral("/.new-") + folderName;
     const QString target = accountFolder + QLatin1Char('/') + folderName;
     QDir(staging).removeRecursively();
+    // The staging name means nothing to the user: a failure names the list folder that was to be made.
     if (!QDir().mkdir(staging)) {
-        return {systemError(staging, errno), {}};
+        return {systemError(target, errno), {}};
     }
     std::optional<QString> error = writeAtomically(staging + QStringLiteral("/displayname"), name.toUtf8());
     if (!error && color.isValid()) {
@@ -114,6 +116,12 @@ std::optional<QString> moveToTrash(const QString& folder)
 {
     QFile file(folder);
     if (!file.moveToTrash()) {
+        // On a read-only file system the trash falls back to the home folder's, and the rename there fails as a
+        // cross-device link; the folder that cannot be changed is the reason to name.
+        const QString parent = QFileInfo(folder).absolutePath();
+        if (::access(QFile::encodeName(parent).constData(), W_OK) != 0) {
+            return systemError(folder, errno);
+        }
         return QStringLiteral("%1: %2").arg(folder, file.errorString());
     }
     return std::nullopt;
