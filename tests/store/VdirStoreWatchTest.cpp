@@ -4,6 +4,8 @@
 
 #include <QCoro/QCoroTask>
 #include <QDir>
+#include <QFileInfo>
+#include <QMap>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -123,6 +125,52 @@ private Q_SLOTS:
 
         QVERIFY(changed.wait(VdirWatcher::longestDelayMs));
         QCOMPARE(QCoro::waitFor(store.fetchReminders(ids)).value(0).title, QStringLiteral("Iten"));
+    }
+
+    void shouldShowRenamedAndRecolouredFoldersOnceSignalled_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<bool>("atomically");
+        QTest::addColumn<QByteArray>("content");
+        // Sync tools replace the files through a temp file and a rename; people and scripts edit them in place.
+        QTest::newRow("account name, renamed over") << QStringLiteral("acc/displayname") << true << QByteArray("New");
+        QTest::newRow("account name, in place") << QStringLiteral("acc/displayname") << false << QByteArray("New");
+        QTest::newRow("list name, renamed over") << QStringLiteral("acc/list/displayname") << true << QByteArray("New");
+        QTest::newRow("list colour, in place") << QStringLiteral("acc/list/color") << false << QByteArray("#00FF00");
+    }
+    void shouldShowRenamedAndRecolouredFoldersOnceSignalled()
+    {
+        QFETCH(QString, file);
+        QFETCH(bool, atomically);
+        QFETCH(QByteArray, content);
+        QMap<QString, QByteArray> metadata{{QStringLiteral("acc/displayname"), "Old"},
+                                           {QStringLiteral("acc/list/displayname"), "Old"},
+                                           {QStringLiteral("acc/list/color"), "#FF0000"}};
+        for (auto it = metadata.cbegin(); it != metadata.cend(); ++it) {
+            writeFile(at(it.key()), it.value());
+        }
+        VdirStore store(m_root);
+        QCOMPARE(QCoro::waitFor(store.lists()).value(0).account.title, QStringLiteral("Old"));
+        QSignalSpy changed(&store, &ReminderStore::changed);
+
+        if (atomically) {
+            const QString temp = QFileInfo(at(file)).absolutePath() + QStringLiteral("/tmp-metadata");
+            QVERIFY(writeFile(temp, content));
+            QVERIFY(::rename(QFile::encodeName(temp).constData(), QFile::encodeName(at(file)).constData()) == 0);
+        } else {
+            QFile inPlace(at(file));
+            QVERIFY(inPlace.open(QIODevice::ReadWrite | QIODevice::Truncate));
+            QCOMPARE(inPlace.write(content), content.size());
+            inPlace.close();
+        }
+        metadata.insert(file, content);
+
+        QTRY_VERIFY_WITH_TIMEOUT(!changed.isEmpty(), 5000);
+        const StoreList list = QCoro::waitFor(store.lists()).value(0);
+        QCOMPARE(list.account.title, QString::fromUtf8(metadata.value(QStringLiteral("acc/displayname"))));
+        QCOMPARE(list.title, QString::fromUtf8(metadata.value(QStringLiteral("acc/list/displayname"))));
+        QCOMPARE(list.color,
+                 VdirScanner::parseColor(QString::fromUtf8(metadata.value(QStringLiteral("acc/list/color")))));
     }
 
     void shouldSignalEvenDuringAnEndlessStreamOfChanges()
