@@ -83,6 +83,12 @@ std::function<void(const QString&)>& beforeReplaceHook()
     return hook;
 }
 
+std::function<void(const QString&)>& afterCheckHook()
+{
+    static std::function<void(const QString&)> hook;
+    return hook;
+}
+
 // The file a write lands on: a symlink's final target, so that the link itself stays.
 QString writtenPath(const QString& path)
 {
@@ -120,6 +126,51 @@ VdirFileResult createExclusive(const QString& folder, const QString& fileName, c
 }
 
 namespace {
+
+enum class Exchange
+{
+    done,
+    changedSince,
+    unsupported
+};
+
+// The same version of a file, as far as a rename leaves it: a rename stamps the moved file's change time.
+bool sameVersion(const struct stat& info, const VdirFileKey& key)
+{
+    const VdirFileKey now = keyOf(info);
+    return now.inode == key.inode && now.device == key.device && now.size == key.size && now.mtimeNs == key.mtimeNs;
+}
+
+// Puts the temp file in place by swapping it with the file there, and then looks at what it displaced: another
+// program may have replaced the file between the last look and the rename. Its version is then swapped back and
+// the temp file removed, so that the caller reads that version and makes the edit on it; only for that instant
+// could a reader see the edit made on the older version. Where the file system cannot swap, the caller renames.
+Exchange exchangeIfUnchanged(const QByteArray& temp, const QByteArray& target, const VdirFileKey& expected,
+                             const VdirFileKey& written)
+{
+    if (::renameat2(AT_FDCWD, temp.constData(), AT_FDCWD, target.constData(), RENAME_EXCHANGE) != 0) {
+        return Exchange::unsupported;
+    }
+    struct stat displaced
+    {
+    };
+    if (::stat(temp.constData(), &displaced) != 0 || sameVersion(displaced, expected)) {
+        ::unlink(temp.constData());
+        return Exchange::done;
+    }
+    if (::renameat2(AT_FDCWD, temp.constData(), AT_FDCWD, target.constData(), RENAME_EXCHANGE) == 0) {
+        struct stat back
+        {
+        };
+        // Still ours unless yet another program wrote meanwhile; its version, the newest, then stays in place.
+        if (::stat(temp.constData(), &back) == 0 && back.st_ino == written.inode && back.st_dev == written.device) {
+            ::unlink(temp.constData());
+        } else {
+            ::rename(temp.constData(), target.constData());
+        }
+    }
+    return Exchange::changedSince;
+}
 
 VdirFileResult replaceChecked(const QString& shownPath, const QByteArray& bytes, const VdirFileKey* expected)
 {
@@ -176,7 +227,26 @@ VdirFileResult replaceChecked(const QString& shownPath, const QByteArray& bytes,
             QStringLiteral("\u201c%1\u201d was changed by another program while it was being saved.").arg(shownPath);
         return result;
     }
-    if (error == 0 && ::rename(temp.constData(), encoded.constData()) != 0) {
+    if (error == 0 && afterCheckHook()) {
+        afterCheckHook()(shownPath);
+    }
+    bool placed = false;
+    if (error == 0 && expected != nullptr) {
+        switch (exchangeIfUnchanged(temp, encoded, *expected, result.key)) {
+        case Exchange::done:
+            placed = true;
+            break;
+        case Exchange::changedSince:
+            release();
+            result.changedSince = true;
+            result.error = QStringLiteral("\u201c%1\u201d was changed by another program while it was being saved.")
+                               .arg(shownPath);
+            return result;
+        case Exchange::unsupported:
+            break;
+        }
+    }
+    if (error == 0 && !placed && ::rename(temp.constData(), encoded.constData()) != 0) {
         error = errno;
     }
     if (error != 0) {
@@ -208,6 +278,11 @@ VdirFileResult replaceIfUnchanged(const QString& path, const QByteArray& bytes, 
 void setBeforeReplaceHook(std::function<void(const QString& path)> hook)
 {
     beforeReplaceHook() = std::move(hook);
+}
+
+void setAfterCheckHook(std::function<void(const QString& path)> hook)
+{
+    afterCheckHook() = std::move(hook);
 }
 
 VdirFileResult moveExclusive(const QString& path, const QString& folder, const QString& fileName)

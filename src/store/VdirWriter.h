@@ -38,11 +38,14 @@ VdirFileResult createExclusive(const QString& folder, const QString& fileName, c
 /// An item that is a symlink is written through: its target is replaced in the target's folder and the link stays.
 VdirFileResult replace(const QString& path, const QByteArray& bytes);
 /// Like `replace`, but only while the file is still the version `expected` (checked just before the rename);
-/// otherwise nothing changes and the result says `changedSince`, so that the caller can read it again.
+/// otherwise nothing changes and the result says `changedSince`, so that the caller can read it again. A change
+/// that lands between that check and the rename is noticed too, where the file system can swap two files.
 VdirFileResult replaceIfUnchanged(const QString& path, const QByteArray& bytes, const VdirFileKey& expected);
 /// For tests: called with the path between writing the temp file and the rename, to change the file meanwhile.
 /// An empty function removes the hook.
 void setBeforeReplaceHook(std::function<void(const QString& path)> hook);
+/// For tests: called after the last look at the file and just before it is replaced, to change it there.
+void setAfterCheckHook(std::function<void(const QString& path)> hook);
 /// Moves the file at `path` into `folder` as `fileName` in one atomic step, only if no such entry exists there,
 /// so that a crash leaves the file in exactly one of the two places. The key is the moved file's.
 VdirFileResult moveExclusive(const QString& path, const QString& folder, const QString& fileName);

@@ -11,6 +11,7 @@
 
 #include <csignal>
 #include <cstdio>
+#include <utility>
 
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -296,6 +297,33 @@ private Q_SLOTS:
         QVERIFY(error);
         QVERIFY2(error->contains(qt_error_string(EFBIG)), qPrintable(*error));
         QCOMPARE(readFile(at(QStringLiteral("acc/one/grown.ics"))), huge);
+    }
+
+    void shouldKeepAnotherClientsChangeThatLandsJustBeforeTheRename()
+    {
+        const QString path = at(QStringLiteral("acc/one/a.ics"));
+        writeFile(path, test::todoFile("a", "Alpha", "DUE:20310107T090000Z\r\n"));
+        load();
+        StoreReminder changed = *m_store->reminderWithID(QStringLiteral("acc/one/a.ics"));
+        changed.title = QStringLiteral("Renamed here");
+
+        // The other client's rename comes after the last look at the file, as it does when both rename at once.
+        bool raced = false;
+        VdirWriter::setAfterCheckHook([&](const QString&) {
+            if (!std::exchange(raced, true)) {
+                QVERIFY(writeFile(path + QStringLiteral(".x"), readFile(path).replace("20310107", "20310108")));
+                std::rename(QFile::encodeName(path + QStringLiteral(".x")).constData(),
+                            QFile::encodeName(path).constData());
+            }
+        });
+        const WriteResult result = m_store->saveReminder(changed);
+        VdirWriter::setAfterCheckHook({});
+
+        QVERIFY2(result.ok(), qPrintable(result.error.value_or(QString())));
+        const QByteArray bytes = readFile(path);
+        QVERIFY2(bytes.contains("DUE:20310108T090000Z\r\n") && bytes.contains("SUMMARY:Renamed here\r\n"),
+                 bytes.constData());
+        QCOMPARE(filesIn(at(QStringLiteral("acc/one"))), QStringList{QStringLiteral("a.ics")});
     }
 
     void shouldKeepAnotherClientsChangeMadeDuringTheSave()
