@@ -178,11 +178,15 @@ VdirScan scanLists(const QString& root, VdirFolderKinds& kinds)
 {
     VdirScan scan;
     const StoreAccount local{localAccountID, localAccountName};
+    if (QFileInfo(root).isDir()) {
+        scan.watched.append(root);
+    }
     const Subfolders firstLevel = subfolders(root);
     scan.skippedFolders = firstLevel.undecodable;
     for (const QString& first : firstLevel.names) {
         const QString firstPath = root + QLatin1Char('/') + first;
         const QString firstID = encodeIdPart(first);
+        scan.watched.append(firstPath);
         if (hasItemFiles(firstPath)) {
             if (!kinds.holdsOnlyOtherItems(firstPath)) {
                 scan.lists.append(makeList(firstPath, firstID, first, local));
@@ -195,6 +199,7 @@ VdirScan scanLists(const QString& root, VdirFolderKinds& kinds)
         scan.skippedFolders += secondLevel.undecodable;
         for (const QString& second : secondLevel.names) {
             const QString listPath = firstPath + QLatin1Char('/') + second;
+            scan.watched.append(listPath);
             if (!kinds.holdsOnlyOtherItems(listPath)) {
                 scan.lists.append(
                     makeList(listPath, firstID + QLatin1Char('/') + encodeIdPart(second), second, account));

@@ -24,6 +24,8 @@ struct VdirScan
 {
     QList<VdirListFolder> lists;
     int skippedFolders = 0;
+    /// The folders to watch, as `watchFolders` gives them, found on the same walk.
+    QStringList watched;
 };
 
 /// Remembers, per folder, whether it held to-dos when its modification time was last seen, so that a folder of
@@ -59,7 +61,8 @@ bool isItemFileName(const QString& name);
 /// Whether a folder name names an account or a list (hidden folders are skipped).
 bool isFolderName(const QString& name);
 
-/// Every reminder list under `root`, sorted by id. Folders that hold only events are left out.
+/// Every reminder list under `root`, sorted by id, and the folders to watch. Folders that hold only events are left
+/// out of the lists.
 VdirScan scanLists(const QString& root, VdirFolderKinds& kinds);
 /// The folders to watch for changes: the root, and every folder on the first and second level under it.
 QStringList watchFolders(const QString& root);

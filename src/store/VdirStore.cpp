@@ -190,7 +190,6 @@ struct FolderScan
 {
     VdirScan found;
     VdirFolderKinds kinds;
-    QStringList watched;
 };
 
 } // namespace
@@ -204,7 +203,6 @@ QCoro::Task<QList<StoreList>> VdirStore::lists()
         FolderScan scan;
         scan.found = VdirScanner::scanLists(root, kinds);
         scan.kinds = std::move(kinds);
-        scan.watched = VdirScanner::watchFolders(root);
         return scan;
     });
     FolderScan scan = co_await future;
@@ -215,7 +213,7 @@ QCoro::Task<QList<StoreList>> VdirStore::lists()
     }
     if (self) {
         m_kinds = std::move(scan.kinds);
-        m_watcher->setFolders(scan.watched);
+        m_watcher->setFolders(scan.found.watched);
         adoptScan(std::move(scan.found));
     }
     co_return result;

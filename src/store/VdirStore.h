@@ -101,6 +101,8 @@ private:
         VdirFileKey replaced;
         bool removed = false;
     };
+    /// A version of the item at `located`, naming where it lies; the caller fills in which version it is.
+    std::shared_ptr<Version> versionAt(const Located& located) const;
     /// What a change of the item at `located` left: `key` written over `replaced`, or the name removed.
     std::shared_ptr<const StoredVersion> changeLeft(const Located& located, const VdirFileKey& key,
                                                     const VdirFileKey& replaced, bool removed) const;

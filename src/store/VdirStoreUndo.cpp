@@ -24,14 +24,20 @@ WriteResult changedSince(const QString& path)
 
 } // namespace
 
-std::shared_ptr<const StoredVersion> VdirStore::changeLeft(const Located& located, const VdirFileKey& key,
-                                                           const VdirFileKey& replaced, bool removed) const
+std::shared_ptr<VdirStore::Version> VdirStore::versionAt(const Located& located) const
 {
     auto version = std::make_shared<Version>();
     version->root = m_root;
     version->listID = located.folder->listID;
     version->folderPath = located.folder->path;
     version->fileName = located.entry->fileName;
+    return version;
+}
+
+std::shared_ptr<const StoredVersion> VdirStore::changeLeft(const Located& located, const VdirFileKey& key,
+                                                           const VdirFileKey& replaced, bool removed) const
+{
+    std::shared_ptr<Version> version = versionAt(located);
     version->key = key;
     version->replaced = replaced;
     version->removed = removed;
@@ -48,11 +54,7 @@ std::optional<ReminderSnapshot> VdirStore::snapshotReminder(const QString& remin
     if (read.error) {
         return std::nullopt;
     }
-    auto version = std::make_shared<Version>();
-    version->root = m_root;
-    version->listID = located->folder->listID;
-    version->folderPath = located->folder->path;
-    version->fileName = located->entry->fileName;
+    std::shared_ptr<Version> version = versionAt(*located);
     version->key = read.key;
     version->bytes = read.bytes;
     version->mode = read.mode;
