@@ -51,12 +51,15 @@ RecurrenceOption recurrenceOptionOf(const StoreReminder& reminder)
     return recurrenceOptionFromFrequency(reminder.recurrenceRules.first().frequency);
 }
 
-ReminderItem reminderItemOf(const StoreReminder& reminder)
+ReminderItem reminderItemOf(const StoreReminder& reminder, const QDateTime& now)
 {
     ReminderItem item;
     item.id = reminder.id;
     item.title = reminder.title;
-    item.dueDate = reminder.due ? reminder.due->toDateTime() : std::nullopt;
+    // A repeating reminder is due at its current occurrence, however the file keeps the series.
+    const std::optional<StoreOccurrence> current = reminder.series ? reminder.series->current(now) : std::nullopt;
+    const std::optional<DueDateComponents>& due = current && current->due ? current->due : reminder.due;
+    item.dueDate = due ? due->toDateTime() : std::nullopt;
     item.notes = reminder.notes;
     item.priority = reminder.priority;
     item.recurrence = recurrenceOptionOf(reminder);
@@ -74,7 +77,7 @@ QList<ReminderItem> visibleReminders(const QList<StoreReminder>& fetched, Remind
         if (!reminder.listID || reminder.isCompleted) {
             continue;
         }
-        ReminderItem item = reminderItemOf(reminder);
+        ReminderItem item = reminderItemOf(reminder, now);
         if (limit && item.dueDate && *item.dueDate > *limit) {
             continue;
         }

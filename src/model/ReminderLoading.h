@@ -24,7 +24,7 @@ QList<ReminderList> listsOf(const QList<StoreList>& storeLists, const QColor& fa
 RecurrenceOption recurrenceOptionOf(const StoreReminder& reminder);
 
 /// The record of one store reminder. Its list must be present.
-ReminderItem reminderItemOf(const StoreReminder& reminder);
+ReminderItem reminderItemOf(const StoreReminder& reminder, const QDateTime& now = QDateTime::currentDateTime());
 
 /// The open reminders that have a list and are due no later than the timeframe's cut-off from `now`
 /// (undated and overdue ones always pass), in display order: dated by due date then title, undated by title

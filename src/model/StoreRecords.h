@@ -140,6 +140,9 @@ public:
     /// The occurrences that begin within [from, to] or that an override moved there, in time order, completed
     /// ones included; at most `limit`. Expansion is bounded, so a rule that never matches answers quickly.
     virtual QList<StoreOccurrence> occurrences(const QDateTime& from, const QDateTime& to, int limit) const = 0;
+    /// The occurrence current at `now`: the latest that began by then unless it is done, else the first after it
+    /// that is not. Nothing when no such occurrence is found.
+    virtual std::optional<StoreOccurrence> current(const QDateTime& now) const = 0;
 };
 
 /// A reminder in the store. A new, unsaved reminder has an empty id.
@@ -164,7 +167,8 @@ struct StoreReminder
     /// Snoozes of single occurrences of a repeating reminder (X-MOZ-SNOOZE-TIME-<key>), by occurrence key. Saving
     /// writes the entries that changed and removes those that were dropped.
     QMap<QString, QDateTime> occurrenceSnoozes;
-    /// The occurrences, for a reminder that repeats; then `due` and `start` are those of its current occurrence.
+    /// The occurrences, for a reminder that repeats. `due` and `start` stay those the file holds (the first
+    /// occurrence, or the current one for clients that move them on); the series tells the current occurrence.
     std::shared_ptr<const ReminderSeries> series;
 };
 

@@ -1,5 +1,6 @@
 #include "store/IcalRecurrence.h"
 
+#include "store/IcalSeries.h"
 #include "store/IcalSupport.h"
 
 #include <QDate>
@@ -10,9 +11,6 @@
 namespace tolvik::ical {
 
 namespace {
-
-// Enough for a daily series many centuries long; only a runaway rule (FREQ=SECONDLY from years ago) hits it.
-constexpr int maximumSteps = 200000;
 
 std::optional<icalrecurrencetype_frequency> libicalFrequency(int frequency)
 {
@@ -36,87 +34,19 @@ std::optional<icalrecurrencetype_frequency> libicalFrequency(int frequency)
     }
 }
 
-bool sameMoment(const icaltimetype& left, const icaltimetype& right)
+icaltimetype floating(icaltimetype time)
 {
-    if (left.is_date || right.is_date) {
-        return left.year == right.year && left.month == right.month && left.day == right.day;
-    }
-    return icaltime_compare(left, right) == 0;
+    time.zone = nullptr;
+    return time;
 }
 
-class Occurrences
-{
-public:
-    Occurrences(const icalrecurrencetype& rule, const icaltimetype& start)
-        : m_iterator(icalrecur_iterator_new(rule, start))
-        , m_start(start)
-    {}
-    ~Occurrences()
-    {
-        if (m_iterator) {
-            icalrecur_iterator_free(m_iterator);
-        }
-    }
-    Occurrences(const Occurrences&) = delete;
-    Occurrences& operator=(const Occurrences&) = delete;
-
-    /// The next occurrence, in the start's zone and form, or nothing when the series ended.
-    std::optional<icaltimetype> next()
-    {
-        if (!m_iterator || m_steps++ >= maximumSteps) {
-            return std::nullopt;
-        }
-        icaltimetype occurrence = icalrecur_iterator_next(m_iterator);
-        if (icaltime_is_null_time(occurrence)) {
-            return std::nullopt;
-        }
-        occurrence.zone = m_start.zone;
-        occurrence.is_date = m_start.is_date;
-        return occurrence;
-    }
-
-private:
-    icalrecur_iterator* m_iterator;
-    icaltimetype m_start;
-    int m_steps = 0;
-};
-
-std::optional<icaltimetype> nextAfter(const icalrecurrencetype& rule, const icaltimetype& start,
-                                      const QList<icaltimetype>& excluded)
-{
-    Occurrences occurrences(rule, start);
-    while (const std::optional<icaltimetype> occurrence = occurrences.next()) {
-        if (icaltime_compare(*occurrence, start) <= 0) {
-            continue;
-        }
-        const bool skipped = std::any_of(excluded.begin(), excluded.end(),
-                                         [&](const icaltimetype& date) { return sameMoment(*occurrence, date); });
-        if (!skipped) {
-            return occurrence;
-        }
-    }
-    return std::nullopt;
-}
-
-int countBefore(const icalrecurrencetype& rule, const icaltimetype& start, const icaltimetype& limit)
-{
-    Occurrences occurrences(rule, start);
-    int count = 0;
-    while (const std::optional<icaltimetype> occurrence = occurrences.next()) {
-        if (icaltime_compare(*occurrence, limit) >= 0) {
-            break;
-        }
-        ++count;
-    }
-    return count;
-}
-
-// The old DUE moved by as much as its anchor moved: in wall-clock time when both share a zone and form, so that
+// The old DUE moved by as much as its anchor moved: on the wall clock when both share a zone and form, so that
 // a due at 18:00 stays at 18:00 across a daylight-saving change; else by the exact distance.
 icaltimetype shifted(const icaltimetype& value, const icaltimetype& oldAnchor, const icaltimetype& newAnchor)
 {
     if (value.is_date == oldAnchor.is_date && value.zone == oldAnchor.zone) {
-        icaltimetype result = icaltime_add(newAnchor, icaltime_subtract(value, oldAnchor));
+        icaltimetype result =
+            icaltime_add(floating(value), icaltime_subtract(floating(newAnchor), floating(oldAnchor)));
         result.zone = value.zone;
         result.is_date = value.is_date;
         return result;
@@ -127,7 +57,6 @@ icaltimetype shifted(const icaltimetype& value, const icaltimetype& oldAnchor, c
     return icaltime_from_timet_with_zone(moment, value.is_date, const_cast<icaltimezone*>(value.zone));
 }
 
-// libical accepts a date such as the 55th of June; no occurrence can be counted from it, nor can it be moved.
 bool isCalendarTime(const icaltimetype& time)
 {
     if (icaltime_is_null_time(time) || !QDate(time.year, time.month, time.day).isValid()) {
@@ -214,41 +143,26 @@ void writeRules(icalcomponent* todo, const QList<RecurrenceRule>& rules)
     }
 }
 
-bool advanceToNextOccurrence(icalcomponent* todo)
+bool advanceToNextOccurrence(icalcomponent* root, icalcomponent* todo, const QDateTime& now)
 {
-    icalproperty* startProperty = icalcomponent_get_first_property(todo, ICAL_DTSTART_PROPERTY);
-    icalproperty* dueProperty = icalcomponent_get_first_property(todo, ICAL_DUE_PROPERTY);
-    if (!startProperty && !dueProperty) {
-        return false;
-    }
-    // The series counts from DTSTART; without one, DUE is the first occurrence.
-    const icaltimetype anchor = startProperty ? icalcomponent_get_dtstart(todo) : icalcomponent_get_due(todo);
-    if (!isCalendarTime(anchor)) {
-        return false;
-    }
-    QList<icaltimetype> excluded;
-    for (icalproperty* property : properties(todo, ICAL_EXDATE_PROPERTY)) {
-        excluded.append(icalproperty_get_exdate(property));
-    }
-    const QList<icalproperty*> ruleProperties = properties(todo, ICAL_RRULE_PROPERTY);
-    std::optional<icaltimetype> next;
-    for (icalproperty* property : ruleProperties) {
-        const std::optional<icaltimetype> candidate = nextAfter(icalproperty_get_rrule(property), anchor, excluded);
-        if (candidate && (!next || icaltime_compare(*candidate, *next) < 0)) {
-            next = candidate;
-        }
-    }
+    const SeriesReader series(root, todo);
+    const std::optional<Instance> current = series.repeats() ? series.current(now.toSecsSinceEpoch()) : std::nullopt;
+    const std::optional<Instance> next = current ? series.nextAfter(*current) : std::nullopt;
     if (!next) {
         return false;
     }
+    const icaltimetype oldAnchor = series.anchor();
+    icaltimetype newAnchor = next->wall;
+    newAnchor.zone = oldAnchor.zone;
+    newAnchor.is_date = oldAnchor.is_date;
 
     // COUNT counts from DTSTART, so moving DTSTART forward must use up the occurrences passed over.
-    for (icalproperty* property : ruleProperties) {
+    for (icalproperty* property : properties(todo, ICAL_RRULE_PROPERTY)) {
         icalrecurrencetype rule = icalproperty_get_rrule(property);
         if (rule.count <= 0) {
             continue;
         }
-        rule.count -= countBefore(rule, anchor, *next);
+        rule.count -= series.countBefore(rule, newAnchor);
         if (rule.count <= 0) {
             icalcomponent_remove_property(todo, property);
             icalproperty_free(property);
@@ -256,18 +170,17 @@ bool advanceToNextOccurrence(icalcomponent* todo)
             icalproperty_set_rrule(property, rule);
         }
     }
+    icalproperty* startProperty = icalcomponent_get_first_property(todo, ICAL_DTSTART_PROPERTY);
+    icalproperty* dueProperty = icalcomponent_get_first_property(todo, ICAL_DUE_PROPERTY);
     if (startProperty && dueProperty) {
         // A DUE that names no real time stays as written: shifting it would write a zero date no reader accepts.
         const icaltimetype due = icalcomponent_get_due(todo);
         if (isCalendarTime(due)) {
-            icalproperty_set_due(dueProperty, shifted(due, anchor, *next));
+            icalproperty_set_due(dueProperty, shifted(due, oldAnchor, newAnchor));
         }
-    } else if (dueProperty) {
-        icalproperty_set_due(dueProperty, *next);
     }
-    if (startProperty) {
-        icalproperty_set_dtstart(startProperty, *next);
-    }
+    icalproperty_set_value(series.anchorProperty(),
+                           newAnchor.is_date ? icalvalue_new_date(newAnchor) : icalvalue_new_datetime(newAnchor));
     return true;
 }
 

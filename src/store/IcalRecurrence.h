@@ -4,6 +4,7 @@
 
 #include <libical/ical.h>
 
+#include <QDateTime>
 #include <QList>
 
 // Reading, writing and advancing a to-do's recurrence rules. Internal to src/store.
@@ -17,8 +18,9 @@ QList<RecurrenceRule> rulesOf(icalcomponent* todo);
 /// Replaces the to-do's RRULEs with `rules`. An existing RRULE that reads as the same rule is kept verbatim, so
 /// its BYDAY, COUNT or UNTIL survive; rules with a frequency libical cannot express are skipped.
 void writeRules(icalcomponent* todo, const QList<RecurrenceRule>& rules);
-/// Moves DUE, and DTSTART when present, to the series' next occurrence after the current one, keeping their
-/// distance and counting down COUNT. False, with nothing changed, when there is no further occurrence.
-bool advanceToNextOccurrence(icalcomponent* todo);
+/// Moves DUE, and DTSTART when present, from the occurrence current at `now` to the next one that is not done,
+/// keeping their wall-clock time and their distance, and counting down COUNT. False, with nothing changed, when
+/// the to-do does not repeat (an RRULE without DTSTART or DUE does not) or has no further occurrence.
+bool advanceToNextOccurrence(icalcomponent* root, icalcomponent* todo, const QDateTime& now);
 
 } // namespace tolvik::ical

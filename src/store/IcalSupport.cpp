@@ -92,6 +92,61 @@ void ensureTimezone(icalcomponent* calendar, icaltimezone* zone, const QByteArra
 
 } // namespace
 
+const char* const emptyXValue = "X-TOLVIK-EMPTY-VALUE";
+
+QByteArray readableText(const QByteArray& text)
+{
+    QByteArray out;
+    qsizetype copied = 0;
+    qsizetype pos = 0;
+    while (pos < text.size()) {
+        // One content line: its first physical line and the folded ones after it.
+        qsizetype end = text.indexOf('\n', pos);
+        while (end >= 0 && end + 1 < text.size() && (text[end + 1] == ' ' || text[end + 1] == '\t')) {
+            end = text.indexOf('\n', end + 1);
+        }
+        end = end < 0 ? text.size() : end + 1;
+        const qsizetype lineStart = pos;
+        pos = end;
+        if (end - lineStart < 2 || (text[lineStart] != 'x' && text[lineStart] != 'X') || text[lineStart + 1] != '-') {
+            continue;
+        }
+        qsizetype nameEnd = lineStart;
+        while (nameEnd < end && text[nameEnd] != ';' && text[nameEnd] != ':' && text[nameEnd] != '\r' &&
+               text[nameEnd] != '\n') {
+            ++nameEnd;
+        }
+        const QByteArray name = text.mid(lineStart, nameEnd - lineStart);
+        // The value starts after the first colon outside a quoted parameter value.
+        bool quoted = false;
+        qsizetype colon = -1;
+        for (qsizetype i = nameEnd; i < end && colon < 0; ++i) {
+            quoted = text[i] == '"' ? !quoted : quoted;
+            colon = !quoted && text[i] == ':' ? i : -1;
+        }
+        qsizetype lineEnd = end;
+        while (lineEnd > lineStart && (text[lineEnd - 1] == '\n' || text[lineEnd - 1] == '\r')) {
+            --lineEnd;
+        }
+        const bool emptyValue = colon >= 0 && colon + 1 == lineEnd;
+        if (name == name.toUpper() && !emptyValue) {
+            continue;
+        }
+        out.append(text.constData() + copied, lineStart - copied);
+        out += name.toUpper();
+        out.append(text.constData() + nameEnd, lineEnd - nameEnd);
+        if (emptyValue) {
+            out += emptyXValue;
+        }
+        copied = lineEnd;
+    }
+    if (copied == 0) {
+        return text;
+    }
+    out.append(text.constData() + copied, text.size() - copied);
+    return out;
+}
+
 void ensureInitialised()
 {
     static std::once_flag once;

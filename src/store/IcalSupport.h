@@ -53,6 +53,13 @@ bool treeHasErrors(icalcomponent* component);
 /// with an empty DESCRIPTION still reads and can be written back unchanged.
 void restoreEmptyProperties(icalcomponent* component);
 
+/// The stand-in value an X- property without a value carries in the parsed tree; it reads as nothing.
+extern const char* const emptyXValue;
+/// The file's text as libical can read all of what RFC 5545 allows: an X- name in lower case is upper-cased (names
+/// are case-insensitive, libical takes only upper case) and an X- property without a value gets `emptyXValue`
+/// (libical drops it). The file's own bytes are what a write splices into; this text is only parsed.
+QByteArray readableText(const QByteArray& text);
+
 /// A UTC time from a moment.
 icaltimetype utcTime(const QDateTime& moment);
 /// The components of a libical time; `tzid` is the property's TZID parameter, if any. Nothing for a null time.

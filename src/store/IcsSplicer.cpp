@@ -173,6 +173,24 @@ QByteArray componentText(icalcomponent* component, const QByteArray& newline)
     return text ? inFileEnding(QByteArray(text.get()), newline) : QByteArray();
 }
 
+// The file's node of the tree's `index`th child. libical puts a calendar's VTIMEZONEs ahead of its other
+// components whatever the file's order, so a child is matched by its kind and its place among its kind.
+const Node* childNode(const Layout& layout, const QList<int>& level, const QList<icalcomponent*>& children,
+                      qsizetype index)
+{
+    const QByteArray kind = kindOf(children.at(index));
+    qsizetype ordinal = 0;
+    for (qsizetype i = 0; i < index; ++i) {
+        ordinal += kindOf(children.at(i)) == kind ? 1 : 0;
+    }
+    for (const int candidate : level) {
+        if (layout.nodes.at(candidate).kind == kind && ordinal-- == 0) {
+            return &layout.nodes.at(candidate);
+        }
+    }
+    return nullptr;
+}
+
 // Where a new property of `node` goes: after its own properties, before its first sub-component.
 qsizetype propertyInsertPoint(const Layout& layout, const Node& node)
 {
@@ -222,13 +240,17 @@ bool diffComponent(const Layout& layout, const Node& node, icalcomponent* before
     }
     const qsizetype common = std::min(oldChildren.size(), newChildren.size());
     for (qsizetype i = 0; i < common; ++i) {
-        if (!diffComponent(layout, layout.nodes.at(node.children.at(i)), oldChildren.at(i), newChildren.at(i), edits)) {
+        const Node* child = childNode(layout, node.children, oldChildren, i);
+        if (!child || !diffComponent(layout, *child, oldChildren.at(i), newChildren.at(i), edits)) {
             return false;
         }
     }
     for (qsizetype i = common; i < oldChildren.size(); ++i) {
-        const Node& gone = layout.nodes.at(node.children.at(i));
-        edits.append(Edit{gone.begin, gone.end, {}});
+        const Node* gone = childNode(layout, node.children, oldChildren, i);
+        if (!gone) {
+            return false;
+        }
+        edits.append(Edit{gone->begin, gone->end, {}});
     }
     for (qsizetype i = common; i < newChildren.size(); ++i) {
         edits.append(Edit{node.endLine, node.endLine, componentText(newChildren.at(i), layout.newline)});
@@ -317,7 +339,10 @@ std::optional<QByteArray> splice(const QByteArray& original, icalcomponent* befo
         if (node != nullptr) {
             calendar = node;
         }
-        node = &layout->nodes.at(level.at(index));
+        node = childNode(*layout, level, children, index);
+        if (node == nullptr) {
+            return std::nullopt;
+        }
         oldMaster = children.at(index);
         level = node->children;
     }

@@ -3,6 +3,7 @@
 #include "store/IcalAlarms.h"
 #include "store/IcalCategories.h"
 #include "store/IcalRecurrence.h"
+#include "store/IcalSeries.h"
 #include "store/IcalSupport.h"
 #include "store/IcsSplicer.h"
 
@@ -115,6 +116,34 @@ void keepStartBeforeDue(icalcomponent* todo)
     }
 }
 
+// The user gave a repeating to-do a new due: its series starts there, DTSTART as far before it as the current
+// occurrence's start was before that occurrence's due.
+void restartSeriesAtDue(icalcomponent* todo, const StoreReminder& base)
+{
+    icalproperty* start = icalcomponent_get_first_property(todo, ICAL_DTSTART_PROPERTY);
+    icalproperty* due = icalcomponent_get_first_property(todo, ICAL_DUE_PROPERTY);
+    const std::optional<QDateTime> baseStart = base.start ? base.start->toDateTime() : std::nullopt;
+    const std::optional<QDateTime> baseDue = base.due ? base.due->toDateTime() : std::nullopt;
+    if (!start || !due || !baseStart || !baseDue) {
+        return;
+    }
+    icaltimetype value = icalcomponent_get_due(todo);
+    if (value.is_date) {
+        value = icaltime_add(value, icaldurationtype_from_int(int(baseStart->daysTo(*baseDue)) * -86400));
+    } else {
+        const qint64 distance = std::clamp<qint64>(baseStart->secsTo(*baseDue), -2000000000, 2000000000);
+        value = icaltime_add(value, icaldurationtype_from_int(int(-distance)));
+    }
+    icalproperty_set_dtstart(start, value);
+    while (icalproperty_get_first_parameter(start, ICAL_TZID_PARAMETER)) {
+        icalproperty_remove_parameter_by_kind(start, ICAL_TZID_PARAMETER);
+    }
+    const QByteArray tzid = ical::tzidOf(due).toUtf8();
+    if (!tzid.isEmpty()) {
+        icalproperty_add_parameter(start, icalparameter_new_tzid(tzid.constData()));
+    }
+}
+
 void markCompleted(icalcomponent* todo, const QDateTime& at)
 {
     icalcomponent_set_status(todo, ICAL_STATUS_COMPLETED);
@@ -152,7 +181,7 @@ std::optional<TodoDocument> TodoDocument::parse(const QByteArray& bytes)
         return std::nullopt;
     }
     const QByteArray text = bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes;
-    ComponentPtr root(icalparser_parse_string(text.constData()));
+    ComponentPtr root(icalparser_parse_string(ical::readableText(text).constData()));
     if (!root) {
         return std::nullopt;
     }
@@ -250,6 +279,9 @@ StoreReminder TodoDocument::toReminder() const
         reminder.completionDate = ical::momentOf(completed, icalproperty_get_completed(completed));
     }
     ical::readAlarms(todo, reminder);
+    // A series shows and rings its current occurrence, whichever way a client keeps it: the DUE moved on in place,
+    // or the first occurrence with overrides of the later ones.
+    reminder.series = ical::seriesOf(m_root.get(), todo);
     return reminder;
 }
 
@@ -311,6 +343,9 @@ void TodoDocument::applyChanges(const StoreReminder& base, const StoreReminder& 
     if (!sameDue(base.due, changed.due)) {
         if (changed.due && changed.due->date.isValid()) {
             ical::writeDue(icalcomponent_get_parent(todo), todo, *changed.due);
+            if (base.series) {
+                restartSeriesAtDue(todo, base);
+            }
             keepStartBeforeDue(todo);
         } else {
             ical::removeProperties(todo, ICAL_DUE_PROPERTY);
@@ -323,8 +358,8 @@ void TodoDocument::applyChanges(const StoreReminder& base, const StoreReminder& 
     }
     if (!base.isCompleted && changed.isCompleted) {
         // Completing one occurrence of a series moves it on; only the last one completes it.
-        const bool repeats = icalcomponent_get_first_property(todo, ICAL_RRULE_PROPERTY) != nullptr;
-        if (!repeats || !ical::advanceToNextOccurrence(todo)) {
+        // The occurrence completed is the one current when the caller completed it.
+        if (!ical::advanceToNextOccurrence(m_root.get(), todo, changed.completionDate.value_or(now))) {
             markCompleted(todo, changed.completionDate.value_or(now));
         }
     } else if (base.isCompleted && !changed.isCompleted) {

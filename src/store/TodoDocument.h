@@ -40,11 +40,13 @@ public:
     /// The master VTODO's UID; empty when the file has none.
     QString uid() const;
     /// The master VTODO's fields. `id` and `listID` are left empty: the store fills them from the file's place.
+    /// A repeating to-do carries its series.
     StoreReminder toReminder() const;
 
     /// Writes the fields in which `changed` differs from `base` onto the master VTODO and leaves everything
     /// else alone. Sets LAST-MODIFIED and DTSTAMP and raises SEQUENCE. Completing a repeating to-do moves it
-    /// to its next occurrence instead, and completes it only after the last one.
+    /// from its occurrence current at the completion date (or `now`) to the next one instead, on the wall clock,
+    /// and completes it only after the last one. A new due of a repeating to-do starts its series there.
     void applyChanges(const StoreReminder& base, const StoreReminder& changed, const QDateTime& now);
 
     /// The master VTODO, for edits beyond `applyChanges` (of its properties, or of its sub-components'):

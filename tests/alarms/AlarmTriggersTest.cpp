@@ -36,6 +36,11 @@ QByteArray file(const QByteArray& todo, const QByteArray& others = {})
            todo + "END:VTODO\r\n" + others + "END:VCALENDAR\r\n";
 }
 
+QByteArray override(const QByteArray& lines)
+{
+    return "BEGIN:VTODO\r\nUID:a\r\nDTSTAMP:20260101T000000Z\r\nSUMMARY:A\r\n" + lines + "END:VTODO\r\n";
+}
+
 // Outlook's way: a zone defined in the file under a name that is no zone's, here one hour east of UTC all year.
 const QByteArray customZone = "BEGIN:VTIMEZONE\r\nTZID:Customized Time Zone\r\nBEGIN:STANDARD\r\n"
                               "DTSTART:16010101T000000\r\nTZOFFSETFROM:+0100\r\nTZOFFSETTO:+0100\r\nEND:STANDARD\r\n"
@@ -207,6 +212,96 @@ private Q_SLOTS:
             << newYork << file("DUE;TZID=W. Europe Standard Time:20260701T090000\r\n") << utc("2026-07-01T00:00:00Z")
             << Moments{utc("2026-07-01T07:00:00Z")};
     }
+
+    // Series as each client keeps them: the first occurrence with EXDATEs and overrides (calendar clients, DAVx5),
+    // or the DUE moved on in place (phone task apps).
+    void seriesRingAt_data()
+    {
+        QTest::addColumn<QByteArray>("zone");
+        QTest::addColumn<QByteArray>("ics");
+        QTest::addColumn<QDateTime>("now");
+        QTest::addColumn<QList<QDateTime>>("expected");
+        using Moments = QList<QDateTime>;
+        const QByteArray berlin = "Europe/Berlin";
+        const QDateTime dec8 = utc("2026-12-08T00:00:00Z");
+        const QByteArray daily =
+            "DTSTART;TZID=Europe/Berlin:20261201T090000\r\nDUE;TZID=Europe/Berlin:20261201T100000\r\n"
+            "RRULE:FREQ=DAILY\r\n" +
+            valarm("ACTION:DISPLAY\r\nTRIGGER;RELATED=END:-PT15M\r\n");
+        const Moments both{utc("2026-12-08T08:45:00Z"), utc("2026-12-09T08:45:00Z")};
+
+        QTest::newRow("a daily series begun a week ago rings today") << berlin << file(daily) << dec8 << both;
+        QTest::newRow("an excluded occurrence does not ring")
+            << berlin << file(daily + "EXDATE;TZID=Europe/Berlin:20261208T090000\r\n") << dec8 << both.mid(1);
+        QTest::newRow("an excluded occurrence, in UTC")
+            << berlin << file(daily + "EXDATE:20261208T080000Z\r\n") << dec8 << both.mid(1);
+        QTest::newRow("an occurrence completed in its override does not ring")
+            << berlin
+            << file(daily, override("RECURRENCE-ID;TZID=Europe/Berlin:20261208T090000\r\nSTATUS:COMPLETED\r\n"
+                                    "DTSTART;TZID=Europe/Berlin:20261208T090000\r\n"))
+            << dec8 << both.mid(1);
+        QTest::newRow("an override rings at its own time with its own alarm")
+            << berlin
+            << file(daily, override("RECURRENCE-ID;TZID=Europe/Berlin:20261208T090000\r\n"
+                                    "DTSTART;TZID=Europe/Berlin:20261208T140000\r\n"
+                                    "DUE;TZID=Europe/Berlin:20261208T150000\r\n" +
+                                    valarm("ACTION:DISPLAY\r\nTRIGGER;RELATED=END:-PT30M\r\n")))
+            << dec8 << Moments{utc("2026-12-08T13:30:00Z"), utc("2026-12-09T08:45:00Z")};
+        QTest::newRow("LASTACK silences the occurrences before it")
+            << berlin << file(daily + "X-MOZ-LASTACK:20261208T090000Z\r\n") << dec8 << both.mid(1);
+        QTest::newRow("one occurrence snoozed by its recurrence id")
+            << berlin
+            << file(daily + "X-MOZ-LASTACK:20261208T084600Z\r\nX-MOZ-SNOOZE-TIME-1796716800000000:20261208T093000Z\r\n")
+            << dec8 << Moments{utc("2026-12-08T09:30:00Z"), utc("2026-12-09T08:45:00Z")};
+        QTest::newRow("a snooze of one occurrence ending before it rang is stale")
+            << berlin << file(daily + "X-MOZ-SNOOZE-TIME-1796716800000000:20261207T000000Z\r\n") << dec8 << both;
+        QTest::newRow("COUNT ends the series") << berlin << file("DUE:20261206T100000Z\r\nRRULE:FREQ=DAILY;COUNT=3\r\n")
+                                               << dec8 << Moments{utc("2026-12-08T10:00:00Z")};
+        QTest::newRow("UNTIL ends the series")
+            << berlin << file("DUE:20261201T100000Z\r\nRRULE:FREQ=DAILY;UNTIL=20261208T235959Z\r\n") << dec8
+            << Moments{utc("2026-12-08T10:00:00Z")};
+        QTest::newRow("RDATE adds an occurrence")
+            << berlin << file("DUE:20261201T100000Z\r\nRRULE:FREQ=WEEKLY\r\nRDATE:20261209T150000Z\r\n") << dec8
+            << Moments{utc("2026-12-08T10:00:00Z"), utc("2026-12-09T15:00:00Z")};
+        QTest::newRow("weekly on two days, moved on in place")
+            << QByteArray("America/New_York")
+            << file("DUE;TZID=America/New_York:20261207T080000\r\nRRULE:FREQ=WEEKLY;BYDAY=MO,WE\r\n") << dec8
+            << Moments{utc("2026-12-09T13:00:00Z")};
+        QTest::newRow("the last day of every month, all day")
+            << QByteArray("Australia/Sydney") << file("DUE;VALUE=DATE:20261031\r\nRRULE:FREQ=MONTHLY;BYMONTHDAY=-1\r\n")
+            << utc("2026-12-30T00:00:00Z") << Moments{utc("2026-12-30T22:00:00Z")};
+        QTest::newRow("daily at 02:30 into the spring gap")
+            << berlin << file("DUE;TZID=Europe/Berlin:20260327T023000\r\nRRULE:FREQ=DAILY\r\n")
+            << utc("2026-03-28T00:00:00Z") << Moments{utc("2026-03-28T01:30:00Z"), utc("2026-03-29T01:30:00Z")};
+        QTest::newRow("daily at 02:30 keeps 02:30 after the gap")
+            << berlin << file("DUE;TZID=Europe/Berlin:20260327T023000\r\nRRULE:FREQ=DAILY\r\n")
+            << utc("2026-03-29T12:00:00Z") << Moments{utc("2026-03-30T00:30:00Z"), utc("2026-03-31T00:30:00Z")};
+        QTest::newRow("New York, daily at 9 across the autumn change")
+            << QByteArray("America/New_York")
+            << file("DUE;TZID=America/New_York:20261030T090000\r\nRRULE:FREQ=DAILY\r\n") << utc("2026-10-31T12:00:00Z")
+            << Moments{utc("2026-10-31T13:00:00Z"), utc("2026-11-01T14:00:00Z")};
+        QTest::newRow("Sydney, weekly across the spring change")
+            << QByteArray("Australia/Sydney")
+            << file("DUE;TZID=Australia/Sydney:20260927T100000\r\nRRULE:FREQ=WEEKLY\r\n") << utc("2026-10-03T12:00:00Z")
+            << Moments{utc("2026-10-03T23:00:00Z")};
+        QTest::newRow("all-day series, on the day at 9")
+            << berlin
+            << file("DTSTART;VALUE=DATE:20261201\r\nDUE;VALUE=DATE:20261202\r\nRRULE:FREQ=DAILY\r\n" +
+                    valarm("ACTION:DISPLAY\r\nTRIGGER;RELATED=START:PT9H\r\n"))
+            << dec8 << Moments{utc("2026-12-08T08:00:00Z"), utc("2026-12-09T08:00:00Z")};
+        QTest::newRow("a series in a zone the file defines")
+            << QByteArray("America/New_York")
+            << file("DTSTART;TZID=Customized Time Zone:20261201T090000\r\nDUE;TZID=Customized Time "
+                    "Zone:20261201T100000\r\n"
+                    "RRULE:FREQ=DAILY\r\n",
+                    customZone)
+            << dec8 << Moments{utc("2026-12-08T09:00:00Z"), utc("2026-12-09T09:00:00Z")};
+        QTest::newRow("a rule that never matches rings only its first occurrence")
+            << berlin << file("DUE:20261208T100000Z\r\nRRULE:FREQ=MINUTELY;BYMONTH=2;BYMONTHDAY=30\r\n") << dec8
+            << Moments{utc("2026-12-08T10:00:00Z")};
+    }
+
+    void seriesRingAt() { ringsAt(); }
 
     void ringsAt()
     {
