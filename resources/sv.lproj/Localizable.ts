@@ -859,11 +859,11 @@
     </message>
     <message id="sync.problem.serverEmptied">
         <source>The server shows the list “%1” as empty. Nothing was deleted here; check the server before syncing this list again.</source>
-        <translation>Servern visar listan ”%1” som tom. Inget raderades här; kontrollera servern innan listan synkas igen.</translation>
+        <translation>Servern visar listan ”%1” som tom. Inget togs bort här; kontrollera servern innan listan synkas igen.</translation>
     </message>
     <message id="sync.problem.serverTrouble">
         <source>The server has trouble right now. Nothing was deleted; sync tries again later.</source>
-        <translation>Servern har problem just nu. Inget raderades; synkningen försöker igen senare.</translation>
+        <translation>Servern har problem just nu. Inget togs bort; synkningen försöker igen senare.</translation>
     </message>
     <message id="sync.problem.signInAgain">
         <source>The server did not accept the password. Sign in again.</source>
@@ -879,7 +879,7 @@
     </message>
     <message id="sync.problem.unknown">
         <source>Sync did not finish. Nothing was deleted; sync tries again later.</source>
-        <translation>Synkningen blev inte klar. Inget raderades; den försöker igen senare.</translation>
+        <translation>Synkningen blev inte klar. Inget togs bort; den försöker igen senare.</translation>
     </message>
     <message id="sync.problem.unreachable">
         <source>The server cannot be reached. Check the network or whether the server is running.</source>

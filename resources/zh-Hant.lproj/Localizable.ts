@@ -775,7 +775,7 @@
     </message>
     <message id="sync.lists.chooseOne">
         <source>Choose at least one list.</source>
-        <translation>請至少選擇一個列表。</translation>
+        <translation>請至少選擇一個清單。</translation>
     </message>
     <message id="sync.lists.finish">
         <source>Add Account</source>
@@ -783,27 +783,27 @@
     </message>
     <message id="sync.lists.intro">
         <source>Choose the lists to sync with this computer:</source>
-        <translation>選擇要與這部電腦同步的列表：</translation>
+        <translation>選擇要與這部電腦同步的清單：</translation>
     </message>
     <message id="sync.lists.makeFailed">
         <source>The server did not make the list.</source>
-        <translation>伺服器未能建立該列表。</translation>
+        <translation>伺服器未能建立該清單。</translation>
     </message>
     <message id="sync.lists.making">
         <source>Making the list on the server…</source>
-        <translation>正在伺服器上建立列表…</translation>
+        <translation>正在伺服器上建立清單…</translation>
     </message>
     <message id="sync.lists.new">
         <source>New List on the Server…</source>
-        <translation>在伺服器上新增列表…</translation>
+        <translation>在伺服器上新增清單…</translation>
     </message>
     <message id="sync.lists.newName">
         <source>Name of the new list:</source>
-        <translation>新列表的名稱：</translation>
+        <translation>新清單的名稱：</translation>
     </message>
     <message id="sync.lists.none">
         <source>This account has no lists for reminders yet. Make one on the server:</source>
-        <translation>此帳號還沒有用於提醒事項的列表。請在伺服器上建立一個：</translation>
+        <translation>此帳號還沒有用於提醒事項的清單。請在伺服器上建立一個：</translation>
     </message>
     <message id="sync.lists.readOnly">
         <source>read-only</source>
@@ -839,7 +839,7 @@
     </message>
     <message id="sync.problem.listGone">
         <source>The list “%1” is no longer on the server. Your reminders in it stay on this computer.</source>
-        <translation>伺服器上已沒有列表「%1」。其中的提醒事項仍保留在這部電腦上。</translation>
+        <translation>伺服器上已沒有清單「%1」。其中的提醒事項仍保留在這部電腦上。</translation>
     </message>
     <message id="sync.problem.noCalDav">
         <source>No calendar server answered at this address. Check the address, or ask your provider for the CalDAV address.</source>
@@ -853,7 +853,7 @@
     </message>
     <message id="sync.problem.serverEmptied">
         <source>The server shows the list “%1” as empty. Nothing was deleted here; check the server before syncing this list again.</source>
-        <translation>伺服器顯示列表「%1」為空。此處沒有刪除任何內容；請先檢查伺服器，然後再同步此列表。</translation>
+        <translation>伺服器顯示清單「%1」為空。此處沒有刪除任何內容；請先檢查伺服器，然後再同步此清單。</translation>
     </message>
     <message id="sync.problem.serverTrouble">
         <source>The server has trouble right now. Nothing was deleted; sync tries again later.</source>
