@@ -60,6 +60,7 @@ ReminderItem reminderItemOf(const StoreReminder& reminder, const QDateTime& now)
     const std::optional<StoreOccurrence> current = reminder.series ? reminder.series->current(now) : std::nullopt;
     const std::optional<DueDateComponents>& due = current && current->due ? current->due : reminder.due;
     item.dueDate = due ? due->toDateTime() : std::nullopt;
+    item.dueIsAllDay = item.dueDate && !due->time;
     item.notes = reminder.notes;
     item.priority = reminder.priority;
     item.recurrence = recurrenceOptionOf(reminder);
