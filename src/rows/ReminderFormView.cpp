@@ -299,6 +299,11 @@ void ReminderFormView::bind()
             return;
         }
         m_state->includeDueDate = on;
+        // A repeat counts from a date: without one, other clients drop the rule and the series cannot move on.
+        if (!on && m_state->recurrence != RecurrenceOption::none) {
+            m_state->recurrence = RecurrenceOption::none;
+            m_recurrence->setCurrentIndex(m_recurrence->findData(rawValue(RecurrenceOption::none)));
+        }
         showDueDate();
         Q_EMIT edited();
     });
@@ -328,6 +333,13 @@ void ReminderFormView::bind()
     connect(m_recurrence, &QComboBox::activated, this, [this](int index) {
         m_state->recurrence =
             recurrenceOptionFromRawValue(m_recurrence->itemData(index).toString()).value_or(RecurrenceOption::none);
+        if (m_state->recurrence != RecurrenceOption::none && !m_state->includeDueDate) {
+            m_state->includeDueDate = true;
+            m_reloading = true;
+            m_dueToggle->setChecked(true);
+            m_reloading = false;
+            showDueDate();
+        }
         Q_EMIT edited();
     });
     connect(m_notes, &QTextEdit::textChanged, this, [this] {

@@ -95,6 +95,23 @@ private Q_SLOTS:
         QCOMPARE(state.recurrence, RecurrenceOption::weekly);
     }
 
+    // A repeat needs a date to count from: choosing one turns the due date on, and turning the date off ends it.
+    void shouldKeepARepeatWithItsDueDate()
+    {
+        ReminderFormState state = ReminderFormState::fresh(rowsNow());
+        ReminderFormView form(&state, QStringLiteral("button.add"));
+        QVERIFY(!state.includeDueDate);
+        QTest::keyClick(form.recurrencePicker(), Qt::Key_Down);
+        QCOMPARE(state.recurrence, RecurrenceOption::daily);
+        QVERIFY(state.includeDueDate);
+        QVERIFY(form.dueDateToggle()->isChecked());
+
+        form.dueDateToggle()->click();
+        QVERIFY(!state.includeDueDate);
+        QCOMPARE(state.recurrence, RecurrenceOption::none);
+        QCOMPARE(form.recurrencePicker()->currentData().toString(), rawValue(RecurrenceOption::none));
+    }
+
     void shouldShowNoSelectionForAPriorityFromElsewhereAndKeepIt()
     {
         ReminderItem item;

@@ -235,6 +235,25 @@ private Q_SLOTS:
         QVERIFY(again->toReminder().isCompleted);
     }
 
+    // A daily series at 02:30 keeps 02:30 through the spring change, where libical's own iterator would drift to
+    // 03:30 for good.
+    void completingKeepsTheWallClockAcrossTheChange()
+    {
+        QByteArray bytes = test::todoFile("a", "A", "DUE;TZID=Europe/Berlin:20260328T023000\r\nRRULE:FREQ=DAILY\r\n");
+        for (const char* expected : {"DUE;TZID=Europe/Berlin:20260329T023000", "DUE;TZID=Europe/Berlin:20260330T023000",
+                                     "DUE;TZID=Europe/Berlin:20260331T023000"}) {
+            std::optional<TodoDocument> document = TodoDocument::parse(bytes);
+            QVERIFY(document);
+            const StoreReminder base = document->toReminder();
+            StoreReminder changed = base;
+            changed.isCompleted = true;
+            changed.completionDate = base.series->current(*base.due->toDateTime())->due->toDateTime();
+            document->applyChanges(base, changed, now);
+            bytes = document->editedBytes().bytes.value_or(QByteArray());
+            QCOMPARE(test::lineStarting(bytes, "DUE"), QByteArray(expected));
+        }
+    }
+
     // A file this app cannot fully understand is still refused, with nothing written.
     void aFileWithUnreadableValuesIsRefused()
     {
