@@ -81,7 +81,7 @@
     </message>
     <message id="form.recurrence">
         <source>Repeat</source>
-        <translation>Wiederholen</translation>
+        <translation>Wiederholung</translation>
     </message>
     <message id="form.setDueDate">
         <source>Set a due date</source>
@@ -105,15 +105,15 @@
     </message>
     <message id="language.option.chineseSimplified">
         <source>Chinese (Simplified)</source>
-        <translation>Chinesisch (vereinfacht)</translation>
+        <translation>简体中文</translation>
     </message>
     <message id="language.option.chineseTraditional">
         <source>Chinese (Traditional)</source>
-        <translation>Chinesisch (traditionell)</translation>
+        <translation>繁體中文</translation>
     </message>
     <message id="language.option.english">
         <source>English</source>
-        <translation>Englisch</translation>
+        <translation>English</translation>
     </message>
     <message id="language.option.german">
         <source>German</source>
@@ -121,7 +121,7 @@
     </message>
     <message id="language.option.swedish">
         <source>Swedish</source>
-        <translation>Schwedisch</translation>
+        <translation>Svenska</translation>
     </message>
     <message id="language.option.system">
         <source>System Language</source>
@@ -160,8 +160,8 @@
         <translation>Keine Listen ausgewählt</translation>
     </message>
     <message id="placeholder.permissionRequiredMessage">
-        <source>TolvikReminder does not have read and write access to the folder that holds your reminders. Check the folder's permissions, then open this panel again.</source>
-        <translation>TolvikReminder hat keinen vollen Lese- und Schreibzugriff auf den Ordner mit Ihren Erinnerungen. Prüfen Sie die Berechtigungen des Ordners und öffnen Sie dieses Fenster dann erneut.</translation>
+        <source>TolvikReminder does not have read and write access to the folder that holds your reminders. Check the folder’s permissions, then open this panel again.</source>
+        <translation>TolvikReminder hat keinen vollen Lese- und Schreibzugriff auf den Ordner mit Ihren Erinnerungen. Prüfen Sie die Berechtigungen des Ordners und öffnen Sie die Übersicht dann erneut.</translation>
     </message>
     <message id="placeholder.permissionRequiredTitle">
         <source>No Access to Reminders</source>
@@ -225,7 +225,7 @@
     </message>
     <message id="settings.about.description">
         <source>TolvikReminder keeps your open reminders one click away in the system tray. It stores them as standard iCalendar files that other calendar and task apps can read too, so a CalDAV sync tool can keep them in step with your phone and your server.</source>
-        <translation>TolvikReminder hält Ihre offenen Erinnerungen im Systemabschnitt der Kontrollleiste bereit, nur einen Klick entfernt. Es speichert sie als standardkonforme iCalendar-Dateien. Diese Dateien können auch andere Kalender- und Aufgaben-Apps lesen. Mit einem CalDAV-Synchronisierungswerkzeug bleiben sie auf Ihrem Smartphone und Ihrem Server auf dem gleichen Stand.</translation>
+        <translation>TolvikReminder hält Ihre offenen Erinnerungen in der Systemleiste bereit – nur einen Klick entfernt. Es speichert sie als standardkonforme iCalendar-Dateien, die auch andere Kalender- und Aufgaben-Apps lesen können. Mit einem CalDAV-Synchronisierungswerkzeug bleiben sie auf Ihrem Smartphone und Ihrem Server auf demselben Stand.</translation>
     </message>
     <message id="settings.about.developer">
         <source>Developed by</source>
@@ -253,7 +253,7 @@
     </message>
     <message id="settings.general.autoRefreshNote">
         <source>Updates the panel as soon as reminders change in another app or through sync.</source>
-        <translation>Aktualisiert das Fenster, sobald sich Erinnerungen in einer anderen App oder durch eine Synchronisierung ändern.</translation>
+        <translation>Aktualisiert die Übersicht, sobald sich Erinnerungen in einer anderen App oder durch eine Synchronisierung ändern.</translation>
     </message>
     <message id="settings.general.launch">
         <source>Start at login</source>
@@ -277,7 +277,7 @@
     </message>
     <message id="settings.lists.empty">
         <source>No lists to show.</source>
-        <translation>Keine Listen zum Anzeigen.</translation>
+        <translation>Keine Listen vorhanden.</translation>
     </message>
     <message id="settings.lists.section">
         <source>Lists</source>
@@ -293,7 +293,7 @@
     </message>
     <message id="settings.menuSize.section">
         <source>Panel Size</source>
-        <translation>Fenstergröße</translation>
+        <translation>Größe der Übersicht</translation>
     </message>
     <message id="settings.menuSize.sliderLabel">
         <source>Size</source>
@@ -317,7 +317,7 @@
     </message>
     <message id="settings.theme.note">
         <source>“System” follows the light or dark mode of your desktop.</source>
-        <translation>„System“ folgt dem hellen oder dunklen Modus Ihrer Arbeitsfläche.</translation>
+        <translation>„System“ richtet sich nach dem hellen oder dunklen Modus Ihres Desktops.</translation>
     </message>
     <message id="settings.theme.picker">
         <source>Mode</source>
@@ -392,12 +392,12 @@
         <translation>Anzeigen</translation>
     </message>
     <message id="alarms.action.snooze">
-        <source>Snooze</source>
-        <translation>Schlummern</translation>
+        <source>Snooze 10 min</source>
+        <translation>In 10 Min.</translation>
     </message>
     <message id="alarms.action.snoozeHour">
-        <source>1 hour</source>
-        <translation>1 Stunde</translation>
+        <source>Snooze 1 hour</source>
+        <translation>In 1 Std.</translation>
     </message>
     <message id="alarms.error">
         <source>Could not update “%1”</source>
@@ -435,7 +435,7 @@
         <translation>Aufruf: %1 [--help | --version | --quick-add]</translation>
     </message>
     <message id="cli.description">
-        <source>Shows your open reminders from the tray. Lists, timeframe and everything else are chosen in its settings window.</source>
+        <source>Shows your open reminders from the tray. Choose lists, timeframe and everything else in its settings window.</source>
         <translation>Zeigt Ihre offenen Erinnerungen in der Systemleiste. Listen, Zeitraum und alles Weitere wählen Sie im Einstellungsfenster.</translation>
     </message>
     <message id="cli.option.help">
@@ -444,7 +444,7 @@
     </message>
     <message id="cli.option.version">
         <source>Print the version and exit</source>
-        <translation>Die Version anzeigen und beenden</translation>
+        <translation>Versionsinformationen anzeigen und beenden</translation>
     </message>
     <message id="cli.version">
         <source>TolvikReminder %1 (build %2)</source>
@@ -452,12 +452,12 @@
     </message>
     <message id="cli.unknownArgument">
         <source>Unknown argument “%1”. Try “%2 --help”.</source>
-        <translation>Unbekanntes Argument „%1“. Eine Übersicht zeigt „%2 --help“.</translation>
+        <translation>Unbekanntes Argument „%1“. „%2 --help“ liefert weitere Informationen.</translation>
     </message>
     <!-- Panel: keyboard use, accessibility, tray menu and form errors -->
     <message id="panel.a11y.addReminderTo">
         <source>Add reminder to %1</source>
-        <translation>Erinnerung zu %1 hinzufügen</translation>
+        <translation>Erinnerung zur Liste „%1“ hinzufügen</translation>
     </message>
     <message id="panel.a11y.rowDue">
         <source>Due %1</source>
@@ -481,11 +481,11 @@
     </message>
     <message id="panel.a11y.settingsHelp">
         <source>Choose lists, appearance and language</source>
-        <translation>Listen, Erscheinungsbild und Sprache wählen</translation>
+        <translation>Listen, Darstellung und Sprache wählen</translation>
     </message>
     <message id="panel.form.saveFailed">
         <source>The reminder could not be saved.</source>
-        <translation>Die Erinnerung konnte nicht gesichert werden.</translation>
+        <translation>Die Erinnerung konnte nicht gespeichert werden.</translation>
     </message>
     <message id="panel.tray.open">
         <source>Open</source>
@@ -598,10 +598,14 @@
             <numerusform>Die Liste und ihre %n Erinnerungen werden in den Papierkorb verschoben. Dort können Sie sie mit Ihrem Dateimanager wiederherstellen.</numerusform>
         </translation>
     </message>
+    <message id="deleteList.messageEmpty">
+        <source>The list moves to the trash, from where your file manager can restore it.</source>
+        <translation>Die Liste wird in den Papierkorb verschoben. Dort können Sie sie mit Ihrem Dateimanager wiederherstellen.</translation>
+    </message>
     <!-- Quick add -->
     <message id="quickAdd.placeholder">
-        <source>New reminder… e.g. “Dentist Friday 9am”</source>
-        <translation>Neue Erinnerung … z. B. „Zahnarzt Freitag 9 Uhr“</translation>
+        <source>New reminder, e.g. “Dentist Fri 9am”</source>
+        <translation>Z. B. „Zahnarzt Freitag 9 Uhr“</translation>
     </message>
     <message id="quickAdd.list.help">
         <source>List for new reminders</source>
@@ -644,12 +648,12 @@
         <translation>Rückgängig</translation>
     </message>
     <message id="undo.tooLate">
-        <source>This can no longer be undone: the reminder was changed since.</source>
+        <source>This can no longer be undone: the reminder has been changed since.</source>
         <translation>Das lässt sich nicht mehr rückgängig machen: Die Erinnerung wurde inzwischen geändert.</translation>
     </message>
     <message id="undo.failed">
         <source>Could not undo: %1</source>
-        <translation>Konnte nicht rückgängig gemacht werden: %1</translation>
+        <translation>Die Aktion konnte nicht rückgängig gemacht werden: %1</translation>
     </message>
     <message id="undo.completeFailed">
         <source>Could not complete “%1”: %2</source>

@@ -105,11 +105,11 @@
     </message>
     <message id="language.option.chineseSimplified">
         <source>Chinese (Simplified)</source>
-        <translation>Chinese (Simplified)</translation>
+        <translation>简体中文</translation>
     </message>
     <message id="language.option.chineseTraditional">
         <source>Chinese (Traditional)</source>
-        <translation>Chinese (Traditional)</translation>
+        <translation>繁體中文</translation>
     </message>
     <message id="language.option.english">
         <source>English</source>
@@ -117,11 +117,11 @@
     </message>
     <message id="language.option.german">
         <source>German</source>
-        <translation>German</translation>
+        <translation>Deutsch</translation>
     </message>
     <message id="language.option.swedish">
         <source>Swedish</source>
-        <translation>Swedish</translation>
+        <translation>Svenska</translation>
     </message>
     <message id="language.option.system">
         <source>System Language</source>
@@ -160,8 +160,8 @@
         <translation>No Lists Selected</translation>
     </message>
     <message id="placeholder.permissionRequiredMessage">
-        <source>TolvikReminder does not have read and write access to the folder that holds your reminders. Check the folder's permissions, then open this panel again.</source>
-        <translation>TolvikReminder does not have read and write access to the folder that holds your reminders. Check the folder's permissions, then open this panel again.</translation>
+        <source>TolvikReminder does not have read and write access to the folder that holds your reminders. Check the folder’s permissions, then open this panel again.</source>
+        <translation>TolvikReminder does not have read and write access to the folder that holds your reminders. Check the folder’s permissions, then open this panel again.</translation>
     </message>
     <message id="placeholder.permissionRequiredTitle">
         <source>No Access to Reminders</source>
@@ -392,12 +392,12 @@
         <translation>Show</translation>
     </message>
     <message id="alarms.action.snooze">
-        <source>Snooze</source>
-        <translation>Snooze</translation>
+        <source>Snooze 10 min</source>
+        <translation>Snooze 10 min</translation>
     </message>
     <message id="alarms.action.snoozeHour">
-        <source>1 hour</source>
-        <translation>1 hour</translation>
+        <source>Snooze 1 hour</source>
+        <translation>Snooze 1 hour</translation>
     </message>
     <message id="alarms.error">
         <source>Could not update “%1”</source>
@@ -435,8 +435,8 @@
         <translation>Usage: %1 [--help | --version | --quick-add]</translation>
     </message>
     <message id="cli.description">
-        <source>Shows your open reminders from the tray. Lists, timeframe and everything else are chosen in its settings window.</source>
-        <translation>Shows your open reminders from the tray. Lists, timeframe and everything else are chosen in its settings window.</translation>
+        <source>Shows your open reminders from the tray. Choose lists, timeframe and everything else in its settings window.</source>
+        <translation>Shows your open reminders from the tray. Choose lists, timeframe and everything else in its settings window.</translation>
     </message>
     <message id="cli.option.help">
         <source>Print this help and exit</source>
@@ -598,10 +598,14 @@
             <numerusform>The list and its %n reminders move to the trash, from where your file manager can restore them.</numerusform>
         </translation>
     </message>
+    <message id="deleteList.messageEmpty">
+        <source>The list moves to the trash, from where your file manager can restore it.</source>
+        <translation>The list moves to the trash, from where your file manager can restore it.</translation>
+    </message>
     <!-- Quick add -->
     <message id="quickAdd.placeholder">
-        <source>New reminder… e.g. “Dentist Friday 9am”</source>
-        <translation>New reminder… e.g. “Dentist Friday 9am”</translation>
+        <source>New reminder, e.g. “Dentist Fri 9am”</source>
+        <translation>New reminder, e.g. “Dentist Fri 9am”</translation>
     </message>
     <message id="quickAdd.list.help">
         <source>List for new reminders</source>
@@ -644,8 +648,8 @@
         <translation>Undo</translation>
     </message>
     <message id="undo.tooLate">
-        <source>This can no longer be undone: the reminder was changed since.</source>
-        <translation>This can no longer be undone: the reminder was changed since.</translation>
+        <source>This can no longer be undone: the reminder has been changed since.</source>
+        <translation>This can no longer be undone: the reminder has been changed since.</translation>
     </message>
     <message id="undo.failed">
         <source>Could not undo: %1</source>

@@ -37,7 +37,7 @@
     </message>
     <message id="button.delete">
         <source>Delete</source>
-        <translation>Radera</translation>
+        <translation>Ta bort</translation>
     </message>
     <message id="button.edit">
         <source>Edit…</source>
@@ -105,19 +105,19 @@
     </message>
     <message id="language.option.chineseSimplified">
         <source>Chinese (Simplified)</source>
-        <translation>Kinesiska (förenklad)</translation>
+        <translation>简体中文</translation>
     </message>
     <message id="language.option.chineseTraditional">
         <source>Chinese (Traditional)</source>
-        <translation>Kinesiska (traditionell)</translation>
+        <translation>繁體中文</translation>
     </message>
     <message id="language.option.english">
         <source>English</source>
-        <translation>Engelska</translation>
+        <translation>English</translation>
     </message>
     <message id="language.option.german">
         <source>German</source>
-        <translation>Tyska</translation>
+        <translation>Deutsch</translation>
     </message>
     <message id="language.option.swedish">
         <source>Swedish</source>
@@ -160,7 +160,7 @@
         <translation>Inga listor valda</translation>
     </message>
     <message id="placeholder.permissionRequiredMessage">
-        <source>TolvikReminder does not have read and write access to the folder that holds your reminders. Check the folder's permissions, then open this panel again.</source>
+        <source>TolvikReminder does not have read and write access to the folder that holds your reminders. Check the folder’s permissions, then open this panel again.</source>
         <translation>TolvikReminder saknar läs- och skrivåtkomst till mappen med dina påminnelser. Kontrollera mappens behörigheter och öppna sedan panelen igen.</translation>
     </message>
     <message id="placeholder.permissionRequiredTitle">
@@ -177,7 +177,7 @@
     </message>
     <message id="placeholder.requestAccessMessage">
         <source>TolvikReminder keeps your reminders in standard iCalendar files on this computer. Grant access to set up the reminders folder and show your lists.</source>
-        <translation>TolvikReminder sparar dina påminnelser i vanliga iCalendar-filer på den här datorn. Ge åtkomst så skapas påminnelsemappen och dina listor visas.</translation>
+        <translation>TolvikReminder sparar dina påminnelser som filer i standardformatet iCalendar på den här datorn. Ge åtkomst så skapas påminnelsemappen och dina listor visas.</translation>
     </message>
     <message id="placeholder.requestAccessTitle">
         <source>Allow Access to Reminders</source>
@@ -225,7 +225,7 @@
     </message>
     <message id="settings.about.description">
         <source>TolvikReminder keeps your open reminders one click away in the system tray. It stores them as standard iCalendar files that other calendar and task apps can read too, so a CalDAV sync tool can keep them in step with your phone and your server.</source>
-        <translation>TolvikReminder håller dina öppna påminnelser ett klick bort i systemfältet. Påminnelserna sparas som vanliga iCalendar-filer. Även andra kalender- och uppgiftsappar kan läsa dem. Med ett verktyg för CalDAV-synkronisering förblir de likadana på din telefon och din server.</translation>
+        <translation>TolvikReminder har dina öppna påminnelser nära till hands i systemfältet – bara ett klick bort. De sparas som filer i standardformatet iCalendar, så även andra kalender- och uppgiftsappar kan läsa dem, och med ett verktyg för CalDAV-synkronisering hålls de synkroniserade med din telefon och din server.</translation>
     </message>
     <message id="settings.about.developer">
         <source>Developed by</source>
@@ -265,7 +265,7 @@
     </message>
     <message id="settings.language.picker">
         <source>Interface language</source>
-        <translation>Språk i gränssnittet</translation>
+        <translation>Gränssnittsspråk</translation>
     </message>
     <message id="settings.language.section">
         <source>Language</source>
@@ -293,7 +293,7 @@
     </message>
     <message id="settings.menuSize.section">
         <source>Panel Size</source>
-        <translation>Panelens storlek</translation>
+        <translation>Panelstorlek</translation>
     </message>
     <message id="settings.menuSize.sliderLabel">
         <source>Size</source>
@@ -392,12 +392,12 @@
         <translation>Visa</translation>
     </message>
     <message id="alarms.action.snooze">
-        <source>Snooze</source>
-        <translation>Snooza</translation>
+        <source>Snooze 10 min</source>
+        <translation>Om 10 min</translation>
     </message>
     <message id="alarms.action.snoozeHour">
-        <source>1 hour</source>
-        <translation>1 timme</translation>
+        <source>Snooze 1 hour</source>
+        <translation>Om 1 timme</translation>
     </message>
     <message id="alarms.error">
         <source>Could not update “%1”</source>
@@ -435,7 +435,7 @@
         <translation>Användning: %1 [--help | --version | --quick-add]</translation>
     </message>
     <message id="cli.description">
-        <source>Shows your open reminders from the tray. Lists, timeframe and everything else are chosen in its settings window.</source>
+        <source>Shows your open reminders from the tray. Choose lists, timeframe and everything else in its settings window.</source>
         <translation>Visar dina öppna påminnelser i systemfältet. Listor, tidsperiod och allt annat väljer du i inställningsfönstret.</translation>
     </message>
     <message id="cli.option.help">
@@ -485,7 +485,7 @@
     </message>
     <message id="panel.form.saveFailed">
         <source>The reminder could not be saved.</source>
-        <translation>Påminnelsen kunde inte sparas.</translation>
+        <translation>Det gick inte att spara påminnelsen.</translation>
     </message>
     <message id="panel.tray.open">
         <source>Open</source>
@@ -497,7 +497,7 @@
     </message>
     <message id="panel.tray.settings">
         <source>Settings…</source>
-        <translation>Inställningar …</translation>
+        <translation>Inställningar…</translation>
     </message>
     <message id="button.newReminder">
         <source>New Reminder</source>
@@ -513,7 +513,7 @@
     </message>
     <message id="settings.lists.new">
         <source>New List…</source>
-        <translation>Ny lista …</translation>
+        <translation>Ny lista…</translation>
     </message>
     <message id="list.more">
         <source>List actions</source>
@@ -521,7 +521,7 @@
     </message>
     <message id="list.rename">
         <source>Rename…</source>
-        <translation>Byt namn …</translation>
+        <translation>Byt namn…</translation>
     </message>
     <message id="list.color">
         <source>Colour</source>
@@ -529,11 +529,11 @@
     </message>
     <message id="list.customColor">
         <source>Custom…</source>
-        <translation>Anpassad …</translation>
+        <translation>Anpassad…</translation>
     </message>
     <message id="list.delete">
         <source>Delete…</source>
-        <translation>Radera …</translation>
+        <translation>Ta bort…</translation>
     </message>
     <message id="list.colorFailed">
         <source>The colour could not be changed: %1</source>
@@ -569,7 +569,7 @@
     </message>
     <message id="renameList.title">
         <source>Rename List</source>
-        <translation>Byt namn på lista</translation>
+        <translation>Byt namn på listan</translation>
     </message>
     <message id="renameList.button">
         <source>Rename</source>
@@ -581,15 +581,15 @@
     </message>
     <message id="deleteList.title">
         <source>Delete “%1”?</source>
-        <translation>Radera ”%1”?</translation>
+        <translation>Ta bort ”%1”?</translation>
     </message>
     <message id="deleteList.syncedNote">
         <source>The copy on the server is not deleted.</source>
-        <translation>Kopian på servern raderas inte.</translation>
+        <translation>Kopian på servern tas inte bort.</translation>
     </message>
     <message id="deleteList.failed">
         <source>The list could not be deleted: %1</source>
-        <translation>Det gick inte att radera listan: %1</translation>
+        <translation>Det gick inte att ta bort listan: %1</translation>
     </message>
     <message id="deleteList.message" numerus="yes">
         <source>The list and its %n reminders move to the trash, from where your file manager can restore them.</source>
@@ -598,10 +598,14 @@
             <numerusform>Listan och dess %n påminnelser flyttas till papperskorgen. Därifrån kan du återställa dem med filhanteraren.</numerusform>
         </translation>
     </message>
+    <message id="deleteList.messageEmpty">
+        <source>The list moves to the trash, from where your file manager can restore it.</source>
+        <translation>Listan flyttas till papperskorgen. Därifrån kan du återställa den med filhanteraren.</translation>
+    </message>
     <!-- Quick add -->
     <message id="quickAdd.placeholder">
-        <source>New reminder… e.g. “Dentist Friday 9am”</source>
-        <translation>Ny påminnelse … t.ex. ”Tandläkare fredag kl 9”</translation>
+        <source>New reminder, e.g. “Dentist Fri 9am”</source>
+        <translation>T.ex. ”Tandläkare fredag kl 9”</translation>
     </message>
     <message id="quickAdd.list.help">
         <source>List for new reminders</source>
@@ -637,14 +641,14 @@
     </message>
     <message id="undo.deleted">
         <source>Deleted “%1”</source>
-        <translation>Raderade ”%1”</translation>
+        <translation>Tog bort ”%1”</translation>
     </message>
     <message id="undo.button">
         <source>Undo</source>
         <translation>Ångra</translation>
     </message>
     <message id="undo.tooLate">
-        <source>This can no longer be undone: the reminder was changed since.</source>
+        <source>This can no longer be undone: the reminder has been changed since.</source>
         <translation>Det går inte längre att ångra: påminnelsen har ändrats sedan dess.</translation>
     </message>
     <message id="undo.failed">
@@ -657,7 +661,7 @@
     </message>
     <message id="undo.deleteFailed">
         <source>Could not delete “%1”: %2</source>
-        <translation>Det gick inte att radera ”%1”: %2</translation>
+        <translation>Det gick inte att ta bort ”%1”: %2</translation>
     </message>
 </context>
 </TS>

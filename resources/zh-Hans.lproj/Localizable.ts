@@ -29,7 +29,7 @@
     </message>
     <message id="button.clear">
         <source>Deselect All</source>
-        <translation>清除选择</translation>
+        <translation>取消全选</translation>
     </message>
     <message id="button.complete">
         <source>Mark as Completed</source>
@@ -109,19 +109,19 @@
     </message>
     <message id="language.option.chineseTraditional">
         <source>Chinese (Traditional)</source>
-        <translation>繁体中文</translation>
+        <translation>繁體中文</translation>
     </message>
     <message id="language.option.english">
         <source>English</source>
-        <translation>英语</translation>
+        <translation>English</translation>
     </message>
     <message id="language.option.german">
         <source>German</source>
-        <translation>德语</translation>
+        <translation>Deutsch</translation>
     </message>
     <message id="language.option.swedish">
         <source>Swedish</source>
-        <translation>瑞典语</translation>
+        <translation>Svenska</translation>
     </message>
     <message id="language.option.system">
         <source>System Language</source>
@@ -160,7 +160,7 @@
         <translation>未选择列表</translation>
     </message>
     <message id="placeholder.permissionRequiredMessage">
-        <source>TolvikReminder does not have read and write access to the folder that holds your reminders. Check the folder's permissions, then open this panel again.</source>
+        <source>TolvikReminder does not have read and write access to the folder that holds your reminders. Check the folder’s permissions, then open this panel again.</source>
         <translation>TolvikReminder 无法读写存放提醒事项的文件夹。请检查该文件夹的权限，然后重新打开此面板。</translation>
     </message>
     <message id="placeholder.permissionRequiredTitle">
@@ -273,7 +273,7 @@
     </message>
     <message id="settings.launchError">
         <source>Could not change “Start at login”: %1</source>
-        <translation>无法更改登录时启动设置：%1</translation>
+        <translation>无法更改“登录时启动”设置：%1</translation>
     </message>
     <message id="settings.lists.empty">
         <source>No lists to show.</source>
@@ -391,12 +391,12 @@
         <translation>显示</translation>
     </message>
     <message id="alarms.action.snooze">
-        <source>Snooze</source>
-        <translation>稍后提醒</translation>
+        <source>Snooze 10 min</source>
+        <translation>10 分钟后提醒</translation>
     </message>
     <message id="alarms.action.snoozeHour">
-        <source>1 hour</source>
-        <translation>1 小时</translation>
+        <source>Snooze 1 hour</source>
+        <translation>1 小时后提醒</translation>
     </message>
     <message id="alarms.error">
         <source>Could not update “%1”</source>
@@ -432,8 +432,8 @@
         <translation>用法：%1 [--help | --version | --quick-add]</translation>
     </message>
     <message id="cli.description">
-        <source>Shows your open reminders from the tray. Lists, timeframe and everything else are chosen in its settings window.</source>
-        <translation>在托盘中显示未完成的提醒事项。清单、时间范围及其他选项均在设置窗口中选择。</translation>
+        <source>Shows your open reminders from the tray. Choose lists, timeframe and everything else in its settings window.</source>
+        <translation>在托盘中显示未完成的提醒事项。列表、时间范围及其他选项均在设置窗口中选择。</translation>
     </message>
     <message id="cli.option.help">
         <source>Print this help and exit</source>
@@ -482,7 +482,7 @@
     </message>
     <message id="panel.form.saveFailed">
         <source>The reminder could not be saved.</source>
-        <translation>无法存储提醒事项。</translation>
+        <translation>无法保存提醒事项。</translation>
     </message>
     <message id="panel.tray.open">
         <source>Open</source>
@@ -506,15 +506,15 @@
     </message>
     <message id="account.onThisComputer">
         <source>On this computer</source>
-        <translation>在此电脑上</translation>
+        <translation>本机</translation>
     </message>
     <message id="settings.lists.new">
         <source>New List…</source>
-        <translation>新建清单…</translation>
+        <translation>新建列表…</translation>
     </message>
     <message id="list.more">
         <source>List actions</source>
-        <translation>清单操作</translation>
+        <translation>列表操作</translation>
     </message>
     <message id="list.rename">
         <source>Rename…</source>
@@ -526,7 +526,7 @@
     </message>
     <message id="list.customColor">
         <source>Custom…</source>
-        <translation>自定…</translation>
+        <translation>自定义…</translation>
     </message>
     <message id="list.delete">
         <source>Delete…</source>
@@ -538,7 +538,7 @@
     </message>
     <message id="newList.title">
         <source>New List</source>
-        <translation>新建清单</translation>
+        <translation>新建列表</translation>
     </message>
     <message id="newList.name">
         <source>Name</source>
@@ -558,15 +558,15 @@
     </message>
     <message id="newList.nameTaken">
         <source>This account already has a list named “%1”.</source>
-        <translation>此账户中已有名为“%1”的清单。</translation>
+        <translation>此账户中已有名为“%1”的列表。</translation>
     </message>
     <message id="newList.failed">
         <source>The list could not be created: %1</source>
-        <translation>无法创建清单：%1</translation>
+        <translation>无法创建列表：%1</translation>
     </message>
     <message id="renameList.title">
         <source>Rename List</source>
-        <translation>重命名清单</translation>
+        <translation>重命名列表</translation>
     </message>
     <message id="renameList.button">
         <source>Rename</source>
@@ -574,7 +574,7 @@
     </message>
     <message id="renameList.failed">
         <source>The list could not be renamed: %1</source>
-        <translation>无法重命名清单：%1</translation>
+        <translation>无法重命名列表：%1</translation>
     </message>
     <message id="deleteList.title">
         <source>Delete “%1”?</source>
@@ -586,18 +586,22 @@
     </message>
     <message id="deleteList.failed">
         <source>The list could not be deleted: %1</source>
-        <translation>无法删除清单：%1</translation>
+        <translation>无法删除列表：%1</translation>
     </message>
     <message id="deleteList.message" numerus="yes">
         <source>The list and its %n reminders move to the trash, from where your file manager can restore them.</source>
         <translation>
-            <numerusform>该清单及其 %n 个提醒事项将移到废纸篓，你可以用文件管理器从中恢复。</numerusform>
+            <numerusform>该列表及其 %n 个提醒事项将移到回收站，你可以用文件管理器从中恢复。</numerusform>
         </translation>
+    </message>
+    <message id="deleteList.messageEmpty">
+        <source>The list moves to the trash, from where your file manager can restore it.</source>
+        <translation>该列表将移到回收站，你可以用文件管理器从中恢复。</translation>
     </message>
     <!-- Quick add -->
     <message id="quickAdd.placeholder">
-        <source>New reminder… e.g. “Dentist Friday 9am”</source>
-        <translation>新提醒事项… 例如“周五上午9点看牙医”</translation>
+        <source>New reminder, e.g. “Dentist Fri 9am”</source>
+        <translation>新提醒事项，例如“周五上午9点看牙医”</translation>
     </message>
     <message id="quickAdd.list.help">
         <source>List for new reminders</source>
@@ -605,7 +609,7 @@
     </message>
     <message id="quickAdd.list.none">
         <source>No list</source>
-        <translation>没有列表</translation>
+        <translation>无列表</translation>
     </message>
     <message id="quickAdd.chip.keep">
         <source>Keep “%1” in the title</source>
@@ -613,7 +617,7 @@
     </message>
     <message id="quickAdd.shortcut.description">
         <source>Add a reminder with quick add</source>
-        <translation>用快速添加新建提醒事项</translation>
+        <translation>快速添加提醒事项</translation>
     </message>
     <message id="cli.option.quickAdd">
         <source>Open the quick-add field of the running app</source>
@@ -640,8 +644,8 @@
         <translation>撤销</translation>
     </message>
     <message id="undo.tooLate">
-        <source>This can no longer be undone: the reminder was changed since.</source>
-        <translation>已无法撤销：此提醒事项在此之后已被更改。</translation>
+        <source>This can no longer be undone: the reminder has been changed since.</source>
+        <translation>已无法撤销：此提醒事项之后已被更改。</translation>
     </message>
     <message id="undo.failed">
         <source>Could not undo: %1</source>

@@ -29,7 +29,7 @@
     </message>
     <message id="button.clear">
         <source>Deselect All</source>
-        <translation>清除選取</translation>
+        <translation>取消全選</translation>
     </message>
     <message id="button.complete">
         <source>Mark as Completed</source>
@@ -105,7 +105,7 @@
     </message>
     <message id="language.option.chineseSimplified">
         <source>Chinese (Simplified)</source>
-        <translation>簡體中文</translation>
+        <translation>简体中文</translation>
     </message>
     <message id="language.option.chineseTraditional">
         <source>Chinese (Traditional)</source>
@@ -113,15 +113,15 @@
     </message>
     <message id="language.option.english">
         <source>English</source>
-        <translation>英文</translation>
+        <translation>English</translation>
     </message>
     <message id="language.option.german">
         <source>German</source>
-        <translation>德文</translation>
+        <translation>Deutsch</translation>
     </message>
     <message id="language.option.swedish">
         <source>Swedish</source>
-        <translation>瑞典文</translation>
+        <translation>Svenska</translation>
     </message>
     <message id="language.option.system">
         <source>System Language</source>
@@ -160,7 +160,7 @@
         <translation>未選擇清單</translation>
     </message>
     <message id="placeholder.permissionRequiredMessage">
-        <source>TolvikReminder does not have read and write access to the folder that holds your reminders. Check the folder's permissions, then open this panel again.</source>
+        <source>TolvikReminder does not have read and write access to the folder that holds your reminders. Check the folder’s permissions, then open this panel again.</source>
         <translation>TolvikReminder 無法讀寫存放提醒事項的資料夾。請檢查該資料夾的權限，然後重新開啟此面板。</translation>
     </message>
     <message id="placeholder.permissionRequiredTitle">
@@ -273,7 +273,7 @@
     </message>
     <message id="settings.launchError">
         <source>Could not change “Start at login”: %1</source>
-        <translation>無法變更登入時啟動設定：%1</translation>
+        <translation>無法變更「登入時啟動」設定：%1</translation>
     </message>
     <message id="settings.lists.empty">
         <source>No lists to show.</source>
@@ -391,12 +391,12 @@
         <translation>顯示</translation>
     </message>
     <message id="alarms.action.snooze">
-        <source>Snooze</source>
-        <translation>稍後提醒</translation>
+        <source>Snooze 10 min</source>
+        <translation>10 分鐘後提醒</translation>
     </message>
     <message id="alarms.action.snoozeHour">
-        <source>1 hour</source>
-        <translation>1 小時</translation>
+        <source>Snooze 1 hour</source>
+        <translation>1 小時後提醒</translation>
     </message>
     <message id="alarms.error">
         <source>Could not update “%1”</source>
@@ -432,7 +432,7 @@
         <translation>用法：%1 [--help | --version | --quick-add]</translation>
     </message>
     <message id="cli.description">
-        <source>Shows your open reminders from the tray. Lists, timeframe and everything else are chosen in its settings window.</source>
+        <source>Shows your open reminders from the tray. Choose lists, timeframe and everything else in its settings window.</source>
         <translation>在系統匣中顯示未完成的提醒事項。清單、時間範圍及其他選項均在設定視窗中選擇。</translation>
     </message>
     <message id="cli.option.help">
@@ -449,7 +449,7 @@
     </message>
     <message id="cli.unknownArgument">
         <source>Unknown argument “%1”. Try “%2 --help”.</source>
-        <translation>未知的引數「%1」。請試試「%2 --help」。</translation>
+        <translation>未知的引數「%1」。請執行「%2 --help」以取得說明。</translation>
     </message>
     <!-- Panel: keyboard use, accessibility, tray menu and form errors -->
     <message id="panel.a11y.addReminderTo">
@@ -478,7 +478,7 @@
     </message>
     <message id="panel.a11y.settingsHelp">
         <source>Choose lists, appearance and language</source>
-        <translation>選擇列表、外觀和語言</translation>
+        <translation>選擇清單、外觀和語言</translation>
     </message>
     <message id="panel.form.saveFailed">
         <source>The reminder could not be saved.</source>
@@ -486,7 +486,7 @@
     </message>
     <message id="panel.tray.open">
         <source>Open</source>
-        <translation>打開</translation>
+        <translation>開啟</translation>
     </message>
     <message id="panel.tray.quit">
         <source>Quit</source>
@@ -494,7 +494,7 @@
     </message>
     <message id="panel.tray.settings">
         <source>Settings…</source>
-        <translation>設定⋯</translation>
+        <translation>設定…</translation>
     </message>
     <message id="button.newReminder">
         <source>New Reminder</source>
@@ -502,11 +502,11 @@
     </message>
     <message id="button.openSettings">
         <source>Open Settings</source>
-        <translation>打開設定</translation>
+        <translation>開啟設定</translation>
     </message>
     <message id="account.onThisComputer">
         <source>On this computer</source>
-        <translation>在這部電腦上</translation>
+        <translation>本機</translation>
     </message>
     <message id="settings.lists.new">
         <source>New List…</source>
@@ -534,7 +534,7 @@
     </message>
     <message id="list.colorFailed">
         <source>The colour could not be changed: %1</source>
-        <translation>無法更改顏色：%1</translation>
+        <translation>無法變更顏色：%1</translation>
     </message>
     <message id="newList.title">
         <source>New List</source>
@@ -591,21 +591,25 @@
     <message id="deleteList.message" numerus="yes">
         <source>The list and its %n reminders move to the trash, from where your file manager can restore them.</source>
         <translation>
-            <numerusform>該清單及其 %n 個提醒事項將移到垃圾桶，你可以用檔案管理員從中復原。</numerusform>
+            <numerusform>該清單及其 %n 個提醒事項將移到垃圾桶，你可以用檔案管理員從中還原。</numerusform>
         </translation>
+    </message>
+    <message id="deleteList.messageEmpty">
+        <source>The list moves to the trash, from where your file manager can restore it.</source>
+        <translation>此清單將移到垃圾桶，你可以用檔案管理員從中還原。</translation>
     </message>
     <!-- Quick add -->
     <message id="quickAdd.placeholder">
-        <source>New reminder… e.g. “Dentist Friday 9am”</source>
-        <translation>新提醒事項… 例如「週五上午9點看牙醫」</translation>
+        <source>New reminder, e.g. “Dentist Fri 9am”</source>
+        <translation>新提醒事項，例如「週五上午9點看牙醫」</translation>
     </message>
     <message id="quickAdd.list.help">
         <source>List for new reminders</source>
-        <translation>新提醒事項所在的列表</translation>
+        <translation>新提醒事項要加入的清單</translation>
     </message>
     <message id="quickAdd.list.none">
         <source>No list</source>
-        <translation>沒有列表</translation>
+        <translation>無清單</translation>
     </message>
     <message id="quickAdd.chip.keep">
         <source>Keep “%1” in the title</source>
@@ -613,11 +617,11 @@
     </message>
     <message id="quickAdd.shortcut.description">
         <source>Add a reminder with quick add</source>
-        <translation>用快速新增建立提醒事項</translation>
+        <translation>快速新增提醒事項</translation>
     </message>
     <message id="cli.option.quickAdd">
         <source>Open the quick-add field of the running app</source>
-        <translation>打開執行中應用程式的快速新增欄</translation>
+        <translation>開啟執行中應用程式的快速新增欄位</translation>
     </message>
     <message id="quickAdd.addError">
         <source>Could not add the reminder: %1</source>
@@ -625,7 +629,7 @@
     </message>
     <message id="settings.quickAdd.noShortcut">
         <source>This desktop offers no global shortcut service. To open quick add from anywhere, assign a shortcut to this command in your desktop’s keyboard settings: %1</source>
-        <translation>此桌面未提供全域快速鍵服務。若要在任何位置打開快速新增，請在桌面的鍵盤設定中為以下指令指定快速鍵：%1</translation>
+        <translation>此桌面未提供全域快速鍵服務。若要在任何位置開啟快速新增，請在桌面的鍵盤設定中為以下指令指定快速鍵：%1</translation>
     </message>
     <message id="undo.completed">
         <source>Completed “%1”</source>
@@ -640,8 +644,8 @@
         <translation>復原</translation>
     </message>
     <message id="undo.tooLate">
-        <source>This can no longer be undone: the reminder was changed since.</source>
-        <translation>已無法復原：此提醒事項在此之後已被更改。</translation>
+        <source>This can no longer be undone: the reminder has been changed since.</source>
+        <translation>已無法復原：此提醒事項之後已被變更。</translation>
     </message>
     <message id="undo.failed">
         <source>Could not undo: %1</source>

@@ -86,12 +86,9 @@ void AlarmScheduler::check()
         if (!hasPendingBetween(reminder, from, now, m_context)) {
             continue;
         }
-        for (const AlarmTrigger& trigger : pendingTriggers(reminder, m_context)) {
-            if (trigger.at > now) {
-                break;
-            }
+        for (const AlarmTrigger& trigger : pendingTriggers(reminder, from, now, m_context)) {
             const QString key = ringKey(reminder.id, trigger.at);
-            if (trigger.at < from || m_rung.contains(key)) {
+            if (m_rung.contains(key)) {
                 continue;
             }
             m_rung.insert(key, trigger.at);

@@ -151,6 +151,8 @@ void AlarmService::onAction(uint id, const QString& actionKey)
     // Taken out first: the server closes the notification after an action, and that is no dismissal.
     const QList<DueAlarm> alarms = *it;
     m_open.erase(it);
+    // Not every server closes a notification once an action was chosen (dunst keeps it): close it ourselves.
+    m_client.close(id);
     const QDateTime now = wholeSecond(m_clock());
     if (actionKey == completeAction) {
         acknowledge(alarms, true, std::nullopt);
@@ -186,14 +188,32 @@ void AlarmService::acknowledge(const QList<DueAlarm>& alarms, bool complete, std
         if (!reminder || reminder->isCompleted) {
             continue;
         }
-        reminder->lastAcknowledged = std::max(now, wholeSecond(alarm.trigger.at));
-        for (int index : alarm.trigger.alarmIndexes) {
-            if (index >= 0 && index < reminder->alarms.size()) {
-                reminder->alarms[index].acknowledged = reminder->lastAcknowledged;
+        // Clients keep only the latest acknowledgement; an older one must not move it back.
+        QDateTime acknowledged = std::max(now, wholeSecond(alarm.trigger.at));
+        if (reminder->lastAcknowledged && reminder->lastAcknowledged->isValid()) {
+            acknowledged = std::max(acknowledged, *reminder->lastAcknowledged);
+        }
+        reminder->lastAcknowledged = acknowledged;
+        const QString& occurrence = alarm.trigger.occurrence;
+        if (occurrence.isEmpty()) {
+            for (int index : alarm.trigger.alarmIndexes) {
+                if (index >= 0 && index < reminder->alarms.size()) {
+                    reminder->alarms[index].acknowledged = reminder->lastAcknowledged;
+                }
             }
         }
-        // A dismissal ends a snooze too; a new snooze replaces it.
-        reminder->snoozedUntil = snoozeUntil;
+        // A dismissal ends a snooze too; a new snooze replaces it. An occurrence of a series is snoozed on its
+        // own, under its key, as calendar clients read it; a snooze of the whole series ends either way.
+        if (occurrence.isEmpty()) {
+            reminder->snoozedUntil = snoozeUntil;
+        } else {
+            reminder->snoozedUntil.reset();
+            if (snoozeUntil) {
+                reminder->occurrenceSnoozes.insert(occurrence, *snoozeUntil);
+            } else {
+                reminder->occurrenceSnoozes.remove(occurrence);
+            }
+        }
         if (complete) {
             reminder->isCompleted = true;
             reminder->completionDate = now;
@@ -222,9 +242,7 @@ void AlarmService::withdrawSettled()
             if (!reminder) {
                 return false;
             }
-            const QList<AlarmTrigger> pending = pendingTriggers(*reminder, m_scheduler.context());
-            return std::any_of(pending.cbegin(), pending.cend(),
-                               [&](const AlarmTrigger& trigger) { return trigger.at == alarm.trigger.at; });
+            return hasPendingBetween(*reminder, alarm.trigger.at, alarm.trigger.at, m_scheduler.context());
         });
         if (stillDue) {
             ++it;

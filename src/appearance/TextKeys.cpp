@@ -154,6 +154,7 @@ const QStringList& allTextKeys()
         QStringLiteral("deleteList.syncedNote"),
         QStringLiteral("deleteList.failed"),
         QStringLiteral("deleteList.message"),
+        QStringLiteral("deleteList.messageEmpty"),
         // Quick add
         QStringLiteral("quickAdd.placeholder"),
         QStringLiteral("quickAdd.list.help"),

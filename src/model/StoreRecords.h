@@ -8,6 +8,10 @@
 #include <QTime>
 #include <QTimeZone>
 
+#include <QMap>
+
+#include <functional>
+#include <memory>
 #include <optional>
 
 namespace tolvik {
@@ -53,13 +57,20 @@ struct DueDateComponents
     QTimeZone timeZone;
 
     /// The point in time the components denote: a whole day is local midnight, floating time is local time.
+    /// A time the clocks skip is read with the offset before the change, a time they repeat as its first instance.
     /// Nothing when the components denote no point in time.
     std::optional<QDateTime> toDateTime() const;
+    /// The moment a wall-clock time denotes in `zone`, read as `toDateTime` reads it.
+    static std::optional<QDateTime> wallClockMoment(const QDate& date, const QTime& time, const QTimeZone& zone);
     /// The components of `moment` to the minute, in the user's current time zone.
     static DueDateComponents fromDateTime(const QDateTime& moment);
 
     friend bool operator==(const DueDateComponents&, const DueDateComponents&) = default;
 };
+
+/// Seconds since the epoch of a wall-clock time in a zone given by its UTC offset at each moment, read as RFC 5545
+/// says: a time the clocks skip with the offset before the change, a time they repeat as its first instance.
+qint64 secondsOfWallClock(const QDate& date, const QTime& time, const std::function<int(qint64)>& offsetAtUtc);
 
 /// One recurrence rule: frequency daily 0, weekly 1, monthly 2, yearly 3 (other numbers are possible).
 struct RecurrenceRule
@@ -92,7 +103,9 @@ struct StoreAlarm
 {
     AlarmAction action = AlarmAction::display;
     AlarmAnchor anchor = AlarmAnchor::due;
-    /// Seconds from the anchor for relative triggers; negative means before it.
+    /// Calendar days (weeks counted as seven) and then seconds from the anchor for relative triggers; negative
+    /// means before it. A day is nominal: one day before 10:00 is 10:00 the day before, whatever the clocks did.
+    int offsetDays = 0;
     qint64 offsetSeconds = 0;
     /// The moment of an absolute trigger.
     std::optional<QDateTime> absoluteTime;
@@ -103,6 +116,30 @@ struct StoreAlarm
     std::optional<QDateTime> acknowledged;
 
     friend bool operator==(const StoreAlarm&, const StoreAlarm&) = default;
+};
+
+/// One occurrence of a repeating reminder, with what an override of it (RECURRENCE-ID) gives it of its own.
+struct StoreOccurrence
+{
+    /// The occurrence's recurrence id as microseconds since the epoch (a day as its midnight in UTC): the suffix
+    /// that names its own snooze, X-MOZ-SNOOZE-TIME-<key>.
+    QString key;
+    std::optional<DueDateComponents> due;
+    std::optional<DueDateComponents> start;
+    QList<StoreAlarm> alarms;
+    /// Completed or cancelled on its own.
+    bool isCompleted = false;
+};
+
+/// The occurrences of a repeating reminder, computed by the store from its recurrence rules, dates, exceptions
+/// and overrides. Safe to call from any one thread at a time.
+class ReminderSeries
+{
+public:
+    virtual ~ReminderSeries() = default;
+    /// The occurrences that begin within [from, to] or that an override moved there, in time order, completed
+    /// ones included; at most `limit`. Expansion is bounded, so a rule that never matches answers quickly.
+    virtual QList<StoreOccurrence> occurrences(const QDateTime& from, const QDateTime& to, int limit) const = 0;
 };
 
 /// A reminder in the store. A new, unsaved reminder has an empty id.
@@ -124,6 +161,11 @@ struct StoreReminder
     /// (X-MOZ-SNOOZE-TIME). Saving writes a changed value; LASTACK is never removed.
     std::optional<QDateTime> lastAcknowledged;
     std::optional<QDateTime> snoozedUntil;
+    /// Snoozes of single occurrences of a repeating reminder (X-MOZ-SNOOZE-TIME-<key>), by occurrence key. Saving
+    /// writes the entries that changed and removes those that were dropped.
+    QMap<QString, QDateTime> occurrenceSnoozes;
+    /// The occurrences, for a reminder that repeats; then `due` and `start` are those of its current occurrence.
+    std::shared_ptr<const ReminderSeries> series;
 };
 
 } // namespace tolvik

@@ -64,8 +64,10 @@ std::shared_ptr<const PhraseParser::Compiled> compiledFor(const QLocale& locale)
 /// Takes what a reading says unless an earlier phrase already said it; then the reading stays in the title.
 bool merge(PhraseReading& into, const PhraseReading& r)
 {
+    const bool intoMoment = into.date || into.time || into.minutesFromNow;
     if ((r.date && into.date) || (r.time && into.time) || (r.periodHour && into.periodHour) ||
-        (r.priority && into.priority) || (r.repeat && into.repeat)) {
+        (r.priority && into.priority) || (r.repeat && into.repeat) || (r.minutesFromNow && intoMoment) ||
+        (into.minutesFromNow && (r.date || r.time || r.periodHour))) {
         return false;
     }
     const auto take = [](auto& target, const auto& source) {
@@ -78,13 +80,20 @@ bool merge(PhraseReading& into, const PhraseReading& r)
     take(into.periodHour, r.periodHour);
     take(into.priority, r.priority);
     take(into.repeat, r.repeat);
+    take(into.minutesFromNow, r.minutesFromNow);
+    into.repeatStartsDate = into.repeatStartsDate || r.repeatStartsDate;
+    if (r.repeat) {
+        into.repeatInterval = r.repeatInterval;
+        into.repeatWeekdays = r.repeatWeekdays;
+    }
     into.explicitMeridiem = into.explicitMeridiem || r.explicitMeridiem;
+    into.bareHour = into.bareHour || r.bareHour;
     return true;
 }
 
 int partsOf(const PhraseReading& r)
 {
-    return ((r.date || r.time || r.periodHour) ? duePart : 0) | (r.priority ? priorityPart : 0) |
+    return ((r.date || r.time || r.periodHour || r.minutesFromNow) ? duePart : 0) | (r.priority ? priorityPart : 0) |
            (r.repeat ? repeatPart : 0);
 }
 
@@ -191,7 +200,7 @@ ParsedPhrase PhraseParser::parse(const QString& text, const QDateTime& now, cons
             bool accepted = false;
             if (!overlaps && length > 0 && alternative != c.alternatives.cend() &&
                 !keptKeys.contains(CompiledPhraseRules::key(m.captured()))) {
-                const PhraseReading reading = readPhrase(c, *alternative, m, today);
+                const PhraseReading reading = readPhrase(c, *alternative, m, text, today);
                 accepted = reading.valid && merge(found, reading);
                 if (accepted) {
                     result.spans.append({start, length, partsOf(reading), m.captured()});
@@ -203,26 +212,59 @@ ParsedPhrase PhraseParser::parse(const QString& text, const QDateTime& now, cons
     std::sort(result.spans.begin(), result.spans.end(),
               [](const PhraseSpan& a, const PhraseSpan& b) { return a.start < b.start; });
 
-    if (found.time && found.periodHour && *found.periodHour >= 12 && !found.explicitMeridiem &&
-        found.time->hour() < 12) {
-        // "tomorrow evening at 8", "heute Abend um 8", "晚上8点": the part of the day says which 8.
-        found.time = found.time->addSecs(12 * 3600);
+    // The hour as meant: a part of the day or a bare small number says which half of the day it is in.
+    bool smallHours = false;
+    if (found.time && !found.explicitMeridiem) {
+        int hour = found.time->hour();
+        if (found.periodHour) {
+            const int period = *found.periodHour;
+            if (period >= 18) {
+                // "tonight at 1", "heute Nacht um 1", "晚上12点": the small hours after that evening.
+                smallHours = hour <= 5 || hour == 12;
+                hour = hour == 12 ? 0 : hour >= 6 && hour < 12 ? hour + 12 : hour;
+            } else if (period >= 15) {
+                hour = hour < 12 ? hour + 12 : hour;
+            } else if (period >= 12) {
+                // "中午1点", "mittags um 1"
+                hour = hour >= 1 && hour <= 5 ? hour + 12 : hour;
+            }
+        } else if (found.bareHour) {
+            // "at 3", "um 3", "kl 3", "3点": nobody means three in the night.
+            hour += 12;
+        }
+        found.time = QTime(hour, found.time->minute());
     }
     if (!found.time && found.periodHour) {
-        found.time = QTime(*found.periodHour, 0);
+        smallHours = *found.periodHour >= 24;
+        found.time = QTime(*found.periodHour % 24, 0);
     }
-    if (found.date) {
-        result.due = localMoment(*found.date, found.time.value_or(QTime(0, 0)), m_zone);
+    if (found.minutesFromNow) {
+        result.due = localNow.addSecs(qint64(*found.minutesFromNow) * 60);
+        result.dueHasTime = true;
+    } else if (found.date) {
+        const QDate date = smallHours ? found.date->addDays(1) : *found.date;
+        result.due = localMoment(date, found.time.value_or(QTime(0, 0)), m_zone);
         result.dueHasTime = found.time.has_value();
+        // "weekdays 9:30" typed in the afternoon starts with the next such day, not with one already gone.
+        if (found.repeatStartsDate && result.dueHasTime && *result.due <= localNow) {
+            QDate next = date.addDays(1);
+            while (!(found.repeatWeekdays.isEmpty() ? next.dayOfWeek() == date.dayOfWeek()
+                                                    : found.repeatWeekdays.contains(next.dayOfWeek()))) {
+                next = next.addDays(1);
+            }
+            result.due = localMoment(next, *found.time, m_zone);
+        }
     } else if (found.time) {
         // A time alone is the next such time.
-        QDateTime due = localMoment(today, *found.time, m_zone);
+        QDateTime due = localMoment(smallHours ? today.addDays(1) : today, *found.time, m_zone);
         if (due <= localNow) {
-            due = localMoment(today.addDays(1), *found.time, m_zone);
+            due = localMoment(due.date().addDays(1), *found.time, m_zone);
         }
         result.due = due;
         result.dueHasTime = true;
     }
+    result.repeatInterval = found.repeat ? found.repeatInterval : 1;
+    result.repeatWeekdays = found.repeat ? found.repeatWeekdays : QList<int>{};
     result.priority = found.priority.value_or(0);
     result.repeat = found.repeat.value_or(RecurrenceOption::none);
     result.title = titleWithout(text, result.spans);

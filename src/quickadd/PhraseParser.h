@@ -39,7 +39,9 @@ struct ParsedPhrase
     bool dueHasTime = false; ///< false for an all-day due date (local midnight)
     int priority = 0;        ///< the store's number: 0 none, 1 high, 5 medium, 9 low
     RecurrenceOption repeat = RecurrenceOption::none;
-    QList<PhraseSpan> spans; ///< in text order
+    int repeatInterval = 1;    ///< every so many days, weeks, ... of `repeat`
+    QList<int> repeatWeekdays; ///< the days a weekly repeat falls on, Monday 1; empty for the due date's own day
+    QList<PhraseSpan> spans;   ///< in text order
 };
 
 /// Reads reminders typed in words ("Dentist Friday 9am !!") in the grammars of one or more locales.

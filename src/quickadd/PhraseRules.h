@@ -13,18 +13,29 @@ enum class PhraseRule
 {
     everyWeekday,
     weeklyOn,
+    workdays,
+    intervalRepeat,
+    dailyAt,
     everyUnit,
     repeatWord,
+    relativeMinutes,
     inUnits,
     unitsLater,
     isoDate,
     numericDate,
+    slashDate,
+    weekNumber,
+    monthPartBefore,
+    monthPartAfter,
     monthNameDate,
     chineseDate,
+    dayOfMonth,
+    weekdayPart,
     weekday,
-    night,
+    relativeDate,
+    dayPart,
     day,
-    halfHour,
+    quarterTime,
     time,
     period,
     priorityWord,
@@ -45,8 +56,11 @@ struct CompiledPhraseRules
     LocaleCalendarWords calendar;
     QRegularExpression expression;
     QList<Alternative> alternatives;
-    QHash<QString, int> days, nights, numbers, units, repeats, weeklyOn, meridiemAfter, meridiemBefore, periods,
-        priorities, months, weekdays;
+    QHash<QString, int> days, dayParts, relativeDates, relativeMinutes, numbers, units, repeats, intervalRepeats,
+        dailyAt, weeklyOn, meridiemAfter, meridiemBefore, periods, quarters, minuteWords, monthPartsBefore,
+        monthPartsAfter, priorities, months, weekdays, weekdayParts;
+    QStringList guardedWeekdays; ///< keys
+    QStringList atWords;         ///< keys
 
     /// Compiles the grammar for `grammar` with the calendar words of the ICU locale `icuLocaleId`.
     static CompiledPhraseRules compile(const PhraseGrammar& grammar, const QByteArray& icuLocaleId);

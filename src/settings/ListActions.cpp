@@ -80,10 +80,16 @@ void ListActions::confirmDelete(const ReminderList& list)
         box->setIcon(QMessageBox::Warning);
         box->setTextFormat(Qt::PlainText);
         box->setText(localizedString(QStringLiteral("deleteList.title")).arg(list.name));
-        QString message = localizedString(QStringLiteral("deleteList.message"), count);
+        // "and its 0 reminders" reads as a mistake: an empty list gets a sentence of its own.
+        QString message = count == 0 ? localizedString(QStringLiteral("deleteList.messageEmpty"))
+                                     : localizedString(QStringLiteral("deleteList.message"), count);
         // The app only moves the local folder; a sync tool does not delete the server's collection from that.
         if (list.accountID != builtInAccountID) {
-            message += QLatin1Char(' ') + localizedString(QStringLiteral("deleteList.syncedNote"));
+            // Chinese sentences follow a full-width stop without a space.
+            if (!message.endsWith(QChar(u'。'))) {
+                message += QLatin1Char(' ');
+            }
+            message += localizedString(QStringLiteral("deleteList.syncedNote"));
         }
         box->setInformativeText(message);
         QPushButton* remove =

@@ -32,9 +32,8 @@ void removeX(icalcomponent* component, const char* name)
 }
 
 // Other clients write these as UTC, but a floating or TZID value is read as the moment it denotes too.
-std::optional<QDateTime> xMoment(icalcomponent* component, const char* name)
+std::optional<QDateTime> momentOfX(icalproperty* property)
 {
-    icalproperty* property = findX(component, name);
     const char* value = property ? icalproperty_get_x(property) : nullptr;
     if (!value) {
         return std::nullopt;
@@ -46,6 +45,23 @@ std::optional<QDateTime> xMoment(icalcomponent* component, const char* name)
     return momentOf(property, time);
 }
 
+// The latest of several: two clients that each added their own line both acknowledged.
+std::optional<QDateTime> latestX(icalcomponent* component, const char* name)
+{
+    std::optional<QDateTime> latest;
+    for (icalproperty* property : properties(component, ICAL_X_PROPERTY)) {
+        const char* xName = icalproperty_get_x_name(property);
+        if (!xName || qstricmp(xName, name) != 0) {
+            continue;
+        }
+        const std::optional<QDateTime> moment = momentOfX(property);
+        if (moment && (!latest || *moment > *latest)) {
+            latest = moment;
+        }
+    }
+    return latest;
+}
+
 void writeX(icalcomponent* component, const char* name, const QDateTime& moment)
 {
     removeX(component, name);
@@ -54,9 +70,57 @@ void writeX(icalcomponent* component, const char* name, const QDateTime& moment)
     icalcomponent_add_property(component, property);
 }
 
+QByteArray occurrenceSnoozeName(const QString& key)
+{
+    return QByteArray(snoozeName) + '-' + key.toLatin1();
+}
+
+// Snoozes of single occurrences, X-MOZ-SNOOZE-TIME-<key>, by key.
+QMap<QString, QDateTime> occurrenceSnoozesOf(icalcomponent* todo)
+{
+    static const QByteArray prefix = QByteArray(snoozeName) + '-';
+    QMap<QString, QDateTime> snoozes;
+    for (icalproperty* property : properties(todo, ICAL_X_PROPERTY)) {
+        const QByteArray xName = QByteArray(icalproperty_get_x_name(property)).toUpper();
+        if (!xName.startsWith(prefix) || xName.size() == prefix.size()) {
+            continue;
+        }
+        const std::optional<QDateTime> moment = momentOfX(property);
+        const QString key = QString::fromLatin1(xName.mid(prefix.size()));
+        if (moment && (!snoozes.contains(key) || snoozes.value(key) < *moment)) {
+            snoozes.insert(key, *moment);
+        }
+    }
+    return snoozes;
+}
+
+StoreAlarm alarmOf(icalcomponent* valarm);
+
+} // namespace
+
+QList<StoreAlarm> alarmsOf(icalcomponent* todo)
+{
+    QList<StoreAlarm> alarms;
+    for (icalcomponent* valarm : components(todo, ICAL_VALARM_COMPONENT)) {
+        alarms.append(alarmOf(valarm));
+    }
+    return alarms;
+}
+
+namespace {
+
 qint64 secondsOf(const icaldurationtype& duration)
 {
     return qint64(icaldurationtype_as_int(duration));
+}
+
+// RFC 5545 3.3.6: weeks and days are nominal, the rest exact; they are kept apart so that a day stays a calendar
+// day across a change of the clocks.
+void setOffset(StoreAlarm& alarm, const icaldurationtype& duration)
+{
+    const int sign = duration.is_neg ? -1 : 1;
+    alarm.offsetDays = sign * int(duration.weeks * 7 + duration.days);
+    alarm.offsetSeconds = sign * (qint64(duration.hours) * 3600 + qint64(duration.minutes) * 60 + duration.seconds);
 }
 
 StoreAlarm alarmOf(icalcomponent* valarm)
@@ -83,7 +147,7 @@ StoreAlarm alarmOf(icalcomponent* valarm)
         icalparameter* related = icalproperty_get_first_parameter(triggerProperty, ICAL_RELATED_PARAMETER);
         alarm.anchor =
             related && icalparameter_get_related(related) == ICAL_RELATED_END ? AlarmAnchor::due : AlarmAnchor::start;
-        alarm.offsetSeconds = secondsOf(trigger.duration);
+        setOffset(alarm, trigger.duration);
     }
     // REPEAT counts only together with a DURATION between the rings.
     icalproperty* repeat = icalcomponent_get_first_property(valarm, ICAL_REPEAT_PROPERTY);
@@ -108,11 +172,10 @@ void readAlarms(icalcomponent* todo, StoreReminder& reminder)
     if (icalproperty* start = icalcomponent_get_first_property(todo, ICAL_DTSTART_PROPERTY)) {
         reminder.start = componentsOf(icalcomponent_get_dtstart(todo), tzidOf(start));
     }
-    for (icalcomponent* valarm : components(todo, ICAL_VALARM_COMPONENT)) {
-        reminder.alarms.append(alarmOf(valarm));
-    }
-    reminder.lastAcknowledged = xMoment(todo, lastAckName);
-    reminder.snoozedUntil = xMoment(todo, snoozeName);
+    reminder.alarms = alarmsOf(todo);
+    reminder.lastAcknowledged = latestX(todo, lastAckName);
+    reminder.snoozedUntil = latestX(todo, snoozeName);
+    reminder.occurrenceSnoozes = occurrenceSnoozesOf(todo);
 }
 
 void writeAlarmState(icalcomponent* todo, const StoreReminder& base, const StoreReminder& changed)
@@ -125,6 +188,16 @@ void writeAlarmState(icalcomponent* todo, const StoreReminder& base, const Store
             writeX(todo, snoozeName, *changed.snoozedUntil);
         } else {
             removeX(todo, snoozeName);
+        }
+    }
+    for (auto it = changed.occurrenceSnoozes.cbegin(); it != changed.occurrenceSnoozes.cend(); ++it) {
+        if (base.occurrenceSnoozes.value(it.key()) != it.value()) {
+            writeX(todo, occurrenceSnoozeName(it.key()).constData(), it.value());
+        }
+    }
+    for (auto it = base.occurrenceSnoozes.cbegin(); it != base.occurrenceSnoozes.cend(); ++it) {
+        if (!changed.occurrenceSnoozes.contains(it.key())) {
+            removeX(todo, occurrenceSnoozeName(it.key()).constData());
         }
     }
     // Alarms are matched by position; a caller holding another version of the list writes no alarm at all.

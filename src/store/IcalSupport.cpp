@@ -11,7 +11,7 @@ namespace {
 
 // libical's builtin zones carry a vendor prefix in their TZID, and writers from other platforms put their own
 // prefixes or Windows names there; any suffix after a '/' that names a real zone is the zone meant.
-QTimeZone zoneForTzid(const QString& tzid)
+QTimeZone ianaZoneForTzid(const QString& tzid)
 {
     if (tzid.isEmpty()) {
         return {};
@@ -24,13 +24,29 @@ QTimeZone zoneForTzid(const QString& tzid)
             zone = QTimeZone(suffix.toUtf8());
         }
     }
-    if (!zone.isValid()) {
-        const QByteArray iana = QTimeZone::windowsIdToDefaultIanaId(tzid.toUtf8());
-        if (!iana.isEmpty()) {
-            zone = QTimeZone(iana);
-        }
-    }
     return zone;
+}
+
+QTimeZone windowsZoneForTzid(const QString& tzid)
+{
+    const QByteArray iana = QTimeZone::windowsIdToDefaultIanaId(tzid.toUtf8());
+    return iana.isEmpty() ? QTimeZone() : QTimeZone(iana);
+}
+
+// A time in a zone that the file defines itself (Outlook's "Customized Time Zone", say) and that names no zone
+// Qt knows: the moment by the definition's own rules, as UTC components.
+std::optional<DueDateComponents> utcByDefinition(const icaltimetype& time, icaltimezone* zone)
+{
+    icaltimezone* utc = icaltimezone_get_utc_timezone();
+    const qint64 seconds =
+        secondsOfWallClock(QDate(time.year, time.month, time.day), QTime(time.hour, time.minute, qMin(time.second, 59)),
+                           [zone, utc](qint64 at) {
+                               icaltimetype moment = icaltime_from_timet_with_zone(time_t(at), 0, utc);
+                               int daylight = 0;
+                               return icaltimezone_get_utc_offset_of_utc_time(zone, &moment, &daylight);
+                           });
+    const QDateTime moment = QDateTime::fromSecsSinceEpoch(seconds, Qt::UTC);
+    return DueDateComponents{moment.date(), moment.time(), QTimeZone::utc()};
 }
 
 bool isUtcZone(const QTimeZone& zone)
@@ -225,14 +241,21 @@ std::optional<DueDateComponents> componentsOf(const icaltimetype& time, const QS
     if (icaltime_is_utc(time)) {
         zone = QTimeZone::utc();
     } else if (time.zone || !tzid.isEmpty()) {
-        // Only a zone libical resolved counts; an unknown TZID is floating time.
+        // A zone's name wins; else the file's own VTIMEZONE by that name, by its rules; else a Windows name.
+        // Without either, an unknown TZID is floating time.
         icaltimezone* resolved = const_cast<icaltimezone*>(time.zone);
-        zone = zoneForTzid(tzid);
+        zone = ianaZoneForTzid(tzid);
         if (!zone.isValid() && resolved) {
-            zone = zoneForTzid(text(icaltimezone_get_tzid(resolved)));
+            zone = ianaZoneForTzid(text(icaltimezone_get_tzid(resolved)));
         }
         if (!zone.isValid() && resolved) {
-            zone = zoneForTzid(text(icaltimezone_get_location(resolved)));
+            zone = ianaZoneForTzid(text(icaltimezone_get_location(resolved)));
+        }
+        if (!zone.isValid() && resolved && icaltimezone_get_component(resolved)) {
+            return utcByDefinition(time, resolved);
+        }
+        if (!zone.isValid()) {
+            zone = windowsZoneForTzid(tzid);
         }
     }
     return DueDateComponents{date, clock, zone};

@@ -135,9 +135,12 @@ private Q_SLOTS:
         rig.put(QStringLiteral("a"), "DUE:20261210T100000Z\r\n");
         rig.refresh();
         rig.at(ten);
-        rig.server.invokeAction(rig.waitForNotification(1).id, QStringLiteral("snooze"));
+        const uint id = rig.waitForNotification(1).id;
+        rig.server.invokeAction(id, QStringLiteral("snooze"));
         QTRY_COMPARE(test::lineStarting(rig.file(QStringLiteral("a")), "X-MOZ-SNOOZE-TIME"),
                      QByteArray("X-MOZ-SNOOZE-TIME:20261210T101000Z"));
+        // Servers that keep a notification after its action (dunst) are told to close it.
+        QTRY_COMPARE(rig.server.closedByClient(), QList<uint>{id});
         rig.refresh();
         QCOMPARE(rig.service->scheduler().nextAlarm(), std::optional<QDateTime>(ten.addSecs(600)));
         rig.at(ten.addSecs(600));
@@ -165,14 +168,26 @@ private Q_SLOTS:
         QCOMPARE(rig.service->scheduler().nextAlarm(), std::nullopt);
     }
 
-    void aCompletionBySyncClosesTheNotification()
+    void aChangeBySyncClosesTheNotification_data()
     {
+        QTest::addColumn<QByteArray>("lines");
+        QTest::newRow("completed") << QByteArray("DUE:20261210T100000Z\r\nSTATUS:COMPLETED\r\n");
+        QTest::newRow("acknowledged") << QByteArray("DUE:20261210T100000Z\r\nX-MOZ-LASTACK:20261210T100100Z\r\n");
+        QTest::newRow("deleted") << QByteArray();
+    }
+    void aChangeBySyncClosesTheNotification()
+    {
+        QFETCH(QByteArray, lines);
         Rig rig;
         rig.put(QStringLiteral("a"), "DUE:20261210T100000Z\r\n");
         rig.refresh();
         rig.at(ten);
         const uint id = rig.waitForNotification(1).id;
-        rig.put(QStringLiteral("a"), "DUE:20261210T100000Z\r\nSTATUS:COMPLETED\r\n");
+        if (lines.isEmpty()) {
+            QVERIFY(QFile::remove(rig.path(QStringLiteral("a"))));
+        } else {
+            rig.put(QStringLiteral("a"), lines);
+        }
         rig.refresh();
         QTRY_COMPARE(rig.server.closedByClient(), QList<uint>{id});
     }

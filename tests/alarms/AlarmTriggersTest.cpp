@@ -27,6 +27,24 @@ QByteArray valarm(const QByteArray& lines)
     return "BEGIN:VALARM\r\n" + lines + "END:VALARM\r\n";
 }
 
+// A file of one to-do with `todo` lines, then further components (time zones, overrides) of the same UID.
+QByteArray file(const QByteArray& todo, const QByteArray& others = {})
+{
+    return "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//test//"
+           "EN\r\nBEGIN:VTODO\r\nUID:a\r\nDTSTAMP:20260101T000000Z\r\n"
+           "SUMMARY:A\r\n" +
+           todo + "END:VTODO\r\n" + others + "END:VCALENDAR\r\n";
+}
+
+// Outlook's way: a zone defined in the file under a name that is no zone's, here one hour east of UTC all year.
+const QByteArray customZone = "BEGIN:VTIMEZONE\r\nTZID:Customized Time Zone\r\nBEGIN:STANDARD\r\n"
+                              "DTSTART:16010101T000000\r\nTZOFFSETFROM:+0100\r\nTZOFFSETTO:+0100\r\nEND:STANDARD\r\n"
+                              "END:VTIMEZONE\r\n";
+// A definition that differs from the zone its name suggests: by definition, Berlin without summer time.
+const QByteArray redefinedZone = "BEGIN:VTIMEZONE\r\nTZID:W. Europe Standard Time\r\nBEGIN:STANDARD\r\n"
+                                 "DTSTART:16010101T000000\r\nTZOFFSETFROM:+0100\r\nTZOFFSETTO:+0100\r\nEND:STANDARD\r\n"
+                                 "END:VTIMEZONE\r\n";
+
 } // namespace
 
 class AlarmTriggersTest : public QObject
@@ -34,76 +52,191 @@ class AlarmTriggersTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    // Each row: the user's zone, the file, a "now", and every ring in the two days from then.
     void ringsAt_data()
     {
-        QTest::addColumn<QByteArray>("lines");
+        QTest::addColumn<QByteArray>("zone");
+        QTest::addColumn<QByteArray>("ics");
+        QTest::addColumn<QDateTime>("now");
         QTest::addColumn<QList<QDateTime>>("expected");
-
+        using Moments = QList<QDateTime>;
+        const QByteArray berlin = "Europe/Berlin";
+        const QByteArray newYork = "America/New_York";
+        const QByteArray sydney = "Australia/Sydney";
         const QByteArray due = "DUE:20261210T100000Z\r\n";
-        const QByteArray start = "DTSTART:20261210T080000Z\r\n";
-        QTest::newRow("due time, no alarm") << due << QList<QDateTime>{utc("2026-12-10T10:00:00Z")};
-        QTest::newRow("absolute") << due + valarm("ACTION:DISPLAY\r\nTRIGGER;VALUE=DATE-TIME:20261209T070000Z\r\n")
-                                  << QList<QDateTime>{utc("2026-12-09T07:00:00Z")};
-        QTest::newRow("relative to the due time") << due + valarm("ACTION:DISPLAY\r\nTRIGGER;RELATED=END:-PT15M\r\n")
-                                                  << QList<QDateTime>{utc("2026-12-10T09:45:00Z")};
-        QTest::newRow("at the due time, as phones write it")
-            << due + valarm("ACTION:AUDIO\r\nTRIGGER;RELATED=END:PT0S\r\n")
-            << QList<QDateTime>{utc("2026-12-10T10:00:00Z")};
-        QTest::newRow("relative to the start by default") << due + start + valarm("ACTION:DISPLAY\r\nTRIGGER:-PT1H\r\n")
-                                                          << QList<QDateTime>{utc("2026-12-10T07:00:00Z")};
-        QTest::newRow("relative to a missing start uses the due time")
-            << due + valarm("ACTION:DISPLAY\r\nTRIGGER;RELATED=START:-PT1H\r\n")
-            << QList<QDateTime>{utc("2026-12-10T09:00:00Z")};
+        const QDateTime dec9 = utc("2026-12-09T00:00:00Z");
+
+        // Plain shapes.
+        QTest::newRow("due time, no alarm") << berlin << file(due) << dec9 << Moments{utc("2026-12-10T10:00:00Z")};
+        QTest::newRow("absolute") << berlin
+                                  << file(due +
+                                          valarm("ACTION:DISPLAY\r\nTRIGGER;VALUE=DATE-TIME:20261209T070000Z\r\n"))
+                                  << dec9 << Moments{utc("2026-12-09T07:00:00Z")};
+        QTest::newRow("relative to the due time")
+            << berlin << file(due + valarm("ACTION:DISPLAY\r\nTRIGGER;RELATED=END:-PT15M\r\n")) << dec9
+            << Moments{utc("2026-12-10T09:45:00Z")};
+        QTest::newRow("relative to the start by default")
+            << berlin << file(due + "DTSTART:20261210T080000Z\r\n" + valarm("ACTION:DISPLAY\r\nTRIGGER:-PT1H\r\n"))
+            << dec9 << Moments{utc("2026-12-10T07:00:00Z")};
         QTest::newRow("repeat and duration")
-            << due + valarm("ACTION:DISPLAY\r\nTRIGGER;RELATED=END:PT0S\r\nREPEAT:2\r\nDURATION:PT5M\r\n")
-            << QList<QDateTime>{utc("2026-12-10T10:00:00Z"), utc("2026-12-10T10:05:00Z"), utc("2026-12-10T10:10:00Z")};
-        QTest::newRow("repeat without duration rings once")
-            << due + valarm("ACTION:DISPLAY\r\nTRIGGER;RELATED=END:PT0S\r\nREPEAT:2\r\n")
-            << QList<QDateTime>{utc("2026-12-10T10:00:00Z")};
-        QTest::newRow("two alarms, in time order")
-            << due + valarm("ACTION:DISPLAY\r\nTRIGGER;RELATED=END:PT0S\r\n") +
-                   valarm("ACTION:DISPLAY\r\nTRIGGER;RELATED=END:-P1D\r\n")
-            << QList<QDateTime>{utc("2026-12-09T10:00:00Z"), utc("2026-12-10T10:00:00Z")};
+            << berlin
+            << file(due + valarm("ACTION:DISPLAY\r\nTRIGGER;RELATED=END:PT0S\r\nREPEAT:2\r\nDURATION:PT5M\r\n")) << dec9
+            << Moments{utc("2026-12-10T10:00:00Z"), utc("2026-12-10T10:05:00Z"), utc("2026-12-10T10:10:00Z")};
         QTest::newRow("an e-mail alarm does not ring, the due time does")
-            << due + valarm("ACTION:EMAIL\r\nTRIGGER;RELATED=END:-PT1H\r\n")
-            << QList<QDateTime>{utc("2026-12-10T10:00:00Z")};
-        QTest::newRow("no due date, no alarm") << QByteArray() << QList<QDateTime>{};
-        QTest::newRow("completed") << due + "STATUS:COMPLETED\r\n" << QList<QDateTime>{};
-        QTest::newRow("repeating: the current occurrence")
-            << due + "RRULE:FREQ=DAILY\r\n" + valarm("ACTION:DISPLAY\r\nTRIGGER;RELATED=END:-PT10M\r\n")
-            << QList<QDateTime>{utc("2026-12-10T09:50:00Z")};
-        QTest::newRow("acknowledged by another client (LASTACK)") << due + "X-MOZ-LASTACK:20261210T100000Z\r\n"
-                                                                  << QList<QDateTime>{};
+            << berlin << file(due + valarm("ACTION:EMAIL\r\nTRIGGER;RELATED=END:-PT1H\r\n")) << dec9
+            << Moments{utc("2026-12-10T10:00:00Z")};
+        QTest::newRow("completed") << berlin << file(due + "STATUS:COMPLETED\r\n") << dec9 << Moments{};
         QTest::newRow("one of two alarms acknowledged")
-            << due + valarm("ACTION:DISPLAY\r\nTRIGGER;RELATED=END:-PT1H\r\nACKNOWLEDGED:20261210T090100Z\r\n") +
-                   valarm("ACTION:DISPLAY\r\nTRIGGER;RELATED=END:PT0S\r\n")
-            << QList<QDateTime>{utc("2026-12-10T10:00:00Z")};
-        QTest::newRow("an old acknowledgement does not silence a later ring")
-            << due + "X-MOZ-LASTACK:20261201T000000Z\r\n"
-            << QList<QDateTime>{utc("2026-12-10T10:00:00Z")};
+            << berlin
+            << file(due + valarm("ACTION:DISPLAY\r\nTRIGGER;RELATED=END:-PT1H\r\nACKNOWLEDGED:20261210T090100Z\r\n") +
+                    valarm("ACTION:DISPLAY\r\nTRIGGER;RELATED=END:PT0S\r\n"))
+            << dec9 << Moments{utc("2026-12-10T10:00:00Z")};
         QTest::newRow("snoozed past the due time by another client")
-            << due + "X-MOZ-LASTACK:20261210T100000Z\r\nX-MOZ-SNOOZE-TIME:20261210T101000Z\r\n"
-            << QList<QDateTime>{utc("2026-12-10T10:10:00Z")};
-        QTest::newRow("a later snooze holds back an alarm before it") << due + "X-MOZ-SNOOZE-TIME:20261210T110000Z\r\n"
-                                                                      << QList<QDateTime>{utc("2026-12-10T11:00:00Z")};
-        QTest::newRow("a huge repeat is bounded")
-            << due + valarm("ACTION:DISPLAY\r\nTRIGGER;RELATED=END:PT0S\r\nREPEAT:100000000\r\nDURATION:PT1M\r\n")
-            << [] {
-                   QList<QDateTime> moments;
-                   for (int i = 0; i <= 100; ++i) {
-                       moments.append(utc("2026-12-10T10:00:00Z").addSecs(60 * i));
-                   }
-                   return moments;
-               }();
+            << berlin << file(due + "X-MOZ-LASTACK:20261210T100000Z\r\nX-MOZ-SNOOZE-TIME:20261210T101000Z\r\n") << dec9
+            << Moments{utc("2026-12-10T10:10:00Z")};
+
+        // Acknowledgements and snoozes as several clients leave them.
+        QTest::newRow("the latest of two LASTACKs counts, first")
+            << berlin << file(due + "X-MOZ-LASTACK:20261210T100000Z\r\nX-MOZ-LASTACK:20261201T000000Z\r\n") << dec9
+            << Moments{};
+        QTest::newRow("the latest of two LASTACKs counts, second")
+            << berlin << file(due + "X-MOZ-LASTACK:20261201T000000Z\r\nX-MOZ-LASTACK:20261210T100000Z\r\n") << dec9
+            << Moments{};
+        QTest::newRow("a snooze that ends before the alarm is stale")
+            << berlin << file(due + "X-MOZ-SNOOZE-TIME:20261209T081000Z\r\n") << dec9
+            << Moments{utc("2026-12-10T10:00:00Z")};
+
+        // Days are calendar days (RFC 5545 3.3.6), whatever the clocks do in between.
+        QTest::newRow("Berlin, a day before a due after the spring change")
+            << berlin
+            << file("DUE;TZID=Europe/Berlin:20260329T100000\r\n" +
+                    valarm("ACTION:DISPLAY\r\nTRIGGER;RELATED=END:-P1D\r\n"))
+            << utc("2026-03-28T00:00:00Z")
+            << Moments{
+                   utc("2026-03-28T09:00:00Z"),
+               };
+        QTest::newRow("Berlin, 24 hours are exact")
+            << berlin
+            << file("DUE;TZID=Europe/Berlin:20260329T100000\r\n" +
+                    valarm("ACTION:DISPLAY\r\nTRIGGER;RELATED=END:-PT24H\r\n"))
+            << utc("2026-03-28T00:00:00Z") << Moments{utc("2026-03-28T08:00:00Z")};
+        QTest::newRow("Berlin, a day before a due after the autumn change")
+            << berlin
+            << file("DUE;TZID=Europe/Berlin:20261025T100000\r\n" +
+                    valarm("ACTION:DISPLAY\r\nTRIGGER;RELATED=END:-P1D\r\n"))
+            << utc("2026-10-24T00:00:00Z") << Moments{utc("2026-10-24T08:00:00Z")};
+        QTest::newRow("New York, a week before, across the spring change")
+            << newYork
+            << file("DUE;TZID=America/New_York:20260310T090000\r\n" +
+                    valarm("ACTION:DISPLAY\r\nTRIGGER;RELATED=END:-P1W\r\n"))
+            << utc("2026-03-03T00:00:00Z") << Moments{utc("2026-03-03T14:00:00Z")};
+        QTest::newRow("New York, a day after, across the autumn change")
+            << newYork
+            << file("DUE;TZID=America/New_York:20261031T090000\r\n" +
+                    valarm("ACTION:DISPLAY\r\nTRIGGER;RELATED=END:P1D\r\n"))
+            << utc("2026-11-01T00:00:00Z") << Moments{utc("2026-11-01T14:00:00Z")};
+        QTest::newRow("Sydney, a day and a half hour before, across the spring change")
+            << sydney
+            << file("DUE;TZID=Australia/Sydney:20261004T120000\r\n" +
+                    valarm("ACTION:DISPLAY\r\nTRIGGER;RELATED=END:-P1DT30M\r\n"))
+            << utc("2026-10-02T00:00:00Z") << Moments{utc("2026-10-03T01:30:00Z")};
+        QTest::newRow("Sydney, a day before, across the autumn change")
+            << sydney
+            << file("DUE;TZID=Australia/Sydney:20260405T120000\r\n" +
+                    valarm("ACTION:DISPLAY\r\nTRIGGER;RELATED=END:-P1D\r\n"))
+            << utc("2026-04-03T00:00:00Z") << Moments{utc("2026-04-04T01:00:00Z")};
+
+        // Times the clocks skip ring with the offset before the change; repeated times ring at their first instance.
+        QTest::newRow("Berlin, in the spring gap")
+            << berlin << file("DUE;TZID=Europe/Berlin:20260329T023000\r\n") << utc("2026-03-28T12:00:00Z")
+            << Moments{utc("2026-03-29T01:30:00Z")};
+        QTest::newRow("Berlin, in the autumn overlap")
+            << berlin << file("DUE;TZID=Europe/Berlin:20261025T023000\r\n") << utc("2026-10-24T12:00:00Z")
+            << Moments{utc("2026-10-25T00:30:00Z")};
+        QTest::newRow("New York, in the spring gap")
+            << newYork << file("DUE;TZID=America/New_York:20260308T023000\r\n") << utc("2026-03-07T12:00:00Z")
+            << Moments{utc("2026-03-08T07:30:00Z")};
+        QTest::newRow("New York, in the autumn overlap")
+            << newYork << file("DUE;TZID=America/New_York:20261101T013000\r\n") << utc("2026-10-31T12:00:00Z")
+            << Moments{utc("2026-11-01T05:30:00Z")};
+        QTest::newRow("Sydney, in the spring gap")
+            << sydney << file("DUE;TZID=Australia/Sydney:20261004T023000\r\n") << utc("2026-10-03T00:00:00Z")
+            << Moments{utc("2026-10-03T16:30:00Z")};
+        QTest::newRow("Sydney, in the autumn overlap")
+            << sydney << file("DUE;TZID=Australia/Sydney:20260405T023000\r\n") << utc("2026-04-04T00:00:00Z")
+            << Moments{utc("2026-04-04T15:30:00Z")};
+        QTest::newRow("floating, in the user's spring gap")
+            << newYork << file("DUE:20260308T023000\r\n") << utc("2026-03-07T12:00:00Z")
+            << Moments{utc("2026-03-08T07:30:00Z")};
+
+        // Whole days: alarms count from the day's start; without alarms the chosen time rings.
+        QTest::newRow("all day, on the day at 9 (RELATED=START:PT9H)")
+            << berlin
+            << file("DTSTART;VALUE=DATE:20261210\r\nDUE;VALUE=DATE:20261211\r\n" +
+                    valarm("ACTION:DISPLAY\r\nTRIGGER;RELATED=START:PT9H\r\n"))
+            << dec9 << Moments{utc("2026-12-10T08:00:00Z")};
+        QTest::newRow("all day, 15 minutes before the due day")
+            << newYork
+            << file("DUE;VALUE=DATE:20261210\r\n" + valarm("ACTION:DISPLAY\r\nTRIGGER;RELATED=END:-PT15M\r\n")) << dec9
+            << Moments{utc("2026-12-10T04:45:00Z")};
+        QTest::newRow("all day, no alarm, at the chosen time")
+            << sydney << file("DUE;VALUE=DATE:20261210\r\n") << dec9.addDays(-1)
+            << Moments{utc("2026-12-09T22:00:00Z")};
+
+        // An alarm related to what the to-do lacks has no time (RFC 5545 3.8.6.3).
+        QTest::newRow("RELATED=END without a due")
+            << berlin
+            << file("DTSTART:20261210T080000Z\r\n" + valarm("ACTION:DISPLAY\r\nTRIGGER;RELATED=END:-PT1H\r\n")) << dec9
+            << Moments{};
+        QTest::newRow("RELATED=START without a start")
+            << berlin << file(due + valarm("ACTION:DISPLAY\r\nTRIGGER:-PT1H\r\n")) << dec9 << Moments{};
+        QTest::newRow("RELATED=END with a start and a duration")
+            << berlin
+            << file("DTSTART:20261210T080000Z\r\nDURATION:PT2H\r\n" +
+                    valarm("ACTION:DISPLAY\r\nTRIGGER;RELATED=END:-PT15M\r\n"))
+            << dec9 << Moments{utc("2026-12-10T09:45:00Z")};
+
+        // Zones by their definition.
+        QTest::newRow("a zone the file defines under its own name")
+            << newYork << file("DUE;TZID=Customized Time Zone:20260701T090000\r\n", customZone)
+            << utc("2026-07-01T00:00:00Z") << Moments{utc("2026-07-01T08:00:00Z")};
+        QTest::newRow("a Windows name defined differently in the file")
+            << newYork << file("DUE;TZID=W. Europe Standard Time:20260701T090000\r\n", redefinedZone)
+            << utc("2026-07-01T00:00:00Z") << Moments{utc("2026-07-01T08:00:00Z")};
+        QTest::newRow("a Windows name without a definition")
+            << newYork << file("DUE;TZID=W. Europe Standard Time:20260701T090000\r\n") << utc("2026-07-01T00:00:00Z")
+            << Moments{utc("2026-07-01T07:00:00Z")};
     }
 
     void ringsAt()
     {
-        QFETCH(QByteArray, lines);
+        QFETCH(QByteArray, zone);
+        QFETCH(QByteArray, ics);
+        QFETCH(QDateTime, now);
         QFETCH(QList<QDateTime>, expected);
-        const auto document = TodoDocument::parse(test::todoFile("a", "A", lines));
+        const auto document = TodoDocument::parse(ics);
         QVERIFY(document);
-        QCOMPARE(momentsOf(pendingTriggers(document->toReminder(), TriggerContext{})), expected);
+        const StoreReminder reminder = document->toReminder();
+        const TriggerContext context{QTime(9, 0), QTimeZone(zone), {}};
+        QCOMPARE(momentsOf(pendingTriggers(reminder, now, now.addDays(2), context)), expected);
+        const std::optional<QDateTime> next = nextTriggerAfter({reminder}, now, context);
+        QCOMPARE(next.has_value(), !expected.isEmpty());
+        if (next && !expected.isEmpty()) {
+            QCOMPARE(next->toUTC(), expected.first());
+        }
+    }
+
+    void aHugeRepeatIsBounded()
+    {
+        const auto document = TodoDocument::parse(test::todoFile(
+            "a", "A",
+            "DUE:20261210T100000Z\r\n" +
+                valarm("ACTION:DISPLAY\r\nTRIGGER;RELATED=END:PT0S\r\nREPEAT:100000000\r\nDURATION:PT1M\r\n")));
+        QVERIFY(document);
+        const QList<AlarmTrigger> triggers =
+            pendingTriggers(document->toReminder(), utc("2026-12-10T00:00:00Z"), utc("2030-01-01T00:00:00Z"), {});
+        QCOMPARE(triggers.size(), 101);
+        QCOMPARE(triggers.last().at, utc("2026-12-10T11:40:00Z"));
     }
 
     void wholeDaysRingAtTheChosenTime()
@@ -112,8 +245,10 @@ private Q_SLOTS:
         QVERIFY(document);
         const StoreReminder reminder = document->toReminder();
         for (const QTime time : {QTime(9, 0), QTime(7, 30)}) {
-            QCOMPARE(momentsOf(pendingTriggers(reminder, TriggerContext{time, QTimeZone::systemTimeZone(), {}})),
-                     QList<QDateTime>{QDateTime(QDate(2026, 12, 10), time).toUTC()});
+            const TriggerContext context{time, QTimeZone::systemTimeZone(), {}};
+            QCOMPARE(
+                momentsOf(pendingTriggers(reminder, utc("2026-12-01T00:00:00Z"), utc("2026-12-31T00:00:00Z"), context)),
+                QList<QDateTime>{QDateTime(QDate(2026, 12, 10), time).toUTC()});
         }
     }
 

@@ -209,6 +209,57 @@ private Q_SLOTS:
         QVERIFY(scanned > 0);
     }
 
+    void shouldUseOneTermPerConcept_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("avoided");
+        // Each language names a thing one way; these are the other names it once used as well.
+        QTest::newRow("zh-Hans list") << QStringLiteral("zh-Hans") << QString::fromUtf16(u"清单");
+        QTest::newRow("zh-Hans trash") << QStringLiteral("zh-Hans") << QString::fromUtf16(u"废纸篓");
+        QTest::newRow("zh-Hant list") << QStringLiteral("zh-Hant") << QString::fromUtf16(u"列表");
+        QTest::newRow("zh-Hant open") << QStringLiteral("zh-Hant") << QString::fromUtf16(u"打開");
+        QTest::newRow("zh-Hant change") << QStringLiteral("zh-Hant") << QString::fromUtf16(u"更改");
+        QTest::newRow("zh-Hant restore") << QStringLiteral("zh-Hant") << QString::fromUtf16(u"從中復原");
+        QTest::newRow("sv delete") << QStringLiteral("sv") << QStringLiteral("\\brader");
+        QTest::newRow("sv ellipsis") << QStringLiteral("sv") << QStringLiteral(" …");
+        QTest::newRow("de window") << QStringLiteral("de") << QStringLiteral("\\bFenster");
+        QTest::newRow("de desktop") << QStringLiteral("de") << QStringLiteral("Arbeitsfläche");
+        QTest::newRow("de tray") << QStringLiteral("de") << QStringLiteral("Kontrollleiste");
+        QTest::newRow("de appearance") << QStringLiteral("de") << QStringLiteral("Erscheinungsbild");
+        QTest::newRow("de save") << QStringLiteral("de") << QStringLiteral("gesichert");
+    }
+
+    void shouldUseOneTermPerConcept()
+    {
+        QFETCH(QString, code);
+        QFETCH(QString, avoided);
+        const QRegularExpression pattern(avoided, QRegularExpression::CaseInsensitiveOption |
+                                                      QRegularExpression::UseUnicodePropertiesOption);
+        const Table table = readTable(code);
+        QVERIFY(!table.entries.isEmpty());
+        for (auto it = table.entries.cbegin(); it != table.entries.cend(); ++it) {
+            for (const QString& form : it.value().forms) {
+                QVERIFY2(!pattern.match(form).hasMatch(), qPrintable(it.key() + QStringLiteral(": ") + form));
+            }
+        }
+    }
+
+    void shouldNameEveryLanguageInItsOwnNameInEveryTable()
+    {
+        const QMap<QString, QString> names = {
+            {QStringLiteral("language.option.english"), QStringLiteral("English")},
+            {QStringLiteral("language.option.german"), QStringLiteral("Deutsch")},
+            {QStringLiteral("language.option.swedish"), QStringLiteral("Svenska")},
+            {QStringLiteral("language.option.chineseSimplified"), QString::fromUtf16(u"简体中文")},
+            {QStringLiteral("language.option.chineseTraditional"), QString::fromUtf16(u"繁體中文")}};
+        for (const QString& code : languageCodes) {
+            const Table table = readTable(code);
+            for (auto it = names.cbegin(); it != names.cend(); ++it) {
+                QCOMPARE(table.entries.value(it.key()).forms, QStringList{it.value()});
+            }
+        }
+    }
+
     void shouldEmbedCompiledTablesThatFindEveryKey()
     {
         for (const QString& code : languageCodes) {

@@ -268,7 +268,7 @@ private Q_SLOTS:
                                          localizedString(QStringLiteral("panel.tray.settings")),
                                          localizedString(QStringLiteral("panel.tray.quit"))}));
         }
-        QCOMPARE(entry.contextMenu()->actions().first()->text(), QStringLiteral("打開"));
+        QCOMPARE(entry.contextMenu()->actions().first()->text(), QStringLiteral("開啟"));
     }
 };
 

@@ -149,6 +149,34 @@ private Q_SLOTS:
         QCOMPARE(t.fixture.stored(PreferenceKey::selectedListIDs), QStringLiteral("home/groceries"));
         QTRY_VERIFY(t.tab->listRow(QStringLiteral("work/inbox")) == nullptr);
     }
+
+    void shouldAskAboutAnEmptyListWithoutCountingItsReminders_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("en") << QStringLiteral("en")
+                            << QStringLiteral("The list moves to the trash, from where your file manager can restore "
+                                              "it. The copy on the server is not deleted.");
+        // A Chinese sentence follows a full stop without a space.
+        QTest::newRow("zh-Hans") << QStringLiteral("zh-Hans")
+                                 << QString::fromUtf16(
+                                        u"该列表将移到回收站，你可以用文件管理器从中恢复。服务器上的副本不会被删除。");
+    }
+
+    void shouldAskAboutAnEmptyListWithoutCountingItsReminders()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, message);
+        Tab t;
+        t.fixture.preferences().setString(PreferenceKey::languagePreference, language);
+        QDir projects(t.file(QStringLiteral("work/projects")));
+        for (const QString& name : projects.entryList({QStringLiteral("*.ics")}, QDir::Files)) {
+            QVERIFY(projects.remove(name));
+        }
+        t.tab->listActions()->confirmDelete(t.tab->listRow(QStringLiteral("work/projects"))->list());
+        QTRY_VERIFY(t.tab->listActions()->openMessage() != nullptr);
+        QCOMPARE(t.tab->listActions()->openMessage()->informativeText(), message);
+    }
 };
 
 QTEST_MAIN(ListManagementTest)

@@ -175,7 +175,7 @@ private Q_SLOTS:
         QCOMPARE(general->sections().at(3)->title(), QStringLiteral("Listen"));
         QCOMPARE(general->languagePicker()->currentText(), QStringLiteral("Deutsch"));
         QCOMPARE(general->accountsEmptyLabel()->text(), QStringLiteral("Keine Konten gefunden."));
-        QCOMPARE(view->appearanceTab()->sections().at(0)->title(), QStringLiteral("Fenstergröße"));
+        QCOMPARE(view->appearanceTab()->sections().at(0)->title(), QStringLiteral("Größe der Übersicht"));
         QCOMPARE(view->aboutTab()->developerHeading()->text(), QStringLiteral("Entwickelt von"));
         // Store names are shown as they are.
         QCOMPARE(general->accountToggle(QStringLiteral("work"))->text(), QStringLiteral("Work"));
