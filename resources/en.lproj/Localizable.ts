@@ -71,6 +71,10 @@
         <source>Date</source>
         <translation>Date</translation>
     </message>
+    <message id="form.allDay">
+        <source>All day</source>
+        <translation>All day</translation>
+    </message>
     <message id="form.notes">
         <source>Notes</source>
         <translation>Notes</translation>

@@ -71,6 +71,10 @@
         <source>Date</source>
         <translation>Datum</translation>
     </message>
+    <message id="form.allDay">
+        <source>All day</source>
+        <translation>Heldag</translation>
+    </message>
     <message id="form.notes">
         <source>Notes</source>
         <translation>Anteckningar</translation>

@@ -71,6 +71,10 @@
         <source>Date</source>
         <translation>日期</translation>
     </message>
+    <message id="form.allDay">
+        <source>All day</source>
+        <translation>全天</translation>
+    </message>
     <message id="form.notes">
         <source>Notes</source>
         <translation>備註</translation>

@@ -115,8 +115,9 @@ NotificationRequest AlarmService::requestFor(const QList<DueAlarm>& alarms) cons
             request.summary = reminder->title;
             QStringList lines;
             if (due) {
-                lines.append(
-                    localizedString(QStringLiteral("alarms.notification.due")).arg(DateTexts::rowDueDate(*due)));
+                const QString when =
+                    reminder->due->time ? DateTexts::rowDueDate(*due) : DateTexts::rowDueDay(reminder->due->date);
+                lines.append(localizedString(QStringLiteral("alarms.notification.due")).arg(when));
             }
             const std::optional<StoreList> list = m_store.listWithID(reminder->listID.value_or(QString()));
             if (list) {

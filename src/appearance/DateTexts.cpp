@@ -42,7 +42,7 @@ QString fallback(const QDateTime& when, const QLocale& locale, const QTimeZone& 
 }
 
 QString styled(const QDateTime& when, const QLocale& locale, const QTimeZone& zone, icu::DateFormat::EStyle dateStyle,
-               QLocale::FormatType fallbackType)
+               QLocale::FormatType fallbackType, icu::DateFormat::EStyle timeStyle = icu::DateFormat::kShort)
 {
     if (!when.isValid()) {
         return {};
@@ -51,12 +51,15 @@ QString styled(const QDateTime& when, const QLocale& locale, const QTimeZone& zo
     // in a few locales: keep one per locale and style. The zone is set again on every use.
     thread_local std::map<std::pair<QByteArray, int>, std::unique_ptr<icu::DateFormat>> formatters;
     const QByteArray localeId = DateTexts::icuLocaleId(locale);
-    std::unique_ptr<icu::DateFormat>& formatter = formatters[{localeId, int(dateStyle)}];
+    std::unique_ptr<icu::DateFormat>& formatter = formatters[{localeId, int(dateStyle) * 100 + int(timeStyle)}];
     if (!formatter) {
-        formatter.reset(icu::DateFormat::createDateTimeInstance(dateStyle, icu::DateFormat::kShort,
-                                                                icu::Locale(localeId.constData())));
+        formatter.reset(
+            icu::DateFormat::createDateTimeInstance(dateStyle, timeStyle, icu::Locale(localeId.constData())));
     }
     if (!formatter) {
+        if (timeStyle == icu::DateFormat::kNone) {
+            return locale.toString(when.date(), fallbackType);
+        }
         return fallback(when, locale, zone, fallbackType);
     }
     return format(formatter.get(), when, zone);
@@ -95,6 +98,19 @@ QString DateTexts::bubbleDate(const QDateTime& when, const QLocale& locale, cons
 QString DateTexts::rowDueDate(const QDateTime& when, const QLocale& locale, const QTimeZone& zone)
 {
     return styled(when, locale, zone, icu::DateFormat::kMedium, QLocale::ShortFormat);
+}
+
+// A day is the same day in every zone: it is formatted as noon UTC, in UTC.
+QString DateTexts::bubbleDay(const QDate& day, const QLocale& locale)
+{
+    return styled(QDateTime(day, QTime(12, 0), Qt::UTC), locale, QTimeZone::utc(), icu::DateFormat::kFull,
+                  QLocale::LongFormat, icu::DateFormat::kNone);
+}
+
+QString DateTexts::rowDueDay(const QDate& day, const QLocale& locale)
+{
+    return styled(QDateTime(day, QTime(12, 0), Qt::UTC), locale, QTimeZone::utc(), icu::DateFormat::kMedium,
+                  QLocale::ShortFormat, icu::DateFormat::kNone);
 }
 
 QByteArray DateTexts::icuLocaleId(const QLocale& locale)

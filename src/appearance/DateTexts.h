@@ -24,6 +24,9 @@ public:
     /// interface language is.
     static QString rowDueDate(const QDateTime& when, const QLocale& locale = QLocale::system(),
                               const QTimeZone& zone = QTimeZone::systemTimeZone());
+    /// The same two texts for a reminder due all day: the date alone.
+    static QString bubbleDay(const QDate& day, const QLocale& locale = QLocale());
+    static QString rowDueDay(const QDate& day, const QLocale& locale = QLocale::system());
 
     /// The ICU locale id for a Qt locale: language, the script where it matters (always for Chinese, so that
     /// Traditional and Simplified stay apart) and territory. The C locale maps to ICU's POSIX English.

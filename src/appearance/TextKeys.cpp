@@ -23,6 +23,7 @@ const QStringList& allTextKeys()
         QStringLiteral("footer.quit"),
         QStringLiteral("footer.settings"),
         QStringLiteral("form.dueLabel"),
+        QStringLiteral("form.allDay"),
         QStringLiteral("form.notes"),
         QStringLiteral("form.priority"),
         QStringLiteral("form.recurrence"),

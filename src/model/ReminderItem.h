@@ -14,12 +14,23 @@ struct ReminderItem
 {
     QString id;
     QString title;
+    /// For a reminder due on a day without a time (all day), the local midnight that starts the day.
     std::optional<QDateTime> dueDate;
+    bool dueIsAllDay = false;
     std::optional<QString> notes;
     int priority = 0;
     RecurrenceOption recurrence = RecurrenceOption::none;
     bool isCompleted = false;
     QString listID;
+
+    /// The moment from which the reminder is overdue: its due time, or the end of its day when it is due all day.
+    std::optional<QDateTime> overdueAt() const
+    {
+        if (!dueDate || !dueIsAllDay) {
+            return dueDate;
+        }
+        return QDateTime(dueDate->date().addDays(1), QTime(0, 0));
+    }
 };
 
 } // namespace tolvik

@@ -57,6 +57,7 @@ ReminderItem reminderItemOf(const StoreReminder& reminder)
     item.id = reminder.id;
     item.title = reminder.title;
     item.dueDate = reminder.due ? reminder.due->toDateTime() : std::nullopt;
+    item.dueIsAllDay = item.dueDate && !reminder.due->time;
     item.notes = reminder.notes;
     item.priority = reminder.priority;
     item.recurrence = recurrenceOptionOf(reminder);

@@ -13,9 +13,14 @@ namespace tolvik {
 
 namespace {
 
-// The due-date rule shared by add and edit: the minute of the moment in the user's zone, or nothing at all.
-void applyDueDate(StoreReminder& reminder, const std::optional<QDateTime>& dueDate)
+// The due-date rule shared by add and edit: the minute of the moment in the user's zone, its day alone for an
+// all-day reminder, or nothing at all.
+void applyDueDate(StoreReminder& reminder, const std::optional<QDateTime>& dueDate, bool allDay)
 {
+    if (dueDate && allDay) {
+        reminder.due = DueDateComponents{dueDate->toLocalTime().date(), std::nullopt, QTimeZone()};
+        return;
+    }
     reminder.due = dueDate ? std::optional(DueDateComponents::fromDateTime(*dueDate)) : std::nullopt;
 }
 
@@ -207,7 +212,7 @@ QCoro::Task<> RemindersViewModel::reloadReminders(QList<StoreList> storeLists)
 
 QCoro::Task<bool> RemindersViewModel::addReminder(QString title, std::optional<QString> notes,
                                                   std::optional<QDateTime> dueDate, int priority,
-                                                  RecurrenceOption recurrence, QString listID)
+                                                  RecurrenceOption recurrence, QString listID, bool dueIsAllDay)
 {
     const std::optional<StoreList> list = m_store->listWithID(listID);
     if (!list) {
@@ -218,7 +223,7 @@ QCoro::Task<bool> RemindersViewModel::addReminder(QString title, std::optional<Q
     reminder.listID = list->id;
     reminder.notes = notes;
     reminder.priority = priority;
-    applyDueDate(reminder, dueDate);
+    applyDueDate(reminder, dueDate, dueIsAllDay);
     applyRecurrence(reminder, recurrence);
     co_return co_await finish(m_store->saveReminder(reminder));
 }
@@ -226,7 +231,7 @@ QCoro::Task<bool> RemindersViewModel::addReminder(QString title, std::optional<Q
 QCoro::Task<bool> RemindersViewModel::updateReminder(QString id, QString title, std::optional<QString> notes,
                                                      std::optional<QDateTime> dueDate, int priority,
                                                      RecurrenceOption recurrence,
-                                                     std::optional<ReminderFields> openedWith)
+                                                     std::optional<ReminderFields> openedWith, bool dueIsAllDay)
 {
     std::optional<StoreReminder> reminder = m_store->reminderWithID(id);
     if (!reminder) {
@@ -246,8 +251,8 @@ QCoro::Task<bool> RemindersViewModel::updateReminder(QString id, QString title, 
     if (touched(&ReminderFields::priority, priority)) {
         reminder->priority = priority;
     }
-    if (touched(&ReminderFields::dueDate, dueDate)) {
-        applyDueDate(*reminder, dueDate);
+    if (touched(&ReminderFields::dueDate, dueDate) || touched(&ReminderFields::dueIsAllDay, dueIsAllDay)) {
+        applyDueDate(*reminder, dueDate, dueIsAllDay);
     }
     // The form only knows five plain choices. When the choice is the one the rules already read as, the user
     // did not change it: keep the rules as they are, so an edit of the title never turns "every second Monday

@@ -30,6 +30,7 @@ struct ReminderFields
     std::optional<QDateTime> dueDate;
     int priority = 0;
     RecurrenceOption recurrence = RecurrenceOption::none;
+    bool dueIsAllDay = false;
 };
 
 /// A completion or removal that can be undone: the reminder's id and title as they were, and the store's snapshot
@@ -104,17 +105,18 @@ public:
     /// Publishes the accounts and lists as the store has them now.
     QCoro::Task<> loadCalendars();
 
-    /// Adds a reminder to a list. The caller passes a trimmed, non-empty title and absent notes for none.
+    /// Adds a reminder to a list. The caller passes a trimmed, non-empty title and absent notes for none. With
+    /// `dueIsAllDay` the reminder is due on the day of `dueDate`, without a time.
     /// True when the reminder was written; false when the list is gone or the write failed (see lastOperationError).
     QCoro::Task<bool> addReminder(QString title, std::optional<QString> notes, std::optional<QDateTime> dueDate,
-                                  int priority, RecurrenceOption recurrence, QString listID);
+                                  int priority, RecurrenceOption recurrence, QString listID, bool dueIsAllDay = false);
     /// Rewrites a reminder's title, notes, due date, priority and repeat rule; leaves the rest alone. Given the
     /// values the form was opened with, writes only the fields the user changed, so that another client's change
     /// to any other field since then survives. True when the change was written; false when the reminder is gone
     /// or the write failed.
     QCoro::Task<bool> updateReminder(QString id, QString title, std::optional<QString> notes,
                                      std::optional<QDateTime> dueDate, int priority, RecurrenceOption recurrence,
-                                     std::optional<ReminderFields> openedWith = std::nullopt);
+                                     std::optional<ReminderFields> openedWith = std::nullopt, bool dueIsAllDay = false);
     /// Moves a reminder to another list; a move onto its own list does nothing.
     QCoro::Task<> moveReminder(QString id, QString toListID);
     /// Marks a reminder completed now (a repeating one moves on to its next occurrence in the store). Returns, and

@@ -181,7 +181,8 @@ void QuickAddField::submit()
     m_adding = true;
     m_preferences.setString(PreferenceKey::quickAddListID, *listID);
     const QString typed = m_edit->text();
-    QCoro::connect(m_model.addReminder(title, std::nullopt, m_parsed.due, m_parsed.priority, m_parsed.repeat, *listID),
+    QCoro::connect(m_model.addReminder(title, std::nullopt, m_parsed.due, m_parsed.priority, m_parsed.repeat, *listID,
+                                       m_parsed.due && !m_parsed.dueHasTime),
                    this, [this, typed] {
                        m_adding = false;
                        // A failed add keeps the text, so that nothing typed is lost, and says why.

@@ -103,7 +103,8 @@ void ReminderDetailBubble::refresh()
     if (m_reminder.dueDate) {
         m_dateIcon->setPixmap(
             SymbolIcons::pixmap(QStringLiteral("calendar"), secondary, QSize(iconSide, iconSide), devicePixelRatioF()));
-        m_dateText->setText(DateTexts::bubbleDate(*m_reminder.dueDate));
+        m_dateText->setText(m_reminder.dueIsAllDay ? DateTexts::bubbleDay(m_reminder.dueDate->date())
+                                                   : DateTexts::bubbleDate(*m_reminder.dueDate));
     }
     const bool repeats = m_reminder.recurrence != RecurrenceOption::none;
     m_repeatLine->setVisible(repeats);

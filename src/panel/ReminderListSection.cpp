@@ -441,7 +441,8 @@ void ReminderListSection::submitAdd()
         m_addForm->clearError();
     }
     QCoro::connect(m_model->addReminder(title, m_addState.trimmedNotes(), m_addState.effectiveDueDate(),
-                                        m_addState.priority, m_addState.recurrence, m_list.id),
+                                        m_addState.priority, m_addState.recurrence, m_list.id,
+                                        m_addState.effectiveAllDay()),
                    this, [this](bool added) {
                        if (!added) {
                            // Nothing was written: the typing stays, and the form says why.

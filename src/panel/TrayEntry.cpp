@@ -160,10 +160,11 @@ void TrayEntry::updateTrayIcon()
                      m_model.reminders());
     for (const ListSection& section : sections) {
         for (const ReminderItem& reminder : section.reminders) {
-            if (reminder.dueDate && *reminder.dueDate < now) {
+            const std::optional<QDateTime> overdueAt = reminder.overdueAt();
+            if (overdueAt && *overdueAt < now) {
                 overdue = true;
-            } else if (reminder.dueDate && (!nextDue || *reminder.dueDate < *nextDue)) {
-                nextDue = reminder.dueDate;
+            } else if (overdueAt && (!nextDue || *overdueAt < *nextDue)) {
+                nextDue = overdueAt;
             }
         }
     }

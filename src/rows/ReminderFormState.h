@@ -17,6 +17,8 @@ struct ReminderFormState
     QString title;
     bool includeDueDate = false;
     QDateTime dueDate;
+    /// Due on the day of `dueDate` without a time; the time picker keeps its value for when this is switched off.
+    bool allDay = false;
     QString notes;
     int priority = 0;
     RecurrenceOption recurrence = RecurrenceOption::none;
@@ -36,6 +38,11 @@ struct ReminderFormState
         state.title = reminder.title;
         state.includeDueDate = reminder.dueDate.has_value();
         state.dueDate = reminder.dueDate.value_or(now);
+        state.allDay = reminder.dueDate && reminder.dueIsAllDay;
+        if (state.allDay) {
+            // Switching "all day" off then offers the time of day it is now, not midnight.
+            state.dueDate.setTime(now.toLocalTime().time());
+        }
         state.notes = reminder.notes.value_or(QString());
         state.priority = reminder.priority;
         state.recurrence = reminder.recurrence;
@@ -50,11 +57,17 @@ struct ReminderFormState
         const QString trimmed = notes.trimmed();
         return trimmed.isEmpty() ? std::nullopt : std::optional<QString>(trimmed);
     }
-    /// The due date to store: none while the switch is off, whatever the picker shows.
+    /// The due date to store: none while the switch is off, whatever the picker shows; the day's start when it
+    /// is due all day.
     std::optional<QDateTime> effectiveDueDate() const
     {
-        return includeDueDate ? std::optional<QDateTime>(dueDate) : std::nullopt;
+        if (!includeDueDate) {
+            return std::nullopt;
+        }
+        return allDay ? QDateTime(dueDate.toLocalTime().date(), QTime(0, 0)) : dueDate;
     }
+    /// Whether the due date to store is a day without a time.
+    bool effectiveAllDay() const { return includeDueDate && allDay; }
 };
 
 } // namespace tolvik

@@ -13,8 +13,11 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QStyle>
 #include <QTextCharFormat>
@@ -77,16 +80,78 @@ public:
     QSize minimumSizeHint() const override { return {60, sizeHint().height()}; }
 };
 
+/// A push button that shows clearly when it has the keyboard focus: a ring inside its edge, in the accent colour,
+/// or in the caption's colour on the accent-filled default button, where an accent ring would vanish.
+class FormButton : public QPushButton
+{
+public:
+    explicit FormButton(QWidget* parent)
+        : QPushButton(parent)
+    {}
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        QPushButton::paintEvent(event);
+        if (!hasFocus()) {
+            return;
+        }
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        const QColor ring = isDefault() ? palette().color(QPalette::ButtonText)
+                                        : palette().color(QPalette::Active, QPalette::Highlight);
+        painter.setPen(QPen(ring, 1.5));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRoundedRect(QRectF(rect()).adjusted(3, 3, -3, -3), 3, 3);
+    }
+};
+
+/// The time field: a click puts the caret into a section and selects it, so that typed digits replace the hour or
+/// the minutes at once instead of being refused as a third digit.
+class TimeField : public QTimeEdit
+{
+public:
+    explicit TimeField(QWidget* parent)
+        : QTimeEdit(parent)
+    {
+        lineEdit()->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        const bool handled = QTimeEdit::eventFilter(watched, event);
+        if (watched == lineEdit() && event->type() == QEvent::MouseButtonRelease &&
+            static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && !lineEdit()->hasSelectedText() &&
+            currentSection() != QDateTimeEdit::NoSection) {
+            setSelectedSection(currentSection());
+        }
+        return handled;
+    }
+};
+
 /// The time field's format: the short time of the locale the rows' due lines use (the system's, whatever the
-/// interface language), so that a form and the row it edits both read "2:41 PM", or both "14:41".
+/// interface language), so that a form and the row it edits both read "2:41 PM", or both "14:41". Hours and
+/// minutes only: a due time has no seconds, and some locales' short time (C among them) carries them.
 QString timeFieldFormat(const QLocale& locale)
 {
     const QString pattern = locale.timeFormat(QLocale::ShortFormat);
     QString format;
     bool quoted = false;
-    for (const QChar character : pattern) {
+    for (int index = 0; index < pattern.size(); ++index) {
+        const QChar character = pattern.at(index);
         if (character == QLatin1Char('\'')) {
             quoted = !quoted;
+        }
+        if (!quoted && (character == QLatin1Char('s') || character == QLatin1Char('z'))) {
+            // Drop the seconds (and milliseconds) with the separator before them.
+            while (!format.isEmpty() && !format.back().isLetter() && format.back() != QLatin1Char('\'')) {
+                format.chop(1);
+            }
+            while (index + 1 < pattern.size() && pattern.at(index + 1) == character) {
+                ++index;
+            }
+            continue;
         }
         // Some locales write their day period as "B", which a time field would print as a letter.
         if (!quoted && character == QLatin1Char('B')) {
@@ -148,12 +213,14 @@ void ReminderFormView::build()
     auto* timeRow = new QHBoxLayout;
     timeRow->setSpacing(8);
     m_timeLabel = captionLabel(m_dueGroup);
-    m_time = new QTimeEdit(m_dueGroup);
+    m_allDay = new QCheckBox(m_dueGroup);
+    m_time = new TimeField(m_dueGroup);
     m_time->setButtonSymbols(QAbstractSpinBox::UpDownArrows);
     m_time->setLocale(QLocale::system());
     m_time->setDisplayFormat(timeFieldFormat(QLocale::system()));
     timeRow->addWidget(m_timeLabel);
     timeRow->addStretch();
+    timeRow->addWidget(m_allDay);
     timeRow->addWidget(m_time);
     due->addWidget(m_dueLabel);
     due->addWidget(m_calendar);
@@ -191,13 +258,14 @@ void ReminderFormView::build()
     stack->addWidget(m_notes);
 
     auto* buttons = new QHBoxLayout;
-    m_cancel = new QPushButton(this);
-    m_submit = new QPushButton(this);
-    // Neither button is a default button: Return in a field must never submit.
+    m_cancel = new FormButton(this);
+    m_submit = new FormButton(this);
+    // As in a dialog: Return on a focused button presses it, and elsewhere (outside the notes) it submits, which
+    // the default button shows.
     for (QPushButton* button : {m_cancel, m_submit}) {
-        button->setAutoDefault(false);
-        button->setDefault(false);
+        button->setAutoDefault(true);
     }
+    m_submit->setDefault(true);
     buttons->addWidget(m_cancel);
     buttons->addStretch();
     buttons->addWidget(m_submit);
@@ -234,6 +302,14 @@ void ReminderFormView::bind()
         showDueDate();
         Q_EMIT edited();
     });
+    connect(m_allDay, &QCheckBox::toggled, this, [this](bool on) {
+        m_time->setEnabled(!on);
+        if (m_reloading) {
+            return;
+        }
+        m_state->allDay = on;
+        Q_EMIT edited();
+    });
     connect(m_calendar, &QCalendarWidget::selectionChanged, this, [this] {
         QDateTime due = m_state->dueDate;
         due.setDate(m_calendar->selectedDate());
@@ -263,11 +339,28 @@ void ReminderFormView::bind()
     // The error speaks of the values that failed; once the user changes them it no longer applies.
     connect(this, &ReminderFormView::edited, this, &ReminderFormView::clearError);
     connect(m_cancel, &QPushButton::clicked, this, &ReminderFormView::cancelRequested);
-    connect(m_submit, &QPushButton::clicked, this, [this] {
-        if (!m_state->trimmedTitle().isEmpty()) {
-            Q_EMIT submitRequested();
-        }
-    });
+    connect(m_submit, &QPushButton::clicked, this, &ReminderFormView::requestSubmit);
+}
+
+void ReminderFormView::requestSubmit()
+{
+    if (!m_state->trimmedTitle().isEmpty()) {
+        Q_EMIT submitRequested();
+    }
+}
+
+void ReminderFormView::keyPressEvent(QKeyEvent* event)
+{
+    // Return that no field took for itself (the notes take it for a new line, a focused button presses itself)
+    // submits, as in every desktop dialog.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (enter && (modifiers == Qt::NoModifier || modifiers == Qt::ControlModifier)) {
+        event->accept();
+        requestSubmit();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void ReminderFormView::showError(const QString& text)
@@ -321,6 +414,8 @@ void ReminderFormView::showDueDate()
     const QSignalBlocker timeBlocker(m_time);
     m_calendar->setSelectedDate(m_state->dueDate.date());
     m_time->setTime(m_state->dueDate.time());
+    m_allDay->setChecked(m_state->allDay);
+    m_time->setEnabled(!m_state->allDay);
     m_reloading = false;
 }
 
@@ -353,6 +448,7 @@ void ReminderFormView::retranslate()
     m_dueToggle->setText(localizedString(QStringLiteral("form.setDueDate")));
     m_dueLabel->setText(localizedString(QStringLiteral("form.dueLabel")));
     m_timeLabel->setText(localizedString(QStringLiteral("form.timeLabel")));
+    m_allDay->setText(localizedString(QStringLiteral("form.allDay")));
     m_priorityCaption->setText(localizedString(QStringLiteral("form.priority")));
     m_recurrenceCaption->setText(localizedString(QStringLiteral("form.recurrence")));
     m_title->setAccessibleName(m_title->placeholderText());

@@ -42,6 +42,7 @@ public:
     QCheckBox* dueDateToggle() const { return m_dueToggle; }
     QCalendarWidget* calendar() const { return m_calendar; }
     QTimeEdit* timeField() const { return m_time; }
+    QCheckBox* allDayToggle() const { return m_allDay; }
     QComboBox* priorityPicker() const { return m_priority; }
     QComboBox* recurrencePicker() const { return m_recurrence; }
     QTextEdit* notesField() const { return m_notes; }
@@ -63,6 +64,7 @@ Q_SIGNALS:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
@@ -72,6 +74,7 @@ private:
     void applyColors();
     void updateMinimumWidth();
     void updateSubmitEnabled();
+    void requestSubmit();
     void showDueDate();
     void writeDueDate(const QDateTime& dueDate);
 
@@ -85,6 +88,7 @@ private:
     QLabel* m_dueLabel = nullptr;
     QCalendarWidget* m_calendar = nullptr;
     QLabel* m_timeLabel = nullptr;
+    QCheckBox* m_allDay = nullptr;
     QTimeEdit* m_time = nullptr;
     QLabel* m_priorityCaption = nullptr;
     QComboBox* m_priority = nullptr;

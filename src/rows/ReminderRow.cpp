@@ -136,7 +136,7 @@ void ReminderRow::setReminder(const ReminderItem& reminder)
 
 Urgency ReminderRow::urgency() const
 {
-    return RowStyle::urgency(m_reminder.dueDate, m_clock());
+    return RowStyle::urgency(m_reminder.overdueAt(), m_clock());
 }
 
 QColor ReminderRow::titleColor() const
@@ -171,7 +171,7 @@ void ReminderRow::refresh()
 
     m_due->setVisible(m_reminder.dueDate.has_value());
     if (m_reminder.dueDate) {
-        m_due->setText(DateTexts::rowDueDate(*m_reminder.dueDate));
+        m_due->setText(dueText());
         QPalette duePalette = m_due->palette();
         duePalette.setColor(QPalette::WindowText, secondary);
         m_due->setPalette(duePalette);
@@ -184,13 +184,20 @@ void ReminderRow::refresh()
     setAccessibleDescription(accessibleSummary());
 }
 
+QString ReminderRow::dueText() const
+{
+    if (!m_reminder.dueDate) {
+        return {};
+    }
+    return m_reminder.dueIsAllDay ? DateTexts::rowDueDay(m_reminder.dueDate->date())
+                                  : DateTexts::rowDueDate(*m_reminder.dueDate);
+}
+
 QString ReminderRow::accessibleSummary() const
 {
     QStringList parts;
-    parts.append(
-        m_reminder.dueDate
-            ? localizedString(QStringLiteral("panel.a11y.rowDue")).arg(DateTexts::rowDueDate(*m_reminder.dueDate))
-            : localizedString(QStringLiteral("panel.a11y.rowNoDue")));
+    parts.append(m_reminder.dueDate ? localizedString(QStringLiteral("panel.a11y.rowDue")).arg(dueText())
+                                    : localizedString(QStringLiteral("panel.a11y.rowNoDue")));
     if (urgency() == Urgency::overdue) {
         parts.append(localizedString(QStringLiteral("panel.a11y.rowOverdue")));
     }
@@ -248,7 +255,8 @@ void ReminderRow::save()
                                 m_editState.priority, m_editState.recurrence,
                                 ReminderFields{m_editOpenedWith.trimmedTitle(), m_editOpenedWith.trimmedNotes(),
                                                m_editOpenedWith.effectiveDueDate(), m_editOpenedWith.priority,
-                                               m_editOpenedWith.recurrence}),
+                                               m_editOpenedWith.recurrence, m_editOpenedWith.effectiveAllDay()},
+                                m_editState.effectiveAllDay()),
         this, [this](bool saved) {
             if (saved) {
                 setEditPresented(false);

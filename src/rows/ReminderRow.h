@@ -88,6 +88,8 @@ public:
     /// The "button.complete" and "button.delete" commands.
     void complete();
     void remove();
+    /// The due line: the date alone for a reminder due all day.
+    QString dueText() const;
     /// What assistive technology reads after the title: the due date, whether it is overdue, priority and repeat.
     QString accessibleSummary() const;
     /// What a drag of this row carries: one plain-text item, the reminder's id.

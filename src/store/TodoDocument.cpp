@@ -60,6 +60,11 @@ bool sameDue(const std::optional<DueDateComponents>& left, const std::optional<D
     if (left == right) {
         return true;
     }
+    // The model hands a timed due back as a time, but only ever makes a day without a time when the user chose
+    // "all day": that turns a due at midnight into another due, though the minute is the same.
+    if (left && right && left->time && !right->time) {
+        return false;
+    }
     const std::optional<qint64> leftMinute = dueMinute(left);
     return leftMinute && leftMinute == dueMinute(right);
 }

@@ -1,9 +1,9 @@
 #!/bin/bash
 # Runs the real app as a new user would meet it: a virtual X server with an XEmbed tray and a compositor, no D-Bus
 # session (so the tray icon goes through XEmbed), and fresh data and config folders with two lists selected. Clicks
-# the tray icon, checks the panel's place and size, then adds, edits and completes a reminder with the keyboard alone,
-# checking the file on disk after each step; then opens quick add from a later launch, types a reminder in words and
-# checks its title, due time and priority.
+# the tray icon, checks the panel's place and size, then adds (Return in the title), edits and completes a reminder
+# with the keyboard alone, checking the file on disk after each step; then opens quick add from a later launch, types
+# a reminder in words and checks its title, due time and priority, and one for a day without a time (all day).
 # Stops only the processes it started, by their ids.
 set -u
 app_binary=$1
@@ -67,7 +67,7 @@ echo "tray icon at $icon_x,$icon_y; panel at $X,$Y size ${WIDTH}x$HEIGHT"
 [ $((X + WIDTH)) -le 1280 ] || fail "panel leaves the screen on the right"
 
 # Add a reminder with the keyboard: Tab reaches the first list's add button, the form focuses its title, and
-# Shift+Tab from the title wraps round to the form's submit button.
+# Return there adds it.
 # Keys pressed before the panel has the keyboard focus would go elsewhere.
 panel_has_focus() { [ "$(xdotool getwindowfocus)" = "$panel" ]; }
 wait_for 10 panel_has_focus || fail "the panel did not take the keyboard focus"
@@ -80,8 +80,8 @@ wait_for 10 form_window || fail "the add form did not open"
 # can see it, so this one pause stays; it only starts once the form is known to be open.
 sleep 0.3
 xdotool type --delay 20 'Buy oat milk'
-xdotool key --clearmodifiers shift+Tab
-xdotool key --clearmodifiers space
+# Return in the title adds it, as in any dialog.
+xdotool key --clearmodifiers Return
 
 added() { grep -l 'SUMMARY:Buy oat milk' "$data"/calendars/*/*/*.ics; }
 wait_for 30 added || fail "no .ics file with the new reminder appeared"
@@ -156,5 +156,17 @@ tr -d '\r' <"$file" | grep -q "^DUE.*:$(date -d tomorrow +%Y%m%d)T180000" || fai
 tr -d '\r' <"$file" | grep -q '^PRIORITY:5$' || fail "the quick-added reminder lost its priority"
 # The list it went to is the first shown one, and the field is remembered to have used it.
 case "$file" in "$data/calendars/work/projects/"*) ;; *) fail "quick add used the wrong list: $file" ;; esac
+
+# A day without a time is an all-day reminder: written as a date alone. Select all first: the field may not have
+# cleared yet after the last add.
+xdotool key --clearmodifiers ctrl+a
+xdotool type --delay 20 'Renew passport in 3 days'
+xdotool key --clearmodifiers Return
+all_day_added() { grep -l $'^SUMMARY:Renew passport\r$' "$data"/calendars/*/*/*.ics; }
+wait_for 30 all_day_added || fail "no .ics file with the all-day reminder appeared"
+file=$(all_day_added)
+tr -d '\r' <"$file" | grep -q "^DUE;VALUE=DATE:$(date -d '+3 days' +%Y%m%d)$" ||
+    fail "the all-day reminder is not written as a date: $(grep '^DUE' "$file")"
+echo "all-day reminder written as a date"
 
 echo "PASS"

@@ -73,6 +73,19 @@ private Q_SLOTS:
         QVERIFY(field->chips()->isHidden());
     }
 
+    void shouldAddADayWithoutATimeAsAnAllDayReminder()
+    {
+        std::unique_ptr<QuickAddField> field(makeField());
+        QTest::keyClicks(field->edit(), QStringLiteral("Dentist on monday"));
+        QTest::keyClick(field->edit(), Qt::Key_Return);
+
+        QTRY_VERIFY_WITH_TIMEOUT(reminderTitled(m_fixture->model(), QStringLiteral("Dentist")).has_value(), 10000);
+        const ReminderItem added = *reminderTitled(m_fixture->model(), QStringLiteral("Dentist"));
+        QVERIFY(added.dueIsAllDay);
+        const QByteArray file = readFile(m_fixture->root() + QLatin1Char('/') + added.id);
+        QVERIFY2(file.contains("\r\nDUE;VALUE=DATE:20240318\r\n"), file.constData());
+    }
+
     void shouldKeepWordsInTitleWhenChipIsDismissed()
     {
         std::unique_ptr<QuickAddField> field(makeField());

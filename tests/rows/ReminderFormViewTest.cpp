@@ -1,5 +1,5 @@
 // The reminder form: every change lands in the owner's state at once, the submit rule, the pickers' values and
-// order, the focus delay, Return in the title, and texts that follow the interface language.
+// order, the focus delay, Return, the focus ring, the time field, and texts that follow the interface language.
 #include "rows/ReminderFormView.h"
 #include "RowsFixture.h"
 #include "appearance/LocalizationManager.h"
@@ -130,7 +130,7 @@ private Q_SLOTS:
         QCOMPARE(submitted.count(), 1);
     }
 
-    void shouldFocusTheTitleShortlyAfterShowingAndNeverSubmitOnReturn()
+    void shouldFocusTheTitleAndSubmitOnReturnThereButBreakLinesInTheNotes()
     {
         ReminderFormState state = ReminderFormState::fresh(rowsNow());
         QWidget anchor;
@@ -145,17 +145,81 @@ private Q_SLOTS:
         popover.present(&anchor, PopoverWindow::Side::trailing);
         QVERIFY(!form->titleField()->hasFocus());
         QTRY_VERIFY(form->titleField()->hasFocus());
+        QVERIFY(form->submitButton()->isDefault());
 
-        // Typing reaches the title without a click; Return ends nothing and submits nothing.
+        // Return on an empty title submits nothing; with a title, Return and the keypad's Enter submit.
+        QTest::keyClick(popover.focusWidget(), Qt::Key_Return);
+        QCOMPARE(submitted.count(), 0);
         QTest::keyClicks(popover.focusWidget(), QStringLiteral("Water plants"));
         QCOMPARE(state.title, QStringLiteral("Water plants"));
         QTest::keyClick(popover.focusWidget(), Qt::Key_Return);
-        QTest::keyClick(popover.focusWidget(), Qt::Key_Enter);
-        QCOMPARE(submitted.count(), 0);
-        QVERIFY(popover.isVisible());
+        QCOMPARE(submitted.count(), 1);
+        QTest::keyClick(popover.focusWidget(), Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(submitted.count(), 2);
 
-        form->cancelButton()->click();
+        form->notesField()->setFocus();
+        QTest::keyClicks(form->notesField(), QStringLiteral("one"));
+        QTest::keyClick(form->notesField(), Qt::Key_Return);
+        QTest::keyClicks(form->notesField(), QStringLiteral("two"));
+        QCOMPARE(state.notes, QStringLiteral("one\ntwo"));
+        QCOMPARE(submitted.count(), 2);
+
+        // A focused button takes Return for itself.
+        form->cancelButton()->setFocus();
+        QTest::keyClick(form->cancelButton(), Qt::Key_Return);
         QCOMPARE(cancelled.count(), 1);
+        QCOMPARE(submitted.count(), 2);
+    }
+
+    void shouldShowWhichButtonHasTheKeyboardFocus()
+    {
+        ReminderFormState state = ReminderFormState::fresh(rowsNow());
+        state.title = QStringLiteral("Focus");
+        QWidget anchor;
+        anchor.show();
+        PopoverWindow popover(PopoverWindow::Kind::popup, &anchor);
+        auto* form = new ReminderFormView(&state, QStringLiteral("button.add"));
+        popover.setContent(form);
+        popover.present(&anchor, PopoverWindow::Side::trailing);
+        QTRY_VERIFY(form->titleField()->hasFocus());
+
+        for (QPushButton* button : {form->submitButton(), form->cancelButton()}) {
+            const QImage unfocused = button->grab().toImage();
+            button->setFocus(Qt::TabFocusReason);
+            QVERIFY(button->hasFocus());
+            QVERIFY2(button->grab().toImage() != unfocused, qPrintable(button->text()));
+            form->titleField()->setFocus();
+        }
+    }
+
+    void shouldTakeHoursAndMinutesTypedRightAfterAClick()
+    {
+        ReminderFormState state = ReminderFormState::fresh(rowsNow());
+        QWidget anchor;
+        anchor.show();
+        PopoverWindow popover(PopoverWindow::Kind::popup, &anchor);
+        auto* form = new ReminderFormView(&state, QStringLiteral("button.add"));
+        popover.setContent(form);
+        popover.present(&anchor, PopoverWindow::Side::trailing);
+        form->dueDateToggle()->click();
+        QTimeEdit* time = form->timeField();
+        QTRY_VERIFY(time->isVisible());
+        QVERIFY(time->displayedSections().testFlags(QDateTimeEdit::HourSection | QDateTimeEdit::MinuteSection));
+        QVERIFY(!time->displayedSections().testAnyFlag(QDateTimeEdit::SecondSection));
+
+        // A click into the hours, then digits: the hour changes at once.
+        auto* text = time->findChild<QLineEdit*>();
+        QVERIFY(text != nullptr);
+        const int hourX = text->fontMetrics().horizontalAdvance(QStringLiteral("1")) / 2 + 3;
+        QTest::mouseClick(text, Qt::LeftButton, {}, QPoint(hourX, text->height() / 2));
+        QTest::keyClicks(text, QStringLiteral("07"));
+        QCOMPARE(state.dueDate.time().hour(), 7);
+        QCOMPARE(state.dueDate.time().minute(), 0);
+
+        // And stepping still works.
+        QTest::keyClick(text, Qt::Key_Up);
+        QCOMPARE(state.dueDate.time().second(), 0);
+        QVERIFY(state.dueDate.time() != QTime(7, 0));
     }
 
     void shouldHoldItsMinimumWidthAndGrowWithTheDatePickers()

@@ -20,6 +20,9 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTextEdit>
+#include <QTimeEdit>
+
+#include <functional>
 
 using namespace tolvik;
 using namespace tolvik::test;
@@ -229,6 +232,51 @@ private Q_SLOTS:
         QVERIFY(propertyLine(file, "DESCRIPTION").isEmpty());
         QCOMPARE(propertyLine(file, "PRIORITY"), QByteArray("PRIORITY:3"));
         QCOMPARE(propertyLine(file, "CATEGORIES"), QByteArray("CATEGORIES:Home"));
+    }
+
+    void shouldShowAnAllDayDueAsItsDateAndKeepItADayThroughEdits()
+    {
+        // As todoman writes a day without a time; today's all-day reminder is not overdue at ten in the morning.
+        const QString id = m_fixture->writeTodo(m_list, QStringLiteral("allday"), QStringLiteral("Dentist"),
+                                                {QStringLiteral("DUE;VALUE=DATE:20240315")});
+        auto model = m_fixture->makeModel();
+        ReminderRow row(*findReminder(*model, id), model.get(), m_fixture->clock());
+        row.show();
+        QVERIFY(row.dueLabel()->text().contains(QStringLiteral("2024")));
+        QVERIFY2(!row.dueLabel()->text().contains(QLatin1Char(':')), qPrintable(row.dueLabel()->text()));
+        QVERIFY(row.urgency() != Urgency::overdue);
+
+        const auto editAndSave = [&](const std::function<void(ReminderFormView*)>& change) {
+            row.edit();
+            QVERIFY(row.editForm()->dueDateToggle()->isChecked());
+            change(row.editForm());
+            QSignalSpy reloaded(model.get(), &RemindersViewModel::remindersChanged);
+            QTest::mouseClick(row.editForm()->submitButton(), Qt::LeftButton);
+            QTRY_VERIFY_WITH_TIMEOUT(!row.isEditPresented() && !reloaded.isEmpty(), 10000);
+            row.setReminder(*findReminder(*model, id));
+        };
+        editAndSave([](ReminderFormView* form) {
+            QVERIFY(form->allDayToggle()->isChecked());
+            QVERIFY(!form->timeField()->isEnabled());
+            form->titleField()->setText(QStringLiteral("Dentist on Friday"));
+        });
+        QCOMPARE(propertyLine(m_fixture->readTodo(id), "DUE"), QByteArray("DUE;VALUE=DATE:20240315"));
+
+        editAndSave([](ReminderFormView* form) {
+            form->allDayToggle()->click();
+            form->timeField()->setTime(QTime(12, 0));
+            form->titleField()->setText(QStringLiteral("Dentist at noon"));
+        });
+        QCOMPARE(propertyLine(m_fixture->readTodo(id), "DUE"), QByteArray("DUE;TZID=Europe/Stockholm:20240315T120000"));
+        editAndSave([](ReminderFormView* form) { form->timeField()->setTime(QTime(0, 0)); });
+        QCOMPARE(propertyLine(m_fixture->readTodo(id), "DUE"), QByteArray("DUE;TZID=Europe/Stockholm:20240315T000000"));
+
+        // The same minute, but a day without a time is another due.
+        editAndSave([](ReminderFormView* form) {
+            QVERIFY(!form->allDayToggle()->isChecked());
+            form->allDayToggle()->click();
+        });
+        QCOMPARE(propertyLine(m_fixture->readTodo(id), "DUE"), QByteArray("DUE;VALUE=DATE:20240315"));
     }
 
     void shouldReloadTheEditAfterCancelAndRefuseABlankTitle()
