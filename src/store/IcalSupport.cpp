@@ -197,18 +197,25 @@ void replaceProperty(icalcomponent* component, icalproperty* fresh)
 
 bool treeHasErrors(icalcomponent* component)
 {
-    // libical keeps a component it does not know (an X- one, or a misspelt name) while reading, but writes it as
-    // nothing: a rewrite would drop it, just like a value it could not read.
-    const icalcomponent_kind kind = icalcomponent_isa(component);
-    if (kind == ICAL_X_COMPONENT || kind == ICAL_NO_COMPONENT ||
-        icalcomponent_get_first_property(component, ICAL_XLICERROR_PROPERTY)) {
-        return true;
+    // A walk over a list, not a recursion: the depth of a tree is the file's to choose.
+    QList<icalcomponent*> pending{component};
+    while (!pending.isEmpty()) {
+        icalcomponent* next = pending.takeLast();
+        // libical keeps a component it does not know (an X- one, or a misspelt name) while reading, but writes it
+        // as nothing: a rewrite would drop it, just like a value it could not read.
+        const icalcomponent_kind kind = icalcomponent_isa(next);
+        if (kind == ICAL_X_COMPONENT || kind == ICAL_NO_COMPONENT ||
+            icalcomponent_get_first_property(next, ICAL_XLICERROR_PROPERTY)) {
+            return true;
+        }
+        pending.append(components(next, ICAL_ANY_COMPONENT));
     }
-    const QList<icalcomponent*> children = components(component, ICAL_ANY_COMPONENT);
-    return std::any_of(children.begin(), children.end(), treeHasErrors);
+    return false;
 }
 
-void restoreEmptyProperties(icalcomponent* component)
+namespace {
+
+void restoreEmptyPropertiesOf(icalcomponent* component)
 {
     static const QString prefix = QStringLiteral("No value for ");
     static const QString suffix = QStringLiteral(" property.");
@@ -249,8 +256,17 @@ void restoreEmptyProperties(icalcomponent* component)
             icalcomponent_add_property(component, property);
         }
     }
-    for (icalcomponent* child : components(component, ICAL_ANY_COMPONENT)) {
-        restoreEmptyProperties(child);
+}
+
+} // namespace
+
+void restoreEmptyProperties(icalcomponent* component)
+{
+    QList<icalcomponent*> pending{component};
+    while (!pending.isEmpty()) {
+        icalcomponent* next = pending.takeLast();
+        restoreEmptyPropertiesOf(next);
+        pending.append(components(next, ICAL_ANY_COMPONENT));
     }
 }
 

@@ -197,14 +197,23 @@ qsizetype propertyInsertPoint(const Layout& layout, const Node& node)
     return node.children.isEmpty() ? node.endLine : layout.nodes.at(node.children.first()).begin;
 }
 
-bool diffComponent(const Layout& layout, const Node& node, icalcomponent* before, icalcomponent* after,
-                   QList<Edit>& edits)
+// The edits of one component's own properties, and of the sub-components it gained or lost; the ones both trees
+// hold are appended to `pending` to be compared in turn.
+struct Pair
 {
-    if (node.kind != kindOf(before) || node.kind != kindOf(after)) {
+    const Node* node;
+    icalcomponent* before;
+    icalcomponent* after;
+};
+
+bool diffOne(const Layout& layout, const Pair& pair, QList<Edit>& edits, QList<Pair>& pending)
+{
+    const Node& node = *pair.node;
+    if (node.kind != kindOf(pair.before) || node.kind != kindOf(pair.after)) {
         return false;
     }
-    const auto old = groups(before);
-    const auto now = groups(after);
+    const auto old = groups(pair.before);
+    const auto now = groups(pair.after);
     QList<QByteArray> names = old.keys();
     for (const QByteArray& name : now.keys()) {
         if (!old.contains(name)) {
@@ -233,17 +242,18 @@ bool diffComponent(const Layout& layout, const Node& node, icalcomponent* before
         }
     }
 
-    const QList<icalcomponent*> oldChildren = ical::components(before, ICAL_ANY_COMPONENT);
-    const QList<icalcomponent*> newChildren = ical::components(after, ICAL_ANY_COMPONENT);
+    const QList<icalcomponent*> oldChildren = ical::components(pair.before, ICAL_ANY_COMPONENT);
+    const QList<icalcomponent*> newChildren = ical::components(pair.after, ICAL_ANY_COMPONENT);
     if (oldChildren.size() != node.children.size()) {
         return false;
     }
     const qsizetype common = std::min(oldChildren.size(), newChildren.size());
     for (qsizetype i = 0; i < common; ++i) {
         const Node* child = childNode(layout, node.children, oldChildren, i);
-        if (!child || !diffComponent(layout, *child, oldChildren.at(i), newChildren.at(i), edits)) {
+        if (!child) {
             return false;
         }
+        pending.append(Pair{child, oldChildren.at(i), newChildren.at(i)});
     }
     for (qsizetype i = common; i < oldChildren.size(); ++i) {
         const Node* gone = childNode(layout, node.children, oldChildren, i);
@@ -254,6 +264,20 @@ bool diffComponent(const Layout& layout, const Node& node, icalcomponent* before
     }
     for (qsizetype i = common; i < newChildren.size(); ++i) {
         edits.append(Edit{node.endLine, node.endLine, componentText(newChildren.at(i), layout.newline)});
+    }
+    return true;
+}
+
+// A walk over a list, not a recursion: the depth of a tree is the file's to choose. Edits are placed by position
+// afterwards, so the order in which components are compared does not matter.
+bool diffComponent(const Layout& layout, const Node& node, icalcomponent* before, icalcomponent* after,
+                   QList<Edit>& edits)
+{
+    QList<Pair> pending{Pair{&node, before, after}};
+    while (!pending.isEmpty()) {
+        if (!diffOne(layout, pending.takeLast(), edits, pending)) {
+            return false;
+        }
     }
     return true;
 }
@@ -357,29 +381,31 @@ std::optional<QByteArray> splice(const QByteArray& original, icalcomponent* befo
 
 bool sameContent(icalcomponent* left, icalcomponent* right)
 {
-    if (icalcomponent_isa(left) != icalcomponent_isa(right) || groups(left) != groups(right)) {
-        return false;
-    }
-    // Components of one kind keep their order; where a VTIMEZONE stands among the to-dos means nothing.
-    QMap<int, QList<icalcomponent*>> leftChildren;
-    QMap<int, QList<icalcomponent*>> rightChildren;
-    for (icalcomponent* child : ical::components(left, ICAL_ANY_COMPONENT)) {
-        leftChildren[int(icalcomponent_isa(child))].append(child);
-    }
-    for (icalcomponent* child : ical::components(right, ICAL_ANY_COMPONENT)) {
-        rightChildren[int(icalcomponent_isa(child))].append(child);
-    }
-    if (leftChildren.keys() != rightChildren.keys()) {
-        return false;
-    }
-    for (auto it = leftChildren.cbegin(); it != leftChildren.cend(); ++it) {
-        const QList<icalcomponent*>& others = rightChildren[it.key()];
-        if (others.size() != it->size()) {
+    QList<std::pair<icalcomponent*, icalcomponent*>> pending{{left, right}};
+    while (!pending.isEmpty()) {
+        const auto [one, other] = pending.takeLast();
+        if (icalcomponent_isa(one) != icalcomponent_isa(other) || groups(one) != groups(other)) {
             return false;
         }
-        for (qsizetype i = 0; i < others.size(); ++i) {
-            if (!sameContent(it->at(i), others.at(i))) {
+        // Components of one kind keep their order; where a VTIMEZONE stands among the to-dos means nothing.
+        QMap<int, QList<icalcomponent*>> oneChildren;
+        QMap<int, QList<icalcomponent*>> otherChildren;
+        for (icalcomponent* child : ical::components(one, ICAL_ANY_COMPONENT)) {
+            oneChildren[int(icalcomponent_isa(child))].append(child);
+        }
+        for (icalcomponent* child : ical::components(other, ICAL_ANY_COMPONENT)) {
+            otherChildren[int(icalcomponent_isa(child))].append(child);
+        }
+        if (oneChildren.keys() != otherChildren.keys()) {
+            return false;
+        }
+        for (auto it = oneChildren.cbegin(); it != oneChildren.cend(); ++it) {
+            const QList<icalcomponent*>& others = otherChildren[it.key()];
+            if (others.size() != it->size()) {
                 return false;
+            }
+            for (qsizetype i = 0; i < others.size(); ++i) {
+                pending.append(std::pair(it->at(i), others.at(i)));
             }
         }
     }

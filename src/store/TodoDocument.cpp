@@ -7,7 +7,10 @@
 #include "store/IcalSupport.h"
 #include "store/IcsSplicer.h"
 
+#include <QSet>
 #include <QUuid>
+
+#include <algorithm>
 
 namespace tolvik {
 
@@ -186,6 +189,9 @@ std::optional<TodoDocument> TodoDocument::parse(const QByteArray& bytes)
         return std::nullopt;
     }
     const QByteArray text = bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes;
+    if (nestingDepth(text) > maximumNesting) {
+        return std::nullopt;
+    }
     ComponentPtr root(icalparser_parse_string(ical::readableText(text).constData()));
     if (!root) {
         return std::nullopt;
@@ -208,6 +214,47 @@ std::optional<TodoDocument> TodoDocument::parse(const QByteArray& bytes)
     TodoDocument document(root.release());
     document.m_bytes = bytes;
     return document;
+}
+
+int TodoDocument::nestingDepth(const QByteArray& bytes)
+{
+    // Logical lines as libical unfolds them: a line end followed by a space or tab continues the line. A line's
+    // name is what stands before its first ';' or ':'; libical pops a component on any END, whatever it names.
+    int depth = 0;
+    int deepest = 0;
+    const qsizetype size = bytes.size();
+    qsizetype pos = 0;
+    while (pos < size) {
+        QByteArray name;
+        bool named = false;
+        while (pos < size) {
+            const char c = bytes[pos++];
+            if (c == '\r' || c == '\n') {
+                if (c == '\r' && pos < size && bytes[pos] == '\n') {
+                    ++pos;
+                }
+                if (pos < size && (bytes[pos] == ' ' || bytes[pos] == '\t')) {
+                    ++pos;
+                    continue;
+                }
+                break;
+            }
+            if (c == ';' || c == ':') {
+                named = true;
+            } else if (!named && name.size() < 6) {
+                name += c;
+            } else if (!named) {
+                named = true;
+                name.clear();
+            }
+        }
+        if (qstricmp(name.constData(), "BEGIN") == 0) {
+            deepest = std::max(deepest, ++depth);
+        } else if (qstricmp(name.constData(), "END") == 0 && depth > 0) {
+            --depth;
+        }
+    }
+    return deepest;
 }
 
 TodoDocument TodoDocument::create(const StoreReminder& reminder, const QString& uid, const QDateTime& now)
@@ -255,6 +302,28 @@ bool TodoDocument::hasParseErrors() const
 QString TodoDocument::uid() const
 {
     return ical::text(icalcomponent_get_uid(findMaster(m_root.get())));
+}
+
+int TodoDocument::otherTodoCount() const
+{
+    const QString master = uid();
+    QList<icalcomponent*> calendars;
+    if (icalcomponent_isa(m_root.get()) == ICAL_XROOT_COMPONENT) {
+        calendars = ical::components(m_root.get(), ICAL_VCALENDAR_COMPONENT);
+    } else {
+        calendars.append(m_root.get());
+    }
+    // Overrides of one series share its UID; each other UID is one reminder more.
+    QSet<QString> others;
+    for (icalcomponent* calendar : std::as_const(calendars)) {
+        for (icalcomponent* todo : ical::components(calendar, ICAL_VTODO_COMPONENT)) {
+            const QString uid = ical::text(icalcomponent_get_uid(todo));
+            if (uid != master) {
+                others.insert(uid);
+            }
+        }
+    }
+    return int(others.size());
 }
 
 StoreReminder TodoDocument::toReminder() const

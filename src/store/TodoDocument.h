@@ -20,6 +20,13 @@ class TodoDocument
 public:
     /// Files larger than this are never parsed: libical's time grows with the square of a line's length.
     static constexpr qint64 maximumFileSize = 1024 * 1024;
+    /// Files whose components nest deeper than this are never parsed: libical frees and writes a tree by
+    /// recursion, so a hostile file of thousands of nested components would overflow the stack. Real files
+    /// nest three deep (a calendar, a to-do, an alarm).
+    static constexpr int maximumNesting = 16;
+
+    /// How deep the file's BEGIN and END lines nest, counted on the raw bytes as libical would read them.
+    static int nestingDepth(const QByteArray& bytes);
 
     /// Parses a file's bytes. Nothing when libical cannot parse them or they hold no VTODO.
     static std::optional<TodoDocument> parse(const QByteArray& bytes);
@@ -39,6 +46,8 @@ public:
     bool hasParseErrors() const;
     /// The master VTODO's UID; empty when the file has none.
     QString uid() const;
+    /// How many VTODOs in the file carry a UID other than the master's: other reminders, which are not shown.
+    int otherTodoCount() const;
     /// The master VTODO's fields. `id` and `listID` are left empty: the store fills them from the file's place.
     /// A repeating to-do carries its series.
     StoreReminder toReminder() const;

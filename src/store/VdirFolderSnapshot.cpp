@@ -52,6 +52,42 @@ std::optional<StoreReminder> parseVdirItem(const QByteArray& bytes, const QStrin
     return reminder;
 }
 
+VdirFileEntry vdirEntryOf(const QString& fileName, const VdirFileKey& key, const QByteArray& bytes,
+                          const QString& listID)
+{
+    VdirFileEntry entry;
+    entry.fileName = fileName;
+    entry.key = key;
+    if (bytes.isEmpty()) {
+        entry.skipped = VdirSkipReason::empty;
+    } else if (bytes.size() > TodoDocument::maximumFileSize) {
+        entry.skipped = VdirSkipReason::tooLarge;
+    } else if (bytes.contains('\0')) {
+        entry.skipped = VdirSkipReason::binary;
+    } else if (const auto document = TodoDocument::parse(bytes)) {
+        StoreReminder reminder = document->toReminder();
+        reminder.id = vdirReminderID(listID, fileName);
+        reminder.listID = listID;
+        entry.reminder = std::move(reminder);
+        entry.uid = document->uid();
+        entry.otherTodos = document->otherTodoCount();
+    } else {
+        entry.skipped = TodoDocument::nestingDepth(bytes) > TodoDocument::maximumNesting
+                            ? VdirSkipReason::tooDeeplyNested
+                            : VdirSkipReason::notATodo;
+    }
+    return entry;
+}
+
+VdirFileEntry vdirSkipped(const QString& fileName, VdirSkipReason reason, const VdirFileKey& key)
+{
+    VdirFileEntry entry;
+    entry.fileName = fileName;
+    entry.key = key;
+    entry.skipped = reason;
+    return entry;
+}
+
 QList<StoreReminder> VdirFolderSnapshot::reminders() const
 {
     QList<StoreReminder> result;
@@ -66,7 +102,11 @@ QList<StoreReminder> VdirFolderSnapshot::reminders() const
 
 int VdirFolderSnapshot::skippedCount() const
 {
-    return int(files.size() - byReminderID.size());
+    int others = 0;
+    for (const VdirFileEntry& entry : files) {
+        others += entry.otherTodos;
+    }
+    return int(files.size() - byReminderID.size()) + others;
 }
 
 const VdirFileEntry* VdirFolderSnapshot::entryForReminder(const QString& reminderID) const

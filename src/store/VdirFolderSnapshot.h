@@ -27,6 +27,36 @@ struct VdirFileKey
     friend bool operator==(const VdirFileKey&, const VdirFileKey&) = default;
 };
 
+/// Why something in a list folder shows as no reminder.
+enum class VdirSkipReason
+{
+    none,
+    /// It could not be opened or read (permissions, an I/O error).
+    unreadable,
+    /// A FIFO, device or socket.
+    notAFile,
+    /// A symlink that leads back to itself.
+    symlinkLoop,
+    /// A symlink whose target does not exist.
+    danglingLink,
+    /// A symlink to a folder.
+    linkToFolder,
+    /// A folder with an item's name (`x.ics`).
+    folder,
+    /// A name that is not valid text here, which could not be opened again by it.
+    undecodableName,
+    tooLarge,
+    empty,
+    /// It holds NUL bytes.
+    binary,
+    /// Its components nest deeper than any calendar file does.
+    tooDeeplyNested,
+    /// It holds no to-do that can be read.
+    notATodo,
+    /// A further to-do with a UID other than the shown one's, in the same file.
+    otherTodo,
+};
+
 /// One file of a list folder as last read. A file that was skipped (too large, empty, binary, not a to-do)
 /// has no reminder; its key is kept so that it is not read again until it changes.
 struct VdirFileEntry
@@ -34,6 +64,12 @@ struct VdirFileEntry
     QString fileName;
     VdirFileKey key;
     std::optional<StoreReminder> reminder;
+    /// Why there is no reminder, when there is none.
+    VdirSkipReason skipped = VdirSkipReason::none;
+    /// The shown to-do's UID, so that a write can tell that the file still holds the same reminder.
+    QString uid;
+    /// To-dos in the file with UIDs other than the shown one's; they are not shown, and counted as skipped.
+    int otherTodos = 0;
 };
 
 /// The index and parse cache of one list folder: immutable once built, so that it can be handed between the
@@ -54,7 +90,7 @@ struct VdirFolderSnapshot
 
     /// The loaded reminders, in file-name order.
     QList<StoreReminder> reminders() const;
-    /// How many files were skipped.
+    /// How many files (and further to-dos in files) were skipped.
     int skippedCount() const;
     /// The entry of a loaded reminder, or nothing.
     const VdirFileEntry* entryForReminder(const QString& reminderID) const;
@@ -70,6 +106,11 @@ QString vdirReminderID(const QString& listID, const QString& fileName);
 
 /// Parses one file's bytes into a reminder of the list, or nothing when it is not a readable to-do.
 std::optional<StoreReminder> parseVdirItem(const QByteArray& bytes, const QString& listID, const QString& fileName);
+/// The entry of a file with these bytes: its reminder and UID, or why it shows none.
+VdirFileEntry vdirEntryOf(const QString& fileName, const VdirFileKey& key, const QByteArray& bytes,
+                          const QString& listID);
+/// The entry of a file that was skipped without being parsed.
+VdirFileEntry vdirSkipped(const QString& fileName, VdirSkipReason reason, const VdirFileKey& key = {});
 
 /// What identifies a version of a file or folder, from its status.
 VdirFileKey vdirKeyOf(const struct stat& info);

@@ -1,9 +1,10 @@
 #include "store/VdirListFolders.h"
 
+#include "store/VdirWriter.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <cerrno>
 #include <cstdio>
@@ -20,14 +21,15 @@ QString systemError(const QString& path, int error)
     return QStringLiteral("%1: %2").arg(path, QString::fromLocal8Bit(std::strerror(error)));
 }
 
+// Metadata files as sync tools make them: readable by every program of the user's.
+constexpr unsigned metadataMode = 0644;
+
 std::optional<QString> writeAtomically(const QString& path, const QByteArray& bytes)
 {
-    // QSaveFile writes a temp file beside the old one, syncs it and renames it over: the old text or the new one.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        return QStringLiteral("%1: %2").arg(path, file.errorString());
-    }
-    return std::nullopt;
+    // The same writer as for items: every write's result is checked and the file synced before it replaces the
+    // old one, so that a full disk leaves the old name or colour, not an empty file. (Qt's save file reports a
+    // failed write as a success in some versions.)
+    return VdirWriter::write(path, bytes, metadataMode).error;
 }
 
 QString slugOf(const QString& name)
@@ -71,17 +73,20 @@ Created create(const QString& accountFolder, const QString& name, const QColor& 
         return {systemError(accountFolder, errno), {}};
     }
     const QString folderName = uniqueFolderName(accountFolder, name);
-    // A dot-folder is skipped by every reader until the rename below gives it its name.
-    const QString staging = accountFolder + QStringLiteral("/.new-") + folderName;
+    // A dot-folder is skipped by every reader until the rename below gives it its name; one that a crash left
+    // behind is swept away by its name later.
+    const QString staging = accountFolder + QLatin1Char('/') + VdirWriter::tempName();
     const QString target = accountFolder + QLatin1Char('/') + folderName;
-    QDir(staging).removeRecursively();
     // The staging name means nothing to the user: a failure names the list folder that was to be made.
     if (!QDir().mkdir(staging)) {
         return {systemError(target, errno), {}};
     }
-    std::optional<QString> error = writeAtomically(staging + QStringLiteral("/displayname"), name.toUtf8());
+    std::optional<QString> error =
+        VdirWriter::createExclusive(staging, QStringLiteral("displayname"), name.toUtf8(), metadataMode).error;
     if (!error && color.isValid()) {
-        error = writeAtomically(staging + QStringLiteral("/color"), color.name(QColor::HexRgb).toUpper().toLatin1());
+        error = VdirWriter::createExclusive(staging, QStringLiteral("color"),
+                                            color.name(QColor::HexRgb).toUpper().toLatin1(), metadataMode)
+                    .error;
     }
     if (!error) {
         const QByteArray from = QFile::encodeName(staging);
@@ -96,8 +101,18 @@ Created create(const QString& accountFolder, const QString& name, const QColor& 
         }
     }
     if (error) {
+        // Name the list folder that was to be made, not the staging one, which means nothing to the user.
+        error->replace(staging, target);
+    }
+    if (error) {
         QDir(staging).removeRecursively();
         return {error, {}};
+    }
+    // The rename lasts only once the account folder is on disk too.
+    if (const int fd = ::open(QFile::encodeName(accountFolder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
     }
     return {std::nullopt, target};
 }

@@ -3,9 +3,11 @@
 #include "model/WorkerPriority.h"
 #include "store/TodoDocument.h"
 #include "store/VdirScanner.h"
+#include "store/VdirWriter.h"
 
 #include <QDateTime>
 #include <QFile>
+#include <QThread>
 #include <QThreadPool>
 #include <QtConcurrent/QtConcurrentMap>
 
@@ -23,6 +25,9 @@ namespace {
 
 // Below this many files to read, handing them to other threads costs more than it saves.
 constexpr qsizetype parallelThreshold = 64;
+// How often, and after how long at first (doubling each time), a file caught half written is read again.
+constexpr int retryReads = 3;
+constexpr unsigned long retryReadMs = 5;
 
 struct Candidate
 {
@@ -31,6 +36,8 @@ struct Candidate
     std::optional<VdirFileKey> key;
     std::optional<VdirFileEntry> entry;
     bool needsRead = false;
+    /// What the last read found, should this read catch the file half written.
+    std::optional<VdirFileEntry> previous;
 };
 
 struct FolderPlan
@@ -98,13 +105,15 @@ void planFolder(FolderPlan& plan)
         }
         return;
     }
-    // What cannot be an item (a FIFO, device or socket, or a name that is no valid text here) is skipped, and
-    // counted so that the user learns something was left out.
-    const auto skip = [&plan](const QString& name, const QByteArray& raw) {
-        plan.files.append(Candidate{name, raw, VdirFileKey{}, VdirFileEntry{name, VdirFileKey{}, std::nullopt}, false});
+    // What cannot be an item (a FIFO, device or socket, a folder or a broken link, or a name that is no valid text
+    // here) is skipped, and counted with its reason so that the user learns something was left out.
+    const auto skip = [&plan](const QString& name, const QByteArray& raw, VdirSkipReason reason) {
+        plan.files.append(Candidate{name, raw, VdirFileKey{}, vdirSkipped(name, reason), false, std::nullopt});
     };
+    bool sawOwnTemp = false;
     while (const dirent* dirEntry = ::readdir(dir)) {
         const QByteArray raw(dirEntry->d_name);
+        sawOwnTemp = sawOwnTemp || VdirWriter::isOwnTempName(raw);
         if (raw.size() < 4 || qstrnicmp(raw.constData() + raw.size() - 4, ".ics", 4) != 0) {
             continue;
         }
@@ -114,29 +123,50 @@ void planFolder(FolderPlan& plan)
         }
         // A name that does not survive decoding could not be opened again by the writer.
         if (QFile::encodeName(name) != raw) {
-            skip(name, raw);
+            skip(name, raw, VdirSkipReason::undecodableName);
             continue;
         }
         const unsigned char type = dirEntry->d_type;
         if (type == DT_DIR) {
+            skip(name, raw, VdirSkipReason::folder);
             continue;
         }
         if (type != DT_REG && type != DT_UNKNOWN && type != DT_LNK) {
-            skip(name, raw);
+            skip(name, raw, VdirSkipReason::notAFile);
             continue;
         }
-        Candidate candidate{name, raw, std::nullopt, std::nullopt, true};
         const VdirFileEntry* known = previous ? findEntry(previous->files, name) : nullptr;
+        Candidate candidate{name, raw, std::nullopt, std::nullopt, true, std::nullopt};
+        if (known != nullptr && known->reminder) {
+            candidate.previous = *known;
+        }
         // A file never seen before is read anyway; its status comes with the read.
         if (known != nullptr || type != DT_REG) {
             struct stat fileInfo
             {
             };
-            if (::fstatat(plan.dirfd, raw.constData(), &fileInfo, 0) != 0 || S_ISDIR(fileInfo.st_mode)) {
+            if (::fstatat(plan.dirfd, raw.constData(), &fileInfo, 0) != 0) {
+                const int error = errno;
+                struct stat link
+                {
+                };
+                const bool isLink =
+                    ::fstatat(plan.dirfd, raw.constData(), &link, AT_SYMLINK_NOFOLLOW) == 0 && S_ISLNK(link.st_mode);
+                if (error == ELOOP) {
+                    skip(name, raw, VdirSkipReason::symlinkLoop);
+                } else if (error == ENOENT && isLink) {
+                    skip(name, raw, VdirSkipReason::danglingLink);
+                } else if (error != ENOENT) {
+                    skip(name, raw, VdirSkipReason::unreadable);
+                }
+                continue;
+            }
+            if (S_ISDIR(fileInfo.st_mode)) {
+                skip(name, raw, type == DT_DIR ? VdirSkipReason::folder : VdirSkipReason::linkToFolder);
                 continue;
             }
             if (!S_ISREG(fileInfo.st_mode)) {
-                skip(name, raw);
+                skip(name, raw, VdirSkipReason::notAFile);
                 continue;
             }
             candidate.key = vdirKeyOf(fileInfo);
@@ -148,38 +178,44 @@ void planFolder(FolderPlan& plan)
         plan.files.append(std::move(candidate));
     }
     ::closedir(dir);
+    if (sawOwnTemp) {
+        // What a crash or a folder moved during a save left behind; at start-up every folder is listed.
+        VdirWriter::sweepStaleTemps(request.path);
+    }
     std::sort(plan.files.begin(), plan.files.end(),
               [](const Candidate& a, const Candidate& b) { return a.name < b.name; });
 }
 
-// Reads and parses one file. Leaves no entry when the file vanished or is not a regular file.
-void readFile(const FolderPlan& plan, Candidate& file)
+// Reads and parses one file. Nothing when the file vanished.
+std::optional<VdirFileEntry> readOnce(const FolderPlan& plan, const Candidate& file, bool useKnownKey)
 {
     const VdirFileKey known = file.key.value_or(VdirFileKey{});
-    if (file.key && (known.size == 0 || known.size > TodoDocument::maximumFileSize)) {
-        file.entry = VdirFileEntry{file.name, known, std::nullopt};
-        return;
+    if (useKnownKey && file.key && (known.size == 0 || known.size > TodoDocument::maximumFileSize)) {
+        return vdirSkipped(file.name, known.size == 0 ? VdirSkipReason::empty : VdirSkipReason::tooLarge, known);
     }
     // Non-blocking: a FIFO swapped in since the listing must not stall the worker.
     const int fd = ::openat(plan.dirfd, file.rawName.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-        if (errno != ENOENT) {
-            // Unreadable for now: an invalid key makes the next refresh try again.
-            file.entry = VdirFileEntry{file.name, VdirFileKey{}, std::nullopt};
+        if (errno == ENOENT) {
+            return std::nullopt;
         }
-        return;
+        // Unreadable for now: an invalid key makes the next refresh try again.
+        return vdirSkipped(file.name, errno == ELOOP ? VdirSkipReason::symlinkLoop : VdirSkipReason::unreadable);
     }
     struct stat info
     {
     };
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(fd);
-        file.entry = VdirFileEntry{file.name, VdirFileKey{}, std::nullopt};
-        return;
+        return vdirSkipped(file.name, VdirSkipReason::notAFile);
     }
-    VdirFileEntry entry{file.name, vdirKeyOf(info), std::nullopt};
+    const VdirFileKey key = vdirKeyOf(info);
+    if (info.st_size > TodoDocument::maximumFileSize) {
+        ::close(fd);
+        return vdirSkipped(file.name, VdirSkipReason::tooLarge, key);
+    }
     QByteArray bytes;
-    if (info.st_size > 0 && info.st_size <= TodoDocument::maximumFileSize) {
+    if (info.st_size > 0) {
         bytes.resize(qsizetype(info.st_size));
         qsizetype done = 0;
         while (done < bytes.size()) {
@@ -195,8 +231,39 @@ void readFile(const FolderPlan& plan, Candidate& file)
         bytes.truncate(done);
     }
     ::close(fd);
-    if (!bytes.isEmpty() && !bytes.contains('\0')) {
-        entry.reminder = parseVdirItem(bytes, plan.request->listID, file.name);
+    return vdirEntryOf(file.name, key, bytes, plan.request->listID);
+}
+
+// A file that read as a reminder last time and now as nothing, just after it changed, is most likely being
+// rewritten in place by another program (truncated, then written). It is read again a few times; if it still
+// reads as nothing, the reminder stays as it was, with a key that makes the next refresh read the file again,
+// so that it does not vanish from the list meanwhile.
+void readFile(const FolderPlan& plan, Candidate& file)
+{
+    std::optional<VdirFileEntry> entry = readOnce(plan, file, true);
+    if (!file.previous || (entry && entry->reminder)) {
+        file.entry = std::move(entry);
+        return;
+    }
+    for (int attempt = 0; attempt < retryReads; ++attempt) {
+        const qint64 nowMs = QDateTime::currentMSecsSinceEpoch();
+        const qint64 changedMs = entry ? entry->key.mtimeNs / 1000000 : nowMs;
+        if (entry && (entry->key.size < 0 || nowMs - changedMs > racyMarginMs)) {
+            break;
+        }
+        QThread::msleep(retryReadMs << attempt);
+        entry = readOnce(plan, file, false);
+        if (!entry || entry->reminder) {
+            file.entry = std::move(entry);
+            return;
+        }
+    }
+    if (entry && entry->key.size >= 0 &&
+        QDateTime::currentMSecsSinceEpoch() - entry->key.mtimeNs / 1000000 <= racyMarginMs) {
+        VdirFileEntry kept = *file.previous;
+        kept.key = VdirFileKey{};
+        file.entry = std::move(kept);
+        return;
     }
     file.entry = std::move(entry);
 }

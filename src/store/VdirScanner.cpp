@@ -3,6 +3,8 @@
 #include "store/TodoDocument.h"
 #include "store/VdirWriter.h"
 
+#include <optional>
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -33,12 +35,34 @@ std::optional<QByteArray> readSmallFile(const QString& path, qint64 limit)
 struct Subfolders
 {
     QStringList names;
-    /// Folders whose names are not valid UTF-8: no path built from a decoded name would reach them again.
-    int undecodable = 0;
+    /// Folders left out: names that are not valid UTF-8 (no path built from a decoded name would reach them
+    /// again), symlinks that loop or lead back to a folder already read (which would show lists twice, or
+    /// endlessly), and folders that cannot be read.
+    int skipped = 0;
 };
 
+struct FolderId
+{
+    dev_t device = 0;
+    ino_t inode = 0;
+
+    friend bool operator==(const FolderId&, const FolderId&) = default;
+};
+
+std::optional<FolderId> folderId(const QByteArray& path)
+{
+    struct stat info
+    {
+    };
+    if (::stat(path.constData(), &info) != 0 || !S_ISDIR(info.st_mode)) {
+        return std::nullopt;
+    }
+    return FolderId{info.st_dev, info.st_ino};
+}
+
 // Lists the raw names, as Qt would hand back a name that does not decode as one that names no folder at all.
-Subfolders subfolders(const QString& path)
+// `taken` holds the folders already on the walk: the root, the account folder, and every account.
+Subfolders subfolders(const QString& path, const QList<FolderId>& taken)
 {
     Subfolders result;
     const QByteArray encodedPath = QFile::encodeName(path);
@@ -46,33 +70,80 @@ Subfolders subfolders(const QString& path)
     if (dir == nullptr) {
         return result;
     }
+    bool sawOwnTemp = false;
     while (const dirent* entry = ::readdir(dir)) {
         const QByteArray raw(entry->d_name);
-        // Dot-folders (and "." and "..") are other programs' business.
+        // Dot-folders (and "." and "..") are other programs' business; our own half-made lists are swept.
         if (raw.startsWith('.')) {
+            sawOwnTemp = sawOwnTemp || VdirWriter::isOwnTempName(raw);
             continue;
         }
         bool isFolder = entry->d_type == DT_DIR;
         if (entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN) {
-            // A link to a folder counts as the folder.
+            // A link to a folder counts as the folder, unless it leads back to one already read.
             struct stat info
             {
             };
-            isFolder = ::stat((encodedPath + '/' + raw).constData(), &info) == 0 && S_ISDIR(info.st_mode);
+            const bool found = ::stat((encodedPath + '/' + raw).constData(), &info) == 0;
+            if (!found && errno == ELOOP) {
+                ++result.skipped;
+                continue;
+            }
+            isFolder = found && S_ISDIR(info.st_mode);
+            if (isFolder && taken.contains(FolderId{info.st_dev, info.st_ino})) {
+                ++result.skipped;
+                continue;
+            }
         }
         if (!isFolder) {
             continue;
         }
         const QString name = QFile::decodeName(raw);
         if (QFile::encodeName(name) != raw) {
-            ++result.undecodable;
+            ++result.skipped;
         } else if (VdirScanner::isFolderName(name)) {
             result.names.append(name);
         }
     }
     ::closedir(dir);
+    if (sawOwnTemp) {
+        VdirWriter::sweepStaleTemps(path);
+    }
     std::sort(result.names.begin(), result.names.end());
     return result;
+}
+
+// Whether the folder can be listed at all; one that cannot is skipped and counted, not shown empty.
+bool canList(const QString& path)
+{
+    DIR* dir = ::opendir(QFile::encodeName(path).constData());
+    if (dir == nullptr) {
+        return false;
+    }
+    ::closedir(dir);
+    return true;
+}
+
+// The folders on the first level, and the ones each account holds, without loops.
+struct Walk
+{
+    Subfolders firstLevel;
+    QList<FolderId> taken;
+};
+
+Walk walkFirstLevel(const QString& root)
+{
+    Walk walk;
+    if (const auto id = folderId(QFile::encodeName(root))) {
+        walk.taken.append(*id);
+    }
+    walk.firstLevel = subfolders(root, walk.taken);
+    for (const QString& first : std::as_const(walk.firstLevel.names)) {
+        if (const auto id = folderId(QFile::encodeName(root + QLatin1Char('/') + first))) {
+            walk.taken.append(*id);
+        }
+    }
+    return walk;
 }
 
 // Whether the folder holds any item file; stops at the first, as a list folder may hold many thousands.
@@ -181,11 +252,15 @@ VdirScan scanLists(const QString& root, VdirFolderKinds& kinds)
     if (QFileInfo(root).isDir()) {
         scan.watched.append(root);
     }
-    const Subfolders firstLevel = subfolders(root);
-    scan.skippedFolders = firstLevel.undecodable;
-    for (const QString& first : firstLevel.names) {
+    const Walk walk = walkFirstLevel(root);
+    scan.skippedFolders = walk.firstLevel.skipped;
+    for (const QString& first : walk.firstLevel.names) {
         const QString firstPath = root + QLatin1Char('/') + first;
         const QString firstID = encodeIdPart(first);
+        if (!canList(firstPath)) {
+            ++scan.skippedFolders;
+            continue;
+        }
         scan.watched.append(firstPath);
         if (hasItemFiles(firstPath)) {
             if (!kinds.holdsOnlyOtherItems(firstPath)) {
@@ -195,10 +270,14 @@ VdirScan scanLists(const QString& root, VdirFolderKinds& kinds)
         }
         const StoreAccount account =
             first == localAccountID ? local : StoreAccount{firstID, readDisplayName(firstPath).value_or(first)};
-        const Subfolders secondLevel = subfolders(firstPath);
-        scan.skippedFolders += secondLevel.undecodable;
+        const Subfolders secondLevel = subfolders(firstPath, walk.taken);
+        scan.skippedFolders += secondLevel.skipped;
         for (const QString& second : secondLevel.names) {
             const QString listPath = firstPath + QLatin1Char('/') + second;
+            if (!canList(listPath)) {
+                ++scan.skippedFolders;
+                continue;
+            }
             scan.watched.append(listPath);
             if (!kinds.holdsOnlyOtherItems(listPath)) {
                 scan.lists.append(
@@ -217,13 +296,14 @@ QStringList watchFolders(const QString& root)
         return {};
     }
     QStringList folders{root};
-    for (const QString& first : subfolders(root).names) {
+    const Walk walk = walkFirstLevel(root);
+    for (const QString& first : walk.firstLevel.names) {
         const QString firstPath = root + QLatin1Char('/') + first;
         folders.append(firstPath);
         if (hasItemFiles(firstPath)) {
             continue;
         }
-        for (const QString& second : subfolders(firstPath).names) {
+        for (const QString& second : subfolders(firstPath, walk.taken).names) {
             folders.append(firstPath + QLatin1Char('/') + second);
         }
     }

@@ -249,6 +249,7 @@ QCoro::Task<QList<StoreReminder>> VdirStore::fetchReminders(QStringList listIDs)
 
     bool overtaken = false;
     int skipped = 0;
+    QList<std::pair<QString, VdirSkipReason>> reasons;
     for (auto& folder : result.folders) {
         const QString& id = folder->listID;
         if (m_writtenAt.value(id) > startedAt && m_folders.contains(id)) {
@@ -260,12 +261,22 @@ QCoro::Task<QList<StoreReminder>> VdirStore::fetchReminders(QStringList listIDs)
             m_verifiedMark.insert(id, mark);
         }
         skipped += folder->skippedCount();
+        for (const VdirFileEntry& entry : folder->files) {
+            const QString path = folder->path + QLatin1Char('/') + entry.fileName;
+            if (!entry.reminder) {
+                reasons.append({path, entry.skipped});
+            }
+            for (int other = 0; other < entry.otherTodos; ++other) {
+                reasons.append({path, VdirSkipReason::otherTodo});
+            }
+        }
     }
     if (overtaken) {
         result.reminders = VdirLoader::collect(result.folders, m_lastFetch);
     }
     m_parsedFiles += result.parsedFiles;
     m_skippedFiles = skipped;
+    m_skippedReasons = std::move(reasons);
     releaseOnWorker(std::exchange(m_lastFetch, result));
     co_return result.reminders;
 }
@@ -316,6 +327,11 @@ int VdirStore::parsedFileCount() const
 int VdirStore::skippedFileCount() const
 {
     return m_skippedFiles;
+}
+
+QList<std::pair<QString, VdirSkipReason>> VdirStore::skippedFiles() const
+{
+    return m_skippedReasons;
 }
 
 int VdirStore::skippedFolderCount() const

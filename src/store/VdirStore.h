@@ -53,8 +53,11 @@ public:
 
     /// How many files were read and parsed since the store was made; unchanged files are not read again.
     int parsedFileCount() const;
-    /// How many files the last fetch skipped: too large, empty, binary, or not a readable to-do.
+    /// How many files the last fetch skipped: too large, empty, binary, or not a readable to-do, and every
+    /// further to-do of another UID inside a file.
     int skippedFileCount() const;
+    /// What the last fetch skipped, as paths with the reason for each.
+    QList<std::pair<QString, VdirSkipReason>> skippedFiles() const;
     /// How many account and list folders the last look at the lists skipped: those named in bytes that are not
     /// valid UTF-8, which stay untouched.
     int skippedFolderCount() const;
@@ -83,8 +86,9 @@ private:
         WriteResult result;
         VdirFileKey key;
         QByteArray bytes;
-        /// The version of the file the write replaced.
+        /// The version of the file the write replaced, and its bytes.
         VdirFileKey replaced;
+        QByteArray replacedBytes;
     };
 
     /// One version of an item as this store records it for undo: a snapshot (its key, exact bytes and permission
@@ -109,8 +113,9 @@ private:
 
     WriteResult createReminder(const StoreReminder& reminder);
     WriteResult updateReminder(const StoreReminder& reminder, const Located& located);
-    /// Makes the edit from `base` to `changed` on the file as it is now, and retries on a concurrent change.
-    Rewritten rewrite(const QString& path, const StoreReminder& base, const StoreReminder& changed);
+    /// Makes the edit from `base` to `changed` on the file as it is now, and retries on a concurrent change. A file
+    /// that holds a reminder of another UID than `uid` is left alone.
+    Rewritten rewrite(const QString& path, const QString& uid, const StoreReminder& base, const StoreReminder& changed);
     WriteResult moveReminder(const Located& located, const VdirListFolder& target, const StoreReminder& base,
                              const StoreReminder& changed);
     WriteResult copyReminder(const Located& located, const VdirListFolder& target, const StoreReminder& base,
@@ -136,6 +141,7 @@ private:
     VdirWatcher* m_watcher = nullptr;
     int m_parsedFiles = 0;
     int m_skippedFiles = 0;
+    QList<std::pair<QString, VdirSkipReason>> m_skippedReasons;
     int m_skippedFolders = 0;
     std::optional<QString> m_listCreatedForAccess;
 };

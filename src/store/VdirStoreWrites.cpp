@@ -5,6 +5,7 @@
 #include "store/VdirWriter.h"
 
 #include <QDateTime>
+#include <QThread>
 
 // The store's writes: every one re-reads the file, makes only the caller's edit on what it finds, and replaces
 // the file atomically, so that nothing another client wrote meanwhile is lost.
@@ -40,18 +41,66 @@ QString quoted(const QString& text)
     return QStringLiteral("\u201c%1\u201d").arg(text);
 }
 
+// Titles and notes as the form stores them: without surrounding white space, and notes of only white space as
+// none. Only a field the caller changed is touched, so that a title another client wrote with a space stays.
+void trimChangedTexts(StoreReminder& changed, const StoreReminder* base)
+{
+    if (base == nullptr || changed.title != base->title) {
+        changed.title = changed.title.trimmed();
+    }
+    if (changed.notes && (base == nullptr || changed.notes != base->notes)) {
+        const QString notes = changed.notes->trimmed();
+        changed.notes = notes.isEmpty() ? std::nullopt : std::optional(notes);
+    }
+}
+
+// How often, and after how long at first (doubling each time), a file that reads as no reminder just after it
+// changed is read again: another program may be rewriting it in place, truncated for an instant.
+constexpr int retryReads = 4;
+constexpr unsigned long retryReadMs = 5;
+constexpr qint64 recentChangeMs = 2000;
+
+struct ReadDocument
+{
+    VdirWriter::ReadResult file;
+    std::optional<TodoDocument> document;
+};
+
+ReadDocument readDocument(const QString& path)
+{
+    ReadDocument read;
+    for (int attempt = 0;; ++attempt) {
+        read.file = VdirWriter::read(path, TodoDocument::maximumFileSize);
+        read.document = read.file.error ? std::nullopt : TodoDocument::parse(read.file.bytes);
+        const qint64 age = QDateTime::currentMSecsSinceEpoch() - read.file.key.mtimeNs / 1000000;
+        if (read.document || read.file.error || attempt == retryReads || age > recentChangeMs) {
+            return read;
+        }
+        QThread::msleep(retryReadMs << attempt);
+    }
+}
+
+QString otherReminderText(const QString& path)
+{
+    return QStringLiteral("%1 now holds a different reminder: another program put it there. It was left unchanged.")
+        .arg(quoted(path));
+}
+
 } // namespace
 
 WriteResult VdirStore::saveReminder(const StoreReminder& reminder)
 {
+    StoreReminder changed = reminder;
     if (reminder.id.isEmpty()) {
-        return createReminder(reminder);
+        trimChangedTexts(changed, nullptr);
+        return createReminder(changed);
     }
     const auto located = locate(reminder.id);
     if (!located) {
         return failed(QStringLiteral("The reminder %1 is no longer in the store.").arg(quoted(reminder.id)));
     }
-    return updateReminder(reminder, *located);
+    trimChangedTexts(changed, &*located->entry->reminder);
+    return updateReminder(changed, *located);
 }
 
 WriteResult VdirStore::removeReminder(const StoreReminder& reminder)
@@ -60,10 +109,30 @@ WriteResult VdirStore::removeReminder(const StoreReminder& reminder)
     if (!located) {
         return failed(QStringLiteral("The reminder %1 is no longer in the store.").arg(quoted(reminder.id)));
     }
-    // The version removed, so that an undo can tell whether its snapshot is of exactly this file.
-    const VdirFileKey removed = VdirWriter::currentKey(located->path()).value_or(VdirFileKey{});
-    if (auto error = VdirWriter::remove(located->path())) {
-        return failed(*error);
+    // Only the reminder the user saw goes: another program may have put a different one under its name. The
+    // version removed is kept, so that an undo can tell whether its snapshot is of exactly this file.
+    VdirFileKey removed;
+    for (int attempt = 0;; ++attempt) {
+        const ReadDocument current = readDocument(located->path());
+        if (current.file.error) {
+            return failed(*current.file.error);
+        }
+        if (!current.document) {
+            return failed(QStringLiteral("%1 can no longer be read as a reminder; it was left unchanged.")
+                              .arg(quoted(located->path())));
+        }
+        if (current.document->uid() != located->entry->uid) {
+            return failed(otherReminderText(located->path()));
+        }
+        const VdirFileResult gone = VdirWriter::removeIfUnchanged(located->path(), current.file.key);
+        if (gone.changedSince && attempt < rewriteAttempts) {
+            continue;
+        }
+        if (!gone.ok()) {
+            return failed(*gone.error);
+        }
+        removed = current.file.key;
+        break;
     }
     WriteResult result;
     result.written = changeLeft(*located, {}, removed, true);
@@ -102,20 +171,26 @@ WriteResult VdirStore::createReminder(const StoreReminder& reminder)
     return failed(written.error.value_or(QString()));
 }
 
-VdirStore::Rewritten VdirStore::rewrite(const QString& path, const StoreReminder& base, const StoreReminder& changed)
+VdirStore::Rewritten VdirStore::rewrite(const QString& path, const QString& uid, const StoreReminder& base,
+                                        const StoreReminder& changed)
 {
-    const auto refuse = [](QString text) { return Rewritten{failed(std::move(text)), {}, {}, {}}; };
+    const auto refuse = [](QString text) { return Rewritten{failed(std::move(text)), {}, {}, {}, {}}; };
     // Another client may rewrite the file between our read and our rename. Then its version is read again and
     // the same edit is made on it, so that both changes survive; a file that keeps changing wins after a while.
     for (int attempt = 0; attempt < rewriteAttempts; ++attempt) {
-        const VdirWriter::ReadResult current = VdirWriter::read(path, TodoDocument::maximumFileSize);
+        ReadDocument read = readDocument(path);
+        const VdirWriter::ReadResult& current = read.file;
         if (current.error) {
             return refuse(*current.error);
         }
-        auto document = TodoDocument::parse(current.bytes);
+        auto& document = read.document;
         if (!document) {
             return refuse(
                 QStringLiteral("%1 can no longer be read as a reminder; it was left unchanged.").arg(quoted(path)));
+        }
+        // A different UID under the same name is a different reminder: the edit was meant for another one.
+        if (document->uid() != uid) {
+            return refuse(otherReminderText(path));
         }
         if (document->hasParseErrors()) {
             // Rewriting would drop what libical could not understand, so the file is not touched at all.
@@ -136,14 +211,14 @@ VdirStore::Rewritten VdirStore::rewrite(const QString& path, const StoreReminder
                                          "unchanged.")
                               .arg(quoted(path)));
         }
-        const VdirFileResult written = VdirWriter::replaceIfUnchanged(path, *edited.bytes, current.key);
+        const VdirFileResult written = VdirWriter::replaceIfUnchanged(path, *edited.bytes, current.key, current.bytes);
         if (written.changedSince) {
             continue;
         }
         if (!written.ok()) {
             return refuse(*written.error);
         }
-        return {{}, written.key, *edited.bytes, current.key};
+        return {{}, written.key, *edited.bytes, current.key, current.bytes};
     }
     return refuse(
         QStringLiteral("Could not save %1: another program kept changing it. Please try again.").arg(quoted(path)));
@@ -161,7 +236,7 @@ WriteResult VdirStore::updateReminder(const StoreReminder& reminder, const Locat
         }
         return moveReminder(located, *target, base, reminder);
     }
-    const Rewritten written = rewrite(located.path(), base, reminder);
+    const Rewritten written = rewrite(located.path(), located.entry->uid, base, reminder);
     if (!written.result.ok()) {
         return written.result;
     }
@@ -174,10 +249,19 @@ WriteResult VdirStore::updateReminder(const StoreReminder& reminder, const Locat
 WriteResult VdirStore::moveReminder(const Located& located, const VdirListFolder& target, const StoreReminder& base,
                                     const StoreReminder& changed)
 {
-    // One atomic rename takes the file into the target folder, and only then is it rewritten there: a crash at
-    // any moment leaves the item in exactly one list, and a failure leaves it as it was.
+    // The edit is made where the file is, and then one atomic rename takes it into the target folder: until the
+    // rename, the reminder is in its source list, whatever happens to the target folder meanwhile (another program
+    // may remove it), and a crash at any moment leaves it in exactly one list. A rename that fails puts the old
+    // bytes back, so that a failed move changes nothing.
     const QString sourceListID = located.folder->listID;
     const QString oldName = located.entry->fileName;
+    if (!VdirWriter::sameFileSystem(located.folder->path, target.path)) {
+        return copyReminder(located, target, base, changed);
+    }
+    const Rewritten written = rewrite(located.path(), located.entry->uid, base, changed);
+    if (!written.result.ok()) {
+        return written.result;
+    }
     QString fileName = oldName;
     VdirFileResult moved;
     for (int attempt = 0; attempt <= nameAttempts; ++attempt) {
@@ -191,26 +275,25 @@ WriteResult VdirStore::moveReminder(const Located& located, const VdirListFolder
         // The same name there may be this very item (a copy left by an earlier sync); a second file with its
         // UID would make two reminders of one for every client.
         if (attempt == 0 && holdsSameItem(located.path(), target.path + QLatin1Char('/') + oldName)) {
-            return failed(QStringLiteral("The list %1 already holds this reminder as %2; it was left where it was.")
-                              .arg(quoted(target.list.title), quoted(oldName)));
+            moved.error = QStringLiteral("The list %1 already holds this reminder as %2; it was left where it was.")
+                              .arg(quoted(target.list.title), quoted(oldName));
+            break;
         }
-    }
-    if (moved.cannotMoveAtomically) {
-        return copyReminder(located, target, base, changed);
     }
     if (!moved.ok()) {
+        const QString sourceFolder = located.folder->path;
+        const VdirFileResult restored =
+            VdirWriter::replaceIfUnchanged(located.path(), written.replacedBytes, written.key);
+        recordWrite(sourceListID, sourceFolder, oldName, restored.ok() ? restored.key : written.key,
+                    restored.ok() ? written.replacedBytes : written.bytes);
+        if (moved.cannotMoveAtomically && restored.ok()) {
+            // A file system without exclusive renames: a copy that is complete before the old file goes.
+            const auto again = locate(vdirReminderID(sourceListID, oldName));
+            return again ? copyReminder(*again, target, base, changed) : failed(*moved.error);
+        }
         return failed(*moved.error);
     }
-    const QString movedPath = target.path + QLatin1Char('/') + fileName;
-    const Rewritten written = rewrite(movedPath, base, changed);
-    if (!written.result.ok()) {
-        if (!VdirWriter::moveExclusive(movedPath, located.folder->path, oldName).ok()) {
-            // It could not go back: it stays, unchanged, in the target list, which the next refresh reads.
-            recordRemoval(sourceListID, oldName);
-        }
-        return written.result;
-    }
-    recordWrite(target.list.id, target.path, fileName, written.key, written.bytes);
+    recordWrite(target.list.id, target.path, fileName, moved.key, written.bytes);
     recordRemoval(sourceListID, oldName);
     return {};
 }
@@ -218,14 +301,18 @@ WriteResult VdirStore::moveReminder(const Located& located, const VdirListFolder
 WriteResult VdirStore::copyReminder(const Located& located, const VdirListFolder& target, const StoreReminder& base,
                                     const StoreReminder& changed)
 {
-    const VdirWriter::ReadResult current = VdirWriter::read(located.path(), TodoDocument::maximumFileSize);
+    ReadDocument read = readDocument(located.path());
+    const VdirWriter::ReadResult& current = read.file;
     if (current.error) {
         return failed(*current.error);
     }
-    auto document = TodoDocument::parse(current.bytes);
+    auto& document = read.document;
     if (!document || document->hasParseErrors()) {
         return failed(QStringLiteral("%1 could not be moved: it cannot be fully read; it was left unchanged.")
                           .arg(quoted(located.path())));
+    }
+    if (document->uid() != located.entry->uid) {
+        return failed(otherReminderText(located.path()));
     }
     document->applyChanges(base, changed, QDateTime::currentDateTimeUtc());
     const TodoDocument::Edited edited = document->editedBytes();
@@ -256,10 +343,18 @@ WriteResult VdirStore::copyReminder(const Located& located, const VdirListFolder
     if (!written.ok()) {
         return failed(*written.error);
     }
-    if (auto error = VdirWriter::remove(located.path())) {
+    const QString copyPath = target.path + QLatin1Char('/') + fileName;
+    if (VdirWriter::currentKey(copyPath) != std::optional(written.key)) {
+        VdirWriter::removeIfUnchanged(copyPath, written.key);
+        return failed(QStringLiteral("Could not move %1 to the list %2: the list's folder changed while the reminder "
+                                     "was being moved. It was left where it was.")
+                          .arg(quoted(located.path()), quoted(target.list.title)));
+    }
+    const VdirFileResult removed = VdirWriter::removeIfUnchanged(located.path(), current.key);
+    if (!removed.ok()) {
         // Take the copy back, so that a failed move leaves one item where it was.
-        VdirWriter::remove(target.path + QLatin1Char('/') + fileName);
-        return failed(*error);
+        VdirWriter::removeIfUnchanged(copyPath, written.key);
+        return failed(*removed.error);
     }
     const QString sourceListID = located.folder->listID;
     const QString oldName = located.entry->fileName;
@@ -278,7 +373,7 @@ void VdirStore::recordWrite(const QString& listID, const QString& folderPath, co
         empty->path = folderPath;
         folder = std::move(empty);
     }
-    m_folders.insert(listID, folder->with(VdirFileEntry{fileName, key, parseVdirItem(bytes, listID, fileName)}));
+    m_folders.insert(listID, folder->with(vdirEntryOf(fileName, key, bytes, listID)));
     m_writtenAt.insert(listID, ++m_writeCount);
     m_watcher->noteChange();
 }

@@ -260,6 +260,29 @@ void initialise()
     ical::ensureInitialised();
 }
 
+namespace {
+
+// The depth of the whole tree that holds `component`, walked without recursion.
+int treeDepth(icalcomponent* component)
+{
+    icalcomponent* root = component;
+    while (icalcomponent_get_parent(root) != nullptr) {
+        root = icalcomponent_get_parent(root);
+    }
+    int deepest = 0;
+    QList<std::pair<icalcomponent*, int>> pending{{root, 1}};
+    while (!pending.isEmpty()) {
+        const auto [next, depth] = pending.takeLast();
+        deepest = std::max(deepest, depth);
+        for (icalcomponent* child : ical::components(next, ICAL_ANY_COMPONENT)) {
+            pending.append(std::pair(child, depth + 1));
+        }
+    }
+    return deepest;
+}
+
+} // namespace
+
 void checkRead(const uint8_t* data, size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
@@ -270,6 +293,10 @@ void checkRead(const uint8_t* data, size_t size)
     }
     if (!document) {
         return;
+    }
+    // libical frees and writes a tree by recursion: nothing deeper than the limit may ever be parsed.
+    if (auto copy = TodoDocument::parse(bytes); treeDepth(copy->masterForEdit()) > TodoDocument::maximumNesting) {
+        fail("a tree nested deeper than the limit was parsed");
     }
     if (item->id != listID + QLatin1Char('/') + fileName || item->listID != listID) {
         fail("the item's id does not come from its place", item->id);

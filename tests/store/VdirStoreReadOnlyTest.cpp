@@ -1,3 +1,4 @@
+#include "MountNamespace.h"
 #include "TestSupport.h"
 #include "store/VdirStore.h"
 
@@ -8,49 +9,10 @@
 #include <QTest>
 
 #include <cstring>
-#include <fcntl.h>
-#include <sched.h>
-#include <sys/mount.h>
-#include <unistd.h>
 
 using namespace tolvik;
 
 namespace {
-
-bool writeProcFile(const char* path, const QByteArray& text)
-{
-    const int fd = ::open(path, O_WRONLY | O_CLOEXEC);
-    const bool ok = fd >= 0 && ::write(fd, text.constData(), size_t(text.size())) == text.size();
-    if (fd >= 0) {
-        ::close(fd);
-    }
-    return ok;
-}
-
-// A mount namespace of the test's own, so that a read-only bind mount can be made, binds even root (whom
-// permission bits do not stop), and vanishes with the process. It must be entered while the process has one
-// thread: a namespace entered later holds only the calling thread, not the store's workers.
-bool enterOwnMountNamespace()
-{
-    if (::unshare(CLONE_NEWNS) != 0) {
-        // Without the right to mount here, a user namespace of our own grants it; the user stays itself.
-        const QByteArray uid = QByteArray::number(::geteuid());
-        const QByteArray gid = QByteArray::number(::getegid());
-        if (::unshare(CLONE_NEWUSER | CLONE_NEWNS) != 0 || !writeProcFile("/proc/self/setgroups", "deny") ||
-            !writeProcFile("/proc/self/uid_map", uid + ' ' + uid + " 1") ||
-            !writeProcFile("/proc/self/gid_map", gid + ' ' + gid + " 1")) {
-            return false;
-        }
-    }
-    return ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
-}
-
-bool mountReadOnly(const QString& folder)
-{
-    const QByteArray path = QFile::encodeName(folder);
-    return ::mount(path.constData(), path.constData(), nullptr, MS_BIND, nullptr) == 0 &&
-           ::mount(nullptr, path.constData(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) == 0;
-}
 
 // Every file under the folder with its bytes, to show that a failed write left all of them as they were.
 QMap<QString, QByteArray> contentsOf(const QString& folder)
@@ -96,14 +58,14 @@ private Q_SLOTS:
         if (!m_canMount) {
             QSKIP("This system allows no mount namespace, so no folder can be made read-only for every user.");
         }
-        QVERIFY(mountReadOnly(m_root));
+        QVERIFY(test::mountReadOnly(m_root));
         m_mounted = true;
     }
 
     void cleanup()
     {
         if (m_mounted) {
-            ::umount2(QFile::encodeName(m_root).constData(), MNT_DETACH);
+            test::unmount(m_root);
             m_mounted = false;
         }
         m_dir.reset();
@@ -152,7 +114,7 @@ private Q_SLOTS:
 int main(int argc, char** argv)
 {
     // Before the application object, while no other thread runs.
-    const bool canMount = enterOwnMountNamespace();
+    const bool canMount = test::enterOwnMountNamespace();
     QCoreApplication app(argc, argv);
     VdirStoreReadOnlyTest test(canMount);
     return QTest::qExec(&test, argc, argv);

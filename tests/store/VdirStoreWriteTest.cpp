@@ -163,7 +163,8 @@ private Q_SLOTS:
 
         StoreReminder alpha = *m_store->reminderWithID(QStringLiteral("acc/one/a.ics"));
         alpha.listID = QStringLiteral("acc/two");
-        QVERIFY(m_store->saveReminder(alpha).ok());
+        const WriteResult movedAlpha = m_store->saveReminder(alpha);
+        QVERIFY2(movedAlpha.ok(), qPrintable(movedAlpha.error.value_or(QString())));
         StoreReminder beta = *m_store->reminderWithID(QStringLiteral("acc/one/b.ics"));
         beta.listID = QStringLiteral("acc/two");
         QVERIFY(m_store->saveReminder(beta).ok());
