@@ -91,10 +91,11 @@ GeneralSettingsTab::GeneralSettingsTab(RemindersViewModel& model, LaunchAtLoginM
     auto* formLayout = new QVBoxLayout(form);
     formLayout->setContentsMargins(0, 0, 10, 0);
     formLayout->setSpacing(16);
+    // The lists come before the language, which is set once: "New List…" stays in sight without scrolling.
     formLayout->addWidget(buildGeneralSection());
-    formLayout->addWidget(buildLanguageSection());
     formLayout->addWidget(buildAccountsSection());
     formLayout->addWidget(buildListsSection());
+    formLayout->addWidget(buildLanguageSection());
     formLayout->addStretch(1);
 
     // Many lists can outgrow the fixed window, so the form scrolls.
@@ -248,8 +249,9 @@ QWidget* GeneralSettingsTab::buildListsSection()
     section->contentLayout()->addWidget(m_listButtons);
     // Always there, so that a store with no list yet can get its first one from here.
     m_listActions = new ListActions(m_model, this);
+    // In the header, where it shows as soon as the section does, however many lists there are.
     m_newList = new LinkButton(section);
-    section->contentLayout()->addWidget(m_newList, 0, Qt::AlignLeft);
+    section->addHeaderWidget(m_newList);
     connect(m_newList, &QAbstractButton::clicked, m_listActions, &ListActions::newList);
 
     // Select All replaces the selection with the offered lists, dropping lists of accounts not chosen.
@@ -287,9 +289,10 @@ QAbstractButton* GeneralSettingsTab::newListButton() const
 
 void GeneralSettingsTab::retranslate()
 {
+    // In the order the sections are built.
     const QStringList sectionKeys = {
-        QStringLiteral("settings.general.section"), QStringLiteral("settings.language.section"),
-        QStringLiteral("settings.accounts.section"), QStringLiteral("settings.lists.section")};
+        QStringLiteral("settings.general.section"), QStringLiteral("settings.accounts.section"),
+        QStringLiteral("settings.lists.section"), QStringLiteral("settings.language.section")};
     for (qsizetype i = 0; i < m_sections.size(); ++i) {
         m_sections[i]->setTitle(localizedString(sectionKeys[i]));
     }

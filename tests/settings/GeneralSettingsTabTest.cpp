@@ -226,6 +226,27 @@ private Q_SLOTS:
         QCOMPARE(tab.languagePicker()->currentText(), QStringLiteral("Svenska"));
     }
 
+    void shouldMeasureTheDropDownsAgainAfterALanguageSwitch()
+    {
+        SettingsFixture fixture;
+        fixture.makeEmptyRoot();
+        fixture.preferences().setString(PreferenceKey::languagePreference, QStringLiteral("en"));
+        auto model = fixture.makeModel();
+        auto launch = fixture.makeLaunchAtLogin();
+        GeneralSettingsTab english(*model, *launch);
+        english.show();
+        const int englishWidth = english.timeframePicker()->sizeHint().width();
+
+        fixture.preferences().setString(PreferenceKey::languagePreference, QStringLiteral("zh-Hant"));
+        GeneralSettingsTab switched(*model, *launch);
+        switched.show();
+        QVERIFY(switched.timeframePicker()->sizeHint().width() < englishWidth);
+        fixture.preferences().setString(PreferenceKey::languagePreference, QStringLiteral("en"));
+        QCOMPARE(switched.timeframePicker()->currentText(), QStringLiteral("1 month"));
+        QCOMPARE(switched.timeframePicker()->sizeHint().width(), englishWidth);
+        QTRY_VERIFY(switched.timeframePicker()->width() >= englishWidth);
+    }
+
     void shouldStoreTheNotificationSettingsAndFollowThem()
     {
         SettingsFixture fixture;
