@@ -715,5 +715,292 @@
         <source>Could not delete “%1”: %2</source>
         <translation>„%1“ konnte nicht gelöscht werden: %2</translation>
     </message>
+    <message id="sync.account.add">
+        <source>Add Account…</source>
+        <translation>Konto hinzufügen …</translation>
+    </message>
+    <message id="sync.account.reviewCertificate">
+        <source>Review Certificate…</source>
+        <translation>Zertifikat prüfen …</translation>
+    </message>
+    <message id="sync.account.signInAgain">
+        <source>Sign In Again…</source>
+        <translation>Erneut anmelden …</translation>
+    </message>
+    <message id="sync.account.syncNow">
+        <source>Sync Now</source>
+        <translation>Jetzt synchronisieren</translation>
+    </message>
+    <message id="sync.add.addressExample">
+        <source>For example cloud.example.org or you@example.org</source>
+        <translation>Zum Beispiel cloud.example.org oder du@example.org</translation>
+    </message>
+    <message id="sync.add.addressLabel">
+        <source>Server address or email</source>
+        <translation>Serveradresse oder E-Mail</translation>
+    </message>
+    <message id="sync.add.back">
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message id="sync.add.continue">
+        <source>Continue</source>
+        <translation>Weiter</translation>
+    </message>
+    <message id="sync.add.intro">
+        <source>Sync reminders with a CalDAV server, and through it with your phone. The app finds the server from its address or your email address.</source>
+        <translation>Erinnerungen mit einem CalDAV-Server abgleichen und über ihn mit deinem Telefon. Die App findet den Server über seine Adresse oder deine E-Mail-Adresse.</translation>
+    </message>
+    <message id="sync.add.looking">
+        <source>Looking for the server…</source>
+        <translation>Server wird gesucht …</translation>
+    </message>
+    <message id="sync.add.title">
+        <source>Add Account</source>
+        <translation>Konto hinzufügen</translation>
+    </message>
+    <message id="sync.cert.advice">
+        <source>Trust it only if you know this is your server's certificate, for example because you made it yourself. Checking stays on for every other certificate.</source>
+        <translation>Vertraue ihm nur, wenn du weißt, dass es das Zertifikat deines Servers ist, etwa weil du es selbst erstellt hast. Alle anderen Zertifikate werden weiter geprüft.</translation>
+    </message>
+    <message id="sync.cert.changed">
+        <source>The server now shows a different certificate from the one you trusted. Sync has stopped until you decide.</source>
+        <translation>Der Server zeigt jetzt ein anderes Zertifikat als das, dem du vertraut hast. Die Synchronisierung ruht, bis du entscheidest.</translation>
+    </message>
+    <message id="sync.cert.fingerprint">
+        <source>SHA-256 fingerprint:</source>
+        <translation>SHA-256-Fingerabdruck:</translation>
+    </message>
+    <message id="sync.cert.intro">
+        <source>This computer does not trust the server's certificate.</source>
+        <translation>Dieser Computer vertraut dem Zertifikat des Servers nicht.</translation>
+    </message>
+    <message id="sync.cert.issuer">
+        <source>Issued by:</source>
+        <translation>Ausgestellt von:</translation>
+    </message>
+    <message id="sync.cert.reason">
+        <source>Reason:</source>
+        <translation>Grund:</translation>
+    </message>
+    <message id="sync.cert.subject">
+        <source>Issued to:</source>
+        <translation>Ausgestellt für:</translation>
+    </message>
+    <message id="sync.cert.trust">
+        <source>Trust This Certificate</source>
+        <translation>Diesem Zertifikat vertrauen</translation>
+    </message>
+    <message id="sync.cert.valid">
+        <source>Valid:</source>
+        <translation>Gültig:</translation>
+    </message>
+    <message id="sync.cert.validRange">
+        <source>%1 to %2</source>
+        <translation>%1 bis %2</translation>
+    </message>
+    <message id="sync.footer.offline" numerus="yes">
+        <source>Offline: %n changes wait</source>
+        <translation>
+            <numerusform>Offline: %n Änderung wartet</numerusform>
+            <numerusform>Offline: %n Änderungen warten</numerusform>
+        </translation>
+    </message>
+    <message id="sync.footer.problem">
+        <source>Sync needs attention: see Settings</source>
+        <translation>Synchronisierung braucht Aufmerksamkeit: siehe Einstellungen</translation>
+    </message>
+    <message id="sync.keyring.fileFailed">
+        <source>The password could not be saved: %1</source>
+        <translation>Das Passwort konnte nicht gespeichert werden: %1</translation>
+    </message>
+    <message id="sync.keyring.missing">
+        <source>No keyring answered, so the password cannot be kept safely (%1). You can start a keyring (for example GNOME Keyring or KWallet) and try again, or keep the password in a file that only you can read. Anyone with access to your user account could read that file.</source>
+        <translation>Kein Schlüsselbund hat geantwortet, daher kann das Passwort nicht sicher aufbewahrt werden (%1). Du kannst einen Schlüsselbund starten (etwa GNOME Keyring oder KWallet) und es erneut versuchen, oder das Passwort in einer Datei ablegen, die nur du lesen kannst. Wer Zugriff auf dein Benutzerkonto hat, könnte diese Datei lesen.</translation>
+    </message>
+    <message id="sync.keyring.missingShort">
+        <source>No keyring answered, so the password was not saved. Start a keyring and try again.</source>
+        <translation>Kein Schlüsselbund hat geantwortet, daher wurde das Passwort nicht gespeichert. Starte einen Schlüsselbund und versuche es erneut.</translation>
+    </message>
+    <message id="sync.keyring.title">
+        <source>No Keyring</source>
+        <translation>Kein Schlüsselbund</translation>
+    </message>
+    <message id="sync.keyring.useFile">
+        <source>Keep in a File Only I Can Read</source>
+        <translation>In einer nur für mich lesbaren Datei ablegen</translation>
+    </message>
+    <message id="sync.lists.chooseOne">
+        <source>Choose at least one list.</source>
+        <translation>Wähle mindestens eine Liste.</translation>
+    </message>
+    <message id="sync.lists.finish">
+        <source>Add Account</source>
+        <translation>Konto hinzufügen</translation>
+    </message>
+    <message id="sync.lists.intro">
+        <source>Choose the lists to sync with this computer:</source>
+        <translation>Wähle die Listen, die mit diesem Computer synchronisiert werden:</translation>
+    </message>
+    <message id="sync.lists.makeFailed">
+        <source>The server did not make the list.</source>
+        <translation>Der Server hat die Liste nicht angelegt.</translation>
+    </message>
+    <message id="sync.lists.making">
+        <source>Making the list on the server…</source>
+        <translation>Liste wird auf dem Server angelegt …</translation>
+    </message>
+    <message id="sync.lists.new">
+        <source>New List on the Server…</source>
+        <translation>Neue Liste auf dem Server …</translation>
+    </message>
+    <message id="sync.lists.newName">
+        <source>Name of the new list:</source>
+        <translation>Name der neuen Liste:</translation>
+    </message>
+    <message id="sync.lists.none">
+        <source>This account has no lists for reminders yet. Make one on the server:</source>
+        <translation>Dieses Konto hat noch keine Listen für Erinnerungen. Lege eine auf dem Server an:</translation>
+    </message>
+    <message id="sync.lists.readOnly">
+        <source>read-only</source>
+        <translation>schreibgeschützt</translation>
+    </message>
+    <message id="sync.lists.saving">
+        <source>Saving the account…</source>
+        <translation>Konto wird gespeichert …</translation>
+    </message>
+    <message id="sync.problem.certificate">
+        <source>This computer does not trust the server's certificate.</source>
+        <translation>Dieser Computer vertraut dem Zertifikat des Servers nicht.</translation>
+    </message>
+    <message id="sync.problem.certificateChanged">
+        <source>The server's certificate changed. Review it before sync goes on.</source>
+        <translation>Das Zertifikat des Servers hat sich geändert. Prüfe es, bevor die Synchronisierung weiterläuft.</translation>
+    </message>
+    <message id="sync.problem.conflicts">
+        <source>Some reminders changed on two devices. Both versions are kept; sync goes on.</source>
+        <translation>Einige Erinnerungen wurden auf zwei Geräten geändert. Beide Fassungen bleiben erhalten; die Synchronisierung läuft weiter.</translation>
+    </message>
+    <message id="sync.problem.engineMissing">
+        <source>Sync needs vdirsyncer. Install it (Debian package vdirsyncer) and sync again.</source>
+        <translation>Die Synchronisierung braucht vdirsyncer. Installiere es (Debian-Paket vdirsyncer) und synchronisiere erneut.</translation>
+    </message>
+    <message id="sync.problem.hostNotFound">
+        <source>No server with this name was found. Check the address.</source>
+        <translation>Kein Server mit diesem Namen gefunden. Prüfe die Adresse.</translation>
+    </message>
+    <message id="sync.problem.keyring">
+        <source>The keyring is locked or did not answer. Unlock it, then sync again.</source>
+        <translation>Der Schlüsselbund ist gesperrt oder hat nicht geantwortet. Entsperre ihn und synchronisiere erneut.</translation>
+    </message>
+    <message id="sync.problem.listGone">
+        <source>The list “%1” is no longer on the server. Your reminders in it stay on this computer.</source>
+        <translation>Die Liste „%1“ ist nicht mehr auf dem Server. Deine Erinnerungen darin bleiben auf diesem Computer.</translation>
+    </message>
+    <message id="sync.problem.noCalDav">
+        <source>No calendar server answered at this address. Check the address, or ask your provider for the CalDAV address.</source>
+        <translation>An dieser Adresse hat kein Kalenderserver geantwortet. Prüfe die Adresse oder frage deinen Anbieter nach der CalDAV-Adresse.</translation>
+    </message>
+    <message id="sync.problem.offline" numerus="yes">
+        <source>Offline: %n changes wait and sync when the network is back.</source>
+        <translation>
+            <numerusform>Offline: %n Änderung wartet und wird abgeglichen, sobald das Netz zurück ist.</numerusform>
+            <numerusform>Offline: %n Änderungen warten und werden abgeglichen, sobald das Netz zurück ist.</numerusform>
+        </translation>
+    </message>
+    <message id="sync.problem.serverEmptied">
+        <source>The server shows the list “%1” as empty. Nothing was deleted here; check the server before syncing this list again.</source>
+        <translation>Der Server zeigt die Liste „%1“ als leer. Hier wurde nichts gelöscht; prüfe den Server, bevor diese Liste erneut abgeglichen wird.</translation>
+    </message>
+    <message id="sync.problem.serverTrouble">
+        <source>The server has trouble right now. Nothing was deleted; sync tries again later.</source>
+        <translation>Der Server hat gerade Probleme. Nichts wurde gelöscht; die Synchronisierung versucht es später erneut.</translation>
+    </message>
+    <message id="sync.problem.signInAgain">
+        <source>The server did not accept the password. Sign in again.</source>
+        <translation>Der Server hat das Passwort nicht angenommen. Melde dich erneut an.</translation>
+    </message>
+    <message id="sync.problem.signInRejected">
+        <source>The user name or password is wrong. With two-factor authentication, use an app password.</source>
+        <translation>Benutzername oder Passwort ist falsch. Mit Zwei-Faktor-Authentifizierung brauchst du ein App-Passwort.</translation>
+    </message>
+    <message id="sync.problem.timedOut">
+        <source>The server took too long to answer. Sync tries again later.</source>
+        <translation>Der Server hat zu lange für eine Antwort gebraucht. Die Synchronisierung versucht es später erneut.</translation>
+    </message>
+    <message id="sync.problem.unknown">
+        <source>Sync did not finish. Nothing was deleted; sync tries again later.</source>
+        <translation>Die Synchronisierung wurde nicht abgeschlossen. Nichts wurde gelöscht; sie versucht es später erneut.</translation>
+    </message>
+    <message id="sync.problem.unreachable">
+        <source>The server cannot be reached. Check the network or whether the server is running.</source>
+        <translation>Der Server ist nicht erreichbar. Prüfe das Netzwerk oder ob der Server läuft.</translation>
+    </message>
+    <message id="sync.signIn.appPasswordNote">
+        <source>If two-factor authentication is on for this account, use an app password made in the server's settings.</source>
+        <translation>Wenn für dieses Konto die Zwei-Faktor-Authentifizierung aktiv ist, verwende ein App-Passwort aus den Einstellungen des Servers.</translation>
+    </message>
+    <message id="sync.signIn.busy">
+        <source>Signing in…</source>
+        <translation>Anmeldung …</translation>
+    </message>
+    <message id="sync.signIn.button">
+        <source>Sign In</source>
+        <translation>Anmelden</translation>
+    </message>
+    <message id="sync.signIn.password">
+        <source>Password:</source>
+        <translation>Passwort:</translation>
+    </message>
+    <message id="sync.signIn.server">
+        <source>Sign in to %1</source>
+        <translation>Bei %1 anmelden</translation>
+    </message>
+    <message id="sync.signIn.user">
+        <source>User name:</source>
+        <translation>Benutzername:</translation>
+    </message>
+    <message id="sync.status.hoursAgo" numerus="yes">
+        <source>%n hours ago</source>
+        <translation>
+            <numerusform>vor %n Stunde</numerusform>
+            <numerusform>vor %n Stunden</numerusform>
+        </translation>
+    </message>
+    <message id="sync.status.justNow">
+        <source>just now</source>
+        <translation>gerade eben</translation>
+    </message>
+    <message id="sync.status.minutesAgo" numerus="yes">
+        <source>%n minutes ago</source>
+        <translation>
+            <numerusform>vor %n Minute</numerusform>
+            <numerusform>vor %n Minuten</numerusform>
+        </translation>
+    </message>
+    <message id="sync.status.never">
+        <source>Not synced yet</source>
+        <translation>Noch nicht synchronisiert</translation>
+    </message>
+    <message id="sync.status.onDate">
+        <source>on %1</source>
+        <translation>am %1</translation>
+    </message>
+    <message id="sync.status.synced">
+        <source>Synced %1</source>
+        <translation>Synchronisiert %1</translation>
+    </message>
+    <message id="sync.status.syncing">
+        <source>Syncing…</source>
+        <translation>Wird synchronisiert …</translation>
+    </message>
+    <message id="sync.status.syncingCount" numerus="yes">
+        <source>Syncing… %n changes so far</source>
+        <translation>
+            <numerusform>Wird synchronisiert … bisher %n Änderung</numerusform>
+            <numerusform>Wird synchronisiert … bisher %n Änderungen</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

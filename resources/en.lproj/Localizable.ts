@@ -715,5 +715,292 @@
         <source>Could not delete “%1”: %2</source>
         <translation>Could not delete “%1”: %2</translation>
     </message>
+    <message id="sync.account.add">
+        <source>Add Account…</source>
+        <translation>Add Account…</translation>
+    </message>
+    <message id="sync.account.reviewCertificate">
+        <source>Review Certificate…</source>
+        <translation>Review Certificate…</translation>
+    </message>
+    <message id="sync.account.signInAgain">
+        <source>Sign In Again…</source>
+        <translation>Sign In Again…</translation>
+    </message>
+    <message id="sync.account.syncNow">
+        <source>Sync Now</source>
+        <translation>Sync Now</translation>
+    </message>
+    <message id="sync.add.addressExample">
+        <source>For example cloud.example.org or you@example.org</source>
+        <translation>For example cloud.example.org or you@example.org</translation>
+    </message>
+    <message id="sync.add.addressLabel">
+        <source>Server address or email</source>
+        <translation>Server address or email</translation>
+    </message>
+    <message id="sync.add.back">
+        <source>Back</source>
+        <translation>Back</translation>
+    </message>
+    <message id="sync.add.continue">
+        <source>Continue</source>
+        <translation>Continue</translation>
+    </message>
+    <message id="sync.add.intro">
+        <source>Sync reminders with a CalDAV server, and through it with your phone. The app finds the server from its address or your email address.</source>
+        <translation>Sync reminders with a CalDAV server, and through it with your phone. The app finds the server from its address or your email address.</translation>
+    </message>
+    <message id="sync.add.looking">
+        <source>Looking for the server…</source>
+        <translation>Looking for the server…</translation>
+    </message>
+    <message id="sync.add.title">
+        <source>Add Account</source>
+        <translation>Add Account</translation>
+    </message>
+    <message id="sync.cert.advice">
+        <source>Trust it only if you know this is your server's certificate, for example because you made it yourself. Checking stays on for every other certificate.</source>
+        <translation>Trust it only if you know this is your server's certificate, for example because you made it yourself. Checking stays on for every other certificate.</translation>
+    </message>
+    <message id="sync.cert.changed">
+        <source>The server now shows a different certificate from the one you trusted. Sync has stopped until you decide.</source>
+        <translation>The server now shows a different certificate from the one you trusted. Sync has stopped until you decide.</translation>
+    </message>
+    <message id="sync.cert.fingerprint">
+        <source>SHA-256 fingerprint:</source>
+        <translation>SHA-256 fingerprint:</translation>
+    </message>
+    <message id="sync.cert.intro">
+        <source>This computer does not trust the server's certificate.</source>
+        <translation>This computer does not trust the server's certificate.</translation>
+    </message>
+    <message id="sync.cert.issuer">
+        <source>Issued by:</source>
+        <translation>Issued by:</translation>
+    </message>
+    <message id="sync.cert.reason">
+        <source>Reason:</source>
+        <translation>Reason:</translation>
+    </message>
+    <message id="sync.cert.subject">
+        <source>Issued to:</source>
+        <translation>Issued to:</translation>
+    </message>
+    <message id="sync.cert.trust">
+        <source>Trust This Certificate</source>
+        <translation>Trust This Certificate</translation>
+    </message>
+    <message id="sync.cert.valid">
+        <source>Valid:</source>
+        <translation>Valid:</translation>
+    </message>
+    <message id="sync.cert.validRange">
+        <source>%1 to %2</source>
+        <translation>%1 to %2</translation>
+    </message>
+    <message id="sync.footer.offline" numerus="yes">
+        <source>Offline: %n changes wait</source>
+        <translation>
+            <numerusform>Offline: %n change waits</numerusform>
+            <numerusform>Offline: %n changes wait</numerusform>
+        </translation>
+    </message>
+    <message id="sync.footer.problem">
+        <source>Sync needs attention: see Settings</source>
+        <translation>Sync needs attention: see Settings</translation>
+    </message>
+    <message id="sync.keyring.fileFailed">
+        <source>The password could not be saved: %1</source>
+        <translation>The password could not be saved: %1</translation>
+    </message>
+    <message id="sync.keyring.missing">
+        <source>No keyring answered, so the password cannot be kept safely (%1). You can start a keyring (for example GNOME Keyring or KWallet) and try again, or keep the password in a file that only you can read. Anyone with access to your user account could read that file.</source>
+        <translation>No keyring answered, so the password cannot be kept safely (%1). You can start a keyring (for example GNOME Keyring or KWallet) and try again, or keep the password in a file that only you can read. Anyone with access to your user account could read that file.</translation>
+    </message>
+    <message id="sync.keyring.missingShort">
+        <source>No keyring answered, so the password was not saved. Start a keyring and try again.</source>
+        <translation>No keyring answered, so the password was not saved. Start a keyring and try again.</translation>
+    </message>
+    <message id="sync.keyring.title">
+        <source>No Keyring</source>
+        <translation>No Keyring</translation>
+    </message>
+    <message id="sync.keyring.useFile">
+        <source>Keep in a File Only I Can Read</source>
+        <translation>Keep in a File Only I Can Read</translation>
+    </message>
+    <message id="sync.lists.chooseOne">
+        <source>Choose at least one list.</source>
+        <translation>Choose at least one list.</translation>
+    </message>
+    <message id="sync.lists.finish">
+        <source>Add Account</source>
+        <translation>Add Account</translation>
+    </message>
+    <message id="sync.lists.intro">
+        <source>Choose the lists to sync with this computer:</source>
+        <translation>Choose the lists to sync with this computer:</translation>
+    </message>
+    <message id="sync.lists.makeFailed">
+        <source>The server did not make the list.</source>
+        <translation>The server did not make the list.</translation>
+    </message>
+    <message id="sync.lists.making">
+        <source>Making the list on the server…</source>
+        <translation>Making the list on the server…</translation>
+    </message>
+    <message id="sync.lists.new">
+        <source>New List on the Server…</source>
+        <translation>New List on the Server…</translation>
+    </message>
+    <message id="sync.lists.newName">
+        <source>Name of the new list:</source>
+        <translation>Name of the new list:</translation>
+    </message>
+    <message id="sync.lists.none">
+        <source>This account has no lists for reminders yet. Make one on the server:</source>
+        <translation>This account has no lists for reminders yet. Make one on the server:</translation>
+    </message>
+    <message id="sync.lists.readOnly">
+        <source>read-only</source>
+        <translation>read-only</translation>
+    </message>
+    <message id="sync.lists.saving">
+        <source>Saving the account…</source>
+        <translation>Saving the account…</translation>
+    </message>
+    <message id="sync.problem.certificate">
+        <source>This computer does not trust the server's certificate.</source>
+        <translation>This computer does not trust the server's certificate.</translation>
+    </message>
+    <message id="sync.problem.certificateChanged">
+        <source>The server's certificate changed. Review it before sync goes on.</source>
+        <translation>The server's certificate changed. Review it before sync goes on.</translation>
+    </message>
+    <message id="sync.problem.conflicts">
+        <source>Some reminders changed on two devices. Both versions are kept; sync goes on.</source>
+        <translation>Some reminders changed on two devices. Both versions are kept; sync goes on.</translation>
+    </message>
+    <message id="sync.problem.engineMissing">
+        <source>Sync needs vdirsyncer. Install it (Debian package vdirsyncer) and sync again.</source>
+        <translation>Sync needs vdirsyncer. Install it (Debian package vdirsyncer) and sync again.</translation>
+    </message>
+    <message id="sync.problem.hostNotFound">
+        <source>No server with this name was found. Check the address.</source>
+        <translation>No server with this name was found. Check the address.</translation>
+    </message>
+    <message id="sync.problem.keyring">
+        <source>The keyring is locked or did not answer. Unlock it, then sync again.</source>
+        <translation>The keyring is locked or did not answer. Unlock it, then sync again.</translation>
+    </message>
+    <message id="sync.problem.listGone">
+        <source>The list “%1” is no longer on the server. Your reminders in it stay on this computer.</source>
+        <translation>The list “%1” is no longer on the server. Your reminders in it stay on this computer.</translation>
+    </message>
+    <message id="sync.problem.noCalDav">
+        <source>No calendar server answered at this address. Check the address, or ask your provider for the CalDAV address.</source>
+        <translation>No calendar server answered at this address. Check the address, or ask your provider for the CalDAV address.</translation>
+    </message>
+    <message id="sync.problem.offline" numerus="yes">
+        <source>Offline: %n changes wait and sync when the network is back.</source>
+        <translation>
+            <numerusform>Offline: %n change waits and syncs when the network is back.</numerusform>
+            <numerusform>Offline: %n changes wait and sync when the network is back.</numerusform>
+        </translation>
+    </message>
+    <message id="sync.problem.serverEmptied">
+        <source>The server shows the list “%1” as empty. Nothing was deleted here; check the server before syncing this list again.</source>
+        <translation>The server shows the list “%1” as empty. Nothing was deleted here; check the server before syncing this list again.</translation>
+    </message>
+    <message id="sync.problem.serverTrouble">
+        <source>The server has trouble right now. Nothing was deleted; sync tries again later.</source>
+        <translation>The server has trouble right now. Nothing was deleted; sync tries again later.</translation>
+    </message>
+    <message id="sync.problem.signInAgain">
+        <source>The server did not accept the password. Sign in again.</source>
+        <translation>The server did not accept the password. Sign in again.</translation>
+    </message>
+    <message id="sync.problem.signInRejected">
+        <source>The user name or password is wrong. With two-factor authentication, use an app password.</source>
+        <translation>The user name or password is wrong. With two-factor authentication, use an app password.</translation>
+    </message>
+    <message id="sync.problem.timedOut">
+        <source>The server took too long to answer. Sync tries again later.</source>
+        <translation>The server took too long to answer. Sync tries again later.</translation>
+    </message>
+    <message id="sync.problem.unknown">
+        <source>Sync did not finish. Nothing was deleted; sync tries again later.</source>
+        <translation>Sync did not finish. Nothing was deleted; sync tries again later.</translation>
+    </message>
+    <message id="sync.problem.unreachable">
+        <source>The server cannot be reached. Check the network or whether the server is running.</source>
+        <translation>The server cannot be reached. Check the network or whether the server is running.</translation>
+    </message>
+    <message id="sync.signIn.appPasswordNote">
+        <source>If two-factor authentication is on for this account, use an app password made in the server's settings.</source>
+        <translation>If two-factor authentication is on for this account, use an app password made in the server's settings.</translation>
+    </message>
+    <message id="sync.signIn.busy">
+        <source>Signing in…</source>
+        <translation>Signing in…</translation>
+    </message>
+    <message id="sync.signIn.button">
+        <source>Sign In</source>
+        <translation>Sign In</translation>
+    </message>
+    <message id="sync.signIn.password">
+        <source>Password:</source>
+        <translation>Password:</translation>
+    </message>
+    <message id="sync.signIn.server">
+        <source>Sign in to %1</source>
+        <translation>Sign in to %1</translation>
+    </message>
+    <message id="sync.signIn.user">
+        <source>User name:</source>
+        <translation>User name:</translation>
+    </message>
+    <message id="sync.status.hoursAgo" numerus="yes">
+        <source>%n hours ago</source>
+        <translation>
+            <numerusform>%n hour ago</numerusform>
+            <numerusform>%n hours ago</numerusform>
+        </translation>
+    </message>
+    <message id="sync.status.justNow">
+        <source>just now</source>
+        <translation>just now</translation>
+    </message>
+    <message id="sync.status.minutesAgo" numerus="yes">
+        <source>%n minutes ago</source>
+        <translation>
+            <numerusform>%n minute ago</numerusform>
+            <numerusform>%n minutes ago</numerusform>
+        </translation>
+    </message>
+    <message id="sync.status.never">
+        <source>Not synced yet</source>
+        <translation>Not synced yet</translation>
+    </message>
+    <message id="sync.status.onDate">
+        <source>on %1</source>
+        <translation>on %1</translation>
+    </message>
+    <message id="sync.status.synced">
+        <source>Synced %1</source>
+        <translation>Synced %1</translation>
+    </message>
+    <message id="sync.status.syncing">
+        <source>Syncing…</source>
+        <translation>Syncing…</translation>
+    </message>
+    <message id="sync.status.syncingCount" numerus="yes">
+        <source>Syncing… %n changes so far</source>
+        <translation>
+            <numerusform>Syncing… %n change so far</numerusform>
+            <numerusform>Syncing… %n changes so far</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -715,5 +715,292 @@
         <source>Could not delete “%1”: %2</source>
         <translation>Det gick inte att ta bort ”%1”: %2</translation>
     </message>
+    <message id="sync.account.add">
+        <source>Add Account…</source>
+        <translation>Lägg till konto…</translation>
+    </message>
+    <message id="sync.account.reviewCertificate">
+        <source>Review Certificate…</source>
+        <translation>Granska certifikat…</translation>
+    </message>
+    <message id="sync.account.signInAgain">
+        <source>Sign In Again…</source>
+        <translation>Logga in igen…</translation>
+    </message>
+    <message id="sync.account.syncNow">
+        <source>Sync Now</source>
+        <translation>Synka nu</translation>
+    </message>
+    <message id="sync.add.addressExample">
+        <source>For example cloud.example.org or you@example.org</source>
+        <translation>Till exempel cloud.example.org eller du@example.org</translation>
+    </message>
+    <message id="sync.add.addressLabel">
+        <source>Server address or email</source>
+        <translation>Serveradress eller e-post</translation>
+    </message>
+    <message id="sync.add.back">
+        <source>Back</source>
+        <translation>Tillbaka</translation>
+    </message>
+    <message id="sync.add.continue">
+        <source>Continue</source>
+        <translation>Fortsätt</translation>
+    </message>
+    <message id="sync.add.intro">
+        <source>Sync reminders with a CalDAV server, and through it with your phone. The app finds the server from its address or your email address.</source>
+        <translation>Synka påminnelser med en CalDAV-server, och genom den med din telefon. Appen hittar servern från dess adress eller din e-postadress.</translation>
+    </message>
+    <message id="sync.add.looking">
+        <source>Looking for the server…</source>
+        <translation>Letar efter servern…</translation>
+    </message>
+    <message id="sync.add.title">
+        <source>Add Account</source>
+        <translation>Lägg till konto</translation>
+    </message>
+    <message id="sync.cert.advice">
+        <source>Trust it only if you know this is your server's certificate, for example because you made it yourself. Checking stays on for every other certificate.</source>
+        <translation>Lita bara på det om du vet att det är din servers certifikat, till exempel för att du skapade det själv. Alla andra certifikat kontrolleras som vanligt.</translation>
+    </message>
+    <message id="sync.cert.changed">
+        <source>The server now shows a different certificate from the one you trusted. Sync has stopped until you decide.</source>
+        <translation>Servern visar nu ett annat certifikat än det du litade på. Synkningen har stoppats tills du bestämmer dig.</translation>
+    </message>
+    <message id="sync.cert.fingerprint">
+        <source>SHA-256 fingerprint:</source>
+        <translation>SHA-256-fingeravtryck:</translation>
+    </message>
+    <message id="sync.cert.intro">
+        <source>This computer does not trust the server's certificate.</source>
+        <translation>Den här datorn litar inte på serverns certifikat.</translation>
+    </message>
+    <message id="sync.cert.issuer">
+        <source>Issued by:</source>
+        <translation>Utfärdat av:</translation>
+    </message>
+    <message id="sync.cert.reason">
+        <source>Reason:</source>
+        <translation>Orsak:</translation>
+    </message>
+    <message id="sync.cert.subject">
+        <source>Issued to:</source>
+        <translation>Utfärdat till:</translation>
+    </message>
+    <message id="sync.cert.trust">
+        <source>Trust This Certificate</source>
+        <translation>Lita på det här certifikatet</translation>
+    </message>
+    <message id="sync.cert.valid">
+        <source>Valid:</source>
+        <translation>Giltigt:</translation>
+    </message>
+    <message id="sync.cert.validRange">
+        <source>%1 to %2</source>
+        <translation>%1 till %2</translation>
+    </message>
+    <message id="sync.footer.offline" numerus="yes">
+        <source>Offline: %n changes wait</source>
+        <translation>
+            <numerusform>Offline: %n ändring väntar</numerusform>
+            <numerusform>Offline: %n ändringar väntar</numerusform>
+        </translation>
+    </message>
+    <message id="sync.footer.problem">
+        <source>Sync needs attention: see Settings</source>
+        <translation>Synkningen behöver åtgärdas: se Inställningar</translation>
+    </message>
+    <message id="sync.keyring.fileFailed">
+        <source>The password could not be saved: %1</source>
+        <translation>Lösenordet kunde inte sparas: %1</translation>
+    </message>
+    <message id="sync.keyring.missing">
+        <source>No keyring answered, so the password cannot be kept safely (%1). You can start a keyring (for example GNOME Keyring or KWallet) and try again, or keep the password in a file that only you can read. Anyone with access to your user account could read that file.</source>
+        <translation>Ingen nyckelring svarade, så lösenordet kan inte förvaras säkert (%1). Du kan starta en nyckelring (till exempel GNOME Keyring eller KWallet) och försöka igen, eller spara lösenordet i en fil som bara du kan läsa. Den som kommer åt ditt användarkonto kan läsa den filen.</translation>
+    </message>
+    <message id="sync.keyring.missingShort">
+        <source>No keyring answered, so the password was not saved. Start a keyring and try again.</source>
+        <translation>Ingen nyckelring svarade, så lösenordet sparades inte. Starta en nyckelring och försök igen.</translation>
+    </message>
+    <message id="sync.keyring.title">
+        <source>No Keyring</source>
+        <translation>Ingen nyckelring</translation>
+    </message>
+    <message id="sync.keyring.useFile">
+        <source>Keep in a File Only I Can Read</source>
+        <translation>Spara i en fil som bara jag kan läsa</translation>
+    </message>
+    <message id="sync.lists.chooseOne">
+        <source>Choose at least one list.</source>
+        <translation>Välj minst en lista.</translation>
+    </message>
+    <message id="sync.lists.finish">
+        <source>Add Account</source>
+        <translation>Lägg till konto</translation>
+    </message>
+    <message id="sync.lists.intro">
+        <source>Choose the lists to sync with this computer:</source>
+        <translation>Välj listorna som ska synkas med den här datorn:</translation>
+    </message>
+    <message id="sync.lists.makeFailed">
+        <source>The server did not make the list.</source>
+        <translation>Servern skapade inte listan.</translation>
+    </message>
+    <message id="sync.lists.making">
+        <source>Making the list on the server…</source>
+        <translation>Skapar listan på servern…</translation>
+    </message>
+    <message id="sync.lists.new">
+        <source>New List on the Server…</source>
+        <translation>Ny lista på servern…</translation>
+    </message>
+    <message id="sync.lists.newName">
+        <source>Name of the new list:</source>
+        <translation>Namn på den nya listan:</translation>
+    </message>
+    <message id="sync.lists.none">
+        <source>This account has no lists for reminders yet. Make one on the server:</source>
+        <translation>Det här kontot har inga listor för påminnelser än. Skapa en på servern:</translation>
+    </message>
+    <message id="sync.lists.readOnly">
+        <source>read-only</source>
+        <translation>skrivskyddad</translation>
+    </message>
+    <message id="sync.lists.saving">
+        <source>Saving the account…</source>
+        <translation>Sparar kontot…</translation>
+    </message>
+    <message id="sync.problem.certificate">
+        <source>This computer does not trust the server's certificate.</source>
+        <translation>Den här datorn litar inte på serverns certifikat.</translation>
+    </message>
+    <message id="sync.problem.certificateChanged">
+        <source>The server's certificate changed. Review it before sync goes on.</source>
+        <translation>Serverns certifikat har ändrats. Granska det innan synkningen fortsätter.</translation>
+    </message>
+    <message id="sync.problem.conflicts">
+        <source>Some reminders changed on two devices. Both versions are kept; sync goes on.</source>
+        <translation>Några påminnelser ändrades på två enheter. Båda versionerna sparas; synkningen fortsätter.</translation>
+    </message>
+    <message id="sync.problem.engineMissing">
+        <source>Sync needs vdirsyncer. Install it (Debian package vdirsyncer) and sync again.</source>
+        <translation>Synkningen behöver vdirsyncer. Installera det (Debian-paketet vdirsyncer) och synka igen.</translation>
+    </message>
+    <message id="sync.problem.hostNotFound">
+        <source>No server with this name was found. Check the address.</source>
+        <translation>Ingen server med det namnet hittades. Kontrollera adressen.</translation>
+    </message>
+    <message id="sync.problem.keyring">
+        <source>The keyring is locked or did not answer. Unlock it, then sync again.</source>
+        <translation>Nyckelringen är låst eller svarade inte. Lås upp den och synka igen.</translation>
+    </message>
+    <message id="sync.problem.listGone">
+        <source>The list “%1” is no longer on the server. Your reminders in it stay on this computer.</source>
+        <translation>Listan ”%1” finns inte längre på servern. Dina påminnelser i den finns kvar på den här datorn.</translation>
+    </message>
+    <message id="sync.problem.noCalDav">
+        <source>No calendar server answered at this address. Check the address, or ask your provider for the CalDAV address.</source>
+        <translation>Ingen kalenderserver svarade på den här adressen. Kontrollera adressen eller fråga din leverantör efter CalDAV-adressen.</translation>
+    </message>
+    <message id="sync.problem.offline" numerus="yes">
+        <source>Offline: %n changes wait and sync when the network is back.</source>
+        <translation>
+            <numerusform>Offline: %n ändring väntar och synkas när nätverket är tillbaka.</numerusform>
+            <numerusform>Offline: %n ändringar väntar och synkas när nätverket är tillbaka.</numerusform>
+        </translation>
+    </message>
+    <message id="sync.problem.serverEmptied">
+        <source>The server shows the list “%1” as empty. Nothing was deleted here; check the server before syncing this list again.</source>
+        <translation>Servern visar listan ”%1” som tom. Inget togs bort här; kontrollera servern innan listan synkas igen.</translation>
+    </message>
+    <message id="sync.problem.serverTrouble">
+        <source>The server has trouble right now. Nothing was deleted; sync tries again later.</source>
+        <translation>Servern har problem just nu. Inget togs bort; synkningen försöker igen senare.</translation>
+    </message>
+    <message id="sync.problem.signInAgain">
+        <source>The server did not accept the password. Sign in again.</source>
+        <translation>Servern godtog inte lösenordet. Logga in igen.</translation>
+    </message>
+    <message id="sync.problem.signInRejected">
+        <source>The user name or password is wrong. With two-factor authentication, use an app password.</source>
+        <translation>Användarnamnet eller lösenordet är fel. Med tvåfaktorsautentisering behövs ett applösenord.</translation>
+    </message>
+    <message id="sync.problem.timedOut">
+        <source>The server took too long to answer. Sync tries again later.</source>
+        <translation>Servern tog för lång tid att svara. Synkningen försöker igen senare.</translation>
+    </message>
+    <message id="sync.problem.unknown">
+        <source>Sync did not finish. Nothing was deleted; sync tries again later.</source>
+        <translation>Synkningen blev inte klar. Inget togs bort; den försöker igen senare.</translation>
+    </message>
+    <message id="sync.problem.unreachable">
+        <source>The server cannot be reached. Check the network or whether the server is running.</source>
+        <translation>Servern går inte att nå. Kontrollera nätverket eller om servern är igång.</translation>
+    </message>
+    <message id="sync.signIn.appPasswordNote">
+        <source>If two-factor authentication is on for this account, use an app password made in the server's settings.</source>
+        <translation>Om tvåfaktorsautentisering är på för kontot, använd ett applösenord som skapats i serverns inställningar.</translation>
+    </message>
+    <message id="sync.signIn.busy">
+        <source>Signing in…</source>
+        <translation>Loggar in…</translation>
+    </message>
+    <message id="sync.signIn.button">
+        <source>Sign In</source>
+        <translation>Logga in</translation>
+    </message>
+    <message id="sync.signIn.password">
+        <source>Password:</source>
+        <translation>Lösenord:</translation>
+    </message>
+    <message id="sync.signIn.server">
+        <source>Sign in to %1</source>
+        <translation>Logga in på %1</translation>
+    </message>
+    <message id="sync.signIn.user">
+        <source>User name:</source>
+        <translation>Användarnamn:</translation>
+    </message>
+    <message id="sync.status.hoursAgo" numerus="yes">
+        <source>%n hours ago</source>
+        <translation>
+            <numerusform>för %n timme sedan</numerusform>
+            <numerusform>för %n timmar sedan</numerusform>
+        </translation>
+    </message>
+    <message id="sync.status.justNow">
+        <source>just now</source>
+        <translation>nyss</translation>
+    </message>
+    <message id="sync.status.minutesAgo" numerus="yes">
+        <source>%n minutes ago</source>
+        <translation>
+            <numerusform>för %n minut sedan</numerusform>
+            <numerusform>för %n minuter sedan</numerusform>
+        </translation>
+    </message>
+    <message id="sync.status.never">
+        <source>Not synced yet</source>
+        <translation>Inte synkad än</translation>
+    </message>
+    <message id="sync.status.onDate">
+        <source>on %1</source>
+        <translation>den %1</translation>
+    </message>
+    <message id="sync.status.synced">
+        <source>Synced %1</source>
+        <translation>Synkad %1</translation>
+    </message>
+    <message id="sync.status.syncing">
+        <source>Syncing…</source>
+        <translation>Synkar…</translation>
+    </message>
+    <message id="sync.status.syncingCount" numerus="yes">
+        <source>Syncing… %n changes so far</source>
+        <translation>
+            <numerusform>Synkar… %n ändring hittills</numerusform>
+            <numerusform>Synkar… %n ändringar hittills</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

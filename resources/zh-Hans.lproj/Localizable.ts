@@ -711,5 +711,287 @@
         <source>Could not delete “%1”: %2</source>
         <translation>无法删除“%1”：%2</translation>
     </message>
+    <message id="sync.account.add">
+        <source>Add Account…</source>
+        <translation>添加账户…</translation>
+    </message>
+    <message id="sync.account.reviewCertificate">
+        <source>Review Certificate…</source>
+        <translation>检查证书…</translation>
+    </message>
+    <message id="sync.account.signInAgain">
+        <source>Sign In Again…</source>
+        <translation>重新登录…</translation>
+    </message>
+    <message id="sync.account.syncNow">
+        <source>Sync Now</source>
+        <translation>立即同步</translation>
+    </message>
+    <message id="sync.add.addressExample">
+        <source>For example cloud.example.org or you@example.org</source>
+        <translation>例如 cloud.example.org 或 you@example.org</translation>
+    </message>
+    <message id="sync.add.addressLabel">
+        <source>Server address or email</source>
+        <translation>服务器地址或电子邮件</translation>
+    </message>
+    <message id="sync.add.back">
+        <source>Back</source>
+        <translation>返回</translation>
+    </message>
+    <message id="sync.add.continue">
+        <source>Continue</source>
+        <translation>继续</translation>
+    </message>
+    <message id="sync.add.intro">
+        <source>Sync reminders with a CalDAV server, and through it with your phone. The app finds the server from its address or your email address.</source>
+        <translation>与 CalDAV 服务器同步提醒事项，并通过它与手机同步。应用会根据服务器地址或你的电子邮件地址找到服务器。</translation>
+    </message>
+    <message id="sync.add.looking">
+        <source>Looking for the server…</source>
+        <translation>正在查找服务器…</translation>
+    </message>
+    <message id="sync.add.title">
+        <source>Add Account</source>
+        <translation>添加账户</translation>
+    </message>
+    <message id="sync.cert.advice">
+        <source>Trust it only if you know this is your server's certificate, for example because you made it yourself. Checking stays on for every other certificate.</source>
+        <translation>只有在确定这是你的服务器的证书时（例如证书由你自己创建）才信任它。其他所有证书仍会照常检查。</translation>
+    </message>
+    <message id="sync.cert.changed">
+        <source>The server now shows a different certificate from the one you trusted. Sync has stopped until you decide.</source>
+        <translation>服务器现在出示的证书与你信任的证书不同。在你做出决定之前，同步已停止。</translation>
+    </message>
+    <message id="sync.cert.fingerprint">
+        <source>SHA-256 fingerprint:</source>
+        <translation>SHA-256 指纹：</translation>
+    </message>
+    <message id="sync.cert.intro">
+        <source>This computer does not trust the server's certificate.</source>
+        <translation>此电脑不信任该服务器的证书。</translation>
+    </message>
+    <message id="sync.cert.issuer">
+        <source>Issued by:</source>
+        <translation>颁发者：</translation>
+    </message>
+    <message id="sync.cert.reason">
+        <source>Reason:</source>
+        <translation>原因：</translation>
+    </message>
+    <message id="sync.cert.subject">
+        <source>Issued to:</source>
+        <translation>颁发给：</translation>
+    </message>
+    <message id="sync.cert.trust">
+        <source>Trust This Certificate</source>
+        <translation>信任此证书</translation>
+    </message>
+    <message id="sync.cert.valid">
+        <source>Valid:</source>
+        <translation>有效期：</translation>
+    </message>
+    <message id="sync.cert.validRange">
+        <source>%1 to %2</source>
+        <translation>%1 至 %2</translation>
+    </message>
+    <message id="sync.footer.offline" numerus="yes">
+        <source>Offline: %n changes wait</source>
+        <translation>
+            <numerusform>离线：%n 项更改等待同步</numerusform>
+        </translation>
+    </message>
+    <message id="sync.footer.problem">
+        <source>Sync needs attention: see Settings</source>
+        <translation>同步需要处理：请查看设置</translation>
+    </message>
+    <message id="sync.keyring.fileFailed">
+        <source>The password could not be saved: %1</source>
+        <translation>无法保存密码：%1</translation>
+    </message>
+    <message id="sync.keyring.missing">
+        <source>No keyring answered, so the password cannot be kept safely (%1). You can start a keyring (for example GNOME Keyring or KWallet) and try again, or keep the password in a file that only you can read. Anyone with access to your user account could read that file.</source>
+        <translation>没有密钥环响应，因此无法安全地保存密码（%1）。你可以启动一个密钥环（例如 GNOME 密钥环或 KWallet）后重试，或者将密码保存在只有你能读取的文件中。能访问你的用户账户的任何人都能读取该文件。</translation>
+    </message>
+    <message id="sync.keyring.missingShort">
+        <source>No keyring answered, so the password was not saved. Start a keyring and try again.</source>
+        <translation>没有密钥环响应，因此密码未保存。请启动密钥环后重试。</translation>
+    </message>
+    <message id="sync.keyring.title">
+        <source>No Keyring</source>
+        <translation>没有密钥环</translation>
+    </message>
+    <message id="sync.keyring.useFile">
+        <source>Keep in a File Only I Can Read</source>
+        <translation>保存在只有我能读取的文件中</translation>
+    </message>
+    <message id="sync.lists.chooseOne">
+        <source>Choose at least one list.</source>
+        <translation>请至少选择一个列表。</translation>
+    </message>
+    <message id="sync.lists.finish">
+        <source>Add Account</source>
+        <translation>添加账户</translation>
+    </message>
+    <message id="sync.lists.intro">
+        <source>Choose the lists to sync with this computer:</source>
+        <translation>选择要与此电脑同步的列表：</translation>
+    </message>
+    <message id="sync.lists.makeFailed">
+        <source>The server did not make the list.</source>
+        <translation>服务器未能创建该列表。</translation>
+    </message>
+    <message id="sync.lists.making">
+        <source>Making the list on the server…</source>
+        <translation>正在服务器上创建列表…</translation>
+    </message>
+    <message id="sync.lists.new">
+        <source>New List on the Server…</source>
+        <translation>在服务器上新建列表…</translation>
+    </message>
+    <message id="sync.lists.newName">
+        <source>Name of the new list:</source>
+        <translation>新列表的名称：</translation>
+    </message>
+    <message id="sync.lists.none">
+        <source>This account has no lists for reminders yet. Make one on the server:</source>
+        <translation>此账户还没有用于提醒事项的列表。请在服务器上创建一个：</translation>
+    </message>
+    <message id="sync.lists.readOnly">
+        <source>read-only</source>
+        <translation>只读</translation>
+    </message>
+    <message id="sync.lists.saving">
+        <source>Saving the account…</source>
+        <translation>正在保存账户…</translation>
+    </message>
+    <message id="sync.problem.certificate">
+        <source>This computer does not trust the server's certificate.</source>
+        <translation>此电脑不信任该服务器的证书。</translation>
+    </message>
+    <message id="sync.problem.certificateChanged">
+        <source>The server's certificate changed. Review it before sync goes on.</source>
+        <translation>服务器的证书已更改。请先检查证书，然后同步才会继续。</translation>
+    </message>
+    <message id="sync.problem.conflicts">
+        <source>Some reminders changed on two devices. Both versions are kept; sync goes on.</source>
+        <translation>有些提醒事项在两台设备上都被更改。两个版本都已保留，同步继续进行。</translation>
+    </message>
+    <message id="sync.problem.engineMissing">
+        <source>Sync needs vdirsyncer. Install it (Debian package vdirsyncer) and sync again.</source>
+        <translation>同步需要 vdirsyncer。请安装它（Debian 软件包 vdirsyncer）后再同步。</translation>
+    </message>
+    <message id="sync.problem.hostNotFound">
+        <source>No server with this name was found. Check the address.</source>
+        <translation>找不到使用此名称的服务器。请检查地址。</translation>
+    </message>
+    <message id="sync.problem.keyring">
+        <source>The keyring is locked or did not answer. Unlock it, then sync again.</source>
+        <translation>密钥环已锁定或没有响应。请解锁后再同步。</translation>
+    </message>
+    <message id="sync.problem.listGone">
+        <source>The list “%1” is no longer on the server. Your reminders in it stay on this computer.</source>
+        <translation>服务器上已没有列表“%1”。其中的提醒事项仍保留在此电脑上。</translation>
+    </message>
+    <message id="sync.problem.noCalDav">
+        <source>No calendar server answered at this address. Check the address, or ask your provider for the CalDAV address.</source>
+        <translation>此地址没有日历服务器响应。请检查地址，或向服务提供商询问 CalDAV 地址。</translation>
+    </message>
+    <message id="sync.problem.offline" numerus="yes">
+        <source>Offline: %n changes wait and sync when the network is back.</source>
+        <translation>
+            <numerusform>离线：%n 项更改正在等待，网络恢复后会同步。</numerusform>
+        </translation>
+    </message>
+    <message id="sync.problem.serverEmptied">
+        <source>The server shows the list “%1” as empty. Nothing was deleted here; check the server before syncing this list again.</source>
+        <translation>服务器显示列表“%1”为空。此处没有删除任何内容；请先检查服务器，然后再同步此列表。</translation>
+    </message>
+    <message id="sync.problem.serverTrouble">
+        <source>The server has trouble right now. Nothing was deleted; sync tries again later.</source>
+        <translation>服务器当前出现问题。没有删除任何内容；稍后会再次尝试同步。</translation>
+    </message>
+    <message id="sync.problem.signInAgain">
+        <source>The server did not accept the password. Sign in again.</source>
+        <translation>服务器不接受该密码。请重新登录。</translation>
+    </message>
+    <message id="sync.problem.signInRejected">
+        <source>The user name or password is wrong. With two-factor authentication, use an app password.</source>
+        <translation>用户名或密码错误。如果启用了双重验证，请使用应用专用密码。</translation>
+    </message>
+    <message id="sync.problem.timedOut">
+        <source>The server took too long to answer. Sync tries again later.</source>
+        <translation>服务器响应时间过长。稍后会再次尝试同步。</translation>
+    </message>
+    <message id="sync.problem.unknown">
+        <source>Sync did not finish. Nothing was deleted; sync tries again later.</source>
+        <translation>同步未完成。没有删除任何内容；稍后会再次尝试。</translation>
+    </message>
+    <message id="sync.problem.unreachable">
+        <source>The server cannot be reached. Check the network or whether the server is running.</source>
+        <translation>无法连接到服务器。请检查网络或服务器是否正在运行。</translation>
+    </message>
+    <message id="sync.signIn.appPasswordNote">
+        <source>If two-factor authentication is on for this account, use an app password made in the server's settings.</source>
+        <translation>如果此账户启用了双重验证，请使用在服务器设置中创建的应用专用密码。</translation>
+    </message>
+    <message id="sync.signIn.busy">
+        <source>Signing in…</source>
+        <translation>正在登录…</translation>
+    </message>
+    <message id="sync.signIn.button">
+        <source>Sign In</source>
+        <translation>登录</translation>
+    </message>
+    <message id="sync.signIn.password">
+        <source>Password:</source>
+        <translation>密码：</translation>
+    </message>
+    <message id="sync.signIn.server">
+        <source>Sign in to %1</source>
+        <translation>登录到 %1</translation>
+    </message>
+    <message id="sync.signIn.user">
+        <source>User name:</source>
+        <translation>用户名：</translation>
+    </message>
+    <message id="sync.status.hoursAgo" numerus="yes">
+        <source>%n hours ago</source>
+        <translation>
+            <numerusform>%n 小时前</numerusform>
+        </translation>
+    </message>
+    <message id="sync.status.justNow">
+        <source>just now</source>
+        <translation>刚刚</translation>
+    </message>
+    <message id="sync.status.minutesAgo" numerus="yes">
+        <source>%n minutes ago</source>
+        <translation>
+            <numerusform>%n 分钟前</numerusform>
+        </translation>
+    </message>
+    <message id="sync.status.never">
+        <source>Not synced yet</source>
+        <translation>尚未同步</translation>
+    </message>
+    <message id="sync.status.onDate">
+        <source>on %1</source>
+        <translation>于 %1</translation>
+    </message>
+    <message id="sync.status.synced">
+        <source>Synced %1</source>
+        <translation>已同步（%1）</translation>
+    </message>
+    <message id="sync.status.syncing">
+        <source>Syncing…</source>
+        <translation>正在同步…</translation>
+    </message>
+    <message id="sync.status.syncingCount" numerus="yes">
+        <source>Syncing… %n changes so far</source>
+        <translation>
+            <numerusform>正在同步…已完成 %n 项更改</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

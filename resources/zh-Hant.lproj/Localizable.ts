@@ -711,5 +711,287 @@
         <source>Could not delete “%1”: %2</source>
         <translation>無法刪除「%1」：%2</translation>
     </message>
+    <message id="sync.account.add">
+        <source>Add Account…</source>
+        <translation>新增帳號…</translation>
+    </message>
+    <message id="sync.account.reviewCertificate">
+        <source>Review Certificate…</source>
+        <translation>檢查憑證…</translation>
+    </message>
+    <message id="sync.account.signInAgain">
+        <source>Sign In Again…</source>
+        <translation>重新登入…</translation>
+    </message>
+    <message id="sync.account.syncNow">
+        <source>Sync Now</source>
+        <translation>立即同步</translation>
+    </message>
+    <message id="sync.add.addressExample">
+        <source>For example cloud.example.org or you@example.org</source>
+        <translation>例如 cloud.example.org 或 you@example.org</translation>
+    </message>
+    <message id="sync.add.addressLabel">
+        <source>Server address or email</source>
+        <translation>伺服器位址或電子郵件</translation>
+    </message>
+    <message id="sync.add.back">
+        <source>Back</source>
+        <translation>返回</translation>
+    </message>
+    <message id="sync.add.continue">
+        <source>Continue</source>
+        <translation>繼續</translation>
+    </message>
+    <message id="sync.add.intro">
+        <source>Sync reminders with a CalDAV server, and through it with your phone. The app finds the server from its address or your email address.</source>
+        <translation>與 CalDAV 伺服器同步提醒事項，並透過它與手機同步。App 會依伺服器位址或你的電子郵件位址找到伺服器。</translation>
+    </message>
+    <message id="sync.add.looking">
+        <source>Looking for the server…</source>
+        <translation>正在尋找伺服器…</translation>
+    </message>
+    <message id="sync.add.title">
+        <source>Add Account</source>
+        <translation>新增帳號</translation>
+    </message>
+    <message id="sync.cert.advice">
+        <source>Trust it only if you know this is your server's certificate, for example because you made it yourself. Checking stays on for every other certificate.</source>
+        <translation>只有在確定這是你的伺服器的憑證時（例如憑證由你自己建立）才信任它。其他所有憑證仍會照常檢查。</translation>
+    </message>
+    <message id="sync.cert.changed">
+        <source>The server now shows a different certificate from the one you trusted. Sync has stopped until you decide.</source>
+        <translation>伺服器現在出示的憑證與你信任的憑證不同。在你做出決定之前，同步已停止。</translation>
+    </message>
+    <message id="sync.cert.fingerprint">
+        <source>SHA-256 fingerprint:</source>
+        <translation>SHA-256 指紋：</translation>
+    </message>
+    <message id="sync.cert.intro">
+        <source>This computer does not trust the server's certificate.</source>
+        <translation>這部電腦不信任該伺服器的憑證。</translation>
+    </message>
+    <message id="sync.cert.issuer">
+        <source>Issued by:</source>
+        <translation>簽發者：</translation>
+    </message>
+    <message id="sync.cert.reason">
+        <source>Reason:</source>
+        <translation>原因：</translation>
+    </message>
+    <message id="sync.cert.subject">
+        <source>Issued to:</source>
+        <translation>簽發給：</translation>
+    </message>
+    <message id="sync.cert.trust">
+        <source>Trust This Certificate</source>
+        <translation>信任此憑證</translation>
+    </message>
+    <message id="sync.cert.valid">
+        <source>Valid:</source>
+        <translation>有效期間：</translation>
+    </message>
+    <message id="sync.cert.validRange">
+        <source>%1 to %2</source>
+        <translation>%1 至 %2</translation>
+    </message>
+    <message id="sync.footer.offline" numerus="yes">
+        <source>Offline: %n changes wait</source>
+        <translation>
+            <numerusform>離線：%n 項變更等待同步</numerusform>
+        </translation>
+    </message>
+    <message id="sync.footer.problem">
+        <source>Sync needs attention: see Settings</source>
+        <translation>同步需要處理：請查看設定</translation>
+    </message>
+    <message id="sync.keyring.fileFailed">
+        <source>The password could not be saved: %1</source>
+        <translation>無法儲存密碼：%1</translation>
+    </message>
+    <message id="sync.keyring.missing">
+        <source>No keyring answered, so the password cannot be kept safely (%1). You can start a keyring (for example GNOME Keyring or KWallet) and try again, or keep the password in a file that only you can read. Anyone with access to your user account could read that file.</source>
+        <translation>沒有鑰匙圈回應，因此無法安全地保存密碼（%1）。你可以啟動一個鑰匙圈（例如 GNOME 鑰匙圈或 KWallet）後重試，或將密碼保存在只有你能讀取的檔案中。能存取你的使用者帳號的任何人都能讀取該檔案。</translation>
+    </message>
+    <message id="sync.keyring.missingShort">
+        <source>No keyring answered, so the password was not saved. Start a keyring and try again.</source>
+        <translation>沒有鑰匙圈回應，因此密碼未儲存。請啟動鑰匙圈後重試。</translation>
+    </message>
+    <message id="sync.keyring.title">
+        <source>No Keyring</source>
+        <translation>沒有鑰匙圈</translation>
+    </message>
+    <message id="sync.keyring.useFile">
+        <source>Keep in a File Only I Can Read</source>
+        <translation>保存在只有我能讀取的檔案中</translation>
+    </message>
+    <message id="sync.lists.chooseOne">
+        <source>Choose at least one list.</source>
+        <translation>請至少選擇一個清單。</translation>
+    </message>
+    <message id="sync.lists.finish">
+        <source>Add Account</source>
+        <translation>新增帳號</translation>
+    </message>
+    <message id="sync.lists.intro">
+        <source>Choose the lists to sync with this computer:</source>
+        <translation>選擇要與這部電腦同步的清單：</translation>
+    </message>
+    <message id="sync.lists.makeFailed">
+        <source>The server did not make the list.</source>
+        <translation>伺服器未能建立該清單。</translation>
+    </message>
+    <message id="sync.lists.making">
+        <source>Making the list on the server…</source>
+        <translation>正在伺服器上建立清單…</translation>
+    </message>
+    <message id="sync.lists.new">
+        <source>New List on the Server…</source>
+        <translation>在伺服器上新增清單…</translation>
+    </message>
+    <message id="sync.lists.newName">
+        <source>Name of the new list:</source>
+        <translation>新清單的名稱：</translation>
+    </message>
+    <message id="sync.lists.none">
+        <source>This account has no lists for reminders yet. Make one on the server:</source>
+        <translation>此帳號還沒有用於提醒事項的清單。請在伺服器上建立一個：</translation>
+    </message>
+    <message id="sync.lists.readOnly">
+        <source>read-only</source>
+        <translation>唯讀</translation>
+    </message>
+    <message id="sync.lists.saving">
+        <source>Saving the account…</source>
+        <translation>正在儲存帳號…</translation>
+    </message>
+    <message id="sync.problem.certificate">
+        <source>This computer does not trust the server's certificate.</source>
+        <translation>這部電腦不信任該伺服器的憑證。</translation>
+    </message>
+    <message id="sync.problem.certificateChanged">
+        <source>The server's certificate changed. Review it before sync goes on.</source>
+        <translation>伺服器的憑證已變更。請先檢查憑證，然後同步才會繼續。</translation>
+    </message>
+    <message id="sync.problem.conflicts">
+        <source>Some reminders changed on two devices. Both versions are kept; sync goes on.</source>
+        <translation>有些提醒事項在兩部裝置上都被變更。兩個版本都已保留，同步繼續進行。</translation>
+    </message>
+    <message id="sync.problem.engineMissing">
+        <source>Sync needs vdirsyncer. Install it (Debian package vdirsyncer) and sync again.</source>
+        <translation>同步需要 vdirsyncer。請安裝它（Debian 套件 vdirsyncer）後再同步。</translation>
+    </message>
+    <message id="sync.problem.hostNotFound">
+        <source>No server with this name was found. Check the address.</source>
+        <translation>找不到使用此名稱的伺服器。請檢查位址。</translation>
+    </message>
+    <message id="sync.problem.keyring">
+        <source>The keyring is locked or did not answer. Unlock it, then sync again.</source>
+        <translation>鑰匙圈已鎖定或沒有回應。請解鎖後再同步。</translation>
+    </message>
+    <message id="sync.problem.listGone">
+        <source>The list “%1” is no longer on the server. Your reminders in it stay on this computer.</source>
+        <translation>伺服器上已沒有清單「%1」。其中的提醒事項仍保留在這部電腦上。</translation>
+    </message>
+    <message id="sync.problem.noCalDav">
+        <source>No calendar server answered at this address. Check the address, or ask your provider for the CalDAV address.</source>
+        <translation>此位址沒有行事曆伺服器回應。請檢查位址，或向服務供應商詢問 CalDAV 位址。</translation>
+    </message>
+    <message id="sync.problem.offline" numerus="yes">
+        <source>Offline: %n changes wait and sync when the network is back.</source>
+        <translation>
+            <numerusform>離線：%n 項變更正在等待，網路恢復後會同步。</numerusform>
+        </translation>
+    </message>
+    <message id="sync.problem.serverEmptied">
+        <source>The server shows the list “%1” as empty. Nothing was deleted here; check the server before syncing this list again.</source>
+        <translation>伺服器顯示清單「%1」為空。此處沒有刪除任何內容；請先檢查伺服器，然後再同步此清單。</translation>
+    </message>
+    <message id="sync.problem.serverTrouble">
+        <source>The server has trouble right now. Nothing was deleted; sync tries again later.</source>
+        <translation>伺服器目前發生問題。沒有刪除任何內容；稍後會再次嘗試同步。</translation>
+    </message>
+    <message id="sync.problem.signInAgain">
+        <source>The server did not accept the password. Sign in again.</source>
+        <translation>伺服器不接受該密碼。請重新登入。</translation>
+    </message>
+    <message id="sync.problem.signInRejected">
+        <source>The user name or password is wrong. With two-factor authentication, use an app password.</source>
+        <translation>使用者名稱或密碼錯誤。如果啟用了雙重驗證，請使用 App 專用密碼。</translation>
+    </message>
+    <message id="sync.problem.timedOut">
+        <source>The server took too long to answer. Sync tries again later.</source>
+        <translation>伺服器回應時間過長。稍後會再次嘗試同步。</translation>
+    </message>
+    <message id="sync.problem.unknown">
+        <source>Sync did not finish. Nothing was deleted; sync tries again later.</source>
+        <translation>同步未完成。沒有刪除任何內容；稍後會再次嘗試。</translation>
+    </message>
+    <message id="sync.problem.unreachable">
+        <source>The server cannot be reached. Check the network or whether the server is running.</source>
+        <translation>無法連線到伺服器。請檢查網路或伺服器是否正在執行。</translation>
+    </message>
+    <message id="sync.signIn.appPasswordNote">
+        <source>If two-factor authentication is on for this account, use an app password made in the server's settings.</source>
+        <translation>如果此帳號啟用了雙重驗證，請使用在伺服器設定中建立的 App 專用密碼。</translation>
+    </message>
+    <message id="sync.signIn.busy">
+        <source>Signing in…</source>
+        <translation>正在登入…</translation>
+    </message>
+    <message id="sync.signIn.button">
+        <source>Sign In</source>
+        <translation>登入</translation>
+    </message>
+    <message id="sync.signIn.password">
+        <source>Password:</source>
+        <translation>密碼：</translation>
+    </message>
+    <message id="sync.signIn.server">
+        <source>Sign in to %1</source>
+        <translation>登入 %1</translation>
+    </message>
+    <message id="sync.signIn.user">
+        <source>User name:</source>
+        <translation>使用者名稱：</translation>
+    </message>
+    <message id="sync.status.hoursAgo" numerus="yes">
+        <source>%n hours ago</source>
+        <translation>
+            <numerusform>%n 小時前</numerusform>
+        </translation>
+    </message>
+    <message id="sync.status.justNow">
+        <source>just now</source>
+        <translation>剛剛</translation>
+    </message>
+    <message id="sync.status.minutesAgo" numerus="yes">
+        <source>%n minutes ago</source>
+        <translation>
+            <numerusform>%n 分鐘前</numerusform>
+        </translation>
+    </message>
+    <message id="sync.status.never">
+        <source>Not synced yet</source>
+        <translation>尚未同步</translation>
+    </message>
+    <message id="sync.status.onDate">
+        <source>on %1</source>
+        <translation>於 %1</translation>
+    </message>
+    <message id="sync.status.synced">
+        <source>Synced %1</source>
+        <translation>已同步（%1）</translation>
+    </message>
+    <message id="sync.status.syncing">
+        <source>Syncing…</source>
+        <translation>正在同步…</translation>
+    </message>
+    <message id="sync.status.syncingCount" numerus="yes">
+        <source>Syncing… %n changes so far</source>
+        <translation>
+            <numerusform>正在同步…已完成 %n 項變更</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

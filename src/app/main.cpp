@@ -4,6 +4,7 @@
 #include "app/CommandLine.h"
 #include "app/GlobalShortcut.h"
 #include "app/SingleInstance.h"
+#include "app/SyncHelper.h"
 #include "appearance/LocalizationManager.h"
 #include "appearance/Preferences.h"
 #include "model/RemindersViewModel.h"
@@ -11,6 +12,7 @@
 #include "panel/TrayEntry.h"
 #include "settings/LaunchAtLoginManager.h"
 #include "store/VdirStore.h"
+#include "sync/SyncService.h"
 
 #include <QApplication>
 
@@ -43,6 +45,11 @@ int main(int argc, char** argv)
     // Names first: the preferences, and with them the language of the help text, are found by them.
     QApplication::setOrganizationName(QStringLiteral("Tolvik"));
     QApplication::setApplicationName(QStringLiteral("TolvikReminder"));
+    // The sync engine asks for a password or a conflict's outcome: no display, no tray, no second-instance hand-off.
+    if (const auto request = SyncHelperRequest::parse(rawArguments(argc, argv))) {
+        QCoreApplication helper(argc, argv);
+        return runSyncHelper(*request);
+    }
     if (const auto exit = CommandLine::answerInformational(rawArguments(argc, argv))) {
         return finish(*exit);
     }
@@ -69,6 +76,9 @@ int main(int argc, char** argv)
     const QString storeRoot = VdirStore::defaultRoot();
     auto* store = new VdirStore(storeRoot);
     RemindersViewModel model(store, Preferences::shared());
+    // CalDAV accounts: the engine asks this same binary for passwords and conflicts.
+    SyncService sync(storeRoot, QCoreApplication::applicationFilePath());
+    SyncService::setShared(&sync);
     LaunchAtLoginManager launchAtLogin;
 
     TrayEntry tray(model, launchAtLogin, storeRoot);

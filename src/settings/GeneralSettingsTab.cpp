@@ -12,7 +12,9 @@
 #include "settings/SettingsSection.h"
 #include "settings/SettingsSelection.h"
 #include "settings/SettingsStyle.h"
+#include "settings/SyncAccountsPanel.h"
 #include "settings/ThemedComboBox.h"
+#include "sync/SyncService.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -228,6 +230,25 @@ QWidget* GeneralSettingsTab::buildAccountsSection()
     section->contentLayout()->addWidget(m_accountsEmpty);
     section->contentLayout()->addLayout(m_accountRows);
     section->contentLayout()->addWidget(m_accountButtons);
+    // The CalDAV accounts the app syncs, their state and Add Account…, where the app syncs at all.
+    if (SyncService* service = SyncService::shared()) {
+        m_syncAccounts = new SyncAccountsPanel(*service, section);
+        section->contentLayout()->addWidget(m_syncAccounts);
+        connect(m_syncAccounts, &SyncAccountsPanel::listsAdded, this,
+                [this](const QString& accountID, const QStringList& listIDs) {
+                    // What the user picked in the dialog shows in the panel at once.
+                    QSet<QString> lists = storedListIDs();
+                    for (const QString& id : listIDs) {
+                        lists.insert(id);
+                    }
+                    storeListIDs(lists);
+                    QSet<QString> accounts = storedAccountIDs();
+                    if (!accounts.isEmpty()) {
+                        accounts.insert(accountID);
+                        storeAccountIDs(accounts);
+                    }
+                });
+    }
 
     connect(m_accountsSelectAll, &QAbstractButton::clicked, this,
             [this] { storeAccountIDs(SettingsSelection::accountIDs(m_model.accounts())); });

@@ -23,6 +23,7 @@ class ListToggleRow;
 class Preferences;
 class RemindersViewModel;
 class SettingsSection;
+class SyncAccountsPanel;
 
 /// The first settings tab: launch at login, automatic refresh, the timeframe, notifications of due reminders, the
 /// interface language, and the accounts and lists whose reminders the panel shows. Every control writes straight
@@ -55,6 +56,8 @@ public:
     QLabel* accountsEmptyLabel() const { return m_accountsEmpty; }
     QAbstractButton* accountsSelectAllButton() const;
     QAbstractButton* accountsClearButton() const;
+    /// The synced accounts' rows and Add Account…; nullptr when the app syncs nothing.
+    SyncAccountsPanel* syncAccounts() const { return m_syncAccounts; }
 
     /// The offered lists' rows, by list id in display order, and one of them (nullptr when not offered).
     QStringList listRowIDs() const { return m_listOrder; }
@@ -105,6 +108,7 @@ private:
     QComboBox* m_languagePicker = nullptr;
 
     QLabel* m_accountsEmpty = nullptr;
+    SyncAccountsPanel* m_syncAccounts = nullptr;
     QVBoxLayout* m_accountRows = nullptr;
     QWidget* m_accountButtons = nullptr;
     LinkButton* m_accountsSelectAll = nullptr;

@@ -1,0 +1,98 @@
+#pragma once
+
+#include "sync/AccountDiscovery.h"
+
+#include <QDialog>
+#include <QList>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QStackedWidget;
+class QVBoxLayout;
+
+namespace tolvik {
+
+class SyncService;
+
+/// Adds a CalDAV account in four steps: the server's address or an email address (the app finds the server),
+/// the server's certificate when this computer does not trust it, the sign-in, and the lists to sync. Nothing is
+/// stored before the last step; then the password goes to the keyring and the first sync starts.
+class AddAccountDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    enum class Page
+    {
+        address,
+        certificate,
+        signIn,
+        lists,
+    };
+
+    AddAccountDialog(SyncService& service, QWidget* parent = nullptr);
+
+    Page page() const;
+    QLineEdit* addressField() const { return m_address; }
+    QLineEdit* userField() const { return m_user; }
+    QLineEdit* passwordField() const { return m_password; }
+    QPushButton* primaryButton() const { return m_primary; }
+    QPushButton* backButton() const { return m_back; }
+    QLabel* statusLabel() const { return m_status; }
+    QLabel* certificateText() const { return m_certificateText; }
+    QPushButton* newListButton() const { return m_newList; }
+    /// The list toggles, in the order shown.
+    QList<QCheckBox*> listToggles() const { return m_listToggles; }
+    /// The id of the account added, once it was.
+    QString addedAccountID() const { return m_addedID; }
+    /// Where the keyring did not answer: whether the user is asked to keep the password in a file instead.
+    /// Tests answer the question here instead of through the message box.
+    void setFileFallbackAnswer(std::optional<bool> answer) { m_fileFallbackAnswer = answer; }
+
+Q_SIGNALS:
+    /// The account was set up; its first sync runs.
+    void accountAdded(const QString& accountID, const QStringList& listNames);
+
+private:
+    QWidget* buildAddressPage();
+    QWidget* buildCertificatePage();
+    QWidget* buildSignInPage();
+    QWidget* buildListsPage();
+    void showPage(Page page);
+    void goForward();
+    void goBack();
+    void findServer();
+    void signIn();
+    void finish(bool secretInFile);
+    void makeList();
+    void showLists();
+    void setBusy(bool busy, const QString& text = {});
+    void showProblem(DiscoveryOutcome outcome);
+
+    SyncService& m_service;
+    AccountDiscovery* m_discovery;
+    QStackedWidget* m_pages;
+    QLineEdit* m_address = nullptr;
+    QLabel* m_certificateText = nullptr;
+    QLabel* m_serverLabel = nullptr;
+    QLineEdit* m_user = nullptr;
+    QLineEdit* m_password = nullptr;
+    QLabel* m_listsNote = nullptr;
+    QVBoxLayout* m_listRows = nullptr;
+    QPushButton* m_newList = nullptr;
+    QLabel* m_status;
+    QPushButton* m_back;
+    QPushButton* m_primary;
+    QList<QCheckBox*> m_listToggles;
+
+    DiscoveryResult m_found;
+    QList<DiscoveredCollection> m_collections;
+    QString m_pinned;
+    QString m_addedID;
+    bool m_busy = false;
+    std::optional<bool> m_fileFallbackAnswer;
+};
+
+} // namespace tolvik

@@ -1,0 +1,190 @@
+#include "settings/SyncAccountsPanel.h"
+
+#include "appearance/LocalizationManager.h"
+#include "settings/AddAccountDialog.h"
+#include "settings/LinkButton.h"
+#include "settings/SettingsStyle.h"
+#include "settings/SyncTexts.h"
+#include "sync/SyncService.h"
+
+#include <QHBoxLayout>
+#include <QInputDialog>
+#include <QLabel>
+#include <QMessageBox>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace tolvik {
+
+namespace {
+
+QString text(const char* key)
+{
+    return localizedString(QString::fromLatin1(key));
+}
+
+bool needsFix(SyncProblem problem)
+{
+    return problem == SyncProblem::signInAgain || problem == SyncProblem::certificateChanged;
+}
+
+} // namespace
+
+SyncAccountsPanel::SyncAccountsPanel(SyncService& service, QWidget* parent)
+    : QWidget(parent)
+    , m_service(service)
+    , m_rowsLayout(new QVBoxLayout)
+    , m_add(new LinkButton(this))
+    , m_engineMissing(makeStyledLabel(TextStyle::footnote, true, this))
+    , m_clock(new QTimer(this))
+{
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(6);
+    m_rowsLayout->setSpacing(8);
+    layout->addLayout(m_rowsLayout);
+    m_engineMissing->setWordWrap(true);
+    layout->addWidget(m_engineMissing);
+    layout->addWidget(m_add, 0, Qt::AlignLeft);
+
+    connect(m_add, &QPushButton::clicked, this, &SyncAccountsPanel::openAddAccount);
+    connect(&m_service, &SyncService::accountsChanged, this, &SyncAccountsPanel::rebuild);
+    connect(&m_service, &SyncService::stateChanged, this, &SyncAccountsPanel::updateRow);
+    // "Synced 2 minutes ago" ages while the window is open.
+    m_clock->setInterval(30000);
+    connect(m_clock, &QTimer::timeout, this, [this] {
+        for (const QString& id : m_rows.keys()) {
+            updateRow(id);
+        }
+    });
+    m_clock->start();
+    retranslate();
+    rebuild();
+}
+
+QPushButton* SyncAccountsPanel::addAccountButton() const
+{
+    return m_add;
+}
+
+QLabel* SyncAccountsPanel::statusLabel(const QString& accountID) const
+{
+    return m_rows.value(accountID).status;
+}
+
+QPushButton* SyncAccountsPanel::syncNowButton(const QString& accountID) const
+{
+    return m_rows.value(accountID).syncNow;
+}
+
+QPushButton* SyncAccountsPanel::fixButton(const QString& accountID) const
+{
+    return m_rows.value(accountID).fix;
+}
+
+void SyncAccountsPanel::retranslate()
+{
+    m_add->setText(text("sync.account.add"));
+    m_engineMissing->setText(text("sync.problem.engineMissing"));
+    m_engineMissing->setVisible(!m_service.engineAvailable());
+}
+
+void SyncAccountsPanel::openAddAccount()
+{
+    if (m_dialog) {
+        m_dialog->raise();
+        m_dialog->activateWindow();
+        return;
+    }
+    m_dialog = new AddAccountDialog(m_service, window());
+    m_dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(m_dialog, &AddAccountDialog::accountAdded, this, [this](const QString& id, const QStringList& names) {
+        QStringList listIDs;
+        for (const QString& name : names) {
+            listIDs.append(id + QLatin1Char('/') + name);
+        }
+        Q_EMIT listsAdded(id, listIDs);
+    });
+    m_dialog->open();
+}
+
+void SyncAccountsPanel::rebuild()
+{
+    for (const Row& row : std::as_const(m_rows)) {
+        delete row.widget;
+    }
+    m_rows.clear();
+    for (const SyncAccount& account : m_service.accounts()) {
+        Row row;
+        row.widget = new QWidget(this);
+        auto* layout = new QVBoxLayout(row.widget);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->setSpacing(2);
+        auto* top = new QHBoxLayout;
+        row.name = makeStyledLabel(TextStyle::body, false, row.widget);
+        row.name->setText(QStringLiteral("%1 — %2@%3").arg(account.id, account.userName, account.homeUrl.host()));
+        row.syncNow = new LinkButton(row.widget);
+        row.fix = new LinkButton(row.widget);
+        top->addWidget(row.name, 1);
+        top->addWidget(row.fix);
+        top->addWidget(row.syncNow);
+        row.status = makeStyledLabel(TextStyle::footnote, true, row.widget);
+        row.status->setWordWrap(true);
+        layout->addLayout(top);
+        layout->addWidget(row.status);
+        m_rowsLayout->addWidget(row.widget);
+        const QString id = account.id;
+        connect(row.syncNow, &QPushButton::clicked, this, [this, id] { m_service.syncNow(id); });
+        connect(row.fix, &QPushButton::clicked, this, [this, id] { fixProblem(id); });
+        m_rows.insert(id, row);
+        updateRow(id);
+    }
+}
+
+void SyncAccountsPanel::updateRow(const QString& accountID)
+{
+    const Row row = m_rows.value(accountID);
+    if (!row.widget) {
+        return;
+    }
+    const AccountSyncState state = m_service.state(accountID);
+    row.status->setText(SyncTexts::status(state, QDateTime::currentDateTimeUtc()));
+    QPalette palette = row.status->palette();
+    palette.setColor(QPalette::WindowText, state.problem != SyncProblem::none
+                                               ? QColor(0xe0, 0x35, 0x2b)
+                                               : this->palette().color(QPalette::PlaceholderText));
+    row.status->setPalette(palette);
+    row.syncNow->setText(text("sync.account.syncNow"));
+    row.syncNow->setEnabled(!state.running);
+    row.fix->setText(state.problem == SyncProblem::certificateChanged ? text("sync.account.reviewCertificate")
+                                                                      : text("sync.account.signInAgain"));
+    row.fix->setVisible(needsFix(state.problem) && !state.running);
+}
+
+void SyncAccountsPanel::fixProblem(const QString& accountID)
+{
+    const AccountSyncState state = m_service.state(accountID);
+    if (state.problem == SyncProblem::certificateChanged && state.certificate) {
+        QMessageBox question(QMessageBox::Warning, text("sync.account.reviewCertificate"),
+                             SyncTexts::certificateDetails(*state.certificate), QMessageBox::Cancel, this);
+        question.setTextFormat(Qt::RichText);
+        QPushButton* trust = question.addButton(text("sync.cert.trust"), QMessageBox::AcceptRole);
+        question.exec();
+        if (question.clickedButton() == trust) {
+            m_service.trustCertificate(accountID, state.certificate->sha256);
+        }
+        return;
+    }
+    bool ok = false;
+    const QString password = QInputDialog::getText(this, text("sync.account.signInAgain"), text("sync.signIn.password"),
+                                                   QLineEdit::Password, QString(), &ok);
+    if (ok && !password.isEmpty()) {
+        QCoro::connect(m_service.changePassword(accountID, password), this, [this](const SecretResult& stored) {
+            if (stored.status != SecretStatus::ok) {
+                QMessageBox::warning(this, text("sync.keyring.title"), text("sync.keyring.missingShort"));
+            }
+        });
+    }
+}
+
+} // namespace tolvik

@@ -1,0 +1,152 @@
+#include "IcsText.h"
+#include "SyncTestRig.h"
+
+#include "settings/AddAccountDialog.h"
+#include "sync/CredentialStore.h"
+#include "sync/SyncService.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QTest>
+
+#include <QCoro/QCoroTask>
+
+using namespace tolvik;
+using namespace tolvik::test;
+
+class AccountSyncTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<SyncTestRig> m_rig;
+    QString m_accountID;
+
+    /// Adds the account through the dialog, as a user does, and waits for its first sync.
+    QString addThroughDialog()
+    {
+        AddAccountDialog dialog(m_rig->service());
+        dialog.setFileFallbackAnswer(false);
+        dialog.show();
+        dialog.addressField()->setText(m_rig->server().baseUrl().toString());
+        dialog.primaryButton()->click();
+        [&] { QTRY_COMPARE_WITH_TIMEOUT(dialog.page(), AddAccountDialog::Page::signIn, 30000); }();
+        dialog.userField()->setText(m_rig->server().user());
+        dialog.passwordField()->setText(m_rig->server().password());
+        dialog.primaryButton()->click();
+        [&] { QTRY_COMPARE_WITH_TIMEOUT(dialog.page(), AddAccountDialog::Page::lists, 30000); }();
+        if (dialog.listToggles().size() != 2) {
+            return {};
+        }
+        dialog.primaryButton()->click();
+        [&] { QTRY_VERIFY_WITH_TIMEOUT(!dialog.addedAccountID().isEmpty(), 30000); }();
+        const QString id = dialog.addedAccountID();
+        if (!id.isEmpty()) {
+            m_rig->waitForSync(id);
+        }
+        return id;
+    }
+
+    bool syncNow() { return QCoro::waitFor(m_rig->service().sync(m_accountID)); }
+
+private Q_SLOTS:
+    void init()
+    {
+        m_rig = std::make_unique<SyncTestRig>();
+        QString error;
+        QVERIFY2(m_rig->start(&error), qPrintable(error));
+        m_accountID = addThroughDialog();
+        QVERIFY(!m_accountID.isEmpty());
+    }
+
+    void cleanup() { m_rig.reset(); }
+
+    void shouldSetUpThroughTheDialogAndSyncTheChosenListsWithNamesAndColours()
+    {
+        const AccountSyncState state = m_rig->service().state(m_accountID);
+        QCOMPARE(state.problem, SyncProblem::none);
+        QVERIFY(state.lastSuccess.isValid());
+        const QString work = m_rig->storeRoot() + QLatin1Char('/') + m_accountID + QStringLiteral("/work");
+        QCOMPARE(readFile(work + QStringLiteral("/displayname")).trimmed(), QByteArray("Work"));
+        QCOMPARE(readFile(work + QStringLiteral("/color")).trimmed().left(7).toUpper(), QByteArray("#FF8800"));
+
+        // The password is in the keyring, and nowhere in the engine's config, which only its owner can read.
+        const SecretResult secret = QCoro::waitFor(CredentialStore::read(m_accountID, false));
+        QCOMPARE(secret.status, SecretStatus::ok);
+        QCOMPARE(secret.secret, m_rig->server().password());
+        const QString config = SyncPaths::itemsConfig(m_accountID);
+        QVERIFY(!readFile(config).contains(m_rig->server().password().toUtf8()));
+        QVERIFY(!readFile(config).contains("item_types"));
+        const QFileDevice::Permissions others = QFileDevice::ReadGroup | QFileDevice::WriteGroup |
+                                                QFileDevice::ExeGroup | QFileDevice::ReadOther |
+                                                QFileDevice::WriteOther | QFileDevice::ExeOther;
+        QCOMPARE(QFileInfo(config).permissions() & others, QFileDevice::Permissions());
+    }
+
+    void shouldCarryChangesBothWays()
+    {
+        const QString work = m_rig->storeRoot() + QLatin1Char('/') + m_accountID + QStringLiteral("/work");
+        QVERIFY(writeFile(work + QStringLiteral("/local-1.ics"), todoFile("local-1", "Written here")));
+        QCOMPARE(m_rig->dav()
+                     .put(m_rig->server().collectionUrl(QStringLiteral("work")), QStringLiteral("server-1.ics"),
+                          todoFile("server-1", "Written on the phone"))
+                     .status,
+                 201);
+        QVERIFY(syncNow());
+        QVERIFY(QFileInfo::exists(work + QStringLiteral("/server-1.ics")));
+        bool onServer = false;
+        for (const interop::DavItem& item : m_rig->dav().items(m_rig->server().collectionUrl(QStringLiteral("work")))) {
+            onServer = onServer || item.data.contains("Written here");
+        }
+        QVERIFY(onServer);
+    }
+
+    void shouldAskToSignInAgainWhenTheServerRefusesThePassword()
+    {
+        QCoro::waitFor(m_rig->service().changePassword(m_accountID, QStringLiteral("not-the-password")));
+        QVERIFY(m_rig->waitForSync(m_accountID));
+        QCOMPARE(m_rig->service().state(m_accountID).problem, SyncProblem::signInAgain);
+        // The right one makes it whole again.
+        QCoro::waitFor(m_rig->service().changePassword(m_accountID, m_rig->server().password()));
+        QVERIFY(m_rig->waitForSync(m_accountID));
+        QCOMPARE(m_rig->service().state(m_accountID).problem, SyncProblem::none);
+    }
+
+    void shouldCallAStoppedServerUnreachableAndKeepEveryFile()
+    {
+        const QString work = m_rig->storeRoot() + QLatin1Char('/') + m_accountID + QStringLiteral("/work");
+        QVERIFY(writeFile(work + QStringLiteral("/local-2.ics"), todoFile("local-2", "Waits for the server")));
+        const int before = QDir(work).entryList({QStringLiteral("*.ics")}).size();
+        m_rig->server().stop();
+        QVERIFY(!syncNow());
+        QCOMPARE(m_rig->service().state(m_accountID).problem, SyncProblem::unreachable);
+        QCOMPARE(QDir(work).entryList({QStringLiteral("*.ics")}).size(), before);
+    }
+
+    void shouldAnswerThePasswordQuestionFromTheKeyringWithoutADisplay()
+    {
+        QProcess helper;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove(QStringLiteral("DISPLAY"));
+        environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        helper.setProcessEnvironment(environment);
+        helper.start(QStringLiteral(TOLVIK_APP_BINARY), {QStringLiteral("--sync-password"), m_accountID});
+        QVERIFY(helper.waitForFinished(30000));
+        QCOMPARE(helper.exitCode(), 0);
+        QCOMPARE(QString::fromUtf8(helper.readAllStandardOutput()), m_rig->server().password());
+
+        helper.start(QStringLiteral(TOLVIK_APP_BINARY), {QStringLiteral("--sync-password"), QStringLiteral("nobody")});
+        QVERIFY(helper.waitForFinished(30000));
+        QCOMPARE(helper.exitCode(), 3);
+        QVERIFY(helper.readAllStandardOutput().isEmpty());
+    }
+};
+
+QTEST_MAIN(AccountSyncTest)
+#include "AccountSyncTest.moc"
