@@ -295,6 +295,10 @@
         <source>No accounts found.</source>
         <translation>Keine Konten gefunden.</translation>
     </message>
+    <message id="settings.accounts.noneTicked">
+        <source>No account is ticked, so the lists of every account are offered. Tick accounts to offer only their lists.</source>
+        <translation>Kein Konto ist angehakt, daher werden die Listen aller Konten angeboten. Hake Konten an, um nur deren Listen anzubieten.</translation>
+    </message>
     <message id="settings.accounts.section">
         <source>Accounts</source>
         <translation>Konten</translation>

@@ -295,6 +295,10 @@
         <source>No accounts found.</source>
         <translation>No accounts found.</translation>
     </message>
+    <message id="settings.accounts.noneTicked">
+        <source>No account is ticked, so the lists of every account are offered. Tick accounts to offer only their lists.</source>
+        <translation>No account is ticked, so the lists of every account are offered. Tick accounts to offer only their lists.</translation>
+    </message>
     <message id="settings.accounts.section">
         <source>Accounts</source>
         <translation>Accounts</translation>

@@ -295,6 +295,10 @@
         <source>No accounts found.</source>
         <translation>Inga konton hittades.</translation>
     </message>
+    <message id="settings.accounts.noneTicked">
+        <source>No account is ticked, so the lists of every account are offered. Tick accounts to offer only their lists.</source>
+        <translation>Inget konto är markerat, så listorna från alla konton visas. Markera konton för att bara visa deras listor.</translation>
+    </message>
     <message id="settings.accounts.section">
         <source>Accounts</source>
         <translation>Konton</translation>

@@ -295,6 +295,10 @@
         <source>No accounts found.</source>
         <translation>未找到账户。</translation>
     </message>
+    <message id="settings.accounts.noneTicked">
+        <source>No account is ticked, so the lists of every account are offered. Tick accounts to offer only their lists.</source>
+        <translation>未勾选任何账户，因此会列出所有账户的列表。勾选账户即可只列出这些账户的列表。</translation>
+    </message>
     <message id="settings.accounts.section">
         <source>Accounts</source>
         <translation>账户</translation>

@@ -295,6 +295,10 @@
         <source>No accounts found.</source>
         <translation>找不到帳號。</translation>
     </message>
+    <message id="settings.accounts.noneTicked">
+        <source>No account is ticked, so the lists of every account are offered. Tick accounts to offer only their lists.</source>
+        <translation>未勾選任何帳號，因此會列出所有帳號的清單。勾選帳號即可只列出這些帳號的清單。</translation>
+    </message>
     <message id="settings.accounts.section">
         <source>Accounts</source>
         <translation>帳號</translation>

@@ -79,6 +79,7 @@ const QStringList& allTextKeys()
         QStringLiteral("settings.about.developerName"),
         QStringLiteral("settings.about.version"),
         QStringLiteral("settings.accounts.empty"),
+        QStringLiteral("settings.accounts.noneTicked"),
         QStringLiteral("settings.accounts.section"),
         QStringLiteral("settings.general.autoRefresh"),
         QStringLiteral("settings.general.autoRefreshNote"),

@@ -93,10 +93,11 @@ GeneralSettingsTab::GeneralSettingsTab(RemindersViewModel& model, LaunchAtLoginM
     auto* formLayout = new QVBoxLayout(form);
     formLayout->setContentsMargins(0, 0, 10, 0);
     formLayout->setSpacing(16);
-    // The lists come before the language, which is set once: "New List…" stays in sight without scrolling.
+    // The lists come right after the general settings, before the accounts (which grow with synced ones) and the
+    // language (set once): "New List…" stays in sight without scrolling.
     formLayout->addWidget(buildGeneralSection());
-    formLayout->addWidget(buildAccountsSection());
     formLayout->addWidget(buildListsSection());
+    formLayout->addWidget(buildAccountsSection());
     formLayout->addWidget(buildLanguageSection());
     formLayout->addStretch(1);
 
@@ -227,7 +228,11 @@ QWidget* GeneralSettingsTab::buildAccountsSection()
     m_accountRows = new QVBoxLayout;
     m_accountRows->setSpacing(6);
     m_accountButtons = buttonRow(section, m_accountsSelectAll, m_accountsClear);
+    // With no account ticked every account's lists are offered; unticked boxes beside shown lists need saying so.
+    m_accountsAllShown = makeStyledLabel(TextStyle::footnote, true, section);
+    m_accountsAllShown->setWordWrap(true);
     section->contentLayout()->addWidget(m_accountsEmpty);
+    section->contentLayout()->addWidget(m_accountsAllShown);
     section->contentLayout()->addLayout(m_accountRows);
     section->contentLayout()->addWidget(m_accountButtons);
     // The CalDAV accounts the app syncs, their state and Add Account…, where the app syncs at all.
@@ -312,8 +317,8 @@ void GeneralSettingsTab::retranslate()
 {
     // In the order the sections are built.
     const QStringList sectionKeys = {
-        QStringLiteral("settings.general.section"), QStringLiteral("settings.accounts.section"),
-        QStringLiteral("settings.lists.section"), QStringLiteral("settings.language.section")};
+        QStringLiteral("settings.general.section"), QStringLiteral("settings.lists.section"),
+        QStringLiteral("settings.accounts.section"), QStringLiteral("settings.language.section")};
     for (qsizetype i = 0; i < m_sections.size(); ++i) {
         m_sections[i]->setTitle(localizedString(sectionKeys[i]));
     }
@@ -339,6 +344,7 @@ void GeneralSettingsTab::retranslate()
         }
     }
     m_accountsEmpty->setText(localizedString(QStringLiteral("settings.accounts.empty")));
+    m_accountsAllShown->setText(localizedString(QStringLiteral("settings.accounts.noneTicked")));
     m_listsEmpty->setText(localizedString(QStringLiteral("settings.lists.empty")));
     m_newList->setText(localizedString(QStringLiteral("settings.lists.new")));
     for (LinkButton* button : {m_accountsSelectAll, m_listsSelectAll}) {
@@ -444,6 +450,7 @@ void GeneralSettingsTab::updateAccounts()
         m_accountOrder.append(account.id);
     }
     m_accountsEmpty->setVisible(accounts.isEmpty());
+    m_accountsAllShown->setVisible(!accounts.isEmpty() && selected.isEmpty());
     m_accountButtons->setVisible(!accounts.isEmpty());
 }
 

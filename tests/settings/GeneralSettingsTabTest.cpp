@@ -1,5 +1,6 @@
 #include "settings/GeneralSettingsTab.h"
 #include "SettingsFixture.h"
+#include "appearance/LocalizationManager.h"
 #include "settings/ListToggleRow.h"
 
 #include <QAbstractButton>
@@ -38,6 +39,9 @@ private Q_SLOTS:
         QCOMPARE(tab.accountToggle(QStringLiteral("work"))->text(), QStringLiteral("Work"));
         QVERIFY(!tab.accountToggle(QStringLiteral("work"))->isChecked());
         QVERIFY(!tab.accountToggle(QStringLiteral("home"))->isChecked());
+        // ...which the box says, so that unticked accounts beside their offered lists do not read as a contradiction.
+        QVERIFY(tab.accountsAllShownLabel()->isVisible());
+        QCOMPARE(tab.accountsAllShownLabel()->text(), localizedString(QStringLiteral("settings.accounts.noneTicked")));
         QCOMPARE(tab.listRowIDs(), QStringList({QStringLiteral("home/groceries"), QStringLiteral("work/inbox"),
                                                 QStringLiteral("work/projects")}));
         ListToggleRow* inbox = tab.listRow(QStringLiteral("work/inbox"));
@@ -47,6 +51,7 @@ private Q_SLOTS:
 
         // Switching an account on restricts the offered lists to its own.
         tab.accountToggle(QStringLiteral("work"))->click();
+        QVERIFY(!tab.accountsAllShownLabel()->isVisible());
         QCOMPARE(fixture.stored(accountsKey), QStringLiteral("work"));
         QCOMPARE(tab.listRowIDs(), QStringList({QStringLiteral("work/inbox"), QStringLiteral("work/projects")}));
 

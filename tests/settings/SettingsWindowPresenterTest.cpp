@@ -200,7 +200,7 @@ private Q_SLOTS:
         QCOMPARE(window->windowTitle(), QStringLiteral("TolvikReminder Settings"));
         QCOMPARE(view->tabPicker()->itemTexts(),
                  QStringList({QStringLiteral("Allgemein"), QStringLiteral("Darstellung"), QStringLiteral("Über")}));
-        QCOMPARE(general->sections().at(3)->title(), QStringLiteral("Listen"));
+        QCOMPARE(general->sections().at(1)->title(), QStringLiteral("Listen"));
         QCOMPARE(general->languagePicker()->currentText(), QStringLiteral("Deutsch"));
         QCOMPARE(general->accountsEmptyLabel()->text(), QStringLiteral("Keine Konten gefunden."));
         QCOMPARE(view->appearanceTab()->sections().at(0)->title(), QStringLiteral("Größe der Übersicht"));
