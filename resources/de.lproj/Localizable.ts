@@ -1006,5 +1006,9 @@
             <numerusform>Wird synchronisiert … bisher %n Änderungen</numerusform>
         </translation>
     </message>
+    <message id="sync.notify.failing">
+        <source>Sync of “%1” has not worked for a day</source>
+        <translation>Die Synchronisierung von „%1“ klappt seit einem Tag nicht</translation>
+    </message>
 </context>
 </TS>

@@ -1006,5 +1006,9 @@
             <numerusform>Syncing… %n changes so far</numerusform>
         </translation>
     </message>
+    <message id="sync.notify.failing">
+        <source>Sync of “%1” has not worked for a day</source>
+        <translation>Sync of “%1” has not worked for a day</translation>
+    </message>
 </context>
 </TS>

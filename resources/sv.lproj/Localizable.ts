@@ -1006,5 +1006,9 @@
             <numerusform>Synkar… %n ändringar hittills</numerusform>
         </translation>
     </message>
+    <message id="sync.notify.failing">
+        <source>Sync of “%1” has not worked for a day</source>
+        <translation>Synkningen av ”%1” har inte fungerat på ett dygn</translation>
+    </message>
 </context>
 </TS>

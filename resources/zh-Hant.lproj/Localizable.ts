@@ -997,5 +997,9 @@
             <numerusform>正在同步…已完成 %n 項變更</numerusform>
         </translation>
     </message>
+    <message id="sync.notify.failing">
+        <source>Sync of “%1” has not worked for a day</source>
+        <translation>「%1」的同步已有一天未能完成</translation>
+    </message>
 </context>
 </TS>

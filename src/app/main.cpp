@@ -11,10 +11,13 @@
 #include "panel/ListSelection.h"
 #include "panel/TrayEntry.h"
 #include "settings/LaunchAtLoginManager.h"
+#include "settings/SyncTexts.h"
 #include "store/VdirStore.h"
+#include "sync/SyncScheduler.h"
 #include "sync/SyncService.h"
 
 #include <QApplication>
+#include <QNetworkInformation>
 
 #include <cstdio>
 
@@ -111,6 +114,26 @@ int main(int argc, char** argv)
     QObject::connect(&alarms, &AlarmService::openPanelRequested, &tray, &TrayEntry::showReminder);
     SystemWake wake(QDBusConnection::systemBus());
     QObject::connect(&wake, &SystemWake::woke, &alarms, [&alarms] { alarms.scheduler().check(); });
+
+    // Sync runs by itself: after changes, periodically, on wake, when the network is back, when the panel opens.
+    SyncScheduler syncScheduler(sync);
+    QObject::connect(&wake, &SystemWake::woke, &syncScheduler, &SyncScheduler::resumed);
+    if (QNetworkInformation::loadBackendByFeatures(QNetworkInformation::Feature::Reachability)) {
+        QObject::connect(QNetworkInformation::instance(), &QNetworkInformation::reachabilityChanged, &syncScheduler,
+                         [&syncScheduler](QNetworkInformation::Reachability reachability) {
+                             if (reachability == QNetworkInformation::Reachability::Online) {
+                                 syncScheduler.networkCameBack();
+                             }
+                         });
+    }
+    // A problem that lasts a day gets one notification; the settings and the footer show it all along.
+    QObject::connect(&syncScheduler, &SyncScheduler::failingForADay, &notifications,
+                     [&notifications, &sync](const QString& accountID) {
+                         NotificationRequest request;
+                         request.summary = localizedString(QStringLiteral("sync.notify.failing")).arg(accountID);
+                         request.body = SyncTexts::problem(sync.state(accountID));
+                         notifications.notify(request, [](std::optional<uint>) {});
+                     });
 
     return QApplication::exec();
 }

@@ -114,6 +114,7 @@ const QStringList& allTextKeys()
         QStringLiteral("settings.window.title"),
         QStringLiteral("summary.count"),
         QStringLiteral("summary.zero"),
+        QStringLiteral("sync.notify.failing"),
         QStringLiteral("sync.account.add"),
         QStringLiteral("sync.account.reviewCertificate"),
         QStringLiteral("sync.account.signInAgain"),

@@ -2,11 +2,13 @@
 
 #include <QWidget>
 
+class QLabel;
 class QToolButton;
 
 namespace tolvik {
 
-/// The bottom of the panel: the settings button on the left, the quit button on the right.
+/// The bottom of the panel: the settings button on the left, the quit button on the right, and between them a short
+/// line about sync while a sync problem lasts.
 class PanelFooter : public QWidget
 {
     Q_OBJECT
@@ -20,6 +22,7 @@ public:
     void refreshTexts();
     QToolButton* settingsButton() const { return m_settings; }
     QToolButton* quitButton() const { return m_quit; }
+    QLabel* syncStatus() const { return m_syncStatus; }
 
 Q_SIGNALS:
     void settingsRequested();
@@ -27,12 +30,15 @@ Q_SIGNALS:
 
 protected:
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void refreshIcons();
+    void refreshSyncStatus();
 
     QToolButton* m_settings;
     QToolButton* m_quit;
+    QLabel* m_syncStatus;
 };
 
 } // namespace tolvik

@@ -9,6 +9,7 @@
 #include "panel/PanelWindow.h"
 #include "panel/QuickAddField.h"
 #include "settings/SettingsWindowPresenter.h"
+#include "sync/SyncService.h"
 
 #include <QCoreApplication>
 #include <QCursor>
@@ -134,6 +135,13 @@ void TrayEntry::buildMenu()
         }
         SettingsWindowPresenter::shared().show(m_model, m_launchAtLogin);
     });
+    if (SyncService* sync = SyncService::shared()) {
+        m_syncAction = m_menu->addAction(QString(), sync, &SyncService::syncAllNow);
+        // Only with an account to sync.
+        const auto showSync = [this, sync] { m_syncAction->setVisible(!sync->accounts().isEmpty()); };
+        connect(sync, &SyncService::accountsChanged, m_menu, showSync);
+        showSync();
+    }
     m_menu->addSeparator();
     m_quitAction = m_menu->addAction(QString(), this, [] { QCoreApplication::quit(); });
 }
@@ -143,6 +151,9 @@ void TrayEntry::refreshTrayTexts()
     m_openAction->setText(localizedString(QStringLiteral("panel.tray.open")));
     m_settingsAction->setText(localizedString(QStringLiteral("panel.tray.settings")));
     m_quitAction->setText(localizedString(QStringLiteral("panel.tray.quit")));
+    if (m_syncAction) {
+        m_syncAction->setText(localizedString(QStringLiteral("sync.account.syncNow")));
+    }
     if (m_tray != nullptr) {
         m_tray->setToolTip(localizedString(QStringLiteral("TolvikReminder")));
     }

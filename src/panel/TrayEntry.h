@@ -80,6 +80,7 @@ private:
     QAction* m_openAction = nullptr;
     QAction* m_settingsAction = nullptr;
     QAction* m_quitAction = nullptr;
+    QAction* m_syncAction = nullptr;
     QTimer* m_retry;
     int m_attemptsLeft = defaultTrayAttempts;
     QPointer<PanelWindow> m_panel;

@@ -180,6 +180,13 @@ void SyncService::syncNow(const QString& accountID, const QStringList& lists)
     QCoro::connect(sync(accountID, lists), this, [](bool) {});
 }
 
+void SyncService::syncAllNow()
+{
+    for (const SyncAccount& account : m_accounts) {
+        syncNow(account.id);
+    }
+}
+
 int SyncService::countPending(const SyncAccount& account, const QDateTime& since) const
 {
     int count = 0;
@@ -219,6 +226,7 @@ QCoro::Task<bool> SyncService::sync(QString accountID, QStringList lists)
     state.progressCount = 0;
     state.lastAttempt = QDateTime::currentDateTimeUtc();
     setState(accountID, state);
+    Q_EMIT runStarted(accountID, lists);
 
     // Read here first, so that a keyring that must be unlocked asks in this app, not in the engine's child.
     const SecretResult secret = co_await CredentialStore::read(accountID, account.secretInFile);

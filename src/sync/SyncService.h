@@ -45,10 +45,17 @@ public:
     QCoro::Task<bool> sync(QString accountID, QStringList lists = {});
     /// sync() without waiting.
     void syncNow(const QString& accountID, const QStringList& lists = {});
+    /// Every account at once, as the tray menu's Sync Now asks.
+    void syncAllNow();
+    /// The panel opened: a stale account syncs (the scheduler listens).
+    void notePanelOpened() { Q_EMIT panelOpened(); }
 
 Q_SIGNALS:
     void accountsChanged();
     void stateChanged(const QString& accountID);
+    /// A run of the engine for the account (only `lists` of it, when not empty) starts.
+    void runStarted(const QString& accountID, const QStringList& lists);
+    void panelOpened();
 
 private:
     QCoro::Task<SyncProblem> diagnose(SyncAccount account, QString password, EngineRun run, AccountSyncState* state);

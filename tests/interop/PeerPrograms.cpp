@@ -111,14 +111,20 @@ bool RadicaleServer::start(QString* error)
     const QString users = m_folder + QStringLiteral("/users");
     const QString config = m_folder + QStringLiteral("/config");
     // Port 0: the kernel picks a free port and the server logs which one, so two runs never collide.
-    const bool written = writeText(users, user() + QLatin1Char(':') + password() + QLatin1Char('\n')) &&
-                         writeText(config, QStringLiteral("[server]\nhosts = 127.0.0.1:0\n"
-                                                          "[auth]\ntype = htpasswd\nhtpasswd_filename = %1\n"
-                                                          "htpasswd_encryption = plain\ndelay = 0\n"
-                                                          "[storage]\nfilesystem_folder = %2\n"
-                                                          "[web]\ntype = none\n"
-                                                          "[logging]\nlevel = info\n")
-                                               .arg(users, m_folder + QStringLiteral("/collections")));
+    const bool written =
+        writeText(users, user() + QLatin1Char(':') + password() + QLatin1Char('\n')) &&
+        writeText(config,
+                  QStringLiteral("[server]\nhosts = 127.0.0.1:%3\n%4"
+                                 "[auth]\ntype = htpasswd\nhtpasswd_filename = %1\n"
+                                 "htpasswd_encryption = plain\ndelay = 0\n"
+                                 "[storage]\nfilesystem_folder = %2\n"
+                                 "[web]\ntype = none\n"
+                                 "[logging]\nlevel = info\n")
+                      .arg(users, m_folder + QStringLiteral("/collections"))
+                      .arg(m_keepPort ? m_lastPort : 0)
+                      .arg(m_certificate.isEmpty()
+                               ? QString()
+                               : QStringLiteral("ssl = True\ncertificate = %1\nkey = %2\n").arg(m_certificate, m_key)));
     if (!written) {
         *error = QStringLiteral("cannot write the server's configuration in ") + m_folder;
         return false;
@@ -141,9 +147,12 @@ bool RadicaleServer::start(QString* error)
 
     static const QRegularExpression listening(QStringLiteral(R"(Listening on '\[?127\.0\.0\.1\]?:(\d+)')"));
     QDeadlineTimer deadline(30000);
+    // Only this run's lines: a restarted server's log still holds the last run's.
+    const qsizetype logStart = m_log.size();
     while (!deadline.hasExpired()) {
-        const QRegularExpressionMatch match = listening.match(QString::fromUtf8(m_log));
-        if (match.hasMatch() && m_log.contains("Radicale server ready")) {
+        const QByteArray runLog = m_log.mid(logStart);
+        const QRegularExpressionMatch match = listening.match(QString::fromUtf8(runLog));
+        if (match.hasMatch() && runLog.contains("Radicale server ready")) {
             m_port = match.captured(1).toInt();
             return true;
         }
@@ -172,6 +181,7 @@ void RadicaleServer::stop()
     }
     m_log += m_process->readAll();
     m_process.reset();
+    m_lastPort = m_port;
     m_port = 0;
 }
 
@@ -180,9 +190,17 @@ bool RadicaleServer::isRunning() const
     return m_process && m_process->state() == QProcess::Running;
 }
 
+void RadicaleServer::useTls(const QString& certificate, const QString& key)
+{
+    m_certificate = certificate;
+    m_key = key;
+}
+
 QUrl RadicaleServer::baseUrl() const
 {
-    return QUrl(QStringLiteral("http://127.0.0.1:%1/").arg(m_port));
+    return QUrl(QStringLiteral("%1://127.0.0.1:%2/")
+                    .arg(m_certificate.isEmpty() ? QStringLiteral("http") : QStringLiteral("https"))
+                    .arg(m_port));
 }
 
 QUrl RadicaleServer::collectionUrl(const QString& collection) const

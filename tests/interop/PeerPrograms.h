@@ -48,7 +48,12 @@ public:
     void stop();
     bool isRunning() const;
 
-    /// http://127.0.0.1:<port>/
+    /// Serves HTTPS with this certificate and key (PEM files) from the next start on.
+    void useTls(const QString& certificate, const QString& key);
+    /// Starts again on the port of the last run, as a server that restarts does.
+    void keepPortOnRestart() { m_keepPort = true; }
+
+    /// http://127.0.0.1:<port>/ (https with TLS)
     QUrl baseUrl() const;
     /// The URL of a user's collection: http://127.0.0.1:<port>/<user>/<collection>/
     QUrl collectionUrl(const QString& collection) const;
@@ -61,6 +66,10 @@ private:
     QString m_folder;
     std::unique_ptr<QProcess> m_process;
     int m_port = 0;
+    int m_lastPort = 0;
+    bool m_keepPort = false;
+    QString m_certificate;
+    QString m_key;
     QByteArray m_log;
 };
 
