@@ -737,7 +737,7 @@
     </message>
     <message id="sync.add.addressExample">
         <source>For example cloud.example.org or you@example.org</source>
-        <translation>Zum Beispiel cloud.example.org oder du@example.org</translation>
+        <translation>Zum Beispiel cloud.example.org oder name@example.org</translation>
     </message>
     <message id="sync.add.addressLabel">
         <source>Server address or email</source>
@@ -753,7 +753,7 @@
     </message>
     <message id="sync.add.intro">
         <source>Sync reminders with a CalDAV server, and through it with your phone. The app finds the server from its address or your email address.</source>
-        <translation>Erinnerungen mit einem CalDAV-Server abgleichen und über ihn mit deinem Telefon. Die App findet den Server über seine Adresse oder deine E-Mail-Adresse.</translation>
+        <translation>Erinnerungen mit einem CalDAV-Server abgleichen und über ihn mit Ihrem Telefon. Die App findet den Server über seine Adresse oder Ihre E-Mail-Adresse.</translation>
     </message>
     <message id="sync.add.looking">
         <source>Looking for the server…</source>
@@ -765,11 +765,11 @@
     </message>
     <message id="sync.cert.advice">
         <source>Trust it only if you know this is your server's certificate, for example because you made it yourself. Checking stays on for every other certificate.</source>
-        <translation>Vertraue ihm nur, wenn du weißt, dass es das Zertifikat deines Servers ist, etwa weil du es selbst erstellt hast. Alle anderen Zertifikate werden weiter geprüft.</translation>
+        <translation>Vertrauen Sie ihm nur, wenn Sie wissen, dass es das Zertifikat Ihres Servers ist, etwa weil Sie es selbst erstellt haben. Alle anderen Zertifikate werden weiter geprüft.</translation>
     </message>
     <message id="sync.cert.changed">
         <source>The server now shows a different certificate from the one you trusted. Sync has stopped until you decide.</source>
-        <translation>Der Server zeigt jetzt ein anderes Zertifikat als das, dem du vertraut hast. Die Synchronisierung ruht, bis du entscheidest.</translation>
+        <translation>Der Server zeigt jetzt ein anderes Zertifikat als das, dem Sie vertraut haben. Die Synchronisierung ruht, bis Sie entscheiden.</translation>
     </message>
     <message id="sync.cert.fingerprint">
         <source>SHA-256 fingerprint:</source>
@@ -820,11 +820,11 @@
     </message>
     <message id="sync.keyring.missing">
         <source>No keyring answered, so the password cannot be kept safely (%1). You can start a keyring (for example GNOME Keyring or KWallet) and try again, or keep the password in a file that only you can read. Anyone with access to your user account could read that file.</source>
-        <translation>Kein Schlüsselbund hat geantwortet, daher kann das Passwort nicht sicher aufbewahrt werden (%1). Du kannst einen Schlüsselbund starten (etwa GNOME Keyring oder KWallet) und es erneut versuchen, oder das Passwort in einer Datei ablegen, die nur du lesen kannst. Wer Zugriff auf dein Benutzerkonto hat, könnte diese Datei lesen.</translation>
+        <translation>Kein Schlüsselbund hat geantwortet, daher kann das Passwort nicht sicher aufbewahrt werden (%1). Sie können einen Schlüsselbund starten (etwa GNOME Keyring oder KWallet) und es erneut versuchen, oder das Passwort in einer Datei ablegen, die nur Sie lesen können. Wer Zugriff auf Ihr Benutzerkonto hat, könnte diese Datei lesen.</translation>
     </message>
     <message id="sync.keyring.missingShort">
         <source>No keyring answered, so the password was not saved. Start a keyring and try again.</source>
-        <translation>Kein Schlüsselbund hat geantwortet, daher wurde das Passwort nicht gespeichert. Starte einen Schlüsselbund und versuche es erneut.</translation>
+        <translation>Kein Schlüsselbund hat geantwortet, daher wurde das Passwort nicht gespeichert. Starten Sie einen Schlüsselbund und versuchen Sie es erneut.</translation>
     </message>
     <message id="sync.keyring.title">
         <source>No Keyring</source>
@@ -836,7 +836,7 @@
     </message>
     <message id="sync.lists.chooseOne">
         <source>Choose at least one list.</source>
-        <translation>Wähle mindestens eine Liste.</translation>
+        <translation>Wählen Sie mindestens eine Liste.</translation>
     </message>
     <message id="sync.lists.finish">
         <source>Add Account</source>
@@ -844,7 +844,7 @@
     </message>
     <message id="sync.lists.intro">
         <source>Choose the lists to sync with this computer:</source>
-        <translation>Wähle die Listen, die mit diesem Computer synchronisiert werden:</translation>
+        <translation>Wählen Sie die Listen, die mit diesem Computer synchronisiert werden:</translation>
     </message>
     <message id="sync.lists.makeFailed">
         <source>The server did not make the list.</source>
@@ -864,7 +864,7 @@
     </message>
     <message id="sync.lists.none">
         <source>This account has no lists for reminders yet. Make one on the server:</source>
-        <translation>Dieses Konto hat noch keine Listen für Erinnerungen. Lege eine auf dem Server an:</translation>
+        <translation>Dieses Konto hat noch keine Listen für Erinnerungen. Legen Sie eine auf dem Server an:</translation>
     </message>
     <message id="sync.lists.readOnly">
         <source>read-only</source>
@@ -880,7 +880,7 @@
     </message>
     <message id="sync.problem.certificateChanged">
         <source>The server's certificate changed. Review it before sync goes on.</source>
-        <translation>Das Zertifikat des Servers hat sich geändert. Prüfe es, bevor die Synchronisierung weiterläuft.</translation>
+        <translation>Das Zertifikat des Servers hat sich geändert. Prüfen Sie es, bevor die Synchronisierung weiterläuft.</translation>
     </message>
     <message id="sync.problem.conflicts">
         <source>Some reminders changed on two devices. Both versions are kept; sync goes on.</source>
@@ -888,23 +888,23 @@
     </message>
     <message id="sync.problem.engineMissing">
         <source>Sync needs vdirsyncer. Install it (Debian package vdirsyncer) and sync again.</source>
-        <translation>Die Synchronisierung braucht vdirsyncer. Installiere es (Debian-Paket vdirsyncer) und synchronisiere erneut.</translation>
+        <translation>Die Synchronisierung braucht vdirsyncer. Installieren Sie es (Debian-Paket vdirsyncer) und synchronisieren Sie erneut.</translation>
     </message>
     <message id="sync.problem.hostNotFound">
         <source>No server with this name was found. Check the address.</source>
-        <translation>Kein Server mit diesem Namen gefunden. Prüfe die Adresse.</translation>
+        <translation>Kein Server mit diesem Namen gefunden. Prüfen Sie die Adresse.</translation>
     </message>
     <message id="sync.problem.keyring">
         <source>The keyring is locked or did not answer. Unlock it, then sync again.</source>
-        <translation>Der Schlüsselbund ist gesperrt oder hat nicht geantwortet. Entsperre ihn und synchronisiere erneut.</translation>
+        <translation>Der Schlüsselbund ist gesperrt oder hat nicht geantwortet. Entsperren Sie ihn und synchronisieren Sie erneut.</translation>
     </message>
     <message id="sync.problem.listGone">
         <source>The list “%1” is no longer on the server. Your reminders in it stay on this computer.</source>
-        <translation>Die Liste „%1“ ist nicht mehr auf dem Server. Deine Erinnerungen darin bleiben auf diesem Computer.</translation>
+        <translation>Die Liste „%1“ ist nicht mehr auf dem Server. Ihre Erinnerungen darin bleiben auf diesem Computer.</translation>
     </message>
     <message id="sync.problem.noCalDav">
         <source>No calendar server answered at this address. Check the address, or ask your provider for the CalDAV address.</source>
-        <translation>An dieser Adresse hat kein Kalenderserver geantwortet. Prüfe die Adresse oder frage deinen Anbieter nach der CalDAV-Adresse.</translation>
+        <translation>An dieser Adresse hat kein Kalenderserver geantwortet. Prüfen Sie die Adresse oder fragen Sie Ihren Anbieter nach der CalDAV-Adresse.</translation>
     </message>
     <message id="sync.problem.offline" numerus="yes">
         <source>Offline: %n changes wait and sync when the network is back.</source>
@@ -915,7 +915,7 @@
     </message>
     <message id="sync.problem.serverEmptied">
         <source>The server shows the list “%1” as empty. Nothing was deleted here; check the server before syncing this list again.</source>
-        <translation>Der Server zeigt die Liste „%1“ als leer. Hier wurde nichts gelöscht; prüfe den Server, bevor diese Liste erneut abgeglichen wird.</translation>
+        <translation>Der Server zeigt die Liste „%1“ als leer. Hier wurde nichts gelöscht; prüfen Sie den Server, bevor diese Liste erneut abgeglichen wird.</translation>
     </message>
     <message id="sync.problem.serverTrouble">
         <source>The server has trouble right now. Nothing was deleted; sync tries again later.</source>
@@ -923,11 +923,11 @@
     </message>
     <message id="sync.problem.signInAgain">
         <source>The server did not accept the password. Sign in again.</source>
-        <translation>Der Server hat das Passwort nicht angenommen. Melde dich erneut an.</translation>
+        <translation>Der Server hat das Passwort nicht angenommen. Melden Sie sich erneut an.</translation>
     </message>
     <message id="sync.problem.signInRejected">
         <source>The user name or password is wrong. With two-factor authentication, use an app password.</source>
-        <translation>Benutzername oder Passwort ist falsch. Mit Zwei-Faktor-Authentifizierung brauchst du ein App-Passwort.</translation>
+        <translation>Benutzername oder Passwort ist falsch. Mit Zwei-Faktor-Authentifizierung brauchen Sie ein App-Passwort.</translation>
     </message>
     <message id="sync.problem.timedOut">
         <source>The server took too long to answer. Sync tries again later.</source>
@@ -939,11 +939,11 @@
     </message>
     <message id="sync.problem.unreachable">
         <source>The server cannot be reached. Check the network or whether the server is running.</source>
-        <translation>Der Server ist nicht erreichbar. Prüfe das Netzwerk oder ob der Server läuft.</translation>
+        <translation>Der Server ist nicht erreichbar. Prüfen Sie das Netzwerk oder ob der Server läuft.</translation>
     </message>
     <message id="sync.signIn.appPasswordNote">
         <source>If two-factor authentication is on for this account, use an app password made in the server's settings.</source>
-        <translation>Wenn für dieses Konto die Zwei-Faktor-Authentifizierung aktiv ist, verwende ein App-Passwort aus den Einstellungen des Servers.</translation>
+        <translation>Wenn für dieses Konto die Zwei-Faktor-Authentifizierung aktiv ist, verwenden Sie ein App-Passwort aus den Einstellungen des Servers.</translation>
     </message>
     <message id="sync.signIn.busy">
         <source>Signing in…</source>
@@ -1009,6 +1009,30 @@
     <message id="sync.notify.failing">
         <source>Sync of “%1” has not worked for a day</source>
         <translation>Die Synchronisierung von „%1“ klappt seit einem Tag nicht</translation>
+    </message>
+    <message id="sync.account.remove">
+        <source>Remove…</source>
+        <translation>Entfernen …</translation>
+    </message>
+    <message id="sync.account.removeFailed">
+        <source>The account was removed, but its lists could not be moved to the trash; they are still on this computer.</source>
+        <translation>Das Konto wurde entfernt, aber seine Listen konnten nicht in den Papierkorb gelegt werden; sie sind noch auf diesem Computer.</translation>
+    </message>
+    <message id="sync.account.removeKeep">
+        <source>Keep Lists Here</source>
+        <translation>Listen hier behalten</translation>
+    </message>
+    <message id="sync.account.removeQuestion">
+        <source>Stop syncing “%1”? Its password, settings and sync state are removed from this computer. The lists on the server stay. Keep the account's lists on this computer, or move them to the trash?</source>
+        <translation>„%1“ nicht mehr synchronisieren? Passwort, Einstellungen und Synchronisierungsstand werden von diesem Computer entfernt. Die Listen auf dem Server bleiben. Die Listen des Kontos auf diesem Computer behalten oder in den Papierkorb legen?</translation>
+    </message>
+    <message id="sync.account.removeTitle">
+        <source>Remove Account</source>
+        <translation>Konto entfernen</translation>
+    </message>
+    <message id="sync.account.removeTrash">
+        <source>Move Lists to Trash</source>
+        <translation>Listen in den Papierkorb</translation>
     </message>
 </context>
 </TS>

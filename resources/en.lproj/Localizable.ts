@@ -1010,5 +1010,29 @@
         <source>Sync of “%1” has not worked for a day</source>
         <translation>Sync of “%1” has not worked for a day</translation>
     </message>
+    <message id="sync.account.remove">
+        <source>Remove…</source>
+        <translation>Remove…</translation>
+    </message>
+    <message id="sync.account.removeFailed">
+        <source>The account was removed, but its lists could not be moved to the trash; they are still on this computer.</source>
+        <translation>The account was removed, but its lists could not be moved to the trash; they are still on this computer.</translation>
+    </message>
+    <message id="sync.account.removeKeep">
+        <source>Keep Lists Here</source>
+        <translation>Keep Lists Here</translation>
+    </message>
+    <message id="sync.account.removeQuestion">
+        <source>Stop syncing “%1”? Its password, settings and sync state are removed from this computer. The lists on the server stay. Keep the account's lists on this computer, or move them to the trash?</source>
+        <translation>Stop syncing “%1”? Its password, settings and sync state are removed from this computer. The lists on the server stay. Keep the account's lists on this computer, or move them to the trash?</translation>
+    </message>
+    <message id="sync.account.removeTitle">
+        <source>Remove Account</source>
+        <translation>Remove Account</translation>
+    </message>
+    <message id="sync.account.removeTrash">
+        <source>Move Lists to Trash</source>
+        <translation>Move Lists to Trash</translation>
+    </message>
 </context>
 </TS>

@@ -1010,5 +1010,29 @@
         <source>Sync of “%1” has not worked for a day</source>
         <translation>Synkningen av ”%1” har inte fungerat på ett dygn</translation>
     </message>
+    <message id="sync.account.remove">
+        <source>Remove…</source>
+        <translation>Ta bort…</translation>
+    </message>
+    <message id="sync.account.removeFailed">
+        <source>The account was removed, but its lists could not be moved to the trash; they are still on this computer.</source>
+        <translation>Kontot togs bort, men dess listor kunde inte flyttas till papperskorgen; de finns kvar på den här datorn.</translation>
+    </message>
+    <message id="sync.account.removeKeep">
+        <source>Keep Lists Here</source>
+        <translation>Behåll listorna här</translation>
+    </message>
+    <message id="sync.account.removeQuestion">
+        <source>Stop syncing “%1”? Its password, settings and sync state are removed from this computer. The lists on the server stay. Keep the account's lists on this computer, or move them to the trash?</source>
+        <translation>Sluta synka ”%1”? Lösenordet, inställningarna och synkstatusen tas bort från den här datorn. Listorna på servern finns kvar. Behålla kontots listor på den här datorn eller flytta dem till papperskorgen?</translation>
+    </message>
+    <message id="sync.account.removeTitle">
+        <source>Remove Account</source>
+        <translation>Ta bort konto</translation>
+    </message>
+    <message id="sync.account.removeTrash">
+        <source>Move Lists to Trash</source>
+        <translation>Flytta listorna till papperskorgen</translation>
+    </message>
 </context>
 </TS>

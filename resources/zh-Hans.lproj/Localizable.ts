@@ -1001,5 +1001,29 @@
         <source>Sync of “%1” has not worked for a day</source>
         <translation>“%1”的同步已有一天未能完成</translation>
     </message>
+    <message id="sync.account.remove">
+        <source>Remove…</source>
+        <translation>移除…</translation>
+    </message>
+    <message id="sync.account.removeFailed">
+        <source>The account was removed, but its lists could not be moved to the trash; they are still on this computer.</source>
+        <translation>账户已移除，但其列表无法移到回收站；它们仍在此电脑上。</translation>
+    </message>
+    <message id="sync.account.removeKeep">
+        <source>Keep Lists Here</source>
+        <translation>在此保留列表</translation>
+    </message>
+    <message id="sync.account.removeQuestion">
+        <source>Stop syncing “%1”? Its password, settings and sync state are removed from this computer. The lists on the server stay. Keep the account's lists on this computer, or move them to the trash?</source>
+        <translation>停止同步“%1”？其密码、设置和同步状态将从此电脑中移除。服务器上的列表保持不变。要在此电脑上保留该账户的列表，还是将它们移到回收站？</translation>
+    </message>
+    <message id="sync.account.removeTitle">
+        <source>Remove Account</source>
+        <translation>移除账户</translation>
+    </message>
+    <message id="sync.account.removeTrash">
+        <source>Move Lists to Trash</source>
+        <translation>将列表移到回收站</translation>
+    </message>
 </context>
 </TS>

@@ -1001,5 +1001,29 @@
         <source>Sync of “%1” has not worked for a day</source>
         <translation>「%1」的同步已有一天未能完成</translation>
     </message>
+    <message id="sync.account.remove">
+        <source>Remove…</source>
+        <translation>移除…</translation>
+    </message>
+    <message id="sync.account.removeFailed">
+        <source>The account was removed, but its lists could not be moved to the trash; they are still on this computer.</source>
+        <translation>帳號已移除，但其清單無法移到垃圾桶；它們仍在這部電腦上。</translation>
+    </message>
+    <message id="sync.account.removeKeep">
+        <source>Keep Lists Here</source>
+        <translation>在此保留清單</translation>
+    </message>
+    <message id="sync.account.removeQuestion">
+        <source>Stop syncing “%1”? Its password, settings and sync state are removed from this computer. The lists on the server stay. Keep the account's lists on this computer, or move them to the trash?</source>
+        <translation>停止同步「%1」？其密碼、設定和同步狀態將從這部電腦中移除。伺服器上的清單保持不變。要在這部電腦上保留該帳號的清單，還是將它們移到垃圾桶？</translation>
+    </message>
+    <message id="sync.account.removeTitle">
+        <source>Remove Account</source>
+        <translation>移除帳號</translation>
+    </message>
+    <message id="sync.account.removeTrash">
+        <source>Move Lists to Trash</source>
+        <translation>將清單移到垃圾桶</translation>
+    </message>
 </context>
 </TS>

@@ -77,6 +77,11 @@ QPushButton* SyncAccountsPanel::syncNowButton(const QString& accountID) const
     return m_rows.value(accountID).syncNow;
 }
 
+QPushButton* SyncAccountsPanel::removeButton(const QString& accountID) const
+{
+    return m_rows.value(accountID).remove;
+}
+
 QPushButton* SyncAccountsPanel::fixButton(const QString& accountID) const
 {
     return m_rows.value(accountID).fix;
@@ -125,9 +130,11 @@ void SyncAccountsPanel::rebuild()
         row.name->setText(QStringLiteral("%1 — %2@%3").arg(account.id, account.userName, account.homeUrl.host()));
         row.syncNow = new LinkButton(row.widget);
         row.fix = new LinkButton(row.widget);
+        row.remove = new LinkButton(row.widget);
         top->addWidget(row.name, 1);
         top->addWidget(row.fix);
         top->addWidget(row.syncNow);
+        top->addWidget(row.remove);
         row.status = makeStyledLabel(TextStyle::footnote, true, row.widget);
         row.status->setWordWrap(true);
         layout->addLayout(top);
@@ -136,6 +143,7 @@ void SyncAccountsPanel::rebuild()
         const QString id = account.id;
         connect(row.syncNow, &QPushButton::clicked, this, [this, id] { m_service.syncNow(id); });
         connect(row.fix, &QPushButton::clicked, this, [this, id] { fixProblem(id); });
+        connect(row.remove, &QPushButton::clicked, this, [this, id] { confirmRemove(id); });
         m_rows.insert(id, row);
         updateRow(id);
     }
@@ -155,10 +163,33 @@ void SyncAccountsPanel::updateRow(const QString& accountID)
                                                : this->palette().color(QPalette::PlaceholderText));
     row.status->setPalette(palette);
     row.syncNow->setText(text("sync.account.syncNow"));
+    row.remove->setText(text("sync.account.remove"));
     row.syncNow->setEnabled(!state.running);
     row.fix->setText(state.problem == SyncProblem::certificateChanged ? text("sync.account.reviewCertificate")
                                                                       : text("sync.account.signInAgain"));
     row.fix->setVisible(needsFix(state.problem) && !state.running);
+}
+
+void SyncAccountsPanel::confirmRemove(const QString& accountID)
+{
+    auto* question = new QMessageBox(QMessageBox::Question, text("sync.account.removeTitle"),
+                                     text("sync.account.removeQuestion").arg(accountID), QMessageBox::Cancel, this);
+    question->setAttribute(Qt::WA_DeleteOnClose);
+    QPushButton* keep = question->addButton(text("sync.account.removeKeep"), QMessageBox::AcceptRole);
+    QPushButton* trash = question->addButton(text("sync.account.removeTrash"), QMessageBox::DestructiveRole);
+    question->setDefaultButton(keep);
+    connect(question, &QMessageBox::finished, this, [this, question, keep, trash, accountID] {
+        const bool keepLists = question->clickedButton() == keep;
+        if (!keepLists && question->clickedButton() != trash) {
+            return;
+        }
+        QCoro::connect(m_service.removeAccount(accountID, keepLists), this, [this](bool ok) {
+            if (!ok) {
+                QMessageBox::warning(this, text("sync.account.removeTitle"), text("sync.account.removeFailed"));
+            }
+        });
+    });
+    question->open();
 }
 
 void SyncAccountsPanel::fixProblem(const QString& accountID)

@@ -31,6 +31,7 @@ public:
     QPushButton* syncNowButton(const QString& accountID) const;
     /// "Sign in again…" or "Review Certificate…", shown while the problem calls for it.
     QPushButton* fixButton(const QString& accountID) const;
+    QPushButton* removeButton(const QString& accountID) const;
     /// The open Add Account dialog, if any.
     AddAccountDialog* addDialog() const { return m_dialog; }
 
@@ -48,11 +49,13 @@ private:
         QLabel* status = nullptr;
         LinkButton* syncNow = nullptr;
         LinkButton* fix = nullptr;
+        LinkButton* remove = nullptr;
     };
 
     void rebuild();
     void updateRow(const QString& accountID);
     void fixProblem(const QString& accountID);
+    void confirmRemove(const QString& accountID);
     void retranslate();
 
     SyncService& m_service;

@@ -180,6 +180,32 @@ void SyncService::syncNow(const QString& accountID, const QStringList& lists)
     QCoro::connect(sync(accountID, lists), this, [](bool) {});
 }
 
+QCoro::Task<bool> SyncService::removeAccount(QString accountID, bool keepLists)
+{
+    if (EngineRunner* engine = m_runners.value(accountID); engine && engine->isRunning()) {
+        engine->cancel();
+    }
+    QList<SyncAccount> accounts = m_accounts;
+    accounts.removeIf([&](const SyncAccount& account) { return account.id == accountID; });
+    if (!SyncAccountRegistry::save(accounts)) {
+        co_return false;
+    }
+    m_accounts = accounts;
+    m_states.remove(accountID);
+    m_followUps.remove(accountID);
+    QFile::remove(SyncPaths::itemsConfig(accountID));
+    QFile::remove(SyncPaths::metadataConfig(accountID));
+    QDir(SyncPaths::stateFolder(accountID)).removeRecursively();
+    co_await CredentialStore::remove(accountID);
+    bool ok = true;
+    const QString folder = m_storeRoot + QLatin1Char('/') + accountID;
+    if (!keepLists && QFileInfo::exists(folder)) {
+        ok = QFile::moveToTrash(folder);
+    }
+    Q_EMIT accountsChanged();
+    co_return ok;
+}
+
 void SyncService::syncAllNow()
 {
     for (const SyncAccount& account : m_accounts) {

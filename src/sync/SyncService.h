@@ -43,6 +43,9 @@ public:
     void trustCertificate(const QString& accountID, const QString& sha256);
     /// Syncs the account, or only `lists` of it; a request during a run makes one more run after it.
     QCoro::Task<bool> sync(QString accountID, QStringList lists = {});
+    /// Forgets the account: its keyring entry, engine configs and sync state. Its lists stay on this computer as
+    /// they are, or go to the desktop's trash when `keepLists` is false. False when the trash refused them.
+    QCoro::Task<bool> removeAccount(QString accountID, bool keepLists);
     /// sync() without waiting.
     void syncNow(const QString& accountID, const QStringList& lists = {});
     /// Every account at once, as the tray menu's Sync Now asks.

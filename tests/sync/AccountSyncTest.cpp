@@ -128,6 +128,28 @@ private Q_SLOTS:
         QCOMPARE(QDir(work).entryList({QStringLiteral("*.ics")}).size(), before);
     }
 
+    void shouldForgetARemovedAccountAndKeepItsListsWhenAsked_data()
+    {
+        QTest::addColumn<bool>("keepLists");
+        QTest::newRow("keep") << true;
+        QTest::newRow("trash") << false;
+    }
+
+    void shouldForgetARemovedAccountAndKeepItsListsWhenAsked()
+    {
+        QFETCH(bool, keepLists);
+        const QString folder = m_rig->storeRoot() + QLatin1Char('/') + m_accountID;
+        QVERIFY(QCoro::waitFor(m_rig->service().removeAccount(m_accountID, keepLists)));
+        QVERIFY(m_rig->service().accounts().isEmpty());
+        QVERIFY(SyncAccountRegistry::load().isEmpty());
+        QVERIFY(!QFileInfo::exists(SyncPaths::itemsConfig(m_accountID)));
+        QVERIFY(!QFileInfo::exists(SyncPaths::stateFolder(m_accountID)));
+        QCOMPARE(QCoro::waitFor(CredentialStore::read(m_accountID, false)).status, SecretStatus::missing);
+        QCOMPARE(QFileInfo::exists(folder + QStringLiteral("/work/displayname")), keepLists);
+        // The server keeps its lists.
+        QCOMPARE(m_rig->dav().collectionProperties(m_rig->server().collectionUrl(QStringLiteral("work"))).status, 207);
+    }
+
     void shouldAnswerThePasswordQuestionFromTheKeyringWithoutADisplay()
     {
         QProcess helper;
