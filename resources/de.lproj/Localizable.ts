@@ -59,6 +59,54 @@
         <source>Select All</source>
         <translation>Alle auswählen</translation>
     </message>
+    <message id="color.red">
+        <source>Red</source>
+        <translation>Rot</translation>
+    </message>
+    <message id="color.orange">
+        <source>Orange</source>
+        <translation>Orange</translation>
+    </message>
+    <message id="color.yellow">
+        <source>Yellow</source>
+        <translation>Gelb</translation>
+    </message>
+    <message id="color.green">
+        <source>Green</source>
+        <translation>Grün</translation>
+    </message>
+    <message id="color.teal">
+        <source>Teal</source>
+        <translation>Petrol</translation>
+    </message>
+    <message id="color.blue">
+        <source>Blue</source>
+        <translation>Blau</translation>
+    </message>
+    <message id="color.indigo">
+        <source>Indigo</source>
+        <translation>Indigo</translation>
+    </message>
+    <message id="color.purple">
+        <source>Purple</source>
+        <translation>Lila</translation>
+    </message>
+    <message id="color.pink">
+        <source>Pink</source>
+        <translation>Pink</translation>
+    </message>
+    <message id="color.brown">
+        <source>Brown</source>
+        <translation>Braun</translation>
+    </message>
+    <message id="color.olive">
+        <source>Olive</source>
+        <translation>Oliv</translation>
+    </message>
+    <message id="color.grey">
+        <source>Grey</source>
+        <translation>Grau</translation>
+    </message>
     <message id="footer.quit">
         <source>Quit</source>
         <translation>Beenden</translation>
@@ -136,8 +184,8 @@
         <translation>Kompakt</translation>
     </message>
     <message id="menuSize.dimensions">
-        <source>%1 × %2 px</source>
-        <translation>%1 × %2 px</translation>
+        <source>%1 px wide, as tall as the reminders need</source>
+        <translation>%1 px breit, so hoch wie die Erinnerungen es brauchen</translation>
     </message>
     <message id="menuSize.roomy">
         <source>Roomy</source>
@@ -246,6 +294,10 @@
     <message id="settings.accounts.empty">
         <source>No accounts found.</source>
         <translation>Keine Konten gefunden.</translation>
+    </message>
+    <message id="settings.accounts.noneTicked">
+        <source>No account is ticked, so the lists of every account are offered. Tick accounts to offer only their lists.</source>
+        <translation>Kein Konto ist angehakt, daher werden die Listen aller Konten angeboten. Hake Konten an, um nur deren Listen anzubieten.</translation>
     </message>
     <message id="settings.accounts.section">
         <source>Accounts</source>
@@ -356,8 +408,8 @@
         <translation>Unbegrenzt</translation>
     </message>
     <message id="settings.transparency.high">
-        <source>High</source>
-        <translation>Hoch</translation>
+        <source>High (more see-through)</source>
+        <translation>Hoch (stärker durchscheinend)</translation>
     </message>
     <message id="settings.transparency.label">
         <source>Background</source>
@@ -368,8 +420,8 @@
         <translation>Transparenz</translation>
     </message>
     <message id="settings.transparency.standard">
-        <source>Standard</source>
-        <translation>Standard</translation>
+        <source>Standard (less see-through)</source>
+        <translation>Standard (weniger durchscheinend)</translation>
     </message>
     <message id="settings.window.title">
         <source>TolvikReminder Settings</source>

@@ -59,6 +59,54 @@
         <source>Select All</source>
         <translation>Select All</translation>
     </message>
+    <message id="color.red">
+        <source>Red</source>
+        <translation>Red</translation>
+    </message>
+    <message id="color.orange">
+        <source>Orange</source>
+        <translation>Orange</translation>
+    </message>
+    <message id="color.yellow">
+        <source>Yellow</source>
+        <translation>Yellow</translation>
+    </message>
+    <message id="color.green">
+        <source>Green</source>
+        <translation>Green</translation>
+    </message>
+    <message id="color.teal">
+        <source>Teal</source>
+        <translation>Teal</translation>
+    </message>
+    <message id="color.blue">
+        <source>Blue</source>
+        <translation>Blue</translation>
+    </message>
+    <message id="color.indigo">
+        <source>Indigo</source>
+        <translation>Indigo</translation>
+    </message>
+    <message id="color.purple">
+        <source>Purple</source>
+        <translation>Purple</translation>
+    </message>
+    <message id="color.pink">
+        <source>Pink</source>
+        <translation>Pink</translation>
+    </message>
+    <message id="color.brown">
+        <source>Brown</source>
+        <translation>Brown</translation>
+    </message>
+    <message id="color.olive">
+        <source>Olive</source>
+        <translation>Olive</translation>
+    </message>
+    <message id="color.grey">
+        <source>Grey</source>
+        <translation>Grey</translation>
+    </message>
     <message id="footer.quit">
         <source>Quit</source>
         <translation>Quit</translation>
@@ -136,8 +184,8 @@
         <translation>Compact</translation>
     </message>
     <message id="menuSize.dimensions">
-        <source>%1 × %2 px</source>
-        <translation>%1 × %2 px</translation>
+        <source>%1 px wide, as tall as the reminders need</source>
+        <translation>%1 px wide, as tall as the reminders need</translation>
     </message>
     <message id="menuSize.roomy">
         <source>Roomy</source>
@@ -246,6 +294,10 @@
     <message id="settings.accounts.empty">
         <source>No accounts found.</source>
         <translation>No accounts found.</translation>
+    </message>
+    <message id="settings.accounts.noneTicked">
+        <source>No account is ticked, so the lists of every account are offered. Tick accounts to offer only their lists.</source>
+        <translation>No account is ticked, so the lists of every account are offered. Tick accounts to offer only their lists.</translation>
     </message>
     <message id="settings.accounts.section">
         <source>Accounts</source>
@@ -356,8 +408,8 @@
         <translation>No limit</translation>
     </message>
     <message id="settings.transparency.high">
-        <source>High</source>
-        <translation>High</translation>
+        <source>High (more see-through)</source>
+        <translation>High (more see-through)</translation>
     </message>
     <message id="settings.transparency.label">
         <source>Background</source>
@@ -368,8 +420,8 @@
         <translation>Transparency</translation>
     </message>
     <message id="settings.transparency.standard">
-        <source>Standard</source>
-        <translation>Standard</translation>
+        <source>Standard (less see-through)</source>
+        <translation>Standard (less see-through)</translation>
     </message>
     <message id="settings.window.title">
         <source>TolvikReminder Settings</source>

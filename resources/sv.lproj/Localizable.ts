@@ -59,6 +59,54 @@
         <source>Select All</source>
         <translation>Markera alla</translation>
     </message>
+    <message id="color.red">
+        <source>Red</source>
+        <translation>Röd</translation>
+    </message>
+    <message id="color.orange">
+        <source>Orange</source>
+        <translation>Orange</translation>
+    </message>
+    <message id="color.yellow">
+        <source>Yellow</source>
+        <translation>Gul</translation>
+    </message>
+    <message id="color.green">
+        <source>Green</source>
+        <translation>Grön</translation>
+    </message>
+    <message id="color.teal">
+        <source>Teal</source>
+        <translation>Blågrön</translation>
+    </message>
+    <message id="color.blue">
+        <source>Blue</source>
+        <translation>Blå</translation>
+    </message>
+    <message id="color.indigo">
+        <source>Indigo</source>
+        <translation>Indigo</translation>
+    </message>
+    <message id="color.purple">
+        <source>Purple</source>
+        <translation>Lila</translation>
+    </message>
+    <message id="color.pink">
+        <source>Pink</source>
+        <translation>Rosa</translation>
+    </message>
+    <message id="color.brown">
+        <source>Brown</source>
+        <translation>Brun</translation>
+    </message>
+    <message id="color.olive">
+        <source>Olive</source>
+        <translation>Olivgrön</translation>
+    </message>
+    <message id="color.grey">
+        <source>Grey</source>
+        <translation>Grå</translation>
+    </message>
     <message id="footer.quit">
         <source>Quit</source>
         <translation>Avsluta</translation>
@@ -136,8 +184,8 @@
         <translation>Kompakt</translation>
     </message>
     <message id="menuSize.dimensions">
-        <source>%1 × %2 px</source>
-        <translation>%1 × %2 px</translation>
+        <source>%1 px wide, as tall as the reminders need</source>
+        <translation>%1 px bred, så hög som påminnelserna kräver</translation>
     </message>
     <message id="menuSize.roomy">
         <source>Roomy</source>
@@ -246,6 +294,10 @@
     <message id="settings.accounts.empty">
         <source>No accounts found.</source>
         <translation>Inga konton hittades.</translation>
+    </message>
+    <message id="settings.accounts.noneTicked">
+        <source>No account is ticked, so the lists of every account are offered. Tick accounts to offer only their lists.</source>
+        <translation>Inget konto är markerat, så listorna från alla konton visas. Markera konton för att bara visa deras listor.</translation>
     </message>
     <message id="settings.accounts.section">
         <source>Accounts</source>
@@ -356,8 +408,8 @@
         <translation>Ingen gräns</translation>
     </message>
     <message id="settings.transparency.high">
-        <source>High</source>
-        <translation>Hög</translation>
+        <source>High (more see-through)</source>
+        <translation>Hög (mer genomskinlig)</translation>
     </message>
     <message id="settings.transparency.label">
         <source>Background</source>
@@ -368,8 +420,8 @@
         <translation>Genomskinlighet</translation>
     </message>
     <message id="settings.transparency.standard">
-        <source>Standard</source>
-        <translation>Standard</translation>
+        <source>Standard (less see-through)</source>
+        <translation>Standard (mindre genomskinlig)</translation>
     </message>
     <message id="settings.window.title">
         <source>TolvikReminder Settings</source>

@@ -59,6 +59,54 @@
         <source>Select All</source>
         <translation>全选</translation>
     </message>
+    <message id="color.red">
+        <source>Red</source>
+        <translation>红色</translation>
+    </message>
+    <message id="color.orange">
+        <source>Orange</source>
+        <translation>橙色</translation>
+    </message>
+    <message id="color.yellow">
+        <source>Yellow</source>
+        <translation>黄色</translation>
+    </message>
+    <message id="color.green">
+        <source>Green</source>
+        <translation>绿色</translation>
+    </message>
+    <message id="color.teal">
+        <source>Teal</source>
+        <translation>青色</translation>
+    </message>
+    <message id="color.blue">
+        <source>Blue</source>
+        <translation>蓝色</translation>
+    </message>
+    <message id="color.indigo">
+        <source>Indigo</source>
+        <translation>靛蓝色</translation>
+    </message>
+    <message id="color.purple">
+        <source>Purple</source>
+        <translation>紫色</translation>
+    </message>
+    <message id="color.pink">
+        <source>Pink</source>
+        <translation>粉色</translation>
+    </message>
+    <message id="color.brown">
+        <source>Brown</source>
+        <translation>棕色</translation>
+    </message>
+    <message id="color.olive">
+        <source>Olive</source>
+        <translation>橄榄绿</translation>
+    </message>
+    <message id="color.grey">
+        <source>Grey</source>
+        <translation>灰色</translation>
+    </message>
     <message id="footer.quit">
         <source>Quit</source>
         <translation>退出</translation>
@@ -136,8 +184,8 @@
         <translation>紧凑</translation>
     </message>
     <message id="menuSize.dimensions">
-        <source>%1 × %2 px</source>
-        <translation>%1 × %2 像素</translation>
+        <source>%1 px wide, as tall as the reminders need</source>
+        <translation>宽 %1 像素，高度随提醒事项而定</translation>
     </message>
     <message id="menuSize.roomy">
         <source>Roomy</source>
@@ -246,6 +294,10 @@
     <message id="settings.accounts.empty">
         <source>No accounts found.</source>
         <translation>未找到账户。</translation>
+    </message>
+    <message id="settings.accounts.noneTicked">
+        <source>No account is ticked, so the lists of every account are offered. Tick accounts to offer only their lists.</source>
+        <translation>未勾选任何账户，因此会列出所有账户的列表。勾选账户即可只列出这些账户的列表。</translation>
     </message>
     <message id="settings.accounts.section">
         <source>Accounts</source>
@@ -356,8 +408,8 @@
         <translation>不限</translation>
     </message>
     <message id="settings.transparency.high">
-        <source>High</source>
-        <translation>高</translation>
+        <source>High (more see-through)</source>
+        <translation>高（更透明）</translation>
     </message>
     <message id="settings.transparency.label">
         <source>Background</source>
@@ -368,8 +420,8 @@
         <translation>透明度</translation>
     </message>
     <message id="settings.transparency.standard">
-        <source>Standard</source>
-        <translation>标准</translation>
+        <source>Standard (less see-through)</source>
+        <translation>标准（透明度较低）</translation>
     </message>
     <message id="settings.window.title">
         <source>TolvikReminder Settings</source>

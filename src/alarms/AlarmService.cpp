@@ -16,6 +16,8 @@ const QString snoozeAction = QStringLiteral("snooze");
 const QString longSnoozeAction = QStringLiteral("snooze-hour");
 // The server's reason for a notification the user dismissed.
 constexpr uint dismissedByUser = 2;
+// An alarm that rings later than this after its moment was missed (the app was not running, or the machine slept).
+constexpr qint64 missedAfterSeconds = 60;
 // A group names this many titles and counts the rest.
 constexpr int groupTitlesShown = 5;
 
@@ -110,7 +112,9 @@ NotificationRequest AlarmService::requestFor(const QList<DueAlarm>& alarms) cons
         titles.append(reminder->title);
         const std::optional<QDateTime> due =
             reminder->due ? ringMoment(*reminder->due, m_scheduler.context()) : std::nullopt;
-        request.critical = request.critical || (due && *due < now);
+        // Only a missed alarm is urgent: most servers keep a critical notification on screen in alarm colours,
+        // which an alarm that rings on time, as expected, does not call for.
+        request.critical = request.critical || alarm.trigger.at.secsTo(now) > missedAfterSeconds;
         if (alarms.size() == 1) {
             request.summary = reminder->title;
             QStringList lines;
@@ -163,7 +167,7 @@ void AlarmService::onAction(uint id, const QString& actionKey)
         acknowledge(alarms, false, now.addSecs(longSnoozeMinutes * 60));
     } else {
         acknowledge(alarms, false, std::nullopt);
-        Q_EMIT openPanelRequested();
+        Q_EMIT openPanelRequested(alarms.isEmpty() ? QString() : alarms.first().reminderID);
     }
 }
 

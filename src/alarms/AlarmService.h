@@ -41,8 +41,9 @@ public:
     QCoro::Task<> refresh();
 
 Q_SIGNALS:
-    /// The user clicked a notification.
-    void openPanelRequested();
+    /// The user clicked a notification, or chose "Show": the panel should open at the reminder that rang (the first
+    /// of a group).
+    void openPanelRequested(const QString& reminderID);
     /// A notification was sent (or could not be) and the server's answer arrived.
     void notificationSent();
 

@@ -111,7 +111,7 @@ int main(int argc, char** argv)
     AlarmService alarms(*store, Preferences::shared(), notifications, shownListIDs);
     QObject::connect(&model, &RemindersViewModel::remindersChanged, &alarms, [&alarms] { alarms.refresh(); });
     QObject::connect(&model, &RemindersViewModel::listsChanged, &alarms, [&alarms] { alarms.refresh(); });
-    QObject::connect(&alarms, &AlarmService::openPanelRequested, &tray, &TrayEntry::activate);
+    QObject::connect(&alarms, &AlarmService::openPanelRequested, &tray, &TrayEntry::showReminder);
     SystemWake wake(QDBusConnection::systemBus());
     QObject::connect(&wake, &SystemWake::woke, &alarms, [&alarms] { alarms.scheduler().check(); });
 

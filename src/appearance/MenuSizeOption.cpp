@@ -63,16 +63,9 @@ int panelWidth(MenuSizeOption option)
     return 360;
 }
 
-int dimensionsHeight(MenuSizeOption option)
-{
-    return 360 + 60 * optionIndex(option);
-}
-
 QString dimensionsLabel(MenuSizeOption option)
 {
-    // One multi-argument arg() call, so that a %2 inside the first number's text could never be replaced again.
-    return localizedString(QStringLiteral("menuSize.dimensions"))
-        .arg(QString::number(panelWidth(option)), QString::number(dimensionsHeight(option)));
+    return localizedString(QStringLiteral("menuSize.dimensions")).arg(panelWidth(option));
 }
 
 double sliderPosition(MenuSizeOption option)

@@ -30,10 +30,8 @@ int optionIndex(MenuSizeOption option);
 QString labelKey(MenuSizeOption option);
 /// The panel width in logical pixels: 320, 360 or 420.
 int panelWidth(MenuSizeOption option);
-/// The second number of the dimensions label, 360 + 60 × index. Descriptive only: the panel's height follows its
-/// content.
-int dimensionsHeight(MenuSizeOption option);
-/// "menuSize.dimensions" looked up in the current language and filled with the width and the second number.
+/// "menuSize.dimensions" looked up in the current language and filled with the width; it says that the height
+/// follows the content, as the panel's does.
 QString dimensionsLabel(MenuSizeOption option);
 
 /// The settings slider's value for an option (its index).

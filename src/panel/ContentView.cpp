@@ -10,11 +10,13 @@
 #include "panel/PlaceholderView.h"
 #include "panel/QuickAddField.h"
 #include "panel/ReminderListSection.h"
+#include "panel/ScrollHint.h"
 #include "panel/UndoBar.h"
 #include "rows/PopoverWindow.h"
 #include "rows/ReminderRow.h"
 #include "settings/SettingsWindowPresenter.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
@@ -146,6 +148,7 @@ ContentView::~ContentView()
 {
     // Sections close their popovers as they go; none of that may re-enter a half-destroyed view.
     m_listContent->removeEventFilter(this);
+    qApp->removeEventFilter(this);
     qDeleteAll(m_order);
 }
 
@@ -188,6 +191,9 @@ void ContentView::buildLayout()
     m_scrollArea->setWidget(m_listContent);
     // setWidget turns the background fill on; the material must show through.
     m_listContent->setAutoFillBackground(false);
+    // The scroll bar stays hidden; these say that the list goes on beyond an edge.
+    m_moreAbove = new ScrollHint(m_scrollArea, ScrollHint::Edge::top);
+    m_moreBelow = new ScrollHint(m_scrollArea, ScrollHint::Edge::bottom);
     column->addWidget(m_scrollArea, 1);
 
     m_divider = new PanelDivider(this);
@@ -439,6 +445,9 @@ void ContentView::measure()
 
 bool ContentView::eventFilter(QObject* watched, QEvent* event)
 {
+    if (m_hoverManager->isPointerHoverHeld()) {
+        releasePointerHoldOnMove(event);
+    }
     // Arrows on a button would step to the next button, and arrows the list leaves alone would scroll it; here both
     // move through the rows instead.
     if ((watched == m_scrollArea || qobject_cast<QToolButton*>(watched) != nullptr) &&

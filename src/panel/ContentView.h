@@ -8,6 +8,7 @@
 
 #include <QHash>
 #include <QList>
+#include <QPoint>
 #include <QString>
 #include <QUrl>
 #include <QWidget>
@@ -27,6 +28,7 @@ class PanelHeader;
 class PlaceholderView;
 class Preferences;
 class QuickAddField;
+class ScrollHint;
 class ReminderListSection;
 class RemindersViewModel;
 class UndoBar;
@@ -73,6 +75,9 @@ public:
     void focusRow(ReminderRow* row);
     /// The add command for the list of `row`, or of the first list without one.
     void beginAddFor(ReminderRow* row);
+    /// Scrolls to the reminder's row and gives it the focus (its details follow), for a panel opened from its
+    /// notification; the row under the resting pointer stays without a bubble until the pointer moves.
+    void revealReminder(const QString& reminderID);
 
     /// The placeholder on screen, or nothing while the sections show.
     std::optional<Placeholder> shownPlaceholder() const { return m_shownPlaceholder; }
@@ -87,6 +92,9 @@ public:
     QWidget* divider() const { return m_divider; }
     PlaceholderView* placeholderView() const { return m_placeholder; }
     QScrollArea* scrollArea() const { return m_scrollArea; }
+    /// The hints over the list's edges that more rows lie above or below.
+    ScrollHint* moreAboveHint() const { return m_moreAbove; }
+    ScrollHint* moreBelowHint() const { return m_moreBelow; }
     HoverManager* hoverManager() const { return m_hoverManager; }
 
     /// The measured heights the panel's height is computed from.
@@ -134,6 +142,8 @@ private:
     bool navigate(int key);
     void runRowCommand(ReminderRow* row, ReminderRow::KeyCommand command);
     void restoreFocus(const std::optional<QString>& focusedID, qsizetype focusedIndex);
+    /// Lifts the hold on pointer hovers once `event` shows the pointer moved; returns whether it did.
+    bool releasePointerHoldOnMove(QEvent* event);
     void applyAppearance();
     /// Returns whether any section was added, changed, moved or removed.
     bool syncSections(const QList<ListSection>& sections);
@@ -152,6 +162,8 @@ private:
     PanelHeader* m_header = nullptr;
     QuickAddField* m_quickAdd = nullptr;
     QScrollArea* m_scrollArea = nullptr;
+    ScrollHint* m_moreAbove = nullptr;
+    ScrollHint* m_moreBelow = nullptr;
     QWidget* m_listContent = nullptr;
     PlaceholderView* m_placeholder = nullptr;
     QWidget* m_sectionsBox = nullptr;
@@ -176,6 +188,8 @@ private:
     bool m_hoverCheckPending = false;
     /// The reminder whose row should take the focus once it shows (after a move to another list, or an undo).
     std::optional<QString> m_pendingFocusID;
+    /// Where the pointer rested when the panel was opened at a reminder.
+    QPoint m_heldPointer;
 };
 
 } // namespace tolvik

@@ -44,7 +44,7 @@ ReminderRow* ContentView::rowUnderPointer() const
 void ContentView::reevaluateHover()
 {
     m_hoverCheckPending = false;
-    if (!isVisible() || m_hoverManager->editingItemID()) {
+    if (!isVisible() || m_hoverManager->editingItemID() || m_hoverManager->isPointerHoverHeld()) {
         return;
     }
     QWidget* viewport = m_scrollArea->viewport();
@@ -59,6 +59,45 @@ void ContentView::reevaluateHover()
     } else {
         m_hoverManager->setHoveredItemID(std::nullopt);
     }
+}
+
+void ContentView::revealReminder(const QString& reminderID)
+{
+    renderIfPending();
+    // The panel opened wherever the pointer happened to rest (often where the notification was): the row under
+    // it is not what the user asked for, so it shows no bubble until the pointer moves.
+    if (!m_hoverManager->isPointerHoverHeld()) {
+        m_hoverManager->setPointerHoverHeld(true);
+        m_heldPointer = QCursor::pos();
+        qApp->installEventFilter(this);
+    }
+    if (m_hoverManager->hoveredItemID() != reminderID) {
+        m_hoverManager->setHoveredItemID(std::nullopt);
+    }
+    const QList<ReminderRow*> rows = rowsInOrder();
+    for (ReminderRow* row : rows) {
+        if (row->reminder().id == reminderID) {
+            focusRow(row);
+            return;
+        }
+    }
+    // Not on screen yet (the model is still loading it): it takes the focus once it shows.
+    m_pendingFocusID = reminderID;
+}
+
+bool ContentView::releasePointerHoldOnMove(QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    if (type != QEvent::MouseMove && type != QEvent::HoverMove && type != QEvent::Enter) {
+        return false;
+    }
+    if (QCursor::pos() == m_heldPointer) {
+        return false;
+    }
+    qApp->removeEventFilter(this);
+    m_hoverManager->setPointerHoverHeld(false);
+    scheduleHoverCheck();
+    return true;
 }
 
 void ContentView::restoreFocus(const std::optional<QString>& focusedID, qsizetype focusedIndex)

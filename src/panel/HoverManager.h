@@ -38,6 +38,10 @@ public:
     void endHover(const QString& id);
     /// Whether a clear is scheduled and not cancelled.
     bool hasPendingClear() const;
+    /// While held, a pointer that rests where it was does not hover rows: the panel opened under it, for another
+    /// reason than the row it happens to be over. The panel lifts the hold once the pointer moves.
+    void setPointerHoverHeld(bool held) { m_pointerHoverHeld = held; }
+    bool isPointerHoverHeld() const { return m_pointerHoverHeld; }
 
 Q_SIGNALS:
     void hoveredItemIDChanged();
@@ -46,6 +50,7 @@ Q_SIGNALS:
 private:
     std::optional<QString> m_hoveredItemID;
     std::optional<QString> m_editingItemID;
+    bool m_pointerHoverHeld = false;
     /// The last scheduled clear; a child of the manager, so it dies with it and never runs for a closed panel.
     QPointer<QTimer> m_workItem;
 };

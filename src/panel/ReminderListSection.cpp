@@ -35,8 +35,10 @@ constexpr int headerSpacing = 8;
 constexpr int boxInset = 12;
 constexpr int boxRadius = 12;
 constexpr int rowInset = 4;
-// Separators reach this far past the rows on each side.
+// Separators reach this far past the rows' text on each side.
 constexpr int separatorOverhang = 2;
+// Between a row's edge and its text on each side, so that the focus ring drawn inside the edge keeps clear of it.
+constexpr int rowTextInset = 8;
 constexpr int separatorGap = 2;
 constexpr int emptyMinimumHeight = 54;
 constexpr int emptyExtraInset = 12;
@@ -152,7 +154,8 @@ protected:
     void paintEvent(QPaintEvent*) override
     {
         QPainter painter(this);
-        painter.fillRect(QRect(0, separatorGap, width(), 1), RowStyle::rowSeparator(palette()));
+        const int inset = rowTextInset - separatorOverhang;
+        painter.fillRect(QRect(inset, separatorGap, width() - 2 * inset, 1), RowStyle::rowSeparator(palette()));
     }
 };
 
@@ -175,12 +178,13 @@ ReminderListSection::ReminderListSection(RemindersViewModel* model, HoverManager
 
     m_box = new RowBox(this);
     auto* boxLayout = new QVBoxLayout(m_box);
-    boxLayout->setContentsMargins(boxInset - separatorOverhang, boxInset, boxInset - separatorOverhang, boxInset);
+    boxLayout->setContentsMargins(boxInset - rowTextInset, boxInset, boxInset - rowTextInset, boxInset);
     boxLayout->setSpacing(0);
     m_emptyLabel = new QLabel(m_box);
     m_emptyLabel->setAlignment(Qt::AlignCenter);
     m_emptyLabel->setWordWrap(true);
     m_emptyLabel->setMinimumHeight(emptyMinimumHeight + 2 * emptyExtraInset);
+    m_emptyLabel->setContentsMargins(rowTextInset - separatorOverhang, 0, rowTextInset - separatorOverhang, 0);
     stack->addWidget(m_box);
 
     m_bubbleWindow = new PopoverWindow(PopoverWindow::Kind::bubble, this);
@@ -287,9 +291,9 @@ ReminderRow* ReminderListSection::createRow(const ReminderItem& reminder)
 {
     auto* row = new ReminderRow(reminder, m_model, m_clock, m_box);
     // The row's own rectangle includes its insets, so the pointer never falls into a gap between two rows.
-    row->layout()->setContentsMargins(separatorOverhang, rowInset, separatorOverhang, rowInset);
+    row->layout()->setContentsMargins(rowTextInset, rowInset, rowTextInset, rowInset);
     connect(row, &ReminderRow::pointerEntered, this, [this](const QString& id) {
-        if (m_hover && !m_hover->editingItemID()) {
+        if (m_hover && !m_hover->editingItemID() && !m_hover->isPointerHoverHeld()) {
             m_hover->beginHover(id);
         }
     });

@@ -239,6 +239,26 @@ void TrayEntry::openQuickAdd()
     }
 }
 
+void TrayEntry::showReminder(const QString& reminderID)
+{
+    if (QWidget* settings = SettingsWindowPresenter::shared().window(); settings != nullptr && !settings->isVisible()) {
+        settings->close();
+    }
+    const bool wasShown = m_panel != nullptr && m_panel->isVisible();
+    activate();
+    if (m_panel == nullptr) {
+        return;
+    }
+    ContentView* content = m_panel->contentView();
+    content->revealReminder(reminderID);
+    if (!wasShown) {
+        // The panel takes the focus for itself as it appears; give it to the row once the panel stands.
+        connect(
+            m_panel, &PanelWindow::presented, content, [content, reminderID] { content->revealReminder(reminderID); },
+            Qt::SingleShotConnection);
+    }
+}
+
 void TrayEntry::togglePanel()
 {
     if (m_panel != nullptr && m_panel->isVisible() && m_panel->mode() == PanelWindow::Mode::trayPanel) {

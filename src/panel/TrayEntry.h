@@ -41,6 +41,9 @@ public:
     void activate();
     /// Brings the panel forward with the quick-add field focused (the global shortcut and `--quick-add`).
     void openQuickAdd();
+    /// Brings the panel forward scrolled to a reminder, with its row focused ("Show" on its notification). A
+    /// settings window that is not on screen is closed for good rather than brought back with the panel.
+    void showReminder(const QString& reminderID);
     /// The tray icon's left click: closes an open panel, opens a closed one.
     void togglePanel();
     /// Builds the panel without showing it, so that the first click only has to show it.

@@ -20,8 +20,10 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTextCharFormat>
 #include <QTextEdit>
+#include <QTextLayout>
 #include <QTimeEdit>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -78,6 +80,44 @@ public:
         return {QTextEdit::sizeHint().width(), text + 2 * frameWidth()};
     }
     QSize minimumSizeHint() const override { return {60, sizeHint().height()}; }
+};
+
+/// The height of one line of `text` with every font it falls back to: Chinese glyphs come from another font than
+/// the interface font and stand taller than its metrics say.
+int fullLineHeight(const QFont& font, const QString& text)
+{
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    return line.isValid() ? qCeil(line.height()) : QFontMetrics(font).height();
+}
+
+/// A drop-down as tall as its entries' glyphs need, in whatever script the interface language writes them.
+class FormPicker : public QComboBox
+{
+public:
+    explicit FormPicker(QWidget* parent)
+        : QComboBox(parent)
+    {}
+
+    QSize sizeHint() const override { return withFullHeight(QComboBox::sizeHint()); }
+    QSize minimumSizeHint() const override { return withFullHeight(QComboBox::minimumSizeHint()); }
+
+private:
+    QSize withFullHeight(QSize size) const
+    {
+        int text = fontMetrics().height();
+        for (int index = 0; index < count(); ++index) {
+            text = qMax(text, fullLineHeight(font(), itemText(index)));
+        }
+        QStyleOptionComboBox option;
+        initStyleOption(&option);
+        // A little room above and below the glyphs, as the style gives Latin text.
+        const int needed = style()->sizeFromContents(QStyle::CT_ComboBox, &option, QSize(0, text), this).height() + 2;
+        size.setHeight(qMax(size.height(), needed));
+        return size;
+    }
 };
 
 /// A push button that shows clearly when it has the keyboard focus: a ring inside its edge, in the accent colour,
@@ -234,7 +274,7 @@ void ReminderFormView::build()
         auto* stackColumn = new QVBoxLayout;
         stackColumn->setSpacing(captionSpacing);
         QLabel* caption = captionLabel(this);
-        auto* picker = new QComboBox(this);
+        auto* picker = new FormPicker(this);
         picker->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         picker->setMinimumContentsLength(4);
         picker->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
@@ -475,6 +515,9 @@ void ReminderFormView::retranslate()
     for (int index = 0; index < options.size(); ++index) {
         m_recurrence->setItemText(index, localizedString(recurrenceKey(options.at(index))));
     }
+    // The pickers measure their entries again, in the new language's script.
+    m_priority->updateGeometry();
+    m_recurrence->updateGeometry();
     m_notes->setPlaceholderText(localizedString(QStringLiteral("form.notes")));
     m_notes->setAccessibleName(m_notes->placeholderText());
     m_cancel->setText(localizedString(QStringLiteral("button.cancel")));

@@ -93,10 +93,12 @@ GeneralSettingsTab::GeneralSettingsTab(RemindersViewModel& model, LaunchAtLoginM
     auto* formLayout = new QVBoxLayout(form);
     formLayout->setContentsMargins(0, 0, 10, 0);
     formLayout->setSpacing(16);
+    // The lists come right after the general settings, before the accounts (which grow with synced ones) and the
+    // language (set once): "New List…" stays in sight without scrolling.
     formLayout->addWidget(buildGeneralSection());
-    formLayout->addWidget(buildLanguageSection());
-    formLayout->addWidget(buildAccountsSection());
     formLayout->addWidget(buildListsSection());
+    formLayout->addWidget(buildAccountsSection());
+    formLayout->addWidget(buildLanguageSection());
     formLayout->addStretch(1);
 
     // Many lists can outgrow the fixed window, so the form scrolls.
@@ -226,7 +228,11 @@ QWidget* GeneralSettingsTab::buildAccountsSection()
     m_accountRows = new QVBoxLayout;
     m_accountRows->setSpacing(6);
     m_accountButtons = buttonRow(section, m_accountsSelectAll, m_accountsClear);
+    // With no account ticked every account's lists are offered; unticked boxes beside shown lists need saying so.
+    m_accountsAllShown = makeStyledLabel(TextStyle::footnote, true, section);
+    m_accountsAllShown->setWordWrap(true);
     section->contentLayout()->addWidget(m_accountsEmpty);
+    section->contentLayout()->addWidget(m_accountsAllShown);
     section->contentLayout()->addLayout(m_accountRows);
     section->contentLayout()->addWidget(m_accountButtons);
     // The CalDAV accounts the app syncs, their state and Add Account…, where the app syncs at all.
@@ -269,8 +275,9 @@ QWidget* GeneralSettingsTab::buildListsSection()
     section->contentLayout()->addWidget(m_listButtons);
     // Always there, so that a store with no list yet can get its first one from here.
     m_listActions = new ListActions(m_model, this);
+    // In the header, where it shows as soon as the section does, however many lists there are.
     m_newList = new LinkButton(section);
-    section->contentLayout()->addWidget(m_newList, 0, Qt::AlignLeft);
+    section->addHeaderWidget(m_newList);
     connect(m_newList, &QAbstractButton::clicked, m_listActions, &ListActions::newList);
 
     // Select All replaces the selection with the offered lists, dropping lists of accounts not chosen.
@@ -308,9 +315,10 @@ QAbstractButton* GeneralSettingsTab::newListButton() const
 
 void GeneralSettingsTab::retranslate()
 {
+    // In the order the sections are built.
     const QStringList sectionKeys = {
-        QStringLiteral("settings.general.section"), QStringLiteral("settings.language.section"),
-        QStringLiteral("settings.accounts.section"), QStringLiteral("settings.lists.section")};
+        QStringLiteral("settings.general.section"), QStringLiteral("settings.lists.section"),
+        QStringLiteral("settings.accounts.section"), QStringLiteral("settings.language.section")};
     for (qsizetype i = 0; i < m_sections.size(); ++i) {
         m_sections[i]->setTitle(localizedString(sectionKeys[i]));
     }
@@ -336,6 +344,7 @@ void GeneralSettingsTab::retranslate()
         }
     }
     m_accountsEmpty->setText(localizedString(QStringLiteral("settings.accounts.empty")));
+    m_accountsAllShown->setText(localizedString(QStringLiteral("settings.accounts.noneTicked")));
     m_listsEmpty->setText(localizedString(QStringLiteral("settings.lists.empty")));
     m_newList->setText(localizedString(QStringLiteral("settings.lists.new")));
     for (LinkButton* button : {m_accountsSelectAll, m_listsSelectAll}) {
@@ -441,6 +450,7 @@ void GeneralSettingsTab::updateAccounts()
         m_accountOrder.append(account.id);
     }
     m_accountsEmpty->setVisible(accounts.isEmpty());
+    m_accountsAllShown->setVisible(!accounts.isEmpty() && selected.isEmpty());
     m_accountButtons->setVisible(!accounts.isEmpty());
 }
 

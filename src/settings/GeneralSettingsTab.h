@@ -54,6 +54,8 @@ public:
     QStringList accountToggleIDs() const { return m_accountOrder; }
     QCheckBox* accountToggle(const QString& accountID) const { return m_accountToggles.value(accountID); }
     QLabel* accountsEmptyLabel() const { return m_accountsEmpty; }
+    /// Says that every account's lists are offered while no account is ticked.
+    QLabel* accountsAllShownLabel() const { return m_accountsAllShown; }
     QAbstractButton* accountsSelectAllButton() const;
     QAbstractButton* accountsClearButton() const;
     /// The synced accounts' rows and Add Account…; nullptr when the app syncs nothing.
@@ -108,6 +110,7 @@ private:
     QComboBox* m_languagePicker = nullptr;
 
     QLabel* m_accountsEmpty = nullptr;
+    QLabel* m_accountsAllShown = nullptr;
     SyncAccountsPanel* m_syncAccounts = nullptr;
     QVBoxLayout* m_accountRows = nullptr;
     QWidget* m_accountButtons = nullptr;

@@ -27,7 +27,7 @@ QMenu* ListActions::menuFor(const ReminderList& list, QWidget* parent)
             [this, list] { rename(list); });
     QMenu* colors = menu->addMenu(localizedString(QStringLiteral("list.color")));
     for (const QColor& color : ListNameDialog::swatchColors()) {
-        QAction* action = colors->addAction(ListNameDialog::swatchIcon(color), color.name().toUpper());
+        QAction* action = colors->addAction(ListNameDialog::swatchIcon(color), ListNameDialog::swatchName(color));
         action->setCheckable(true);
         action->setChecked(color == list.color);
         connect(action, &QAction::triggered, this, [this, list, color] { recolor(list, color); });

@@ -52,14 +52,50 @@ void ListNameDialog::takeTheme(QWidget* window, const QWidget* from)
     window->setPalette(palette);
 }
 
+namespace {
+
+/// The offered colours with the keys of their names, in order.
+const QList<std::pair<QColor, QString>>& namedSwatches()
+{
+    static const QList<std::pair<QColor, QString>> list = {
+        {QColor(0xE5, 0x48, 0x4D), QStringLiteral("color.red")},
+        {QColor(0xF7, 0x6B, 0x15), QStringLiteral("color.orange")},
+        {QColor(0xF5, 0xB7, 0x00), QStringLiteral("color.yellow")},
+        {QColor(0x46, 0xA7, 0x58), QStringLiteral("color.green")},
+        {QColor(0x12, 0xA5, 0x94), QStringLiteral("color.teal")},
+        {QColor(0x00, 0x90, 0xFF), QStringLiteral("color.blue")},
+        {QColor(0x3E, 0x63, 0xDD), QStringLiteral("color.indigo")},
+        {QColor(0x8E, 0x4E, 0xC6), QStringLiteral("color.purple")},
+        {QColor(0xD6, 0x40, 0x9F), QStringLiteral("color.pink")},
+        {QColor(0xAD, 0x7F, 0x58), QStringLiteral("color.brown")},
+        {QColor(0x6F, 0x8F, 0x3A), QStringLiteral("color.olive")},
+        {QColor(0x8B, 0x8D, 0x98), QStringLiteral("color.grey")},
+    };
+    return list;
+}
+
+} // namespace
+
 const QList<QColor>& ListNameDialog::swatchColors()
 {
-    static const QList<QColor> colors = {
-        QColor(0xE5, 0x48, 0x4D), QColor(0xF7, 0x6B, 0x15), QColor(0xF5, 0xB7, 0x00), QColor(0x46, 0xA7, 0x58),
-        QColor(0x12, 0xA5, 0x94), QColor(0x00, 0x90, 0xFF), QColor(0x3E, 0x63, 0xDD), QColor(0x8E, 0x4E, 0xC6),
-        QColor(0xD6, 0x40, 0x9F), QColor(0xAD, 0x7F, 0x58), QColor(0x6F, 0x8F, 0x3A), QColor(0x8B, 0x8D, 0x98),
-    };
+    static const QList<QColor> colors = [] {
+        QList<QColor> all;
+        for (const auto& [color, key] : namedSwatches()) {
+            all.append(color);
+        }
+        return all;
+    }();
     return colors;
+}
+
+QString ListNameDialog::swatchName(const QColor& color)
+{
+    for (const auto& [swatch, key] : namedSwatches()) {
+        if (swatch == color) {
+            return localizedString(key);
+        }
+    }
+    return color.name().toUpper();
 }
 
 ListNameDialog* ListNameDialog::forNewList(RemindersViewModel& model, QWidget* parent)
@@ -142,8 +178,8 @@ void ListNameDialog::buildColorRow(QWidget* holder)
         auto* swatch = new QToolButton(holder);
         swatch->setAutoRaise(true);
         swatch->setIconSize(QSize(swatchSide, swatchSide));
-        swatch->setToolTip(color.name().toUpper());
-        swatch->setAccessibleName(color.name().toUpper());
+        swatch->setToolTip(swatchName(color));
+        swatch->setAccessibleName(swatchName(color));
         connect(swatch, &QToolButton::clicked, this, [this, color] { chooseColor(color); });
         m_swatches.append(swatch);
         row->addWidget(swatch);

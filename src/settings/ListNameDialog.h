@@ -28,6 +28,8 @@ class ListNameDialog : public QDialog
 public:
     /// The colours offered as swatches, in order.
     static const QList<QColor>& swatchColors();
+    /// A swatch colour's name in the interface language ("Red"); any other colour's hex code.
+    static QString swatchName(const QColor& color);
     /// Gives a window of its own the theme of the widget it opens over; it would show the desktop's otherwise.
     static void takeTheme(QWidget* window, const QWidget* from);
     /// A round swatch of `color`, with a ring in `ring` when it is the chosen one.

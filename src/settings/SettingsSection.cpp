@@ -26,13 +26,13 @@ SettingsSection::SettingsSection(const QString& symbolName, QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(6);
 
-    auto* header = new QHBoxLayout;
-    header->setContentsMargins(4, 0, 0, 0);
-    header->setSpacing(6);
+    m_header = new QHBoxLayout;
+    m_header->setContentsMargins(4, 0, 4, 0);
+    m_header->setSpacing(6);
     m_icon->setFixedSize(iconSize, iconSize);
-    header->addWidget(m_icon, 0, Qt::AlignVCenter);
-    header->addWidget(m_title, 1, Qt::AlignVCenter);
-    layout->addLayout(header);
+    m_header->addWidget(m_icon, 0, Qt::AlignVCenter);
+    m_header->addWidget(m_title, 1, Qt::AlignVCenter);
+    layout->addLayout(m_header);
 
     auto* card = new SectionCard(this);
     m_content = new QVBoxLayout(card);
@@ -46,6 +46,11 @@ SettingsSection::SettingsSection(const QString& symbolName, QWidget* parent)
 void SettingsSection::setTitle(const QString& title)
 {
     m_title->setText(title);
+}
+
+void SettingsSection::addHeaderWidget(QWidget* widget)
+{
+    m_header->addWidget(widget, 0, Qt::AlignVCenter);
 }
 
 QString SettingsSection::title() const

@@ -3,6 +3,7 @@
 #include <QFrame>
 #include <QString>
 
+class QHBoxLayout;
 class QLabel;
 class QVBoxLayout;
 
@@ -21,6 +22,8 @@ public:
     QString title() const;
     /// The layout of the card; callers add their rows to it.
     QVBoxLayout* contentLayout() const { return m_content; }
+    /// Puts `widget` at the end of the header line, beside the title.
+    void addHeaderWidget(QWidget* widget);
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -31,6 +34,7 @@ private:
     QString m_symbolName;
     QLabel* m_icon;
     QLabel* m_title;
+    QHBoxLayout* m_header;
     QVBoxLayout* m_content;
 };
 

@@ -42,6 +42,8 @@ ThemedComboBox::ThemedComboBox(QWidget* parent)
     style->setParent(this);
     setStyle(style);
     setItemDelegate(new RoomyItemDelegate(this));
+    // Measured again whenever an entry's text changes: a language switch must not keep the width of the last one.
+    setSizeAdjustPolicy(QComboBox::AdjustToContents);
 }
 
 } // namespace tolvik

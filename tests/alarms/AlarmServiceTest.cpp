@@ -106,6 +106,33 @@ private Q_SLOTS:
         QCOMPARE(rang.size(), 0);
     }
 
+    void aMomentLateIsOnTimeAndShowNamesTheReminder()
+    {
+        Rig rig;
+        rig.put(QStringLiteral("b"), "DUE:20261210T100000Z\r\n");
+        rig.refresh();
+        // The timer fires a little after the moment: still on time, so an ordinary notification, not an alarm.
+        rig.at(ten.addSecs(3));
+        const auto& shown = rig.waitForNotification(1);
+        QCOMPARE(shown.hints.value(QStringLiteral("urgency")).toInt(), 1);
+        QCOMPARE(shown.summary, QStringLiteral("Title b"));
+        QSignalSpy opened(rig.service.get(), &AlarmService::openPanelRequested);
+        rig.server.invokeAction(shown.id, QStringLiteral("default"));
+        QTRY_COMPARE(opened.size(), 1);
+        QCOMPARE(opened.first().first().toString(), shownList + QStringLiteral("/b.ics"));
+    }
+
+    void anAllDayReminderNamesItsDayAlone()
+    {
+        Rig rig;
+        rig.put(QStringLiteral("a"), "DUE;VALUE=DATE:20261210\r\n");
+        rig.refresh();
+        rig.at(QDateTime(QDate(2026, 12, 10), QTime(9, 0)));
+        const QString body = rig.waitForNotification(1).body;
+        const QString dueLine = body.section(QLatin1Char('\n'), 0, 0);
+        QVERIFY2(dueLine.contains(QStringLiteral("2026")) && dueLine.count(QLatin1Char(':')) == 1, qPrintable(body));
+    }
+
     void completeWritesTheFile_data()
     {
         QTest::addColumn<QByteArray>("lines");

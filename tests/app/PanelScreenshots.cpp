@@ -16,6 +16,8 @@
 #include "store/VdirStore.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QKeyEvent>
@@ -28,6 +30,7 @@
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimeEdit>
 
 #include <cstdio>
 #include <functional>
@@ -100,6 +103,19 @@ void writeSampleLists(const QString& root)
               {dueIn(-1, 17), QStringLiteral("PRIORITY:5")});
     writeTodo(root, QStringLiteral("work/projects"), QStringLiteral("review"), QStringLiteral("Review the design"),
               {dueIn(5, 11), QStringLiteral("PRIORITY:9")});
+    // Due all day, as todoman writes it: shown as the date alone.
+    writeTodo(
+        root, QStringLiteral("personal/home"), QStringLiteral("dentist"), QStringLiteral("Dentist"),
+        {QStringLiteral("DUE;VALUE=DATE:") + QDate::currentDate().addDays(3).toString(QStringLiteral("yyyyMMdd"))});
+}
+
+/// More reminders than a compact panel holds, so that it is cut mid-row.
+void writeManyReminders(const QString& root)
+{
+    for (int number = 1; number <= 12; ++number) {
+        writeTodo(root, QStringLiteral("personal/home"), QStringLiteral("chore%1").arg(number),
+                  QStringLiteral("Chore number %1").arg(number), {dueIn(number, 10)});
+    }
 }
 
 struct Shot
@@ -211,6 +227,34 @@ QRect completeForUndo(PanelWindow& panel, const QString&)
 
 const QString allLists = QStringLiteral("personal/groceries,personal/home,work/projects");
 
+/// Opens the first list's add form with a title and a due date; `allDay` ticks "All day", `focusSubmit` gives the
+/// default button the keyboard focus.
+std::function<QRect(PanelWindow&, const QString&)> showAddForm(QString title, bool allDay, bool focusSubmit)
+{
+    return [title, allDay, focusSubmit](PanelWindow& panel, const QString&) -> QRect {
+        QPointer<ReminderListSection> section = panel.contentView()->sections().value(0);
+        if (section == nullptr) {
+            return {};
+        }
+        section->beginAdd();
+        QTest::qWait(300);
+        ReminderFormView* form = section->addForm();
+        form->titleField()->setText(title);
+        form->dueDateToggle()->click();
+        form->timeField()->setTime(QTime(14, 30));
+        if (allDay) {
+            form->allDayToggle()->click();
+        }
+        form->priorityPicker()->setCurrentIndex(3);
+        form->recurrencePicker()->setCurrentIndex(2);
+        if (focusSubmit) {
+            form->submitButton()->setFocus(Qt::TabFocusReason);
+        }
+        QTest::qWait(500);
+        return section != nullptr ? section->addPopover()->geometry() : QRect();
+    };
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -283,11 +327,6 @@ int main(int argc, char** argv)
          nullptr,
          {},
          openContextMenu});
-    shots.append({QStringLiteral("panel-focused-row"),
-                  {{PreferenceKey::selectedListIDs, allLists}},
-                  nullptr,
-                  {},
-                  focusSecondRow});
     for (const QString& theme : {QStringLiteral("day"), QStringLiteral("night")}) {
         shots.append(
             {theme == QLatin1String("day") ? QStringLiteral("panel-undo-light") : QStringLiteral("panel-undo-dark"),
@@ -296,6 +335,38 @@ int main(int argc, char** argv)
              {},
              completeForUndo});
     }
+    for (const QString& theme : {QStringLiteral("day"), QStringLiteral("night")}) {
+        const bool day = theme == QLatin1String("day");
+        shots.append({day ? QStringLiteral("panel-form-light") : QStringLiteral("panel-form-dark"),
+                      {{PreferenceKey::themePreference, theme}, {PreferenceKey::selectedListIDs, allLists}},
+                      nullptr,
+                      {},
+                      showAddForm(QStringLiteral("Dentist"), !day, !day)});
+        shots.append({day ? QStringLiteral("panel-scroll-hint-light") : QStringLiteral("panel-scroll-hint-dark"),
+                      {{PreferenceKey::themePreference, theme},
+                       {PreferenceKey::menuSizePreference, QStringLiteral("compact")},
+                       {PreferenceKey::selectedListIDs, allLists}},
+                      nullptr,
+                      writeManyReminders});
+        shots.append({day ? QStringLiteral("panel-focused-row") : QStringLiteral("panel-focused-row-dark"),
+                      {{PreferenceKey::themePreference, theme}, {PreferenceKey::selectedListIDs, allLists}},
+                      nullptr,
+                      {},
+                      focusSecondRow});
+    }
+    shots.append(
+        {QStringLiteral("panel-form-zh-Hans"),
+         {{PreferenceKey::languagePreference, QStringLiteral("zh-Hans")}, {PreferenceKey::selectedListIDs, allLists}},
+         nullptr,
+         {},
+         showAddForm(QString::fromUtf16(u"看牙医"), false, false)});
+    shots.append({QStringLiteral("panel-form-zh-Hant-dark"),
+                  {{PreferenceKey::languagePreference, QStringLiteral("zh-Hant")},
+                   {PreferenceKey::themePreference, QStringLiteral("night")},
+                   {PreferenceKey::selectedListIDs, allLists}},
+                  nullptr,
+                  {},
+                  showAddForm(QString::fromUtf16(u"看牙醫"), true, false)});
     shots.append({QStringLiteral("panel-placeholder-all-caught-up-dark"),
                   {{PreferenceKey::selectedListIDs, QStringLiteral("personal/empty")},
                    {PreferenceKey::themePreference, QStringLiteral("night")}},

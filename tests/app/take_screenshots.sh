@@ -20,12 +20,18 @@ pids+=($!)
 env -u DBUS_SESSION_BUS_ADDRESS QT_QPA_PLATFORM=xcb LANG=en_US.UTF-8 \
     "$build/tests/app/panel_screenshots" "$here/docs/screenshots" "${2:-}"
 status=$?
-# The new-list dialog over the settings window, light and dark.
+# The settings window's two tabs, the new-list dialog over it and a list's colour menu, light and dark.
+showcase() {
+    env -u DBUS_SESSION_BUS_ADDRESS QT_QPA_PLATFORM=xcb LANG=en_US.UTF-8 "$build/tests/settings/settings-showcase" "$@" ||
+        status=1
+}
 for theme in day night; do
     shade=light
     [ "$theme" = night ] && shade=dark
-    env -u DBUS_SESSION_BUS_ADDRESS QT_QPA_PLATFORM=xcb LANG=en_US.UTF-8 \
-        "$build/tests/settings/settings-showcase" --theme "$theme" --new-list \
-        --shot "$here/docs/screenshots/settings-new-list-$shade.png" || status=1
+    shots=$here/docs/screenshots
+    showcase --theme "$theme" --new-list --shot "$shots/settings-new-list-$shade.png"
+    showcase --theme "$theme" --shot "$shots/settings-general-$shade.png"
+    showcase --theme "$theme" --tab appearance --shot "$shots/settings-appearance-$shade.png"
+    showcase --theme "$theme" --list-menu --shot "$shots/settings-list-colors-$shade.png"
 done
 exit $status

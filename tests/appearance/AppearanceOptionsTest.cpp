@@ -59,13 +59,6 @@ private Q_SLOTS:
         QCOMPARE(sliderPosition(MenuSizeOption::roomy), 2.0);
     }
 
-    void shouldDescribeEachSizeWithItsTwoNumbers()
-    {
-        QCOMPARE(dimensionsHeight(MenuSizeOption::compact), 360);
-        QCOMPARE(dimensionsHeight(MenuSizeOption::standard), 420);
-        QCOMPARE(dimensionsHeight(MenuSizeOption::roomy), 480);
-    }
-
     void shouldPickTheOptionForASliderPosition_data()
     {
         QTest::addColumn<double>("position");

@@ -8,6 +8,7 @@
 #include "panel/ReminderDetailBubble.h"
 #include "rows/ElidedTextLabel.h"
 #include "rows/PopoverWindow.h"
+#include "rows/PriorityBadge.h"
 #include "rows/ReminderFormView.h"
 #include "rows/ReminderRow.h"
 
@@ -301,6 +302,24 @@ private Q_SLOTS:
         m_fixture->preferences().setString(PreferenceKey::languagePreference, QStringLiteral("sv"));
         QCOMPARE(section(m_home)->emptyLabel()->text(), localizedString(QStringLiteral("reminders.emptyList")));
         QCOMPARE(section(m_home)->addButton()->toolTip(), localizedString(QStringLiteral("help.addReminder")));
+    }
+
+    void shouldKeepTheFocusRingClearOfTheRowsText()
+    {
+        m_fixture->writeTodo(m_work, QStringLiteral("a"), QStringLiteral("Ring"), {QStringLiteral("PRIORITY:1")});
+        showPanel();
+        ReminderRow* row = section(m_work)->rows().value(0);
+        QVERIFY(row != nullptr);
+        row->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(row->showsFocusRing());
+        // The ring is drawn just inside the row's edge; the text and the badge keep several pixels from it.
+        for (QWidget* part : {static_cast<QWidget*>(row->titleLabel()), static_cast<QWidget*>(row->badge())}) {
+            const QRect inRow(part->mapTo(row, QPoint(0, 0)), part->size());
+            QVERIFY2(
+                inRow.left() >= 6 && row->width() - 1 - inRow.right() >= 6,
+                qPrintable(
+                    QStringLiteral("%1..%2 in a row %3 wide").arg(inRow.left()).arg(inRow.right()).arg(row->width())));
+        }
     }
 
     void shouldMoveADroppedReminderAndIgnoreForeignText()

@@ -29,16 +29,19 @@ private Q_SLOTS:
         QCOMPARE(tab.sizeSlider()->value(), 1);
         QCOMPARE(tab.sizeSlider()->minimum(), 0);
         QCOMPARE(tab.sizeSlider()->maximum(), 2);
-        QCOMPARE(tab.currentSizeLabel()->text(), QStringLiteral("Current size: Standard (360 × 420 px)"));
+        QCOMPARE(tab.currentSizeLabel()->text(),
+                 QStringLiteral("Current size: Standard (360 px wide, as tall as the reminders need)"));
         QVERIFY(!fixture.preferences().contains(PreferenceKey::menuSizePreference));
 
         tab.sizeSlider()->setValue(2);
         QCOMPARE(fixture.stored(PreferenceKey::menuSizePreference), QStringLiteral("roomy"));
-        QCOMPARE(tab.currentSizeLabel()->text(), QStringLiteral("Current size: Roomy (420 × 480 px)"));
+        QCOMPARE(tab.currentSizeLabel()->text(),
+                 QStringLiteral("Current size: Roomy (420 px wide, as tall as the reminders need)"));
 
         tab.sizeSlider()->triggerAction(QAbstractSlider::SliderToMinimum);
         QCOMPARE(fixture.stored(PreferenceKey::menuSizePreference), QStringLiteral("compact"));
-        QCOMPARE(tab.currentSizeLabel()->text(), QStringLiteral("Current size: Compact (320 × 360 px)"));
+        QCOMPARE(tab.currentSizeLabel()->text(),
+                 QStringLiteral("Current size: Compact (320 px wide, as tall as the reminders need)"));
 
         // A string that names no size sits on the middle step and stays stored until the slider moves.
         fixture.preferences().setString(PreferenceKey::menuSizePreference, QStringLiteral("Roomy"));
@@ -52,7 +55,8 @@ private Q_SLOTS:
         SettingsFixture fixture;
         fixture.preferences().setString(PreferenceKey::menuTransparencyPreference, QStringLiteral("opaque"));
         AppearanceSettingsTab tab;
-        QCOMPARE(tab.transparencyPicker()->currentText(), QStringLiteral("High"));
+        QCOMPARE(tab.transparencyPicker()->currentText(), QStringLiteral("High (more see-through)"));
+        QCOMPARE(tab.transparencyPicker()->itemText(0), QStringLiteral("Standard (less see-through)"));
         QCOMPARE(fixture.stored(PreferenceKey::menuTransparencyPreference), QStringLiteral("opaque"));
 
         tab.transparencyPicker()->setCurrentIndex(0);
@@ -88,9 +92,10 @@ private Q_SLOTS:
         fixture.preferences().setString(PreferenceKey::menuSizePreference, QStringLiteral("roomy"));
 
         fixture.preferences().setString(PreferenceKey::languagePreference, QStringLiteral("de"));
-        QCOMPARE(tab.currentSizeLabel()->text(), QStringLiteral("Aktuelle Größe: Geräumig (420 × 480 px)"));
+        QCOMPARE(tab.currentSizeLabel()->text(),
+                 QStringLiteral("Aktuelle Größe: Geräumig (420 px breit, so hoch wie die Erinnerungen es brauchen)"));
         QCOMPARE(tab.themePicker()->itemTexts().at(2), QStringLiteral("Dunkel"));
-        QCOMPARE(tab.transparencyPicker()->itemText(1), QStringLiteral("Hoch"));
+        QCOMPARE(tab.transparencyPicker()->itemText(1), QStringLiteral("Hoch (stärker durchscheinend)"));
     }
 
     void shouldShowAnEmDashForAMissingVersion()

@@ -1,5 +1,6 @@
 #include "settings/GeneralSettingsTab.h"
 #include "SettingsFixture.h"
+#include "appearance/LocalizationManager.h"
 #include "settings/ListToggleRow.h"
 
 #include <QAbstractButton>
@@ -38,6 +39,9 @@ private Q_SLOTS:
         QCOMPARE(tab.accountToggle(QStringLiteral("work"))->text(), QStringLiteral("Work"));
         QVERIFY(!tab.accountToggle(QStringLiteral("work"))->isChecked());
         QVERIFY(!tab.accountToggle(QStringLiteral("home"))->isChecked());
+        // ...which the box says, so that unticked accounts beside their offered lists do not read as a contradiction.
+        QVERIFY(tab.accountsAllShownLabel()->isVisible());
+        QCOMPARE(tab.accountsAllShownLabel()->text(), localizedString(QStringLiteral("settings.accounts.noneTicked")));
         QCOMPARE(tab.listRowIDs(), QStringList({QStringLiteral("home/groceries"), QStringLiteral("work/inbox"),
                                                 QStringLiteral("work/projects")}));
         ListToggleRow* inbox = tab.listRow(QStringLiteral("work/inbox"));
@@ -47,6 +51,7 @@ private Q_SLOTS:
 
         // Switching an account on restricts the offered lists to its own.
         tab.accountToggle(QStringLiteral("work"))->click();
+        QVERIFY(!tab.accountsAllShownLabel()->isVisible());
         QCOMPARE(fixture.stored(accountsKey), QStringLiteral("work"));
         QCOMPARE(tab.listRowIDs(), QStringList({QStringLiteral("work/inbox"), QStringLiteral("work/projects")}));
 
@@ -224,6 +229,27 @@ private Q_SLOTS:
         QCOMPARE(fixture.stored(PreferenceKey::languagePreference), QStringLiteral("sv"));
         QCOMPARE(tab.timeframePicker()->currentText(), QStringLiteral("Ingen gräns"));
         QCOMPARE(tab.languagePicker()->currentText(), QStringLiteral("Svenska"));
+    }
+
+    void shouldMeasureTheDropDownsAgainAfterALanguageSwitch()
+    {
+        SettingsFixture fixture;
+        fixture.makeEmptyRoot();
+        fixture.preferences().setString(PreferenceKey::languagePreference, QStringLiteral("en"));
+        auto model = fixture.makeModel();
+        auto launch = fixture.makeLaunchAtLogin();
+        GeneralSettingsTab english(*model, *launch);
+        english.show();
+        const int englishWidth = english.timeframePicker()->sizeHint().width();
+
+        fixture.preferences().setString(PreferenceKey::languagePreference, QStringLiteral("zh-Hant"));
+        GeneralSettingsTab switched(*model, *launch);
+        switched.show();
+        QVERIFY(switched.timeframePicker()->sizeHint().width() < englishWidth);
+        fixture.preferences().setString(PreferenceKey::languagePreference, QStringLiteral("en"));
+        QCOMPARE(switched.timeframePicker()->currentText(), QStringLiteral("1 month"));
+        QCOMPARE(switched.timeframePicker()->sizeHint().width(), englishWidth);
+        QTRY_VERIFY(switched.timeframePicker()->width() >= englishWidth);
     }
 
     void shouldStoreTheNotificationSettingsAndFollowThem()

@@ -125,6 +125,9 @@ private Q_SLOTS:
         QTRY_VERIFY(t.tab->listActions()->openDialog() == nullptr);
         QCOMPARE(readFile(t.file(QStringLiteral("work/inbox/displayname"))), QByteArray("Incoming"));
 
+        // Each colour is named, for the eye and for a screen reader, in the interface language.
+        QCOMPARE(actions.at(1)->menu()->actions().at(0)->text(), QStringLiteral("Red"));
+        QCOMPARE(actions.at(1)->menu()->actions().at(5)->text(), QStringLiteral("Blue"));
         actions.at(1)->menu()->actions().at(0)->trigger();
         QTRY_COMPARE(readFile(t.file(QStringLiteral("work/inbox/color"))),
                      ListNameDialog::swatchColors().at(0).name().toUpper().toLatin1());

@@ -1,11 +1,12 @@
 // Opens the settings window over sample folders in a temp directory, for looking at it and for screenshots:
 //   settings-showcase [--tab general|appearance|about] [--theme system|day|night] [--language en|de|sv|zh-Hans|zh-Hant]
-//                     [--launch-error] [--new-list] [--quit-after <ms>] [--shot <png>]
+//                     [--launch-error] [--new-list] [--list-menu] [--quit-after <ms>] [--shot <png>]
 // Nothing outside the temp directory is read or written.
 #include "SettingsFixture.h"
 #include "settings/GeneralSettingsTab.h"
 #include "settings/ListActions.h"
 #include "settings/ListNameDialog.h"
+#include "settings/ListToggleRow.h"
 #include "settings/SegmentedPicker.h"
 #include "settings/SettingsTab.h"
 #include "settings/SettingsView.h"
@@ -15,8 +16,10 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QLineEdit>
+#include <QMenu>
 #include <QScreen>
 #include <QTimer>
+#include <QToolButton>
 
 using namespace tolvik;
 
@@ -36,9 +39,12 @@ int main(int argc, char** argv)
     const QCommandLineOption quitOption(QStringLiteral("quit-after"), QStringLiteral("Quit after this many ms."),
                                         QStringLiteral("ms"));
     const QCommandLineOption newListOption(QStringLiteral("new-list"), QStringLiteral("Open the new-list dialog."));
+    const QCommandLineOption listMenuOption(QStringLiteral("list-menu"),
+                                            QStringLiteral("Open the first list's menu at its colours."));
     const QCommandLineOption shotOption(QStringLiteral("shot"), QStringLiteral("Save the screen's picture and quit."),
                                         QStringLiteral("png"));
-    parser.addOptions({tabOption, themeOption, languageOption, errorOption, quitOption, newListOption, shotOption});
+    parser.addOptions(
+        {tabOption, themeOption, languageOption, errorOption, quitOption, newListOption, listMenuOption, shotOption});
     parser.process(app);
 
     test::SettingsFixture fixture;
@@ -72,6 +78,19 @@ int main(int argc, char** argv)
             ListActions* actions = presenter.settingsView()->generalTab()->listActions();
             actions->newList();
             actions->openDialog()->nameField()->setText(QStringLiteral("Errands"));
+        });
+    }
+    if (parser.isSet(listMenuOption)) {
+        QTimer::singleShot(500, &app, [&presenter] {
+            GeneralSettingsTab* tab = presenter.settingsView()->generalTab();
+            ListToggleRow* row = tab->listRow(tab->listRowIDs().value(0));
+            QMenu* menu = tab->listActions()->menuFor(row->list(), row);
+            menu->popup(row->moreButton()->mapToGlobal(QPoint(0, row->moreButton()->height())));
+            QTimer::singleShot(300, menu, [menu] {
+                QAction* colors = menu->actions().value(1);
+                menu->setActiveAction(colors);
+                colors->menu()->popup(menu->mapToGlobal(menu->actionGeometry(colors).topRight()));
+            });
         });
     }
     if (parser.isSet(shotOption)) {

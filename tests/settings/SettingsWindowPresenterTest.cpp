@@ -106,6 +106,34 @@ private Q_SLOTS:
         closeWindow(presenter);
     }
 
+    void shouldShowNewListWithoutScrolling()
+    {
+        SettingsFixture fixture;
+        fixture.makeTwoAccounts();
+        fixture.makeList(QStringLiteral("home/garden"), "Garden", "#AD7F58");
+        auto model = fixture.makeModel();
+        auto launch = fixture.makeLaunchAtLogin();
+        SettingsWindowPresenter presenter;
+        presenter.show(*model, *launch);
+        QTRY_VERIFY(presenter.window() != nullptr && presenter.window()->isVisible());
+
+        QAbstractButton* newList = presenter.settingsView()->generalTab()->newListButton();
+        auto* section = qobject_cast<SettingsSection*>(newList->parentWidget());
+        QVERIFY(section != nullptr);
+        QCOMPARE(section->title(), QStringLiteral("Lists"));
+        QWidget* viewport = newList->parentWidget();
+        while (viewport != nullptr && viewport->objectName() != QLatin1String("qt_scrollarea_viewport")) {
+            viewport = viewport->parentWidget();
+        }
+        QVERIFY(viewport != nullptr);
+        QTRY_VERIFY(newList->isVisible());
+        const QRect shown(newList->mapTo(viewport, QPoint(0, 0)), newList->size());
+        QVERIFY2(viewport->rect().contains(shown),
+                 qPrintable(
+                     QStringLiteral("New List… at y %1 of a %2 px view").arg(shown.bottom()).arg(viewport->height())));
+        closeWindow(presenter);
+    }
+
     void shouldCloseWhenDeactivatedAndStartAgainOnTheGeneralTab()
     {
         SettingsFixture fixture;
@@ -172,7 +200,7 @@ private Q_SLOTS:
         QCOMPARE(window->windowTitle(), QStringLiteral("TolvikReminder Settings"));
         QCOMPARE(view->tabPicker()->itemTexts(),
                  QStringList({QStringLiteral("Allgemein"), QStringLiteral("Darstellung"), QStringLiteral("Über")}));
-        QCOMPARE(general->sections().at(3)->title(), QStringLiteral("Listen"));
+        QCOMPARE(general->sections().at(1)->title(), QStringLiteral("Listen"));
         QCOMPARE(general->languagePicker()->currentText(), QStringLiteral("Deutsch"));
         QCOMPARE(general->accountsEmptyLabel()->text(), QStringLiteral("Keine Konten gefunden."));
         QCOMPARE(view->appearanceTab()->sections().at(0)->title(), QStringLiteral("Größe der Übersicht"));
