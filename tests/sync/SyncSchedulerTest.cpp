@@ -98,6 +98,8 @@ private Q_SLOTS:
         scheduler.networkCameBack();
         QVERIFY(!scheduler.backedOffUntil(QStringLiteral("acct")).isValid() ||
                 m_service->state(QStringLiteral("acct")).running);
+        // Let the sync it started finish, so that no engine run outlives the test.
+        QTRY_VERIFY(!m_service->state(QStringLiteral("acct")).running);
     }
 };
 
