@@ -181,6 +181,46 @@ void TodoDocument::Deleter::operator()(icalcomponent_impl* component) const
     icalcomponent_free(component);
 }
 
+namespace {
+
+// How deep the tree under `root` nests, walked without recursion.
+int treeDepth(icalcomponent* root)
+{
+    int deepest = 0;
+    QList<std::pair<icalcomponent*, int>> pending{{root, 1}};
+    while (!pending.isEmpty()) {
+        const auto [next, depth] = pending.takeLast();
+        deepest = std::max(deepest, depth);
+        if (deepest > TodoDocument::maximumNesting) {
+            break;
+        }
+        for (icalcomponent* child : ical::components(next, ICAL_ANY_COMPONENT)) {
+            pending.append(std::pair(child, depth + 1));
+        }
+    }
+    return deepest;
+}
+
+// libical frees a tree by recursion, which a hostile depth would overflow: take it apart leaf by leaf instead.
+void freeWithoutRecursion(icalcomponent* root)
+{
+    QList<icalcomponent*> path{root};
+    while (!path.isEmpty()) {
+        icalcomponent* top = path.last();
+        if (icalcomponent* child = icalcomponent_get_first_component(top, ICAL_ANY_COMPONENT)) {
+            path.append(child);
+            continue;
+        }
+        path.removeLast();
+        if (!path.isEmpty()) {
+            icalcomponent_remove_component(path.last(), top);
+        }
+        icalcomponent_free(top);
+    }
+}
+
+} // namespace
+
 std::optional<TodoDocument> TodoDocument::parse(const QByteArray& bytes)
 {
     ical::ensureInitialised();
@@ -192,7 +232,14 @@ std::optional<TodoDocument> TodoDocument::parse(const QByteArray& bytes)
     if (nestingDepth(text) > maximumNesting) {
         return std::nullopt;
     }
-    ComponentPtr root(icalparser_parse_string(ical::readableText(text).constData()));
+    icalcomponent* parsed = icalparser_parse_string(ical::readableText(text).constData());
+    // The count on the raw bytes is a cheap first filter; libical's own line rules (lone CRs, several top-level
+    // components wrapped in one more level) can still build a deeper tree, so the tree itself decides.
+    if (parsed && treeDepth(parsed) > maximumNesting) {
+        freeWithoutRecursion(parsed);
+        return std::nullopt;
+    }
+    ComponentPtr root(parsed);
     if (!root) {
         return std::nullopt;
     }
