@@ -243,6 +243,62 @@
         <source>Every Day</source>
         <translation>Täglich</translation>
     </message>
+    <message id="recurrence.dayListSeparator">
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message id="recurrence.everyDays" numerus="yes">
+        <source>Every %n Days</source>
+        <translation>
+            <numerusform>Alle %n Tage</numerusform>
+            <numerusform>Alle %n Tage</numerusform>
+        </translation>
+    </message>
+    <message id="recurrence.everyWeeks" numerus="yes">
+        <source>Every %n Weeks</source>
+        <translation>
+            <numerusform>Alle %n Wochen</numerusform>
+            <numerusform>Alle %n Wochen</numerusform>
+        </translation>
+    </message>
+    <message id="recurrence.everyMonths" numerus="yes">
+        <source>Every %n Months</source>
+        <translation>
+            <numerusform>Alle %n Monate</numerusform>
+            <numerusform>Alle %n Monate</numerusform>
+        </translation>
+    </message>
+    <message id="recurrence.everyYears" numerus="yes">
+        <source>Every %n Years</source>
+        <translation>
+            <numerusform>Alle %n Jahre</numerusform>
+            <numerusform>Alle %n Jahre</numerusform>
+        </translation>
+    </message>
+    <message id="recurrence.everyOtherDays">
+        <source>Every 2 Days</source>
+        <translation>Alle 2 Tage</translation>
+    </message>
+    <message id="recurrence.everyOtherWeeks">
+        <source>Every 2 Weeks</source>
+        <translation>Alle 2 Wochen</translation>
+    </message>
+    <message id="recurrence.everyOtherMonths">
+        <source>Every 2 Months</source>
+        <translation>Alle 2 Monate</translation>
+    </message>
+    <message id="recurrence.everyOtherYears">
+        <source>Every 2 Years</source>
+        <translation>Alle 2 Jahre</translation>
+    </message>
+    <message id="recurrence.onWeekdays">
+        <source>%1 on %2</source>
+        <translation>%1 am %2</translation>
+    </message>
+    <message id="recurrence.weekdays">
+        <source>Weekdays</source>
+        <translation>Montag bis Freitag</translation>
+    </message>
     <message id="recurrence.monthly">
         <source>Every Month</source>
         <translation>Monatlich</translation>

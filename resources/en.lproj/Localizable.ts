@@ -243,6 +243,62 @@
         <source>Every Day</source>
         <translation>Every Day</translation>
     </message>
+    <message id="recurrence.dayListSeparator">
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message id="recurrence.everyDays" numerus="yes">
+        <source>Every %n Days</source>
+        <translation>
+            <numerusform>Every %n Day</numerusform>
+            <numerusform>Every %n Days</numerusform>
+        </translation>
+    </message>
+    <message id="recurrence.everyWeeks" numerus="yes">
+        <source>Every %n Weeks</source>
+        <translation>
+            <numerusform>Every %n Week</numerusform>
+            <numerusform>Every %n Weeks</numerusform>
+        </translation>
+    </message>
+    <message id="recurrence.everyMonths" numerus="yes">
+        <source>Every %n Months</source>
+        <translation>
+            <numerusform>Every %n Month</numerusform>
+            <numerusform>Every %n Months</numerusform>
+        </translation>
+    </message>
+    <message id="recurrence.everyYears" numerus="yes">
+        <source>Every %n Years</source>
+        <translation>
+            <numerusform>Every %n Year</numerusform>
+            <numerusform>Every %n Years</numerusform>
+        </translation>
+    </message>
+    <message id="recurrence.everyOtherDays">
+        <source>Every 2 Days</source>
+        <translation>Every 2 Days</translation>
+    </message>
+    <message id="recurrence.everyOtherWeeks">
+        <source>Every 2 Weeks</source>
+        <translation>Every 2 Weeks</translation>
+    </message>
+    <message id="recurrence.everyOtherMonths">
+        <source>Every 2 Months</source>
+        <translation>Every 2 Months</translation>
+    </message>
+    <message id="recurrence.everyOtherYears">
+        <source>Every 2 Years</source>
+        <translation>Every 2 Years</translation>
+    </message>
+    <message id="recurrence.onWeekdays">
+        <source>%1 on %2</source>
+        <translation>%1 on %2</translation>
+    </message>
+    <message id="recurrence.weekdays">
+        <source>Weekdays</source>
+        <translation>Weekdays</translation>
+    </message>
     <message id="recurrence.monthly">
         <source>Every Month</source>
         <translation>Every Month</translation>

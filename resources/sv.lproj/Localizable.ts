@@ -243,6 +243,62 @@
         <source>Every Day</source>
         <translation>Varje dag</translation>
     </message>
+    <message id="recurrence.dayListSeparator">
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message id="recurrence.everyDays" numerus="yes">
+        <source>Every %n Days</source>
+        <translation>
+            <numerusform>Var %n:e dag</numerusform>
+            <numerusform>Var %n:e dag</numerusform>
+        </translation>
+    </message>
+    <message id="recurrence.everyWeeks" numerus="yes">
+        <source>Every %n Weeks</source>
+        <translation>
+            <numerusform>Var %n:e vecka</numerusform>
+            <numerusform>Var %n:e vecka</numerusform>
+        </translation>
+    </message>
+    <message id="recurrence.everyMonths" numerus="yes">
+        <source>Every %n Months</source>
+        <translation>
+            <numerusform>Var %n:e månad</numerusform>
+            <numerusform>Var %n:e månad</numerusform>
+        </translation>
+    </message>
+    <message id="recurrence.everyYears" numerus="yes">
+        <source>Every %n Years</source>
+        <translation>
+            <numerusform>Vart %n:e år</numerusform>
+            <numerusform>Vart %n:e år</numerusform>
+        </translation>
+    </message>
+    <message id="recurrence.everyOtherDays">
+        <source>Every 2 Days</source>
+        <translation>Varannan dag</translation>
+    </message>
+    <message id="recurrence.everyOtherWeeks">
+        <source>Every 2 Weeks</source>
+        <translation>Varannan vecka</translation>
+    </message>
+    <message id="recurrence.everyOtherMonths">
+        <source>Every 2 Months</source>
+        <translation>Varannan månad</translation>
+    </message>
+    <message id="recurrence.everyOtherYears">
+        <source>Every 2 Years</source>
+        <translation>Vartannat år</translation>
+    </message>
+    <message id="recurrence.onWeekdays">
+        <source>%1 on %2</source>
+        <translation>%1 på %2</translation>
+    </message>
+    <message id="recurrence.weekdays">
+        <source>Weekdays</source>
+        <translation>Vardagar</translation>
+    </message>
     <message id="recurrence.monthly">
         <source>Every Month</source>
         <translation>Varje månad</translation>

@@ -243,6 +243,58 @@
         <source>Every Day</source>
         <translation>每天</translation>
     </message>
+    <message id="recurrence.dayListSeparator">
+        <source>, </source>
+        <translation>、</translation>
+    </message>
+    <message id="recurrence.everyDays" numerus="yes">
+        <source>Every %n Days</source>
+        <translation>
+            <numerusform>每 %n 天</numerusform>
+        </translation>
+    </message>
+    <message id="recurrence.everyWeeks" numerus="yes">
+        <source>Every %n Weeks</source>
+        <translation>
+            <numerusform>每 %n 周</numerusform>
+        </translation>
+    </message>
+    <message id="recurrence.everyMonths" numerus="yes">
+        <source>Every %n Months</source>
+        <translation>
+            <numerusform>每 %n 个月</numerusform>
+        </translation>
+    </message>
+    <message id="recurrence.everyYears" numerus="yes">
+        <source>Every %n Years</source>
+        <translation>
+            <numerusform>每 %n 年</numerusform>
+        </translation>
+    </message>
+    <message id="recurrence.everyOtherDays">
+        <source>Every 2 Days</source>
+        <translation>每两天</translation>
+    </message>
+    <message id="recurrence.everyOtherWeeks">
+        <source>Every 2 Weeks</source>
+        <translation>每两周</translation>
+    </message>
+    <message id="recurrence.everyOtherMonths">
+        <source>Every 2 Months</source>
+        <translation>每两个月</translation>
+    </message>
+    <message id="recurrence.everyOtherYears">
+        <source>Every 2 Years</source>
+        <translation>每两年</translation>
+    </message>
+    <message id="recurrence.onWeekdays">
+        <source>%1 on %2</source>
+        <translation>%1的%2</translation>
+    </message>
+    <message id="recurrence.weekdays">
+        <source>Weekdays</source>
+        <translation>周一至周五</translation>
+    </message>
     <message id="recurrence.monthly">
         <source>Every Month</source>
         <translation>每月</translation>

@@ -243,6 +243,58 @@
         <source>Every Day</source>
         <translation>每天</translation>
     </message>
+    <message id="recurrence.dayListSeparator">
+        <source>, </source>
+        <translation>、</translation>
+    </message>
+    <message id="recurrence.everyDays" numerus="yes">
+        <source>Every %n Days</source>
+        <translation>
+            <numerusform>每 %n 天</numerusform>
+        </translation>
+    </message>
+    <message id="recurrence.everyWeeks" numerus="yes">
+        <source>Every %n Weeks</source>
+        <translation>
+            <numerusform>每 %n 週</numerusform>
+        </translation>
+    </message>
+    <message id="recurrence.everyMonths" numerus="yes">
+        <source>Every %n Months</source>
+        <translation>
+            <numerusform>每 %n 個月</numerusform>
+        </translation>
+    </message>
+    <message id="recurrence.everyYears" numerus="yes">
+        <source>Every %n Years</source>
+        <translation>
+            <numerusform>每 %n 年</numerusform>
+        </translation>
+    </message>
+    <message id="recurrence.everyOtherDays">
+        <source>Every 2 Days</source>
+        <translation>每兩天</translation>
+    </message>
+    <message id="recurrence.everyOtherWeeks">
+        <source>Every 2 Weeks</source>
+        <translation>每兩週</translation>
+    </message>
+    <message id="recurrence.everyOtherMonths">
+        <source>Every 2 Months</source>
+        <translation>每兩個月</translation>
+    </message>
+    <message id="recurrence.everyOtherYears">
+        <source>Every 2 Years</source>
+        <translation>每兩年</translation>
+    </message>
+    <message id="recurrence.onWeekdays">
+        <source>%1 on %2</source>
+        <translation>%1的%2</translation>
+    </message>
+    <message id="recurrence.weekdays">
+        <source>Weekdays</source>
+        <translation>週一至週五</translation>
+    </message>
     <message id="recurrence.monthly">
         <source>Every Month</source>
         <translation>每月</translation>

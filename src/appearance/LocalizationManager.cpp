@@ -99,6 +99,12 @@ QString LocalizationManager::localizedString(const QString& key, int count) cons
     return replaceCount(text, count, QLocale(translator->language()));
 }
 
+QLocale LocalizationManager::textLocale() const
+{
+    const QTranslator* translator = activeTable();
+    return translator ? QLocale(translator->language()) : QLocale::system();
+}
+
 QLocale LocalizationManager::displayLocale(const QString& storedLanguage)
 {
     const SupportedLanguage language = supportedLanguageFromStored(storedLanguage);

@@ -35,6 +35,10 @@ public:
     /// The plural form of `key` for `count`, with every %n replaced by `count` in the table's number format.
     QString localizedString(const QString& key, int count) const;
 
+    /// The locale of the table the texts come from, for words composed with them (weekday names); the system's
+    /// locale when no table is loaded.
+    QLocale textLocale() const;
+
     /// The locale for dates: the named language's locale, or the user's current locale for "system" and for a string
     /// that names no language.
     static QLocale displayLocale(const QString& storedLanguage);

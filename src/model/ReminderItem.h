@@ -20,6 +20,8 @@ struct ReminderItem
     std::optional<QString> notes;
     int priority = 0;
     RecurrenceOption recurrence = RecurrenceOption::none;
+    /// The first rule as the file has it, when `recurrence` is custom; what its words are made from.
+    RecurrenceRule repeatRule;
     bool isCompleted = false;
     QString listID;
 

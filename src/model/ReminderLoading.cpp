@@ -48,7 +48,7 @@ RecurrenceOption recurrenceOptionOf(const StoreReminder& reminder)
     if (reminder.recurrenceRules.isEmpty()) {
         return RecurrenceOption::none;
     }
-    return recurrenceOptionFromFrequency(reminder.recurrenceRules.first().frequency);
+    return recurrenceOptionOf(std::optional(reminder.recurrenceRules.first()));
 }
 
 ReminderItem reminderItemOf(const StoreReminder& reminder, const QDateTime& now)
@@ -64,6 +64,9 @@ ReminderItem reminderItemOf(const StoreReminder& reminder, const QDateTime& now)
     item.notes = reminder.notes;
     item.priority = reminder.priority;
     item.recurrence = recurrenceOptionOf(reminder);
+    if (item.recurrence == RecurrenceOption::custom) {
+        item.repeatRule = reminder.recurrenceRules.first();
+    }
     item.isCompleted = reminder.isCompleted;
     item.listID = reminder.listID.value_or(QString());
     return item;

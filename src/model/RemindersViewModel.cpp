@@ -24,11 +24,15 @@ void applyDueDate(StoreReminder& reminder, const std::optional<QDateTime>& dueDa
     reminder.due = dueDate ? std::optional(DueDateComponents::fromDateTime(*dueDate)) : std::nullopt;
 }
 
-// The repeat rule shared by add and edit: the written rule replaces every rule the reminder had.
-void applyRecurrence(StoreReminder& reminder, RecurrenceOption recurrence)
+// The repeat rule shared by add and edit: the written rule replaces every rule the reminder had. A custom choice
+// writes the rule that comes with it.
+void applyRecurrence(StoreReminder& reminder, RecurrenceOption recurrence,
+                     const std::optional<RecurrenceRule>& rule = std::nullopt)
 {
     reminder.recurrenceRules.clear();
-    if (const std::optional<int> frequency = frequencyOf(recurrence)) {
+    if (recurrence == RecurrenceOption::custom && rule) {
+        reminder.recurrenceRules.append(*rule);
+    } else if (const std::optional<int> frequency = frequencyOf(recurrence)) {
         reminder.recurrenceRules.append(RecurrenceRule{*frequency, 1, false});
     }
 }
@@ -212,7 +216,8 @@ QCoro::Task<> RemindersViewModel::reloadReminders(QList<StoreList> storeLists)
 
 QCoro::Task<bool> RemindersViewModel::addReminder(QString title, std::optional<QString> notes,
                                                   std::optional<QDateTime> dueDate, int priority,
-                                                  RecurrenceOption recurrence, QString listID, bool dueIsAllDay)
+                                                  RecurrenceOption recurrence, QString listID, bool dueIsAllDay,
+                                                  std::optional<RecurrenceRule> customRule)
 {
     const std::optional<StoreList> list = m_store->listWithID(listID);
     if (!list) {
@@ -224,7 +229,7 @@ QCoro::Task<bool> RemindersViewModel::addReminder(QString title, std::optional<Q
     reminder.notes = notes;
     reminder.priority = priority;
     applyDueDate(reminder, dueDate, dueIsAllDay);
-    applyRecurrence(reminder, recurrence);
+    applyRecurrence(reminder, recurrence, customRule);
     co_return co_await finish(m_store->saveReminder(reminder));
 }
 
@@ -254,9 +259,9 @@ QCoro::Task<bool> RemindersViewModel::updateReminder(QString id, QString title, 
     if (touched(&ReminderFields::dueDate, dueDate) || touched(&ReminderFields::dueIsAllDay, dueIsAllDay)) {
         applyDueDate(*reminder, dueDate, dueIsAllDay);
     }
-    // The form only knows five plain choices. When the choice is the one the rules already read as, the user
-    // did not change it: keep the rules as they are, so an edit of the title never turns "every second Monday
-    // until June" into "every week, forever".
+    // The form offers the plain choices, and a custom rule only as the one the reminder has. When the choice is the
+    // one the rules already read as, the user did not change it: keep the rules as they are, so an edit of the
+    // title never turns "every second Monday until June" into "every week, forever".
     if (touched(&ReminderFields::recurrence, recurrence) && recurrence != recurrenceOptionOf(*reminder)) {
         applyRecurrence(*reminder, recurrence);
     }

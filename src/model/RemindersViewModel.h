@@ -106,10 +106,12 @@ public:
     QCoro::Task<> loadCalendars();
 
     /// Adds a reminder to a list. The caller passes a trimmed, non-empty title and absent notes for none. With
-    /// `dueIsAllDay` the reminder is due on the day of `dueDate`, without a time.
+    /// `dueIsAllDay` the reminder is due on the day of `dueDate`, without a time. A `custom` recurrence writes
+    /// `customRule` (see customRule()); without one it writes none.
     /// True when the reminder was written; false when the list is gone or the write failed (see lastOperationError).
     QCoro::Task<bool> addReminder(QString title, std::optional<QString> notes, std::optional<QDateTime> dueDate,
-                                  int priority, RecurrenceOption recurrence, QString listID, bool dueIsAllDay = false);
+                                  int priority, RecurrenceOption recurrence, QString listID, bool dueIsAllDay = false,
+                                  std::optional<RecurrenceRule> customRule = std::nullopt);
     /// Rewrites a reminder's title, notes, due date, priority and repeat rule; leaves the rest alone. Given the
     /// values the form was opened with, writes only the fields the user changed, so that another client's change
     /// to any other field since then survives. True when the change was written; false when the reminder is gone

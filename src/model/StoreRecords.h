@@ -78,6 +78,10 @@ struct RecurrenceRule
     int frequency = 0;
     int interval = 1;
     bool hasEnd = false;
+    /// The days of a plain BYDAY (no position), Monday 1 to Sunday 7, in ascending order.
+    QList<int> weekdays{};
+    /// Parts the fields above do not describe (BYMONTHDAY, BYSETPOS, a positioned BYDAY, ...).
+    bool hasOtherParts = false;
 
     friend bool operator==(const RecurrenceRule&, const RecurrenceRule&) = default;
 };

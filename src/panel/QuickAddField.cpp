@@ -49,6 +49,12 @@ QStringList wordsOf(const ParsedPhrase& parsed, int part)
     return words;
 }
 
+// The rule of a repeat the five plain choices cannot say ("every 2 weeks", "weekdays"), or nothing.
+std::optional<RecurrenceRule> customRuleOf(const ParsedPhrase& parsed)
+{
+    return customRule(parsed.repeat, parsed.repeatInterval, parsed.repeatWeekdays);
+}
+
 QList<QuickAddChip> chipsFor(const ParsedPhrase& parsed)
 {
     QList<QuickAddChip> chips;
@@ -60,7 +66,9 @@ QList<QuickAddChip> chipsFor(const ParsedPhrase& parsed)
             {priorityPart, localizedString(PhraseTexts::priorityKey(parsed.priority)), wordsOf(parsed, priorityPart)});
     }
     if (parsed.repeat != RecurrenceOption::none) {
-        chips.append({repeatPart, localizedString(PhraseTexts::repeatKey(parsed.repeat)), wordsOf(parsed, repeatPart)});
+        const std::optional<RecurrenceRule> rule = customRuleOf(parsed);
+        const QString words = rule ? recurrenceWords(RecurrenceOption::custom, *rule) : recurrenceWords(parsed.repeat);
+        chips.append({repeatPart, words, wordsOf(parsed, repeatPart)});
     }
     return chips;
 }
@@ -181,8 +189,17 @@ void QuickAddField::submit()
     m_adding = true;
     m_preferences.setString(PreferenceKey::quickAddListID, *listID);
     const QString typed = m_edit->text();
-    QCoro::connect(m_model.addReminder(title, std::nullopt, m_parsed.due, m_parsed.priority, m_parsed.repeat, *listID,
-                                       m_parsed.due && !m_parsed.dueHasTime),
+    const std::optional<RecurrenceRule> rule = customRuleOf(m_parsed);
+    // A repeat counts from a date: "every 2 days" without one starts today, as a day without a time, so that the
+    // series can move on and other clients keep the rule.
+    std::optional<QDateTime> due = m_parsed.due;
+    bool allDay = m_parsed.due && !m_parsed.dueHasTime;
+    if (!due && m_parsed.repeat != RecurrenceOption::none) {
+        due = QDateTime(m_clock().date(), QTime(0, 0));
+        allDay = true;
+    }
+    QCoro::connect(m_model.addReminder(title, std::nullopt, due, m_parsed.priority,
+                                       rule ? RecurrenceOption::custom : m_parsed.repeat, *listID, allDay, rule),
                    this, [this, typed] {
                        m_adding = false;
                        // A failed add keeps the text, so that nothing typed is lost, and says why.

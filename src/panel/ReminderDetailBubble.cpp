@@ -111,7 +111,7 @@ void ReminderDetailBubble::refresh()
     if (repeats) {
         m_repeatIcon->setPixmap(
             SymbolIcons::pixmap(QStringLiteral("repeat"), secondary, QSize(iconSide, iconSide), devicePixelRatioF()));
-        m_repeatText->setText(localizedString(QStringLiteral("recurrence.") + rawValue(m_reminder.recurrence)));
+        m_repeatText->setText(recurrenceWords(m_reminder.recurrence, m_reminder.repeatRule));
     }
 
     const bool hasNotes = m_reminder.notes.has_value() && !m_reminder.notes->isEmpty();

@@ -22,6 +22,8 @@ struct ReminderFormState
     QString notes;
     int priority = 0;
     RecurrenceOption recurrence = RecurrenceOption::none;
+    /// The reminder's custom rule, which the repeat picker offers as one more choice while the form is open.
+    std::optional<RecurrenceRule> customRule;
 
     /// An empty form: no due date switched on, the date picker at `now`, no priority, no repeat.
     static ReminderFormState fresh(const QDateTime& now)
@@ -46,6 +48,9 @@ struct ReminderFormState
         state.notes = reminder.notes.value_or(QString());
         state.priority = reminder.priority;
         state.recurrence = reminder.recurrence;
+        if (reminder.recurrence == RecurrenceOption::custom) {
+            state.customRule = reminder.repeatRule;
+        }
         return state;
     }
 

@@ -437,6 +437,24 @@ QString ReminderFormView::errorText() const
     return m_errorLine->isHidden() ? QString() : m_errorText->text();
 }
 
+void ReminderFormView::showCustomRepeat()
+{
+    // The custom rule stays on offer after the user picks another repeat, so that the choice can be taken back.
+    const int custom = m_recurrence->findData(rawValue(RecurrenceOption::custom));
+    if (!m_state->customRule) {
+        if (custom >= 0) {
+            m_recurrence->removeItem(custom);
+        }
+        return;
+    }
+    const QString words = recurrenceWords(RecurrenceOption::custom, *m_state->customRule);
+    if (custom >= 0) {
+        m_recurrence->setItemText(custom, words);
+    } else {
+        m_recurrence->addItem(words, rawValue(RecurrenceOption::custom));
+    }
+}
+
 void ReminderFormView::reload()
 {
     m_reloading = true;
@@ -445,6 +463,7 @@ void ReminderFormView::reload()
     }
     m_dueToggle->setChecked(m_state->includeDueDate);
     m_priority->setCurrentIndex(m_priority->findData(m_state->priority));
+    showCustomRepeat();
     m_recurrence->setCurrentIndex(m_recurrence->findData(rawValue(m_state->recurrence)));
     if (m_notes->toPlainText() != m_state->notes) {
         m_notes->setPlainText(m_state->notes);
@@ -515,6 +534,7 @@ void ReminderFormView::retranslate()
     for (int index = 0; index < options.size(); ++index) {
         m_recurrence->setItemText(index, localizedString(recurrenceKey(options.at(index))));
     }
+    showCustomRepeat();
     // The pickers measure their entries again, in the new language's script.
     m_priority->updateGeometry();
     m_recurrence->updateGeometry();

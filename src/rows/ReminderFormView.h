@@ -71,6 +71,8 @@ private:
     void build();
     void bind();
     void retranslate();
+    /// Offers the reminder's custom rule as one more repeat choice, in words, while the form has one.
+    void showCustomRepeat();
     void applyColors();
     void updateMinimumWidth();
     void updateSubmitEnabled();

@@ -207,7 +207,7 @@ QString ReminderRow::accessibleSummary() const
     }
     if (m_reminder.recurrence != RecurrenceOption::none) {
         parts.append(localizedString(QStringLiteral("panel.a11y.rowRepeat"))
-                         .arg(localizedString(QStringLiteral("recurrence.") + rawValue(m_reminder.recurrence))));
+                         .arg(recurrenceWords(m_reminder.recurrence, m_reminder.repeatRule)));
     }
     return parts.join(QStringLiteral(", "));
 }

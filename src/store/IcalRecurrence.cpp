@@ -6,6 +6,7 @@
 #include <QDate>
 #include <QTime>
 
+#include <algorithm>
 #include <optional>
 
 namespace tolvik::ical {
@@ -98,6 +99,27 @@ RecurrenceRule ruleOf(const icalrecurrencetype& recurrence)
     }
     rule.interval = qMax(1, static_cast<int>(recurrence.interval));
     rule.hasEnd = recurrence.count > 0 || !icaltime_is_null_time(recurrence.until);
+    for (int i = 0; i < ICAL_BY_DAY_SIZE && recurrence.by_day[i] != ICAL_RECURRENCE_ARRAY_MAX; ++i) {
+        const short day = recurrence.by_day[i];
+        if (icalrecurrencetype_day_position(day) != 0) {
+            rule.hasOtherParts = true;
+            continue;
+        }
+        // libical counts from Sunday 1.
+        const int weekday = (static_cast<int>(icalrecurrencetype_day_day_of_week(day)) + 5) % 7 + 1;
+        if (weekday >= 1 && weekday <= 7 && !rule.weekdays.contains(weekday)) {
+            rule.weekdays.append(weekday);
+        }
+    }
+    std::sort(rule.weekdays.begin(), rule.weekdays.end());
+    const auto anySet = [](const short* values, int size) {
+        return size > 0 && values[0] != ICAL_RECURRENCE_ARRAY_MAX;
+    };
+    rule.hasOtherParts =
+        rule.hasOtherParts || anySet(recurrence.by_month_day, ICAL_BY_MONTHDAY_SIZE) ||
+        anySet(recurrence.by_year_day, ICAL_BY_YEARDAY_SIZE) || anySet(recurrence.by_week_no, ICAL_BY_WEEKNO_SIZE) ||
+        anySet(recurrence.by_month, ICAL_BY_MONTH_SIZE) || anySet(recurrence.by_set_pos, ICAL_BY_SETPOS_SIZE) ||
+        anySet(recurrence.by_hour, ICAL_BY_HOUR_SIZE) || anySet(recurrence.by_minute, ICAL_BY_MINUTE_SIZE);
     return rule;
 }
 
@@ -132,6 +154,13 @@ void writeRules(icalcomponent* todo, const QList<RecurrenceRule>& rules)
         icalrecurrencetype_clear(&recurrence);
         recurrence.freq = *frequency;
         recurrence.interval = static_cast<short>(qBound(1, rule.interval, 1000));
+        int dayCount = 0;
+        for (int weekday : rule.weekdays) {
+            if (weekday >= 1 && weekday <= 7 && dayCount < ICAL_BY_DAY_SIZE - 1) {
+                // Monday 1 is libical's 2, Sunday 7 its 1.
+                recurrence.by_day[dayCount++] = static_cast<short>(weekday % 7 + 1);
+            }
+        }
         fresh.append(icalproperty_new_rrule(recurrence));
     }
     for (icalproperty* property : old) {

@@ -163,7 +163,7 @@ private Q_SLOTS:
         source.recurrenceRules = {RecurrenceRule{7, 1, false}};
         QCOMPARE(reminderItemOf(source).recurrence, RecurrenceOption::none);
         source.recurrenceRules = {RecurrenceRule{2, 3, true}};
-        QCOMPARE(reminderItemOf(source).recurrence, RecurrenceOption::monthly);
+        QCOMPARE(reminderItemOf(source).recurrence, RecurrenceOption::custom);
     }
 };
 

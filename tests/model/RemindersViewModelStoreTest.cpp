@@ -181,10 +181,10 @@ private Q_SLOTS:
         auto model = loadedModel();
         const std::optional<ReminderItem> item = itemTitled(*model, QStringLiteral("Old title"));
         QVERIFY(item);
-        QCOMPARE(item->recurrence, RecurrenceOption::weekly);
+        QCOMPARE(item->recurrence, RecurrenceOption::custom);
 
         // The form passes the priority and repeat choice it read: an untouched 3 goes back as 3, and an untouched
-        // "weekly" keeps the every-two-weeks rule it stands for.
+        // custom choice keeps the every-two-weeks rule it stands for.
         QCoro::waitFor(model->updateReminder(item->id, QStringLiteral("New title"), std::nullopt, std::nullopt,
                                              item->priority, item->recurrence));
 
@@ -240,6 +240,44 @@ private Q_SLOTS:
         QCOMPARE(stored->notes, std::optional<QString>(QStringLiteral("phone notes")));
         QCOMPARE(stored->priority, 1);
         QVERIFY(!model->lastOperationError());
+    }
+
+    void shouldKeepAPhoneWrittenCustomRuleThroughAnEditAndAdvanceItOnCompletion()
+    {
+        struct Case
+        {
+            const char* rrule;
+            const char* due;
+            QDate next;
+        };
+        // Written as phones write them, in their own order of parts; now is Friday 15 March 2024, 10:00.
+        const Case cases[] = {
+            {"RRULE:FREQ=WEEKLY;BYDAY=MO,TU,WE,TH,FR", "DUE:20240315T160000Z", QDate(2024, 3, 18)},
+            {"RRULE:FREQ=WEEKLY;INTERVAL=2", "DUE:20240315T160000Z", QDate(2024, 3, 29)},
+            {"RRULE:FREQ=MONTHLY;INTERVAL=3", "DUE:20240315T160000Z", QDate(2024, 6, 15)},
+            {"RRULE:FREQ=DAILY;INTERVAL=3;BYDAY=MO,FR", "DUE:20240315T160000Z", QDate(2024, 3, 18)},
+            {"RRULE:BYDAY=TH,MO;WKST=MO;FREQ=WEEKLY;INTERVAL=2", "DUE:20240318T160000Z", QDate(2024, 3, 21)},
+        };
+        int n = 0;
+        for (const Case& test : cases) {
+            const QString title = QStringLiteral("Rule %1").arg(++n);
+            const QString id = m_fixture->writeTodo(QStringLiteral("work/tasks"), QStringLiteral("rule%1").arg(n),
+                                                    title, {QLatin1String(test.due), QLatin1String(test.rrule)});
+            auto model = loadedModel();
+            const std::optional<ReminderItem> item = itemTitled(*model, title);
+            QVERIFY(item);
+            QCOMPARE(item->recurrence, RecurrenceOption::custom);
+
+            QCoro::waitFor(model->updateReminder(item->id, title + QStringLiteral(" edited"), item->notes,
+                                                 item->dueDate, item->priority, item->recurrence));
+            const QByteArray file = m_fixture->readTodo(id);
+            QVERIFY2(file.contains(QByteArray("\r\n") + test.rrule + "\r\n"), file.constData());
+
+            QCoro::waitFor(model->completeReminder(item->id));
+            const std::optional<StoreReminder> stored = m_fixture->readBack(title + QStringLiteral(" edited"));
+            QVERIFY(stored && !stored->isCompleted && stored->due);
+            QCOMPARE(stored->due->date, test.next);
+        }
     }
 
     void shouldMoveCompleteAndDeleteOnDisk()

@@ -8,6 +8,7 @@
 #include "panel/QuickAddChips.h"
 #include "quickadd/PhraseTexts.h"
 
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -71,6 +72,57 @@ private Q_SLOTS:
         QCOMPARE(added.recurrence, RecurrenceOption::weekly);
         QTRY_VERIFY(field->edit()->text().isEmpty());
         QVERIFY(field->chips()->isHidden());
+    }
+
+    void shouldWriteTheRuleOfARepeatThePlainChoicesCannotSay()
+    {
+        struct Case
+        {
+            const char* language;
+            const char16_t* typed;
+            const char16_t* title;
+            const char16_t* chip;
+            const char* rrule;
+        };
+        const Case cases[] = {
+            {"en", u"Bins every other Tuesday", u"Bins", u"Every 2 Weeks", "FREQ=WEEKLY;INTERVAL=2"},
+            {"en", u"Standup weekdays 9:30", u"Standup", u"Weekdays", "FREQ=WEEKLY;BYDAY=MO,TU,WE,TH,FR"},
+            {"en", u"Feed the fish every 2 days", u"Feed the fish", u"Every 2 Days", "FREQ=DAILY;INTERVAL=2"},
+            {"de", u"Müll jeden zweiten Dienstag", u"Müll", u"Alle 2 Wochen", "FREQ=WEEKLY;INTERVAL=2"},
+            {"de", u"Zeiterfassung werktags", u"Zeiterfassung", u"Montag bis Freitag",
+             "FREQ=WEEKLY;BYDAY=MO,TU,WE,TH,FR"},
+            {"de", u"Gießen alle 3 Tage", u"Gießen", u"Alle 3 Tage", "FREQ=DAILY;INTERVAL=3"},
+            {"sv", u"Byt lakan varannan vecka", u"Byt lakan", u"Varannan vecka", "FREQ=WEEKLY;INTERVAL=2"},
+            {"sv", u"Stå upp varje vardag kl 7", u"Stå upp", u"Vardagar", "FREQ=WEEKLY;BYDAY=MO,TU,WE,TH,FR"},
+            {"sv", u"Vattna var tredje dag", u"Vattna", u"Var 3:e dag", "FREQ=DAILY;INTERVAL=3"},
+            {"zh-Hans", u"每两周理发", u"理发", u"每两周", "FREQ=WEEKLY;INTERVAL=2"},
+            {"zh-Hans", u"工作日打卡", u"打卡", u"周一至周五", "FREQ=WEEKLY;BYDAY=MO,TU,WE,TH,FR"},
+            {"zh-Hans", u"每周二和周四游泳", u"游泳", u"每周的周二、周四", "FREQ=WEEKLY;BYDAY=TU,TH"},
+            {"zh-Hant", u"隔週開例會", u"開例會", u"每兩週", "FREQ=WEEKLY;INTERVAL=2"},
+            {"zh-Hant", u"工作日打卡", u"打卡", u"週一至週五", "FREQ=WEEKLY;BYDAY=MO,TU,WE,TH,FR"},
+        };
+        for (const Case& test : cases) {
+            m_fixture->preferences().setString(PreferenceKey::languagePreference, QLatin1String(test.language));
+            std::unique_ptr<QuickAddField> field(makeField());
+            // Typed as an input method commits it, which also carries what a key click cannot (ä, 两).
+            QInputMethodEvent typed;
+            typed.setCommitString(QString::fromUtf16(test.typed));
+            QCoreApplication::sendEvent(field->edit(), &typed);
+            QStringList chips;
+            for (const QuickAddChip& chip : field->chips()->chips()) {
+                chips.append(chip.text);
+            }
+            QVERIFY2(chips.contains(QString::fromUtf16(test.chip)), qPrintable(chips.join(QLatin1Char('|'))));
+            QTest::keyClick(field->edit(), Qt::Key_Return);
+
+            const QString title = QString::fromUtf16(test.title);
+            QTRY_VERIFY_WITH_TIMEOUT(reminderTitled(m_fixture->model(), title).has_value(), 10000);
+            const ReminderItem added = *reminderTitled(m_fixture->model(), title);
+            QCOMPARE(added.recurrence, RecurrenceOption::custom);
+            QVERIFY(added.dueDate);
+            const QByteArray file = readFile(m_fixture->root() + QLatin1Char('/') + added.id);
+            QVERIFY2(file.contains(QByteArray("\r\nRRULE:") + test.rrule + "\r\n"), file.constData());
+        }
     }
 
     void shouldAddADayWithoutATimeAsAnAllDayReminder()

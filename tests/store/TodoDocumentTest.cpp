@@ -237,7 +237,7 @@ void TodoDocumentTest::shouldMapFieldsAndRules()
     const StoreReminder rich = load(sample("rich.ics")).toReminder();
     QCOMPARE(rich.notes, QStringLiteral("Ferns first, then the cactus.\nUse the blue can."));
     QCOMPARE(rich.priority, 3);
-    QCOMPARE(rich.recurrenceRules, (QList<RecurrenceRule>{{1, 1, false}}));
+    QCOMPARE(rich.recurrenceRules, (QList<RecurrenceRule>{{1, 1, false, {5}, false}}));
     QVERIFY(!rich.isCompleted);
     QVERIFY(!rich.completionDate);
 
