@@ -92,10 +92,10 @@ private Q_SLOTS:
         // libical wraps several top-level components in one more level, and a bare to-do gets a calendar around
         // it: a file whose lines nest exactly to the limit must not become a tree past it.
         const int inner = TodoDocument::maximumNesting - 2;
-        const QByteArray alarms = QByteArray("BEGIN:VALARM\n").repeated(inner) + QByteArray("END:VALARM\n").repeated(inner);
-        for (const QByteArray& file :
-             {"BEGIN:VCALENDAR\nEND:VCALENDAR\n" + deeplyNested(inner),
-              "BEGIN:VTODO\nUID:bare\nBEGIN:X-WRAP\n" + alarms + "END:X-WRAP\nEND:VTODO\n"}) {
+        const QByteArray alarms =
+            QByteArray("BEGIN:VALARM\n").repeated(inner) + QByteArray("END:VALARM\n").repeated(inner);
+        for (const QByteArray& file : {"BEGIN:VCALENDAR\nEND:VCALENDAR\n" + deeplyNested(inner),
+                                       "BEGIN:VTODO\nUID:bare\nBEGIN:X-WRAP\n" + alarms + "END:X-WRAP\nEND:VTODO\n"}) {
             QCOMPARE(TodoDocument::nestingDepth(file), TodoDocument::maximumNesting);
             QVERIFY(!TodoDocument::parse(file));
         }
