@@ -174,7 +174,9 @@ void writeRules(icalcomponent* todo, const QList<RecurrenceRule>& rules)
 
 bool advanceToNextOccurrence(icalcomponent* root, icalcomponent* todo, const QDateTime& now)
 {
-    const SeriesReader series(root, todo);
+    SeriesReader series(root, todo);
+    // The save waits for this on the main thread: the whole completion gets one question's budget.
+    series.shareOneBudget();
     const std::optional<Instance> current = series.repeats() ? series.current(now.toSecsSinceEpoch()) : std::nullopt;
     const std::optional<Instance> next = current ? series.nextAfter(*current) : std::nullopt;
     if (!next) {

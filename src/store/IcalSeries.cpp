@@ -17,6 +17,9 @@ constexpr qint64 daySeconds = 24 * 60 * 60;
 // No occurrence is looked for past the year 3000.
 constexpr qint64 lastInstant = 32503680000;
 // How far around "now" the current occurrence is looked for, in ever wider steps.
+// How many intervals one iterator may walk: at libical's pace of a few microseconds per unit, tens of
+// milliseconds at most.
+constexpr qint64 unitsPerIterator = 16384;
 constexpr qint64 currentWidths[] = {2 * daySeconds, 35 * daySeconds, 400 * daySeconds, 4000 * daySeconds};
 
 qint64 unitSeconds(icalrecurrencetype_frequency frequency)
@@ -316,9 +319,12 @@ void SeriesReader::expandRule(icalrecurrencetype rule, qint64 from, qint64 to, Q
             iterationInstant = from - 2 * daySeconds;
         }
     }
-    // Bound the expansion: no further than the window, and no more steps than allowed from where it starts.
+    // Bound the expansion: no further than the window, and no more steps than allowed from where it starts. When
+    // a rule's other parts never match, libical walks unit after unit inside a single call that nothing can
+    // interrupt, so one iterator never reaches further than a bounded number of units.
     const qint64 windowEnd = std::min(lastInstant, to + 2 * daySeconds);
-    const qint64 stepEnd = std::min(lastInstant, iterationInstant + qint64(maximumSteps) * unit);
+    const qint64 reach = std::clamp<qint64>(m_stepsLeft, 1, unitsPerIterator);
+    const qint64 stepEnd = std::min(lastInstant, iterationInstant + reach * unit);
     const icaltimetype cap = wallOf(std::min(windowEnd, stepEnd));
     if (icaltime_is_null_time(rule.until) || icaltime_compare(cap, rule.until) < 0) {
         rule.until = cap;
@@ -331,16 +337,19 @@ void SeriesReader::expandRule(icalrecurrencetype rule, qint64 from, qint64 to, Q
     if (jump) {
         icalrecur_iterator_set_start(iterator, wallOf(iterationInstant));
     }
-    QElapsedTimer timer;
-    timer.start();
     int produced = 0;
-    for (int steps = 0;; ++steps) {
-        if (steps >= maximumSteps || timer.elapsed() > maximumMilliseconds) {
+    for (;;) {
+        if (!spendStep()) {
             bounded = true;
             break;
         }
         icaltimetype wall = icalrecur_iterator_next(iterator);
-        if (icaltime_is_null_time(wall) || (count > 0 && produced >= count)) {
+        if (icaltime_is_null_time(wall)) {
+            // The call may have walked every unit up to the cap.
+            m_stepsLeft = int(std::max<qint64>(0, m_stepsLeft - reach));
+            break;
+        }
+        if (count > 0 && produced >= count) {
             break;
         }
         ++produced;
@@ -355,8 +364,39 @@ void SeriesReader::expandRule(icalrecurrencetype rule, qint64 from, qint64 to, Q
     icalrecur_iterator_free(iterator);
 }
 
+// Opens a question: the outermost one starts the budget afresh, unless the reader shares one budget.
+class SeriesReader::Question
+{
+public:
+    explicit Question(const SeriesReader& reader)
+        : m_reader(reader)
+    {
+        if (m_reader.m_openQuestions++ == 0 && (!m_reader.m_oneBudget || !m_reader.m_budgetTimer.isValid())) {
+            m_reader.m_stepsLeft = maximumSteps;
+            m_reader.m_budgetTimer.start();
+        }
+    }
+    ~Question() { --m_reader.m_openQuestions; }
+    Question(const Question&) = delete;
+    Question& operator=(const Question&) = delete;
+
+private:
+    const SeriesReader& m_reader;
+};
+
+bool SeriesReader::spendStep() const
+{
+    if (m_stepsLeft <= 0 || m_budgetTimer.elapsed() > maximumMilliseconds) {
+        m_stepsLeft = 0;
+        return false;
+    }
+    --m_stepsLeft;
+    return true;
+}
+
 QList<Instance> SeriesReader::between(qint64 from, qint64 to, int limit, bool* bounded) const
 {
+    const Question question(*this);
     QList<Instance> found;
     bool cut = false;
     if (!m_valid || from > to) {
@@ -477,6 +517,7 @@ StoreOccurrence SeriesReader::occurrence(const Instance& instance) const
 
 std::optional<Instance> SeriesReader::current(qint64 now) const
 {
+    const Question question(*this);
     if (!m_valid) {
         return std::nullopt;
     }
@@ -514,6 +555,7 @@ std::optional<Instance> SeriesReader::current(qint64 now) const
 
 std::optional<Instance> SeriesReader::nextAfter(const Instance& instance) const
 {
+    const Question question(*this);
     for (const qint64 width : currentWidths) {
         bool bounded = false;
         for (const Instance& candidate :
@@ -531,6 +573,7 @@ std::optional<Instance> SeriesReader::nextAfter(const Instance& instance) const
 
 int SeriesReader::countBefore(const icalrecurrencetype& rule, const icaltimetype& limit) const
 {
+    const Question question(*this);
     QList<Instance> instances;
     bool bounded = false;
     icalrecurrencetype counted = rule;

@@ -5,6 +5,7 @@
 #include <libical/ical.h>
 
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QList>
 #include <QString>
 
@@ -32,11 +33,15 @@ struct Instance
 class SeriesReader
 {
 public:
-    /// How many iterator steps one question may take, and for how long.
+    /// How many iterator steps one question may take, and for how long, however many windows it tries.
     static constexpr int maximumSteps = 100000;
-    static constexpr int maximumMilliseconds = 100;
+    static constexpr int maximumMilliseconds = 40;
 
     SeriesReader(icalcomponent* root, icalcomponent* master);
+
+    /// Makes every later question share one budget, for a reader that serves one task made of several questions
+    /// (completing an occurrence), so that the task as a whole answers at once.
+    void shareOneBudget() { m_oneBudget = true; }
 
     /// True when the master repeats (RRULE or RDATE) and has a usable DTSTART or DUE.
     bool repeats() const { return m_valid; }
@@ -59,6 +64,10 @@ public:
     int countBefore(const icalrecurrencetype& rule, const icaltimetype& limit) const;
 
 private:
+    class Question;
+    /// Takes one iterator step from the budget; false once the steps or the time are spent.
+    bool spendStep() const;
+
     Instance instanceAt(const icaltimetype& wall) const;
     DueDateComponents componentsAt(const icaltimetype& wall) const;
     void expandRule(icalrecurrencetype rule, qint64 from, qint64 to, QList<Instance>& out, bool& bounded) const;
@@ -78,6 +87,10 @@ private:
     qint64 m_dueDistance = 0;
     bool m_dueOnWallClock = true;
     QList<StoreAlarm> m_alarms;
+    mutable int m_stepsLeft = maximumSteps;
+    mutable QElapsedTimer m_budgetTimer;
+    mutable int m_openQuestions = 0;
+    bool m_oneBudget = false;
 };
 
 /// The series of a repeating master VTODO, keeping its own copy of the file; nothing when it does not repeat.

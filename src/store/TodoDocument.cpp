@@ -232,18 +232,18 @@ std::optional<TodoDocument> TodoDocument::parse(const QByteArray& bytes)
     if (nestingDepth(text) > maximumNesting) {
         return std::nullopt;
     }
-    icalcomponent* parsed = icalparser_parse_string(ical::readableText(text).constData());
-    // The count on the raw bytes is a cheap first filter; libical's own line rules (lone CRs, several top-level
-    // components wrapped in one more level) can still build a deeper tree, so the tree itself decides.
-    if (parsed && treeDepth(parsed) > maximumNesting) {
-        freeWithoutRecursion(parsed);
-        return std::nullopt;
-    }
-    ComponentPtr root(parsed);
+    ComponentPtr root(icalparser_parse_string(ical::readableText(text).constData()));
     if (!root) {
         return std::nullopt;
     }
     const icalcomponent_kind kind = icalcomponent_isa(root.get());
+    // The count on the raw bytes is a cheap first filter; libical's own line rules (lone CRs, several top-level
+    // components wrapped in one more level) can still build a deeper tree, so the tree itself decides, before
+    // anything frees it by recursion. A bare to-do gets a calendar around it below: one level more.
+    if (treeDepth(root.get()) > (kind == ICAL_VTODO_COMPONENT ? maximumNesting - 1 : maximumNesting)) {
+        freeWithoutRecursion(root.release());
+        return std::nullopt;
+    }
     if (kind == ICAL_VTODO_COMPONENT) {
         // A bare VTODO without its VCALENDAR: give it one, so that a write yields a valid file.
         ComponentPtr calendar(icalcomponent_new(ICAL_VCALENDAR_COMPONENT));

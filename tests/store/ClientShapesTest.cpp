@@ -235,6 +235,25 @@ private Q_SLOTS:
         QVERIFY(again->toReminder().isCompleted);
     }
 
+    // A sub-daily rule is walked a bounded number of units at a time; an hourly rule still finds each day's
+    // occurrence for two months, across the spring change.
+    void aSubDailyRuleKeepsEveryOccurrence()
+    {
+        const QTimeZone berlin("Europe/Berlin");
+        const std::optional<TodoDocument> document = TodoDocument::parse(test::todoFile(
+            "a", "A", "DUE;TZID=Europe/Berlin:20260301T093000\r\nRRULE:FREQ=HOURLY;BYHOUR=9;BYMINUTE=30\r\n"));
+        QVERIFY(document);
+        const StoreReminder reminder = document->toReminder();
+        const QList<StoreOccurrence> found =
+            reminder.series->occurrences(QDateTime(QDate(2026, 3, 1), QTime(0, 0), berlin),
+                                         QDateTime(QDate(2026, 4, 29), QTime(23, 0), berlin), 500);
+        QCOMPARE(found.size(), 60);
+        for (qsizetype day = 0; day < found.size(); ++day) {
+            QCOMPARE(found.at(day).due->toDateTime()->toTimeZone(berlin),
+                     QDateTime(QDate(2026, 3, 1).addDays(day), QTime(9, 30), berlin));
+        }
+    }
+
     // A daily series at 02:30 keeps 02:30 through the spring change, where libical's own iterator would drift to
     // 03:30 for good.
     void completingKeepsTheWallClockAcrossTheChange()

@@ -89,6 +89,16 @@ private Q_SLOTS:
         // Folded BEGIN lines count as libical unfolds them.
         QCOMPARE(TodoDocument::nestingDepth("BEGIN:VCALENDAR\r\nBEG\r\n IN:VTODO\r\nbegin;x=y:VALARM\r\n"), 3);
         QVERIFY(TodoDocument::parse(deeplyNested(TodoDocument::maximumNesting - 3)));
+        // libical wraps several top-level components in one more level, and a bare to-do gets a calendar around
+        // it: a file whose lines nest exactly to the limit must not become a tree past it.
+        const int inner = TodoDocument::maximumNesting - 2;
+        const QByteArray alarms =
+            QByteArray("BEGIN:VALARM\n").repeated(inner) + QByteArray("END:VALARM\n").repeated(inner);
+        for (const QByteArray& file : {"BEGIN:VCALENDAR\nEND:VCALENDAR\n" + deeplyNested(inner),
+                                       "BEGIN:VTODO\nUID:bare\nBEGIN:X-WRAP\n" + alarms + "END:X-WRAP\nEND:VTODO\n"}) {
+            QCOMPARE(TodoDocument::nestingDepth(file), TodoDocument::maximumNesting);
+            QVERIFY(!TodoDocument::parse(file));
+        }
 
         writeFile(at(QStringLiteral("acc/one/deep.ics")), deep);
         QCOMPARE(load().size(), 1);
