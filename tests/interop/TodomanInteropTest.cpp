@@ -321,7 +321,7 @@ void TodomanInteropTest::appKeepsWhatTodomanAndPhonesWrote()
     m_app->refresh();
     const std::optional<ReminderItem> item = m_app->reminder(QStringLiteral("Standup notes"));
     QVERIFY(item);
-    QCOMPARE(item->recurrence, RecurrenceOption::weekly);
+    QCOMPARE(item->recurrence, RecurrenceOption::custom);
     // The panel hands back what it shows: the title edited, everything else as loaded.
     QCOMPARE(m_app->wait(m_app->model().updateReminder(item->id, QStringLiteral("Standup notes (team)"), item->notes,
                                                        item->dueDate, item->priority, item->recurrence)),
