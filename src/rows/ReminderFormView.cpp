@@ -88,7 +88,11 @@ int fullLineHeight(const QFont& font, const QString& text)
 {
     QTextLayout layout(text, font);
     layout.beginLayout();
-    const QTextLine line = layout.createLine();
+    QTextLine line = layout.createLine();
+    if (line.isValid()) {
+        // Only a laid-out line knows which fonts its glyphs came from, and so its height.
+        line.setNumColumns(text.size());
+    }
     layout.endLayout();
     return line.isValid() ? qCeil(line.height()) : QFontMetrics(font).height();
 }

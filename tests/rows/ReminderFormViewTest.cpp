@@ -12,8 +12,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStyleOptionComboBox>
 #include <QTest>
 #include <QTextEdit>
+#include <QTextLayout>
 #include <QTimeEdit>
 
 using namespace tolvik;
@@ -271,6 +273,36 @@ private Q_SLOTS:
         QVERIFY(form.submitButton()->text() != english);
         QCOMPARE(form.titleField()->placeholderText(), localizedString(QStringLiteral("form.title")));
         QCOMPARE(form.priorityPicker()->itemText(3), localizedString(QStringLiteral("reminder.priority.high")));
+    }
+
+    // Chinese glyphs come from a fallback font that stands taller than the interface font's metrics: each
+    // drop-down's text field must hold its entries' full line with room above and below, in both Chinese scripts.
+    void shouldGiveChineseEntriesTheirFullHeight()
+    {
+        for (const char* language : {"zh-Hans", "zh-Hant"}) {
+            m_fixture->preferences().setString(PreferenceKey::languagePreference, QString::fromLatin1(language));
+            ReminderFormState state = ReminderFormState::fresh(rowsNow());
+            ReminderFormView form(&state, QStringLiteral("button.add"));
+            form.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&form));
+            for (QComboBox* picker : {form.priorityPicker(), form.recurrencePicker()}) {
+                QStyleOptionComboBox option;
+                option.initFrom(picker);
+                option.rect = picker->rect();
+                const QRect field =
+                    picker->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, picker);
+                for (int index = 0; index < picker->count(); ++index) {
+                    QTextLayout layout(picker->itemText(index), picker->font());
+                    layout.beginLayout();
+                    QTextLine text = layout.createLine();
+                    text.setNumColumns(picker->itemText(index).size());
+                    layout.endLayout();
+                    const qreal line = text.height();
+                    QVERIFY2(field.height() >= line + 4,
+                             qPrintable(QLatin1String(language) + QLatin1Char(' ') + picker->itemText(index)));
+                }
+            }
+        }
     }
 };
 
