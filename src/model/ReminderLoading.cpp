@@ -1,13 +1,10 @@
 #include "model/ReminderLoading.h"
 
 #include "appearance/LocalizationManager.h"
+#include "model/ReminderTree.h"
 #include "model/TextOrdering.h"
 
 #include <QSet>
-
-#include <algorithm>
-#include <numeric>
-#include <vector>
 
 namespace tolvik {
 
@@ -68,7 +65,11 @@ ReminderItem reminderItemOf(const StoreReminder& reminder, const QDateTime& now)
         item.repeatRule = reminder.recurrenceRules.first();
     }
     item.isCompleted = reminder.isCompleted;
+    item.completionDate = reminder.completionDate;
     item.listID = reminder.listID.value_or(QString());
+    item.uid = reminder.uid;
+    item.categories = reminder.categories;
+    item.childUIDs = reminder.childUIDs;
     return item;
 }
 
@@ -88,32 +89,7 @@ QList<ReminderItem> visibleReminders(const QList<StoreReminder>& fetched, Remind
         kept.append(std::move(item));
     }
 
-    // Title keys are computed once; a sort over thousands of items must not normalise in every comparison.
-    std::vector<QList<uint>> titleKeys;
-    titleKeys.reserve(kept.size());
-    for (const ReminderItem& item : kept) {
-        titleKeys.push_back(textOrderingKey(item.title));
-    }
-    std::vector<qsizetype> order(kept.size());
-    std::iota(order.begin(), order.end(), qsizetype(0));
-    std::stable_sort(order.begin(), order.end(), [&](qsizetype a, qsizetype b) {
-        const std::optional<QDateTime>& dueA = kept.at(a).dueDate;
-        const std::optional<QDateTime>& dueB = kept.at(b).dueDate;
-        if (dueA.has_value() != dueB.has_value()) {
-            return dueA.has_value();
-        }
-        if (dueA && *dueA != *dueB) {
-            return *dueA < *dueB;
-        }
-        return titleKeys[a] < titleKeys[b];
-    });
-
-    QList<ReminderItem> sorted;
-    sorted.reserve(kept.size());
-    for (qsizetype index : order) {
-        sorted.append(kept.at(index));
-    }
-    return sorted;
+    return sortedForDisplay(std::move(kept));
 }
 
 } // namespace tolvik

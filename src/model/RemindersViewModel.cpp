@@ -1,6 +1,7 @@
 #include "model/RemindersViewModel.h"
 
 #include "model/ReminderLoading.h"
+#include "model/ReminderTree.h"
 #include "model/WorkerPriority.h"
 
 #include <QCoro/QCoroFuture>
@@ -197,20 +198,22 @@ QCoro::Task<> RemindersViewModel::reloadReminders(QList<StoreList> storeLists)
     // The timeframe and the moment are read after the fetch, so a timeframe picked meanwhile applies. Filtering
     // and sorting thousands of reminders runs on a worker, which also frees the fetched records, so that the
     // panel keeps answering input meanwhile.
-    QFuture<QList<ReminderItem>> sorting =
+    QFuture<ArrangedReminders> sorting =
         QtConcurrent::run([fetched = std::move(fetched), timeframe = m_reminderTimeframe, now = m_clock()]() mutable {
             lowerWorkerPriority();
-            QList<ReminderItem> visible = visibleReminders(fetched, timeframe, now);
+            ArrangedReminders arranged = arrangeReminders(fetched, timeframe, now);
             fetched = {};
-            return visible;
+            return arranged;
         });
-    QList<ReminderItem> visible = co_await sorting;
+    ArrangedReminders arranged = co_await sorting;
     // A newer fetch may have published while this one was sorted.
     if (!self || fetch < m_newestPublishedFetch) {
         co_return;
     }
     m_newestPublishedFetch = fetch;
-    m_reminders = std::move(visible);
+    m_reminders = std::move(arranged.visible);
+    m_openReminders = std::move(arranged.open);
+    m_recentlyCompleted = std::move(arranged.recentlyCompleted);
     Q_EMIT remindersChanged();
 }
 
@@ -224,8 +227,17 @@ QCoro::Task<bool> RemindersViewModel::addReminder(QString title, std::optional<Q
         co_return false;
     }
     StoreReminder reminder = m_store->newReminder();
-    reminder.title = title;
     reminder.listID = list->id;
+    co_return co_await addToList(std::move(reminder), title, notes, dueDate, priority, recurrence, dueIsAllDay,
+                                 customRule);
+}
+
+QCoro::Task<bool> RemindersViewModel::addToList(StoreReminder reminder, QString title, std::optional<QString> notes,
+                                                std::optional<QDateTime> dueDate, int priority,
+                                                RecurrenceOption recurrence, bool dueIsAllDay,
+                                                std::optional<RecurrenceRule> customRule)
+{
+    reminder.title = title;
     reminder.notes = notes;
     reminder.priority = priority;
     applyDueDate(reminder, dueDate, dueIsAllDay);
@@ -282,20 +294,6 @@ QCoro::Task<> RemindersViewModel::moveReminder(QString id, QString toListID)
     co_await finish(m_store->saveReminder(*reminder));
 }
 
-QCoro::Task<std::optional<UndoableChange>> RemindersViewModel::completeReminder(QString id)
-{
-    std::optional<StoreReminder> reminder = m_store->reminderWithID(id);
-    if (!reminder) {
-        co_return std::nullopt;
-    }
-    std::optional<ReminderSnapshot> snapshot = m_store->snapshotReminder(id);
-    const StoreReminder before = *reminder;
-    reminder->isCompleted = true;
-    reminder->completionDate = m_clock();
-    co_return co_await finishUndoable(UndoableChange::Kind::completed, before, std::move(snapshot),
-                                      m_store->saveReminder(*reminder));
-}
-
 QCoro::Task<std::optional<UndoableChange>> RemindersViewModel::deleteReminder(QString id)
 {
     const std::optional<StoreReminder> reminder = m_store->reminderWithID(id);
@@ -310,7 +308,8 @@ QCoro::Task<std::optional<UndoableChange>> RemindersViewModel::deleteReminder(QS
 QCoro::Task<std::optional<UndoableChange>> RemindersViewModel::finishUndoable(UndoableChange::Kind kind,
                                                                               StoreReminder reminder,
                                                                               std::optional<ReminderSnapshot> snapshot,
-                                                                              WriteResult result)
+                                                                              WriteResult result,
+                                                                              QList<ReminderSnapshot> subtaskSnapshots)
 {
     QPointer<RemindersViewModel> self(this);
     const bool written = co_await finish(result);
@@ -326,16 +325,9 @@ QCoro::Task<std::optional<UndoableChange>> RemindersViewModel::finishUndoable(Un
         co_return std::nullopt;
     }
     snapshot->after = result.written;
-    const UndoableChange change{kind, reminder.id, reminder.title, std::move(*snapshot)};
+    const UndoableChange change{kind, reminder.id, reminder.title, std::move(*snapshot), std::move(subtaskSnapshots)};
     Q_EMIT undoableChangeMade(change);
     co_return change;
-}
-
-QCoro::Task<WriteResult> RemindersViewModel::undo(UndoableChange change)
-{
-    const WriteResult result = m_store->restoreReminder(change.snapshot);
-    co_await finish(result);
-    co_return result;
 }
 
 QCoro::Task<bool> RemindersViewModel::finish(WriteResult result)

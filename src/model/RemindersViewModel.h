@@ -46,6 +46,8 @@ struct UndoableChange
     QString reminderID;
     QString title;
     ReminderSnapshot snapshot;
+    /// The sub-tasks completed along with it, undone with it.
+    QList<ReminderSnapshot> subtaskSnapshots{};
 };
 
 /// The one observable reminders model: it owns the store, asks for access, publishes the accounts, lists and
@@ -84,8 +86,15 @@ public:
     QList<ReminderAccount> accounts() const { return m_accounts; }
     /// Every list of every account, by name (code point order, stable).
     QList<ReminderList> lists() const { return m_lists; }
-    /// The open reminders inside the timeframe: by due date, then title; undated ones last.
+    /// The open reminders inside the timeframe: by due date, then title, undated ones last; each sub-task that
+    /// nests follows its parent (see `arrangeReminders`).
     QList<ReminderItem> reminders() const { return m_reminders; }
+    /// Every open reminder whatever the timeframe, in display order without nesting; published with `reminders`.
+    QList<ReminderItem> openReminders() const { return m_openReminders; }
+    /// The reminders completed in the last seven days, newest first; published with `reminders`.
+    QList<ReminderItem> recentlyCompleted() const { return m_recentlyCompleted; }
+    /// The open sub-tasks below a reminder in its list, at every depth, each once.
+    QStringList openSubtaskIDs(const QString& id) const;
     bool isSyncing() const { return m_isSyncing; }
     std::optional<QDateTime> lastRefreshDate() const { return m_lastRefreshDate; }
     bool isAutoRefreshEnabled() const { return m_isAutoRefreshEnabled; }
@@ -112,6 +121,19 @@ public:
     QCoro::Task<bool> addReminder(QString title, std::optional<QString> notes, std::optional<QDateTime> dueDate,
                                   int priority, RecurrenceOption recurrence, QString listID, bool dueIsAllDay = false,
                                   std::optional<RecurrenceRule> customRule = std::nullopt);
+    /// Adds a sub-task of `parentID` in the parent's list, linked with RELATED-TO;RELTYPE=PARENT; otherwise as
+    /// `addReminder`. False when the parent is gone or the write failed.
+    QCoro::Task<bool> addSubtask(QString parentID, QString title, std::optional<QString> notes,
+                                 std::optional<QDateTime> dueDate, int priority, RecurrenceOption recurrence,
+                                 bool dueIsAllDay = false, std::optional<RecurrenceRule> customRule = std::nullopt);
+    /// Makes a reminder a sub-task of another in its list, changing only its parent link. False, with nothing written,
+    /// when either is gone, they lie in different lists, or the new parent is the reminder itself or one of its
+    /// sub-tasks.
+    QCoro::Task<bool> makeSubtask(QString id, QString parentID);
+    /// Moves a sub-task to the top level: removes its parent link, and the parent's RELTYPE=CHILD line naming it.
+    QCoro::Task<bool> moveToTopLevel(QString id);
+    /// Reopens a completed reminder: STATUS:NEEDS-ACTION, without COMPLETED and PERCENT-COMPLETE.
+    QCoro::Task<bool> reopenReminder(QString id);
     /// Rewrites a reminder's title, notes, due date, priority and repeat rule; leaves the rest alone. Given the
     /// values the form was opened with, writes only the fields the user changed, so that another client's change
     /// to any other field since then survives. True when the change was written; false when the reminder is gone
@@ -123,11 +145,13 @@ public:
     QCoro::Task<> moveReminder(QString id, QString toListID);
     /// Marks a reminder completed now (a repeating one moves on to its next occurrence in the store). Returns, and
     /// announces with `undoableChangeMade`, what undoing it needs; a failure is announced with `changeFailed`.
-    QCoro::Task<std::optional<UndoableChange>> completeReminder(QString id);
+    /// With `withSubtasks`, its open sub-tasks (`openSubtaskIDs`) are completed too, as one change that one undo
+    /// takes back; when one of them cannot be written, those already written are put back and nothing is completed.
+    QCoro::Task<std::optional<UndoableChange>> completeReminder(QString id, bool withSubtasks = false);
     /// Removes a reminder; returns and announces like `completeReminder`.
     QCoro::Task<std::optional<UndoableChange>> deleteReminder(QString id);
-    /// Puts the reminder back exactly as it was before `change` and refreshes. Fails with `changedSince` when
-    /// anyone changed it since.
+    /// Puts the reminder (and the sub-tasks completed with it) back exactly as it was before `change` and
+    /// refreshes. Fails with `changedSince` when anyone changed one of them since; the others are still put back.
     QCoro::Task<WriteResult> undo(UndoableChange change);
 
     /// Makes a list in the account and selects it, with its account when accounts are filtered. The caller passes a
@@ -145,6 +169,7 @@ Q_SIGNALS:
     void authorizationStatusChanged();
     void accountsChanged();
     void listsChanged();
+    /// `reminders`, `openReminders` and `recentlyCompleted` changed (always together).
     void remindersChanged();
     void isSyncingChanged();
     void lastRefreshDateChanged();
@@ -158,6 +183,12 @@ Q_SIGNALS:
 
 private:
     void readStoredOptions();
+    /// Writes a new reminder with the given fields; the shared body of `addReminder` and `addSubtask`.
+    QCoro::Task<bool> addToList(StoreReminder reminder, QString title, std::optional<QString> notes,
+                                std::optional<QDateTime> dueDate, int priority, RecurrenceOption recurrence,
+                                bool dueIsAllDay, std::optional<RecurrenceRule> customRule);
+    /// Puts back the given snapshots; the first failure's result, else success.
+    WriteResult restoreAll(const QList<ReminderSnapshot>& snapshots);
     QCoro::Task<> startUp();
     QCoro::Task<> refreshAfterStoreChange();
     void publishCalendars(const QList<StoreList>& storeLists);
@@ -169,7 +200,8 @@ private:
     /// `finish` for a completion or removal: on success, what undoing it needs.
     QCoro::Task<std::optional<UndoableChange>> finishUndoable(UndoableChange::Kind kind, StoreReminder reminder,
                                                               std::optional<ReminderSnapshot> snapshot,
-                                                              WriteResult result);
+                                                              WriteResult result,
+                                                              QList<ReminderSnapshot> subtaskSnapshots = {});
 
     void setAuthorizationStatus(AuthorizationStatus status);
     void setIsSyncing(bool syncing);
@@ -184,6 +216,8 @@ private:
     QList<ReminderAccount> m_accounts;
     QList<ReminderList> m_lists;
     QList<ReminderItem> m_reminders;
+    QList<ReminderItem> m_openReminders;
+    QList<ReminderItem> m_recentlyCompleted;
     bool m_isSyncing = false;
     std::optional<QDateTime> m_lastRefreshDate;
     bool m_isAutoRefreshEnabled = true;

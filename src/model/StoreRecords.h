@@ -5,6 +5,7 @@
 #include <QDateTime>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QTime>
 #include <QTimeZone>
 
@@ -174,6 +175,16 @@ struct StoreReminder
     /// The occurrences, for a reminder that repeats. `due` and `start` stay those the file holds (the first
     /// occurrence, or the current one for clients that move them on); the series tells the current occurrence.
     std::shared_ptr<const ReminderSeries> series;
+    /// The to-do's UID, which other reminders' RELATED-TO names; a new reminder gets one when it is saved.
+    QString uid;
+    /// The CATEGORIES values, in file order; read only.
+    QStringList categories;
+    /// The parent's UID (RELATED-TO with RELTYPE=PARENT, or without RELTYPE). Saving a change rewrites only that
+    /// line, or adds or removes it.
+    std::optional<QString> parentUID;
+    /// The sub-tasks a parent names itself (RELATED-TO;RELTYPE=CHILD). Saving removes the lines of those dropped
+    /// and adds one for each added.
+    QStringList childUIDs;
 };
 
 } // namespace tolvik

@@ -3,6 +3,7 @@
 #include "store/IcalAlarms.h"
 #include "store/IcalCategories.h"
 #include "store/IcalRecurrence.h"
+#include "store/IcalRelations.h"
 #include "store/IcalSeries.h"
 #include "store/IcalSupport.h"
 #include "store/IcsSplicer.h"
@@ -328,6 +329,8 @@ TodoDocument TodoDocument::create(const StoreReminder& reminder, const QString& 
     if (!reminder.recurrenceRules.isEmpty()) {
         ical::writeRules(todo, {reminder.recurrenceRules.first()});
     }
+    ical::writeParent(todo, reminder.parentUID);
+    ical::writeChildren(todo, {}, reminder.childUIDs);
     if (reminder.isCompleted) {
         markCompleted(todo, reminder.completionDate.value_or(now));
     } else {
@@ -400,6 +403,10 @@ StoreReminder TodoDocument::toReminder() const
         reminder.completionDate = ical::momentOf(completed, icalproperty_get_completed(completed));
     }
     ical::readAlarms(todo, reminder);
+    reminder.uid = ical::text(icalcomponent_get_uid(todo));
+    reminder.categories = ical::categoriesOf(todo);
+    reminder.parentUID = ical::parentOf(todo);
+    reminder.childUIDs = ical::childrenOf(todo);
     // A series shows and rings its current occurrence, whichever way a client keeps it: the DUE moved on in place,
     // or the first occurrence with overrides of the later ones.
     reminder.series = ical::seriesOf(m_root.get(), todo);
@@ -485,6 +492,13 @@ void TodoDocument::applyChanges(const StoreReminder& base, const StoreReminder& 
         }
     } else if (base.isCompleted && !changed.isCompleted) {
         markOpen(todo);
+    }
+
+    if (base.parentUID != changed.parentUID) {
+        ical::writeParent(todo, changed.parentUID);
+    }
+    if (base.childUIDs != changed.childUIDs) {
+        ical::writeChildren(todo, base.childUIDs, changed.childUIDs);
     }
 
     ical::writeAlarmState(todo, base, changed);
