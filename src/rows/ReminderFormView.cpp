@@ -4,10 +4,10 @@
 #include "appearance/Preferences.h"
 #include "model/RemindersViewModel.h"
 #include "rows/ElidedTextLabel.h"
+#include "rows/FormFields.h"
 #include "rows/PopoverWindow.h"
 #include "rows/RowStyle.h"
 
-#include <QAbstractTextDocumentLayout>
 #include <QCalendarWidget>
 #include <QCheckBox>
 #include <QComboBox>
@@ -16,14 +16,9 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
-#include <QPainter>
 #include <QPushButton>
-#include <QStyle>
-#include <QStyleOptionComboBox>
 #include <QTextCharFormat>
 #include <QTextEdit>
-#include <QTextLayout>
 #include <QTimeEdit>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -55,156 +50,6 @@ const QList<std::pair<QString, int>>& priorityChoices()
 QString recurrenceKey(RecurrenceOption option)
 {
     return QStringLiteral("recurrence.") + rawValue(option);
-}
-
-/// A plain-text field that grows with its lines instead of scrolling.
-class GrowingTextEdit : public QTextEdit
-{
-public:
-    explicit GrowingTextEdit(QWidget* parent)
-        : QTextEdit(parent)
-    {
-        setAcceptRichText(false);
-        setTabChangesFocus(true);
-        setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-        connect(document()->documentLayout(), &QAbstractTextDocumentLayout::documentSizeChanged, this,
-                [this] { updateGeometry(); });
-    }
-
-    QSize sizeHint() const override
-    {
-        const int minimumText = 2 * fontMetrics().lineSpacing() + 2 * qRound(document()->documentMargin());
-        const int text = qMax(minimumText, qCeil(document()->size().height()));
-        return {QTextEdit::sizeHint().width(), text + 2 * frameWidth()};
-    }
-    QSize minimumSizeHint() const override { return {60, sizeHint().height()}; }
-};
-
-/// The height of one line of `text` with every font it falls back to: Chinese glyphs come from another font than
-/// the interface font and stand taller than its metrics say.
-int fullLineHeight(const QFont& font, const QString& text)
-{
-    QTextLayout layout(text, font);
-    layout.beginLayout();
-    QTextLine line = layout.createLine();
-    if (line.isValid()) {
-        // Only a laid-out line knows which fonts its glyphs came from, and so its height.
-        line.setNumColumns(text.size());
-    }
-    layout.endLayout();
-    return line.isValid() ? qCeil(line.height()) : QFontMetrics(font).height();
-}
-
-/// A drop-down as tall as its entries' glyphs need, in whatever script the interface language writes them.
-class FormPicker : public QComboBox
-{
-public:
-    explicit FormPicker(QWidget* parent)
-        : QComboBox(parent)
-    {}
-
-    QSize sizeHint() const override { return withFullHeight(QComboBox::sizeHint()); }
-    QSize minimumSizeHint() const override { return withFullHeight(QComboBox::minimumSizeHint()); }
-
-private:
-    QSize withFullHeight(QSize size) const
-    {
-        int text = fontMetrics().height();
-        for (int index = 0; index < count(); ++index) {
-            text = qMax(text, fullLineHeight(font(), itemText(index)));
-        }
-        QStyleOptionComboBox option;
-        initStyleOption(&option);
-        // A little room above and below the glyphs, as the style gives Latin text.
-        const int needed = style()->sizeFromContents(QStyle::CT_ComboBox, &option, QSize(0, text), this).height() + 2;
-        size.setHeight(qMax(size.height(), needed));
-        return size;
-    }
-};
-
-/// A push button that shows clearly when it has the keyboard focus: a ring inside its edge, in the accent colour,
-/// or in the caption's colour on the accent-filled default button, where an accent ring would vanish.
-class FormButton : public QPushButton
-{
-public:
-    explicit FormButton(QWidget* parent)
-        : QPushButton(parent)
-    {}
-
-protected:
-    void paintEvent(QPaintEvent* event) override
-    {
-        QPushButton::paintEvent(event);
-        if (!hasFocus()) {
-            return;
-        }
-        QPainter painter(this);
-        painter.setRenderHint(QPainter::Antialiasing);
-        const QColor ring = isDefault() ? palette().color(QPalette::ButtonText)
-                                        : palette().color(QPalette::Active, QPalette::Highlight);
-        painter.setPen(QPen(ring, 1.5));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRoundedRect(QRectF(rect()).adjusted(3, 3, -3, -3), 3, 3);
-    }
-};
-
-/// The time field: a click puts the caret into a section and selects it, so that typed digits replace the hour or
-/// the minutes at once instead of being refused as a third digit.
-class TimeField : public QTimeEdit
-{
-public:
-    explicit TimeField(QWidget* parent)
-        : QTimeEdit(parent)
-    {
-        lineEdit()->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        const bool handled = QTimeEdit::eventFilter(watched, event);
-        if (watched == lineEdit() && event->type() == QEvent::MouseButtonRelease &&
-            static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && !lineEdit()->hasSelectedText() &&
-            currentSection() != QDateTimeEdit::NoSection) {
-            setSelectedSection(currentSection());
-        }
-        return handled;
-    }
-};
-
-/// The time field's format: the short time of the locale the rows' due lines use (the system's, whatever the
-/// interface language), so that a form and the row it edits both read "2:41 PM", or both "14:41". Hours and
-/// minutes only: a due time has no seconds, and some locales' short time (C among them) carries them.
-QString timeFieldFormat(const QLocale& locale)
-{
-    const QString pattern = locale.timeFormat(QLocale::ShortFormat);
-    QString format;
-    bool quoted = false;
-    for (int index = 0; index < pattern.size(); ++index) {
-        const QChar character = pattern.at(index);
-        if (character == QLatin1Char('\'')) {
-            quoted = !quoted;
-        }
-        if (!quoted && (character == QLatin1Char('s') || character == QLatin1Char('z'))) {
-            // Drop the seconds (and milliseconds) with the separator before them.
-            while (!format.isEmpty() && !format.back().isLetter() && format.back() != QLatin1Char('\'')) {
-                format.chop(1);
-            }
-            while (index + 1 < pattern.size() && pattern.at(index + 1) == character) {
-                ++index;
-            }
-            continue;
-        }
-        // Some locales write their day period as "B", which a time field would print as a letter.
-        if (!quoted && character == QLatin1Char('B')) {
-            format += QStringLiteral("AP");
-        } else {
-            format += character;
-        }
-    }
-    return format;
 }
 
 QLabel* captionLabel(QWidget* parent)
