@@ -386,7 +386,11 @@ private:
 
 bool SeriesReader::spendStep() const
 {
-    if (m_stepsLeft <= 0 || m_budgetTimer.elapsed() > maximumMilliseconds) {
+    if (m_stepsLeft <= 0) {
+        return false;
+    }
+    if (m_budgetTimer.elapsed() > m_milliseconds) {
+        m_outOfTime = true;
         m_stepsLeft = 0;
         return false;
     }
