@@ -46,8 +46,9 @@ public:
         m_oneBudget = true;
         m_milliseconds = milliseconds;
     }
-    /// Whether the last question (or the shared budget's task) stopped because its time ran out. Unlike the step bound, which the rule alone decides,
-    /// that depends on how busy the machine is: an answer cut short by it says nothing about the series.
+    /// Whether the last question (or the shared budget's task) stopped because its time ran out. Unlike the step bound,
+    /// which the rule alone decides, that depends on how busy the machine is: an answer cut short by it says nothing
+    /// about the series.
     bool ranOutOfTime() const { return m_outOfTime; }
 
     /// True when the master repeats (RRULE or RDATE) and has a usable DTSTART or DUE.
