@@ -77,10 +77,11 @@ chose. Add, edit, complete, delete and drag reminders between lists.
 Reminders are iCalendar (VTODO) files in the vdir folder layout, shared with
 todoman and khal, and synced with CalDAV servers by vdirsyncer.")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Loaded as plugins, so dpkg-shlibdeps cannot see them: the X11 and Wayland platforms, and the SVG image reader
-# that draws the icons (Debian ships it in libqt6svg6). The keyring library opens libsecret at run time, and its own
+# Loaded as plugins, so dpkg-shlibdeps cannot see them: the X11 platform (Debian ships it in libqt6gui6; its
+# qt6-qpa-plugins holds only a VNC platform), the Wayland platform with its xdg-shell integration (qt6-wayland), and
+# the SVG image reader that draws the icons (libqt6svg6). The keyring library opens libsecret at run time, and its own
 # package does not depend on it. Sync runs vdirsyncer and keeps passwords in a Secret Service provider.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6svg6, libqt6keychain1, libsecret-1-0")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6gui6, qt6-wayland, libqt6svg6, libqt6keychain1, libsecret-1-0")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "vdirsyncer, gnome-keyring | kwalletmanager | keepassxc")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)

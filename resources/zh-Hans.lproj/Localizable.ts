@@ -243,10 +243,6 @@
         <source>Every Day</source>
         <translation>每天</translation>
     </message>
-    <message id="recurrence.dayListSeparator">
-        <source>, </source>
-        <translation>、</translation>
-    </message>
     <message id="recurrence.everyDays" numerus="yes">
         <source>Every %n Days</source>
         <translation>

@@ -65,21 +65,20 @@ QString styled(const QDateTime& when, const QLocale& locale, const QTimeZone& zo
     return format(formatter.get(), when, zone);
 }
 
-} // namespace
-
-QString DateTexts::headerDate(const QDateTime& when, const QLocale& locale, const QTimeZone& zone)
+/// A date in the locale's own order for an ICU skeleton (which fields, how long), not a fixed pattern.
+QString skeletonDate(const QDateTime& when, const QLocale& locale, const QTimeZone& zone, const char16_t* skeleton)
 {
     if (!when.isValid()) {
         return {};
     }
-    const icu::Locale icuLocale(icuLocaleId(locale).constData());
+    const icu::Locale icuLocale(DateTexts::icuLocaleId(locale).constData());
     UErrorCode status = U_ZERO_ERROR;
     std::unique_ptr<icu::DateTimePatternGenerator> generator(
         icu::DateTimePatternGenerator::createInstance(icuLocale, status));
     if (U_FAILURE(status) || !generator) {
         return fallback(when, locale, zone, QLocale::LongFormat);
     }
-    const icu::UnicodeString pattern = generator->getBestPattern(icu::UnicodeString(u"EEEEMMMd"), status);
+    const icu::UnicodeString pattern = generator->getBestPattern(icu::UnicodeString(skeleton), status);
     if (U_FAILURE(status)) {
         return fallback(when, locale, zone, QLocale::LongFormat);
     }
@@ -88,6 +87,18 @@ QString DateTexts::headerDate(const QDateTime& when, const QLocale& locale, cons
         return fallback(when, locale, zone, QLocale::LongFormat);
     }
     return format(&formatter, when, zone);
+}
+
+} // namespace
+
+QString DateTexts::headerDate(const QDateTime& when, const QLocale& locale, const QTimeZone& zone)
+{
+    return skeletonDate(when, locale, zone, u"EEEEMMMd");
+}
+
+QString DateTexts::shortHeaderDate(const QDateTime& when, const QLocale& locale, const QTimeZone& zone)
+{
+    return skeletonDate(when, locale, zone, u"EEEMMMd");
 }
 
 QString DateTexts::bubbleDate(const QDateTime& when, const QLocale& locale, const QTimeZone& zone)

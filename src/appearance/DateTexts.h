@@ -17,6 +17,9 @@ public:
     /// The panel header's date: full weekday, abbreviated month and day ("EEEEMMMd"), in the locale's own order.
     static QString headerDate(const QDateTime& when, const QLocale& locale,
                               const QTimeZone& zone = QTimeZone::systemTimeZone());
+    /// The same with the weekday abbreviated ("EEEMMMd"), for a header too narrow for the full one.
+    static QString shortHeaderDate(const QDateTime& when, const QLocale& locale,
+                                   const QTimeZone& zone = QTimeZone::systemTimeZone());
     /// The detail bubble's due date: the full date style with the short time style.
     static QString bubbleDate(const QDateTime& when, const QLocale& locale = QLocale(),
                               const QTimeZone& zone = QTimeZone::systemTimeZone());

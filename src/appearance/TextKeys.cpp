@@ -66,7 +66,6 @@ const QStringList& allTextKeys()
         QStringLiteral("placeholder.requestAccessTitle"),
         QStringLiteral("priority.none"),
         QStringLiteral("recurrence.daily"),
-        QStringLiteral("recurrence.dayListSeparator"),
         QStringLiteral("recurrence.everyDays"),
         QStringLiteral("recurrence.everyWeeks"),
         QStringLiteral("recurrence.everyMonths"),

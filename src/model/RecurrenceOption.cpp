@@ -172,9 +172,9 @@ QString recurrenceWords(RecurrenceOption option, const RecurrenceRule& rule)
     for (int weekday : rule.weekdays) {
         days.append(locale.dayName(weekday, QLocale::ShortFormat));
     }
+    // The language's own list: "Mon and Thu", "Mo. und Do.", "周一、周三和周五".
     return localizedString(QStringLiteral("recurrence.onWeekdays"))
-        .arg(everyWords(frequency, rule.interval),
-             days.join(localizedString(QStringLiteral("recurrence.dayListSeparator"))));
+        .arg(everyWords(frequency, rule.interval), locale.createSeparatedList(days));
 }
 
 } // namespace tolvik

@@ -59,10 +59,72 @@ private:
     int m_angle = 0;
 };
 
+/// The date line: the full date where it fits, else the date with the weekday abbreviated, else that cut short
+/// with "…". A German "Donnerstag, 10. Dez." is wider than the compact panel, and a clipped date reads as broken.
+class DateLine : public QLabel
+{
+public:
+    explicit DateLine(QWidget* parent)
+        : QLabel(parent)
+    {
+        setTextFormat(Qt::PlainText);
+    }
+
+    void setDates(const QString& full, const QString& shortened)
+    {
+        m_full = full;
+        m_short = shortened;
+        setToolTip(full);
+        fit();
+        updateGeometry();
+    }
+
+    QSize sizeHint() const override { return {fontMetrics().horizontalAdvance(m_full), QLabel::sizeHint().height()}; }
+    QSize minimumSizeHint() const override { return {0, QLabel::minimumSizeHint().height()}; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override
+    {
+        QLabel::resizeEvent(event);
+        fit();
+    }
+    void showEvent(QShowEvent* event) override
+    {
+        QLabel::showEvent(event);
+        fit();
+    }
+    void changeEvent(QEvent* event) override
+    {
+        QLabel::changeEvent(event);
+        if (event->type() == QEvent::FontChange) {
+            fit();
+        }
+    }
+
+private:
+    void fit()
+    {
+        const int room = contentsRect().width();
+        const QFontMetrics metrics = fontMetrics();
+        QString shown = m_full;
+        // Until it is shown, the label has no width of its own to fit.
+        if (isVisible() && metrics.horizontalAdvance(m_full) > room) {
+            shown = metrics.horizontalAdvance(m_short) <= room ? m_short
+                                                               : metrics.elidedText(m_short, Qt::ElideRight, room);
+        }
+        if (shown != text()) {
+            setText(shown);
+        }
+    }
+
+    QString m_full;
+    QString m_short;
+};
+
 PanelHeader::PanelHeader(QWidget* parent)
     : QWidget(parent)
     , m_icon(new QLabel(this))
-    , m_date(new QLabel(this))
+    , m_date(new DateLine(this))
     , m_summary(new QLabel(this))
     , m_spinner(new BusySpinner(this))
 {
@@ -81,7 +143,6 @@ PanelHeader::PanelHeader(QWidget* parent)
     dateFont.setPixelSize(dateFontPixels);
     dateFont.setWeight(QFont::DemiBold);
     m_date->setFont(dateFont);
-    m_date->setTextFormat(Qt::PlainText);
     m_summary->setTextFormat(Qt::PlainText);
     lines->addWidget(m_date);
     lines->addWidget(m_summary);
@@ -101,13 +162,19 @@ QString PanelHeader::summaryText(int reminderCount)
 
 void PanelHeader::render(const QDateTime& now, const QString& storedLanguage, int reminderCount)
 {
-    m_date->setText(DateTexts::headerDate(now, LocalizationManager::displayLocale(storedLanguage)));
+    const QLocale locale = LocalizationManager::displayLocale(storedLanguage);
+    m_date->setDates(DateTexts::headerDate(now, locale), DateTexts::shortHeaderDate(now, locale));
     m_summary->setText(summaryText(reminderCount));
 }
 
 void PanelHeader::setSyncing(bool syncing)
 {
     m_spinner->setVisible(syncing);
+}
+
+QLabel* PanelHeader::dateLabel() const
+{
+    return m_date;
 }
 
 bool PanelHeader::isSpinnerShown() const

@@ -10,6 +10,7 @@ class QLabel;
 namespace tolvik {
 
 class BusySpinner;
+class DateLine;
 
 /// The top of the panel: the app icon, today's date in the display locale, the summary line and, while the model
 /// syncs, a spinner at the right end.
@@ -29,7 +30,7 @@ public:
     void render(const QDateTime& now, const QString& storedLanguage, int reminderCount);
     void setSyncing(bool syncing);
 
-    QLabel* dateLabel() const { return m_date; }
+    QLabel* dateLabel() const;
     QLabel* summaryLabel() const { return m_summary; }
     bool isSpinnerShown() const;
 
@@ -43,7 +44,7 @@ private:
     void refreshIcon();
 
     QLabel* m_icon;
-    QLabel* m_date;
+    DateLine* m_date;
     QLabel* m_summary;
     BusySpinner* m_spinner;
 };

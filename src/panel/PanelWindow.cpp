@@ -71,8 +71,10 @@ PanelWindow::PanelWindow(RemindersViewModel& model, LaunchAtLoginManager& launch
     if (mode == Mode::trayPanel) {
         setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::NoDropShadowWindowHint);
     } else {
+        // A normal, resizable window: a fixed-size window that a window manager maximises can take the whole
+        // connection down with it on Wayland, so every action of the title bar is allowed and works.
         setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                       Qt::WindowMinimizeButtonHint);
+                       Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint);
     }
     // Named for window lists and for tests that look the panel up by title.
     setWindowTitle(QStringLiteral("TolvikReminder"));
@@ -106,7 +108,7 @@ PanelWindow::PanelWindow(RemindersViewModel& model, LaunchAtLoginManager& launch
         }
     });
     m_content->measure();
-    setFixedSize(targetSize());
+    applySize(targetSize());
 }
 
 PanelWindow::~PanelWindow()
@@ -147,6 +149,18 @@ QRect PanelWindow::availableArea() const
     return shown != nullptr ? shown->availableGeometry() : QRect(QPoint(0, 0), size());
 }
 
+void PanelWindow::applySize(QSize size)
+{
+    if (m_mode == Mode::trayPanel) {
+        setFixedSize(size);
+        return;
+    }
+    setMinimumSize(minimumWindowSize);
+    if (!isMaximized() && !isFullScreen()) {
+        resize(size.expandedTo(minimumWindowSize));
+    }
+}
+
 QSize PanelWindow::targetSize() const
 {
     return QSize(m_content->panelWidth(),
@@ -156,6 +170,13 @@ QSize PanelWindow::targetSize() const
 void PanelWindow::followContentSize(bool animateHeight)
 {
     const QSize target = targetSize();
+    if (m_mode == Mode::ordinaryWindow) {
+        // The user sizes the ordinary window; only a window that is smaller than the content asks grows.
+        if (!isMaximized() && !isFullScreen() && (width() < target.width() || height() < target.height())) {
+            resize(size().expandedTo(target));
+        }
+        return;
+    }
     if (target.width() != width()) {
         setFixedWidth(target.width());
     }
@@ -196,7 +217,9 @@ void PanelWindow::present(const std::optional<QRect>& iconGeometry, const std::o
     m_content->measureIfPending();
     m_heightGlide->stop();
     const QSize size = targetSize();
-    setFixedSize(size);
+    if (m_mode == Mode::trayPanel || !isVisible()) {
+        applySize(size);
+    }
     if (m_mode == Mode::trayPanel) {
         QScreen* target = nullptr;
         if (iconGeometry && iconGeometry->isValid()) {
@@ -231,7 +254,7 @@ void PanelWindow::layOutAhead()
     applySurfaceMode();
     m_content->renderIfPending();
     m_content->measureIfPending();
-    setFixedSize(targetSize());
+    applySize(targetSize());
     // A first show activates the layout of every row and polishes and paints it: with thousands of rows that takes
     // far longer than showing an already laid-out panel. Doing it now, unseen, leaves the click only the showing.
     setAttribute(Qt::WA_DontShowOnScreen);

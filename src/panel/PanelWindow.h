@@ -33,6 +33,8 @@ public:
 
     /// How long after closing on an outside click a tray click counts as that same click, not as a reopen.
     static constexpr int reopenGuardMs = 300;
+    /// The smallest the ordinary window can be made: room for the header, the quick-add field and a few rows.
+    static constexpr QSize minimumWindowSize{280, 240};
 
     PanelWindow(RemindersViewModel& model, LaunchAtLoginManager& launchAtLogin, const QString& storeFolder, Mode mode,
                 QWidget* parent = nullptr);
@@ -64,6 +66,8 @@ protected:
 private:
     void applySurfaceMode();
     void followContentSize(bool animateHeight);
+    /// The tray panel is exactly the size its content asks for; the ordinary window starts there and can be resized.
+    void applySize(QSize size);
     void closeIfFocusLeft();
     void playAppearAnimation();
     std::optional<qreal> availableScreenHeight() const;

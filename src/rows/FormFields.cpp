@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionComboBox>
+#include <QStylePainter>
 #include <QTextLayout>
 
 namespace tolvik {
@@ -49,7 +50,44 @@ int fullLineHeight(const QFont& font, const QString& text)
 
 FormPicker::FormPicker(QWidget* parent)
     : QComboBox(parent)
-{}
+{
+    connect(this, &QComboBox::currentTextChanged, this, [this] { updateToolTip(); });
+}
+
+int FormPicker::textRoom() const
+{
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    return style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this).width();
+}
+
+QString FormPicker::shownText() const
+{
+    return fontMetrics().elidedText(currentText(), Qt::ElideRight, textRoom());
+}
+
+void FormPicker::updateToolTip()
+{
+    setToolTip(shownText() != currentText() ? currentText() : QString());
+}
+
+void FormPicker::paintEvent(QPaintEvent*)
+{
+    // As QComboBox paints itself, with the label cut short where the style would clip it mid-word.
+    QStylePainter painter(this);
+    painter.setPen(palette().color(QPalette::Text));
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    painter.drawComplexControl(QStyle::CC_ComboBox, option);
+    option.currentText = shownText();
+    painter.drawControl(QStyle::CE_ComboBoxLabel, option);
+}
+
+void FormPicker::resizeEvent(QResizeEvent* event)
+{
+    QComboBox::resizeEvent(event);
+    updateToolTip();
+}
 
 QSize FormPicker::sizeHint() const
 {

@@ -23,7 +23,8 @@ public:
 /// the interface font and stand taller than its metrics say.
 int fullLineHeight(const QFont& font, const QString& text);
 
-/// A drop-down as tall as its entries' glyphs need, in whatever script the interface language writes them.
+/// A drop-down as tall as its entries' glyphs need, in whatever script the interface language writes them, that
+/// ends a choice too long for it ("Every 2 weeks on Mon and Thu") with "…" and names it whole in its tooltip.
 class FormPicker : public QComboBox
 {
 public:
@@ -31,9 +32,17 @@ public:
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
+    /// The current choice as the closed drop-down shows it.
+    QString shownText() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     QSize withFullHeight(QSize size) const;
+    int textRoom() const;
+    void updateToolTip();
 };
 
 /// A push button that shows clearly when it has the keyboard focus: a ring inside its edge, in the accent colour,

@@ -205,6 +205,32 @@ private Q_SLOTS:
         fixture.preferences().setString(PreferenceKey::languagePreference, QStringLiteral("system"));
     }
 
+    void shouldFitTheLongestDateOfEachLanguageIntoTheCompactHeader()
+    {
+        PanelFixture fixture;
+        // A Thursday in December: "Donnerstag, 10. Dez." is wider than the compact header.
+        const QDateTime thursday(QDate(2026, 12, 10), QTime(10, 0));
+        ContentView view(fixture.model(), fixture.launchAtLogin(), fixture.root(), [thursday] { return thursday; });
+        view.show();
+        QLabel* date = view.header()->dateLabel();
+        for (const QString& size : {QStringLiteral("compact"), QStringLiteral("roomy")}) {
+            fixture.preferences().setString(PreferenceKey::menuSizePreference, size);
+            // The panel window holds its content at the width the size asks for.
+            view.resize(view.panelWidth(), view.height());
+            for (const QString& language : {QStringLiteral("de"), QStringLiteral("sv"), QStringLiteral("en"),
+                                            QStringLiteral("zh-Hans"), QStringLiteral("zh-Hant")}) {
+                fixture.preferences().setString(PreferenceKey::languagePreference, language);
+                const QString full = DateTexts::headerDate(thursday, LocalizationManager::displayLocale(language));
+                QTRY_COMPARE(date->toolTip(), full);
+                QTRY_VERIFY2(date->fontMetrics().horizontalAdvance(date->text()) <= date->contentsRect().width(),
+                             qPrintable(size + QLatin1Char(' ') + language + QStringLiteral(": ") + date->text()));
+                if (size == QStringLiteral("roomy")) {
+                    QTRY_COMPARE(date->text(), full);
+                }
+            }
+        }
+    }
+
     void shouldGrowWithItsListsWithinTheScreenLimit()
     {
         PanelFixture fixture;

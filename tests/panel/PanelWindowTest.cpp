@@ -108,6 +108,14 @@ private Q_SLOTS:
         QCOMPARE(entry.panel()->mode(), PanelWindow::Mode::ordinaryWindow);
         QVERIFY(entry.panel()->isVisible());
 
+        // The window manager may resize and maximise it: it is not held at one size, and it has a floor.
+        PanelWindow* shown = entry.panel();
+        QCOMPARE(shown->minimumSize(), PanelWindow::minimumWindowSize);
+        QVERIFY(shown->maximumWidth() > shown->width() && shown->maximumHeight() > shown->height());
+        shown->showMaximized();
+        QTRY_VERIFY(shown->isMaximized());
+        shown->showNormal();
+
         // Closing the window keeps the app; the next launch brings the same window back.
         PanelWindow* window = entry.panel();
         window->close();

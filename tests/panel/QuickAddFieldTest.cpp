@@ -97,7 +97,7 @@ private Q_SLOTS:
             {"sv", u"Vattna var tredje dag", u"Vattna", u"Var 3:e dag", "FREQ=DAILY;INTERVAL=3"},
             {"zh-Hans", u"每两周理发", u"理发", u"每两周", "FREQ=WEEKLY;INTERVAL=2"},
             {"zh-Hans", u"工作日打卡", u"打卡", u"周一至周五", "FREQ=WEEKLY;BYDAY=MO,TU,WE,TH,FR"},
-            {"zh-Hans", u"每周二和周四游泳", u"游泳", u"每周的周二、周四", "FREQ=WEEKLY;BYDAY=TU,TH"},
+            {"zh-Hans", u"每周二和周四游泳", u"游泳", u"每周的周二和周四", "FREQ=WEEKLY;BYDAY=TU,TH"},
             {"zh-Hant", u"隔週開例會", u"開例會", u"每兩週", "FREQ=WEEKLY;INTERVAL=2"},
             {"zh-Hant", u"工作日打卡", u"打卡", u"週一至週五", "FREQ=WEEKLY;BYDAY=MO,TU,WE,TH,FR"},
         };

@@ -3,6 +3,7 @@
 #include "rows/ReminderFormView.h"
 #include "RowsFixture.h"
 #include "appearance/LocalizationManager.h"
+#include "rows/FormFields.h"
 #include "rows/PopoverWindow.h"
 
 #include <QCalendarWidget>
@@ -277,6 +278,29 @@ private Q_SLOTS:
 
     // Chinese glyphs come from a fallback font that stands taller than the interface font's metrics: each
     // drop-down's text field must hold its entries' full line with room above and below, in both Chinese scripts.
+    void shouldCutALongCustomRepeatShortAndNameItWhole()
+    {
+        m_fixture->preferences().setString(PreferenceKey::languagePreference, QStringLiteral("sv"));
+        ReminderFormState state = ReminderFormState::fresh(rowsNow());
+        state.includeDueDate = true;
+        state.recurrence = RecurrenceOption::custom;
+        state.customRule = RecurrenceRule{1, 2, false, {1, 2, 3, 4}, false};
+        ReminderFormView form(&state, QStringLiteral("button.save"));
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        auto* picker = dynamic_cast<FormPicker*>(form.recurrencePicker());
+        QVERIFY(picker);
+        const QString words = recurrenceWords(RecurrenceOption::custom, *state.customRule);
+        QCOMPARE(picker->currentText(), words);
+        QVERIFY2(picker->shownText().endsWith(QChar(0x2026)), qPrintable(picker->shownText()));
+        QCOMPARE(picker->toolTip(), words);
+
+        // A choice that fits is shown whole, with no tooltip to repeat it.
+        picker->setCurrentIndex(picker->findData(rawValue(RecurrenceOption::daily)));
+        QCOMPARE(picker->shownText(), picker->currentText());
+        QVERIFY(picker->toolTip().isEmpty());
+    }
+
     void shouldGiveChineseEntriesTheirFullHeight()
     {
         for (const char* language : {"zh-Hans", "zh-Hant"}) {
