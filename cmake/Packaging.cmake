@@ -19,6 +19,9 @@ install(FILES ${CMAKE_SOURCE_DIR}/resources/${TOLVIK_APP_ID}.desktop DESTINATION
 set(TOLVIK_APP_ICON ${CMAKE_SOURCE_DIR}/resources/icons/tolvikMenuIcon.svg)
 install(FILES ${TOLVIK_APP_ICON} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
     RENAME ${TOLVIK_APP_ID}.svg)
+# The tray icon by name: trays that know symbolic icons draw it in their bar's text colour.
+install(FILES ${CMAKE_SOURCE_DIR}/resources/icons/symbolic/${TOLVIK_APP_ID}-symbolic.svg
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/symbolic/apps)
 add_subdirectory(${CMAKE_SOURCE_DIR}/tools ${CMAKE_BINARY_DIR}/tools)
 set(TOLVIK_ICON_PNGS)
 foreach(size 16 24 32 48 64 128 256)

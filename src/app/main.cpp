@@ -3,6 +3,7 @@
 #include "alarms/SystemWake.h"
 #include "app/CommandLine.h"
 #include "app/GlobalShortcut.h"
+#include "app/PlatformChoice.h"
 #include "app/SingleInstance.h"
 #include "app/SyncHelper.h"
 #include "appearance/LocalizationManager.h"
@@ -57,6 +58,7 @@ int main(int argc, char** argv)
         return finish(*exit);
     }
 
+    choosePlatformForSession();
     QApplication app(argc, argv);
     QApplication::setDesktopFileName(QStringLiteral("org.tolvik.TolvikReminder"));
     if (const auto exit = CommandLine::rejectUnknownOptions(QApplication::arguments())) {

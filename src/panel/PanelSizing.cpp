@@ -25,13 +25,39 @@ QPoint keptOnScreen(const QPoint& origin, const QSize& panel, const QRect& avail
     return result;
 }
 
+namespace {
+
+bool pointCounts(const QRect& available, const std::optional<QPoint>& point)
+{
+    return point && available.adjusted(-barReach, -barReach, barReach, barReach).contains(*point);
+}
+
+} // namespace
+
+Edge nearestEdge(const QRect& available, const QPoint& point)
+{
+    // Signed distances: a point inside a bar, outside the available area, is nearest that bar's edge.
+    const int top = point.y() - available.top();
+    const int bottom = available.bottom() - point.y();
+    const int left = point.x() - available.left();
+    const int right = available.right() - point.x();
+    const int least = std::min({top, bottom, left, right});
+    if (least == top) {
+        return Edge::top;
+    }
+    if (least == bottom) {
+        return Edge::bottom;
+    }
+    return least == left ? Edge::left : Edge::right;
+}
+
 bool opensUpward(const QRect& available, const std::optional<QRect>& iconGeometry, const std::optional<QPoint>& pointer)
 {
     if (iconGeometry && iconGeometry->isValid()) {
         return iconGeometry->center().y() > available.center().y();
     }
-    if (pointer && available.contains(*pointer)) {
-        return pointer->y() > available.center().y();
+    if (pointCounts(available, pointer)) {
+        return nearestEdge(available, *pointer) == Edge::bottom;
     }
     return false;
 }
@@ -45,9 +71,22 @@ QPoint panelOrigin(const QSize& panel, const QRect& available, const std::option
         const QRect icon = *iconGeometry;
         origin.setX(icon.center().x() - panel.width() / 2);
         origin.setY(upward ? icon.top() - iconGap - panel.height() : icon.bottom() + 1 + iconGap);
-    } else if (pointer && available.contains(*pointer)) {
-        origin.setX(pointer->x() - panel.width() / 2);
-        origin.setY(upward ? pointer->y() - iconGap - panel.height() : pointer->y() + iconGap);
+    } else if (pointCounts(available, pointer)) {
+        const QPoint point = *pointer;
+        switch (nearestEdge(available, point)) {
+        case Edge::top:
+            origin = QPoint(point.x() - panel.width() / 2, point.y() + iconGap);
+            break;
+        case Edge::bottom:
+            origin = QPoint(point.x() - panel.width() / 2, point.y() - iconGap - panel.height());
+            break;
+        case Edge::left:
+            origin = QPoint(point.x() + iconGap, point.y() - panel.height() / 2);
+            break;
+        case Edge::right:
+            origin = QPoint(point.x() - iconGap - panel.width(), point.y() - panel.height() / 2);
+            break;
+        }
     } else {
         origin = QPoint(available.right() + 1 - panel.width(), available.top());
     }

@@ -2,21 +2,21 @@
 
 #include "appearance/LocalizationManager.h"
 #include "appearance/Preferences.h"
-#include "appearance/SymbolIcons.h"
 #include "model/RemindersViewModel.h"
 #include "panel/ContentView.h"
 #include "panel/ListSelection.h"
 #include "panel/PanelWindow.h"
 #include "panel/QuickAddField.h"
+#include "panel/StatusNotifierItem.h"
+#include "panel/TrayIconImage.h"
 #include "settings/SettingsWindowPresenter.h"
 #include "sync/SyncService.h"
 
 #include <QCoreApplication>
 #include <QCursor>
+#include <QDBusConnection>
 #include <QGuiApplication>
 #include <QMenu>
-#include <QPainter>
-#include <QPalette>
 #include <QSystemTrayIcon>
 #include <QTimer>
 
@@ -78,6 +78,10 @@ bool TrayEntry::isWaitingForTray() const
 
 void TrayEntry::tryTray()
 {
+    if (StatusNotifierItem::watcherPresent(QDBusConnection::sessionBus()) && showStatusNotifierItem()) {
+        m_retry->stop();
+        return;
+    }
     if (QSystemTrayIcon::isSystemTrayAvailable()) {
         m_retry->stop();
         showTrayIcon();
@@ -111,6 +115,25 @@ void TrayEntry::showTrayIcon()
     m_tray->show();
     // Building a panel with many rows takes a while; do it now rather than on the user's first click.
     QTimer::singleShot(0, this, &TrayEntry::preparePanel);
+}
+
+bool TrayEntry::showStatusNotifierItem()
+{
+    if (m_item != nullptr) {
+        return true;
+    }
+    auto* item = new StatusNotifierItem(m_menu, QDBusConnection::sessionBus(), this);
+    if (!item->start()) {
+        delete item;
+        return false;
+    }
+    m_item = item;
+    updateTrayIcon();
+    refreshTrayTexts();
+    connect(m_item, &StatusNotifierItem::activated, this, [this](QPoint at) { togglePanel(at); });
+    connect(m_item, &StatusNotifierItem::secondaryActivated, this, [this](QPoint at) { togglePanel(at); });
+    QTimer::singleShot(0, this, &TrayEntry::preparePanel);
+    return true;
 }
 
 void TrayEntry::preparePanel()
@@ -157,6 +180,9 @@ void TrayEntry::refreshTrayTexts()
     if (m_tray != nullptr) {
         m_tray->setToolTip(localizedString(QStringLiteral("TolvikReminder")));
     }
+    if (m_item != nullptr) {
+        m_item->setToolTip(localizedString(QStringLiteral("TolvikReminder")));
+    }
 }
 
 void TrayEntry::updateTrayIcon()
@@ -186,24 +212,30 @@ void TrayEntry::updateTrayIcon()
     }
     const bool changed = overdue != m_showsOverdueDot;
     m_showsOverdueDot = overdue;
-    if (m_tray == nullptr || (!changed && !m_tray->icon().isNull())) {
+    const bool hasIcon =
+        (m_tray != nullptr && !m_tray->icon().isNull()) || (m_item != nullptr && !m_item->iconPixmaps().isEmpty());
+    if ((m_tray == nullptr && m_item == nullptr) || (!changed && hasIcon)) {
         return;
     }
-    const QColor ink = QGuiApplication::palette().color(QPalette::WindowText);
-    const QIcon symbol = SymbolIcons::icon(QStringLiteral("checklist"), ink);
-    if (!overdue) {
-        m_tray->setIcon(symbol);
-        return;
+    // The bar's colour is unknown: the images are drawn for the desktop's light or dark theme, each with a rim of
+    // the opposite colour, so that they stay readable on a bar of either kind.
+    const bool darkBar = TrayIconImage::desktopPrefersDark();
+    if (m_item != nullptr) {
+        // A host that knows the symbolic icon draws it in its bar's own text colour; the dot needs the images.
+        m_item->setIconName(overdue ? QString() : TrayIconImage::installedSymbolicName());
+        QList<QImage> images;
+        for (const int side : {16, 22, 24, 32, 48, 64}) {
+            images.append(TrayIconImage::image(side, darkBar, overdue));
+        }
+        m_item->setIconImages(images);
     }
-    constexpr int side = 64;
-    QPixmap pixmap = symbol.pixmap(side, side);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(0xe0, 0x35, 0x2b));
-    painter.drawEllipse(QRectF(side * 0.62, side * 0.02, side * 0.36, side * 0.36));
-    painter.end();
-    m_tray->setIcon(QIcon(pixmap));
+    if (m_tray != nullptr) {
+        QIcon icon;
+        for (const int side : {16, 22, 24, 32, 48, 64}) {
+            icon.addPixmap(QPixmap::fromImage(TrayIconImage::image(side, darkBar, overdue)));
+        }
+        m_tray->setIcon(icon);
+    }
 }
 
 void TrayEntry::fallBackToWindow()
@@ -259,7 +291,7 @@ void TrayEntry::showReminder(const QString& reminderID)
     }
 }
 
-void TrayEntry::togglePanel()
+void TrayEntry::togglePanel(std::optional<QPoint> at)
 {
     if (m_panel != nullptr && m_panel->isVisible() && m_panel->mode() == PanelWindow::Mode::trayPanel) {
         m_panel->hide();
@@ -269,12 +301,17 @@ void TrayEntry::togglePanel()
     if (m_panel != nullptr && m_panel->wasJustDismissed()) {
         return;
     }
-    showPanel();
+    showPanel(at);
 }
 
-void TrayEntry::showPanel()
+void TrayEntry::showPanel(std::optional<QPoint> at)
 {
     preparePanel();
+    if (at) {
+        // Where the tray says its icon was clicked: better than any pointer position, which Wayland does not give.
+        m_panel->present(std::nullopt, at);
+        return;
+    }
     std::optional<QRect> iconGeometry;
     if (m_tray != nullptr && m_tray->geometry().isValid() && !m_tray->geometry().isEmpty()) {
         iconGeometry = m_tray->geometry();

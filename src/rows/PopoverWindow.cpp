@@ -188,8 +188,10 @@ void PopoverWindow::dismiss(bool animated)
 
 bool PopoverWindow::canFade() const
 {
-    // Window opacity needs a compositor; the offscreen platform has none and warns at every step.
-    return m_translucent && QGuiApplication::platformName() != QLatin1String("offscreen");
+    // Window opacity needs a compositor that takes it from the client: the offscreen platform has none, and Qt's
+    // Wayland platform cannot set it; both warn at every step of a fade. There the bubble simply appears.
+    const QString platform = QGuiApplication::platformName();
+    return m_translucent && platform != QLatin1String("offscreen") && !platform.startsWith(QLatin1String("wayland"));
 }
 
 bool PopoverWindow::isPresented() const

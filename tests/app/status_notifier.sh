@@ -1,8 +1,9 @@
 #!/bin/bash
 # Runs the real app on a desktop whose tray is a status notifier host on D-Bus rather than an XEmbed tray: a virtual
 # X server, a private session bus and a small watcher on it. Checks that the tray icon registers as an item with the
-# app's name, that activating the item opens the panel at the pointer with the panel's size, and that activating it
-# again closes the panel. Stops only the processes it started, by their ids.
+# app's name and icon images, that activating the item at a point opens the panel beside that point (not at the
+# pointer) with the panel's size, that activating it again closes the panel, that its menu is on the bus and works,
+# and that it registers again with a watcher that restarts. Stops only the processes it started, by their ids.
 # Usage: status_notifier.sh <app binary> <sni_watcher binary>
 set -u
 app_binary=$1
@@ -72,9 +73,11 @@ echo "Title: $title; ToolTip: $tooltip"
 [[ $tooltip == *"'TolvikReminder'"* ]] || fail "the item's tooltip does not say TolvikReminder: $tooltip"
 status=$(item_property Status) || fail "the item has no Status"
 [ "$status" = "(<'Active'>,)" ] || fail "the item's status is $status, expected Active"
-icon_name=$(item_property IconName) || fail "the item has no IconName"
 icon_pixmap=$(item_property IconPixmap) || fail "the item has no IconPixmap"
-[ "$icon_name" != "(<''>,)" ] || [[ $icon_pixmap == *"(<[("* ]] || fail "the item has neither an icon name nor an image"
+# Images at several sizes, so that the host need not scale one.
+for side in 16 22 32; do
+    [[ $icon_pixmap == *"($side, $side, "* ]] || fail "the item has no ${side}x$side image: ${icon_pixmap:0:200}"
+done
 
 # No icon window comes up on this path; the panel is laid out ahead but not shown until the item is activated.
 panel_window() { xdotool search --all --onlyvisible --pid "$app" --name '^TolvikReminder$' | head -n1; }
@@ -82,13 +85,17 @@ has_panel() { [ -n "$(panel_window)" ]; }
 has_no_window() { [ -z "$(xdotool search --onlyvisible --pid "$app")" ]; }
 has_no_window || fail "the app shows a window before its item is activated"
 
-# The app's placement rule when the desktop reports no icon geometry (as a D-Bus host never does): centred on the
-# pointer's x, 4 px under the pointer, or 4 px above it when the pointer is below the screen's centre line
-# (QRect's centre, (height - 1) / 2), then kept inside the screen. No window manager reserves any edge here.
+# The app's placement rule for a point the tray reports: beside the point, away from the screen edge nearest to it
+# (below for the top edge, above for the bottom, right of it for the left, left of it for the right), 4 px off and
+# centred across, then kept inside the screen. No window manager reserves any edge here.
 expected_origin() {
-    local px=$1 py=$2 w=$3 h=$4 x y
-    x=$((px - w / 2))
-    if [ "$py" -gt $(((screen_h - 1) / 2)) ]; then y=$((py - 4 - h)); else y=$((py + 4)); fi
+    local px=$1 py=$2 w=$3 h=$4 x y top bottom left right least
+    top=$py bottom=$((screen_h - 1 - py)) left=$px right=$((screen_w - 1 - px))
+    least=$(printf '%s\n' "$top" "$bottom" "$left" "$right" | sort -n | head -n1)
+    if [ "$least" -eq "$top" ]; then ((x = px - w / 2, y = py + 4))
+    elif [ "$least" -eq "$bottom" ]; then ((x = px - w / 2, y = py - 4 - h))
+    elif [ "$least" -eq "$left" ]; then ((x = px + 4, y = py - h / 2))
+    else ((x = px - 4 - w, y = py - h / 2)); fi
     ((x = x < screen_w - w ? x : screen_w - w, y = y < screen_h - h ? y : screen_h - h))
     ((x = x > 0 ? x : 0, y = y > 0 ? y : 0))
     echo "$x $y"
@@ -104,11 +111,12 @@ panel_in_place() {
     [ "$X" -eq "$want_x" ] && [ "$Y" -eq "$want_y" ]
 }
 
-# Moves the pointer, activates the item there as a host does on a click, and checks where the panel shows.
+# Moves the pointer away, activates the item at a point as a host does on a click, and checks where the panel shows:
+# the point the host reports counts, not where the pointer is (which is stale or unknown under Wayland).
 open_at() {
     local px=$1 py=$2 panel want_x want_y
-    xdotool mousemove "$px" "$py"
-    wait_for 5 pointer_at "$px" "$py" || fail "the pointer did not move to $px,$py"
+    xdotool mousemove 640 400
+    wait_for 5 pointer_at 640 400 || fail "the pointer did not move to 640,400"
     item_call org.kde.StatusNotifierItem.Activate "$px" "$py" >/dev/null || fail "Activate($px, $py) failed"
     wait_for 30 has_panel || fail "no panel window named TolvikReminder showed after Activate($px, $py)"
     panel=$(panel_window)
@@ -116,11 +124,11 @@ open_at() {
     wait_for 10 panel_in_place "$panel" "$px" "$py"
     eval "$(xdotool getwindowgeometry --shell "$panel")"
     read -r want_x want_y < <(expected_origin "$px" "$py" "$WIDTH" "$HEIGHT")
-    echo "pointer at $px,$py; panel at $X,$Y size ${WIDTH}x$HEIGHT (expected at $want_x,$want_y)"
+    echo "activated at $px,$py; panel at $X,$Y size ${WIDTH}x$HEIGHT (expected at $want_x,$want_y)"
     [ "$WIDTH" -eq 360 ] || fail "panel width $WIDTH, expected 360"
     [ "$HEIGHT" -ge 300 ] && [ "$HEIGHT" -le 600 ] || fail "panel height $HEIGHT outside 300...600"
     [ "$X" -eq "$want_x" ] && [ "$Y" -eq "$want_y" ] ||
-        fail "panel at $X,$Y for the pointer at $px,$py; expected $want_x,$want_y"
+        fail "panel at $X,$Y for a click at $px,$py; expected $want_x,$want_y"
 }
 
 closes_on_activate() {
@@ -128,13 +136,33 @@ closes_on_activate() {
     wait_for 10 has_no_window || fail "the panel stayed open after a second Activate($1, $2)"
 }
 
-# Below the centre line, so the panel opens above the pointer; then a toggle closes it.
-open_at 700 420
-closes_on_activate 700 420
-# Near the top-right corner: under the pointer, pushed back inside the screen's right edge. This also shows that
-# each activation reads the pointer afresh.
-open_at 1200 100
-closes_on_activate 1200 100
+# A bar at each edge of the screen; each time a second activation closes the panel again.
+for point in "700 795" "1200 10" "5 400" "1275 600"; do
+    read -r px py <<<"$point"
+    open_at "$px" "$py"
+    closes_on_activate "$px" "$py"
+done
+
+# The right-click menu as the host draws it: the app's own entries, and "Open" opens the panel.
+menu_path=$(item_property Menu) || fail "the item has no Menu"
+[ "$menu_path" = "(<objectpath '/StatusNotifierMenu'>,)" ] || fail "the item's menu is $menu_path"
+layout=$(gdbus call --session --dest "$item_service" --object-path /StatusNotifierMenu \
+    --method com.canonical.dbusmenu.GetLayout -- 0 -1 '[]') || fail "the menu's layout cannot be read"
+echo "menu: $layout"
+for label in Open Quit; do
+    [[ $layout == *"'label': <'$label'>"* ]] || fail "the menu has no entry $label"
+done
+gdbus call --session --dest "$item_service" --object-path /StatusNotifierMenu \
+    --method com.canonical.dbusmenu.Event 1 clicked '<0>' 0 >/dev/null || fail "the menu's Open cannot be clicked"
+wait_for 30 has_panel || fail "Open in the host's menu did not show the panel"
+
+# A bar that restarts brings a new watcher: the item registers with it again.
+kill "$watcher"
+wait "$watcher" 2>/dev/null
+"$watcher_binary" >"$work/watcher2.log" 2>&1 &
+watcher=$!
+pids+=("$watcher")
+wait_for 30 grep -q '^registered ' "$work/watcher2.log" || fail "the item did not register with the new watcher"
 
 kill -0 "$app" 2>/dev/null || fail "the app ended"
 echo "PASS"

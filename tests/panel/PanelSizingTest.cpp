@@ -65,6 +65,31 @@ private Q_SLOTS:
         QCOMPARE(PanelSizing::panelOrigin(panel, available, std::nullopt, std::nullopt), QPoint(680, 0));
     }
 
+    // A tray reports only the point it was clicked at, often inside its bar and so outside the available area.
+    void shouldOpenBesideAPointAwayFromItsNearestEdge_data()
+    {
+        QTest::addColumn<QPoint>("point");
+        QTest::addColumn<QPoint>("expected");
+        QTest::addColumn<bool>("upward");
+        // Available: (0, 30) to (1279, 769), bars all round; the panel is 360 x 500 and never covers a bar.
+        QTest::newRow("top bar") << QPoint(640, 12) << QPoint(460, 30) << false;
+        QTest::newRow("top bar, right corner") << QPoint(1270, 12) << QPoint(920, 30) << false;
+        QTest::newRow("bottom bar") << QPoint(300, 785) << QPoint(120, 270) << true;
+        QTest::newRow("left bar") << QPoint(-20, 400) << QPoint(0, 150) << false;
+        QTest::newRow("right bar") << QPoint(1300, 700) << QPoint(920, 270) << false;
+        QTest::newRow("far away counts as unknown") << QPoint(-5000, 400) << QPoint(920, 30) << false;
+    }
+
+    void shouldOpenBesideAPointAwayFromItsNearestEdge()
+    {
+        QFETCH(QPoint, point);
+        QFETCH(QPoint, expected);
+        QFETCH(bool, upward);
+        const QRect available(0, 30, 1280, 740);
+        QCOMPARE(PanelSizing::panelOrigin(QSize(360, 500), available, std::nullopt, point), expected);
+        QCOMPARE(PanelSizing::opensUpward(available, std::nullopt, point), upward);
+    }
+
     void shouldKeepTheEdgeNextToItsAnchorWhenTheHeightChanges()
     {
         const QRect available(0, 0, 1000, 800);

@@ -1,0 +1,31 @@
+#include "app/PlatformChoice.h"
+
+#include <QtGlobal>
+
+namespace tolvik {
+
+SessionEnvironment SessionEnvironment::current()
+{
+    return {qgetenv("QT_QPA_PLATFORM"), qgetenv("WAYLAND_DISPLAY"), qgetenv("DISPLAY"), qgetenv("XDG_SESSION_TYPE")};
+}
+
+std::optional<QByteArray> chosenPlatform(const SessionEnvironment& session)
+{
+    if (!session.qpaPlatform.isEmpty()) {
+        return std::nullopt;
+    }
+    const bool wayland = !session.waylandDisplay.isEmpty() || session.sessionType == "wayland";
+    if (!wayland || session.display.isEmpty()) {
+        return std::nullopt;
+    }
+    return QByteArray("xcb;wayland");
+}
+
+void choosePlatformForSession()
+{
+    if (const std::optional<QByteArray> platform = chosenPlatform(SessionEnvironment::current())) {
+        qputenv("QT_QPA_PLATFORM", *platform);
+    }
+}
+
+} // namespace tolvik

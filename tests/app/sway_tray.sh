@@ -1,0 +1,161 @@
+#!/bin/bash
+# Runs the real app on a headless sway session with waybar's tray, natively (Wayland) or through XWayland, clicks the
+# tray icon with a real (virtual) pointer, and checks that the panel opens whole on screen without covering the bar,
+# and that a click elsewhere closes it. Where it opens is sway's choice: sway centres floating windows, X11 ones too,
+# and waybar reports its clicks relative to the icon, not where the icon is on the screen.
+# sway refuses to run as root, so as root every session process runs as the unprivileged user `nobody`.
+# Stops only the processes it started, by their ids. Exits 77 (skipped) when a tool the session needs is missing.
+# Usage: sway_tray.sh <app binary> <rfb_pointer.py> <wayland|xcb> [screenshot.png]
+set -u
+app_binary=$1
+pointer_script=$2
+platform=$3
+screenshot=${4:-}
+screen_w=1280
+screen_h=800
+bar_h=30
+# shellcheck source=tests/app/script_support.sh
+source "$(dirname "$0")/script_support.sh"
+
+for tool in sway waybar wayvnc swaymsg grim dbus-daemon setpriv /usr/bin/python3; do
+    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
+done
+if [ "$platform" = xcb ]; then
+    command -v Xwayland >/dev/null || { echo "SKIP: Xwayland is not installed"; exit 77; }
+    command -v xdotool >/dev/null || { echo "SKIP: xdotool is not installed"; exit 77; }
+fi
+
+as_user=()
+if [ "$(id -u)" -eq 0 ]; then
+    as_user=(setpriv --reuid=nobody --regid=nogroup --clear-groups --)
+    chmod 755 "$work"
+    "${as_user[@]}" test -x "$app_binary" || { echo "SKIP: nobody cannot run $app_binary"; exit 77; }
+fi
+
+seed_user
+mkdir -p "$work/home/.config/waybar"
+# The tray alone, in the middle of a top bar: with one item, its icon sits at the bar's centre.
+cat >"$work/home/.config/waybar/config" <<EOF
+{ "layer": "top", "position": "top", "height": $bar_h, "modules-center": ["tray"], "tray": { "icon-size": 20 } }
+EOF
+cat >"$work/home/.config/waybar/style.css" <<'EOF'
+* { font-family: sans-serif; font-size: 13px; }
+window#waybar { background: #1e2227; }
+EOF
+xwayland=disable
+[ "$platform" = xcb ] && xwayland=enable
+cat >"$work/sway.conf" <<EOF
+output HEADLESS-1 resolution ${screen_w}x$screen_h background #5a6b7c solid_color
+xwayland $xwayland
+default_border none
+seat seat0 hide_cursor 0
+bar {
+    swaybar_command waybar
+}
+exec sh -c 'echo "\$DISPLAY" > $work/x-display'
+EOF
+[ "$(id -u)" -eq 0 ] && chown -R nobody:nogroup "$work"
+
+session_env=(env -i PATH=/usr/bin:/bin HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_RUNTIME_DIR="$runtime"
+    LANG=C.UTF-8)
+"${as_user[@]}" dbus-daemon --session --nofork --address="unix:path=$work/bus" --print-address=1 \
+    >"$work/bus.address" 2>"$work/dbus.log" &
+pids+=($!)
+wait_for 10 test -s "$work/bus.address" || fail "the session bus did not start"
+session_env+=(DBUS_SESSION_BUS_ADDRESS="unix:path=$work/bus")
+
+"${as_user[@]}" "${session_env[@]}" WLR_BACKENDS=headless WLR_RENDERER=pixman WLR_LIBINPUT_NO_DEVICES=1 \
+    sway -c "$work/sway.conf" >"$work/sway.log" 2>&1 &
+pids+=($!)
+wayland_socket() { find "$runtime" -maxdepth 1 -name 'wayland-*' ! -name '*.lock' | head -n1; }
+has_socket() { [ -n "$(wayland_socket)" ]; }
+wait_for 15 has_socket || fail "sway did not start: $(tail -n5 "$work/sway.log")"
+session_env+=(WAYLAND_DISPLAY="$(basename "$(wayland_socket)")")
+sway_socket() { find "$runtime" -maxdepth 1 -name 'sway-ipc.*.sock' | head -n1; }
+wait_for 10 test -n "$(sway_socket)" || fail "sway opened no IPC socket"
+session_env+=(SWAYSOCK="$(sway_socket)")
+in_session() { "${as_user[@]}" "${session_env[@]}" "$@"; }
+
+# The virtual pointer: wayvnc adds one to the seat for its client, which this test drives.
+vnc_port=$((5900 + RANDOM % 1000))
+in_session wayvnc 127.0.0.1 "$vnc_port" >"$work/wayvnc.log" 2>&1 &
+pids+=($!)
+mkfifo "$work/pointer.in"
+wait_for 10 /usr/bin/python3 -c "import socket; socket.create_connection(('127.0.0.1', $vnc_port))" ||
+    fail "wayvnc did not listen: $(cat "$work/wayvnc.log")"
+/usr/bin/python3 "$pointer_script" 127.0.0.1 "$vnc_port" <"$work/pointer.in" >"$work/pointer.out" 2>&1 &
+pids+=($!)
+exec 5>"$work/pointer.in"
+wait_for 10 grep -q '^connected' "$work/pointer.out" || fail "no VNC pointer: $(cat "$work/pointer.out")"
+pointer() {
+    local answers
+    answers=$(grep -c '^ok' "$work/pointer.out")
+    echo "$*" >&5
+    wait_for 5 test "$(grep -c '^ok' "$work/pointer.out")" -gt "$answers"
+}
+
+app_env=(QT_QPA_PLATFORM="$platform" XDG_DATA_HOME="$data" XDG_CONFIG_HOME="$config")
+if [ "$platform" = xcb ]; then
+    wait_for 15 test -s "$work/x-display" || fail "sway started no XWayland"
+    x_display=$(cat "$work/x-display")
+    app_env+=(DISPLAY="$x_display")
+fi
+in_session "${app_env[@]}" "$app_binary" >"$work/app.log" 2>&1 &
+app=$!
+pids+=("$app")
+
+# The panel's rectangle as the compositor shows it: "x y width height", or nothing while it is not shown.
+panel_rect() {
+    if [ "$platform" = xcb ]; then
+        local id X Y WIDTH HEIGHT
+        # XWayland lets only the session's user in.
+        for id in $(in_session DISPLAY="$x_display" xdotool search --onlyvisible --name '^TolvikReminder$'); do
+            eval "$(in_session DISPLAY="$x_display" xdotool getwindowgeometry --shell "$id")"
+            [ "$WIDTH" -ge 300 ] && echo "$X $Y $WIDTH $HEIGHT" && return 0
+        done
+        return 1
+    fi
+    in_session swaymsg -t get_tree | /usr/bin/python3 -c '
+import json, sys
+def walk(node):
+    if node.get("app_id") == "org.tolvik.TolvikReminder" and node.get("visible"):
+        r = node["rect"]
+        print(r["x"], r["y"], r["width"], r["height"])
+        sys.exit(0)
+    for child in node.get("nodes", []) + node.get("floating_nodes", []):
+        walk(child)
+walk(json.load(sys.stdin))
+sys.exit(1)'
+}
+has_panel() { [ -n "$(panel_rect)" ]; }
+
+shot() { in_session grim "$work/shot.png" && cp "$work/shot.png" "$1"; }
+
+# The tray icon: the app's item, registered with waybar's watcher, drawn at the bar's centre.
+icon_x=$((screen_w / 2))
+icon_y=$((bar_h / 2))
+item_registered() {
+    in_session gdbus call --session --dest org.kde.StatusNotifierWatcher --object-path /StatusNotifierWatcher \
+        --method org.freedesktop.DBus.Properties.Get org.kde.StatusNotifierWatcher RegisteredStatusNotifierItems |
+        grep -q 'org.kde.StatusNotifierItem'
+}
+wait_for 30 item_registered || fail "the app's item never registered with waybar's watcher"
+sleep 1
+pointer move "$icon_x" "$icon_y"
+pointer click "$icon_x" "$icon_y"
+wait_for 20 has_panel || fail "no panel after a click on the tray icon"
+sleep 1
+read -r px py pw ph < <(panel_rect)
+echo "$platform: icon at $icon_x,$icon_y; panel at $px,$py size ${pw}x$ph"
+[ -n "$screenshot" ] && shot "$screenshot"
+[ "$pw" -eq 360 ] || fail "the panel is $pw px wide, expected 360"
+[ "$py" -ge "$bar_h" ] && [ $((py + ph)) -le "$screen_h" ] || fail "the panel ($py..$((py + ph))) covers the bar or leaves the screen"
+[ "$px" -ge 0 ] && [ $((px + pw)) -le "$screen_w" ] || fail "the panel ($px..$((px + pw))) leaves the screen"
+
+# A click elsewhere (on the desktop) closes it.
+pointer click 100 600
+has_no_panel() { ! has_panel; }
+wait_for 10 has_no_panel || fail "the panel stayed open after a click outside it"
+
+kill -0 "$app" 2>/dev/null || fail "the app ended"
+echo "PASS"
