@@ -172,28 +172,40 @@ void writeRules(icalcomponent* todo, const QList<RecurrenceRule>& rules)
     }
 }
 
-bool advanceToNextOccurrence(icalcomponent* root, icalcomponent* todo, const QDateTime& now)
+SeriesAdvance advanceToNextOccurrence(icalcomponent* root, icalcomponent* todo, const QDateTime& now, int milliseconds)
 {
     SeriesReader series(root, todo);
-    // The save waits for this on the main thread: the whole completion gets one question's budget.
-    series.shareOneBudget();
+    // The save waits for this on the main thread: the whole completion gets one budget. The steps bound what a
+    // rule can cost; the time is only a backstop, and a busy machine must not turn "not found in time" into
+    // "the series has ended".
+    series.shareOneBudget(milliseconds);
     const std::optional<Instance> current = series.repeats() ? series.current(now.toSecsSinceEpoch()) : std::nullopt;
     const std::optional<Instance> next = current ? series.nextAfter(*current) : std::nullopt;
+    if (series.ranOutOfTime()) {
+        return SeriesAdvance::undetermined;
+    }
     if (!next) {
-        return false;
+        return SeriesAdvance::ended;
     }
     const icaltimetype oldAnchor = series.anchor();
     icaltimetype newAnchor = next->wall;
     newAnchor.zone = oldAnchor.zone;
     newAnchor.is_date = oldAnchor.is_date;
 
-    // COUNT counts from DTSTART, so moving DTSTART forward must use up the occurrences passed over.
+    // COUNT counts from DTSTART, so moving DTSTART forward must use up the occurrences passed over. Every count
+    // is known before anything changes.
+    QList<std::pair<icalproperty*, icalrecurrencetype>> counted;
     for (icalproperty* property : properties(todo, ICAL_RRULE_PROPERTY)) {
         icalrecurrencetype rule = icalproperty_get_rrule(property);
-        if (rule.count <= 0) {
-            continue;
+        if (rule.count > 0) {
+            rule.count -= series.countBefore(rule, newAnchor);
+            counted.append({property, rule});
         }
-        rule.count -= series.countBefore(rule, newAnchor);
+    }
+    if (series.ranOutOfTime()) {
+        return SeriesAdvance::undetermined;
+    }
+    for (const auto& [property, rule] : counted) {
         if (rule.count <= 0) {
             icalcomponent_remove_property(todo, property);
             icalproperty_free(property);
@@ -212,7 +224,7 @@ bool advanceToNextOccurrence(icalcomponent* root, icalcomponent* todo, const QDa
     }
     icalproperty_set_value(series.anchorProperty(),
                            newAnchor.is_date ? icalvalue_new_date(newAnchor) : icalvalue_new_datetime(newAnchor));
-    return true;
+    return SeriesAdvance::advanced;
 }
 
 } // namespace tolvik::ical

@@ -18,9 +18,24 @@ QList<RecurrenceRule> rulesOf(icalcomponent* todo);
 /// Replaces the to-do's RRULEs with `rules`. An existing RRULE that reads as the same rule is kept verbatim, so
 /// its BYDAY, COUNT or UNTIL survive; rules with a frequency libical cannot express are skipped.
 void writeRules(icalcomponent* todo, const QList<RecurrenceRule>& rules);
+/// What completing an occurrence did to its series.
+enum class SeriesAdvance
+{
+    /// Moved on to the next occurrence.
+    advanced,
+    /// Nothing changed: the to-do does not repeat (an RRULE without DTSTART or DUE does not) or has no further
+    /// occurrence, so the to-do itself is complete.
+    ended,
+    /// Nothing changed: the time allowed ran out before the next occurrence was known.
+    undetermined,
+};
+
+/// How long completing an occurrence may spend on its series before it gives up and changes nothing.
+constexpr int completionMilliseconds = 1000;
+
 /// Moves DUE, and DTSTART when present, from the occurrence current at `now` to the next one that is not done,
-/// keeping their wall-clock time and their distance, and counting down COUNT. False, with nothing changed, when
-/// the to-do does not repeat (an RRULE without DTSTART or DUE does not) or has no further occurrence.
-bool advanceToNextOccurrence(icalcomponent* root, icalcomponent* todo, const QDateTime& now);
+/// keeping their wall-clock time and their distance, and counting down COUNT.
+SeriesAdvance advanceToNextOccurrence(icalcomponent* root, icalcomponent* todo, const QDateTime& now,
+                                      int milliseconds = completionMilliseconds);
 
 } // namespace tolvik::ical

@@ -130,7 +130,8 @@ public:
             for (const Instance& instance : instances) {
                 m_cache.append({instance, m_reader.occurrence(instance)});
             }
-            m_cached = instances.size() < 4096;
+            // A stretch the time cut short (on a busy machine) is asked again next time, never kept as the series.
+            m_cached = instances.size() < 4096 && !m_reader.ranOutOfTime();
         }
         QList<StoreOccurrence> result;
         for (const auto& [instance, occurrence] : m_cache) {
@@ -373,6 +374,7 @@ public:
     {
         if (m_reader.m_openQuestions++ == 0 && (!m_reader.m_oneBudget || !m_reader.m_budgetTimer.isValid())) {
             m_reader.m_stepsLeft = maximumSteps;
+            m_reader.m_outOfTime = false;
             m_reader.m_budgetTimer.start();
         }
     }
@@ -386,7 +388,11 @@ private:
 
 bool SeriesReader::spendStep() const
 {
-    if (m_stepsLeft <= 0 || m_budgetTimer.elapsed() > maximumMilliseconds) {
+    if (m_stepsLeft <= 0) {
+        return false;
+    }
+    if (m_budgetTimer.elapsed() > m_milliseconds) {
+        m_outOfTime = true;
         m_stepsLeft = 0;
         return false;
     }

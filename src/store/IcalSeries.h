@@ -39,9 +39,17 @@ public:
 
     SeriesReader(icalcomponent* root, icalcomponent* master);
 
-    /// Makes every later question share one budget, for a reader that serves one task made of several questions
-    /// (completing an occurrence), so that the task as a whole answers at once.
-    void shareOneBudget() { m_oneBudget = true; }
+    /// Makes every later question share one budget of `milliseconds`, for a reader that serves one task made of
+    /// several questions (completing an occurrence), so that the task as a whole answers at once.
+    void shareOneBudget(int milliseconds)
+    {
+        m_oneBudget = true;
+        m_milliseconds = milliseconds;
+    }
+    /// Whether the last question (or the shared budget's task) stopped because its time ran out. Unlike the step bound,
+    /// which the rule alone decides, that depends on how busy the machine is: an answer cut short by it says nothing
+    /// about the series.
+    bool ranOutOfTime() const { return m_outOfTime; }
 
     /// True when the master repeats (RRULE or RDATE) and has a usable DTSTART or DUE.
     bool repeats() const { return m_valid; }
@@ -90,7 +98,9 @@ private:
     mutable int m_stepsLeft = maximumSteps;
     mutable QElapsedTimer m_budgetTimer;
     mutable int m_openQuestions = 0;
+    mutable bool m_outOfTime = false;
     bool m_oneBudget = false;
+    int m_milliseconds = maximumMilliseconds;
 };
 
 /// The series of a repeating master VTODO, keeping its own copy of the file; nothing when it does not repeat.

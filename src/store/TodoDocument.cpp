@@ -448,7 +448,7 @@ TodoDocument::Edited TodoDocument::editedBytes() const
     return Edited{candidate};
 }
 
-void TodoDocument::applyChanges(const StoreReminder& base, const StoreReminder& changed, const QDateTime& now)
+bool TodoDocument::applyChanges(const StoreReminder& base, const StoreReminder& changed, const QDateTime& now)
 {
     ical::ensureInitialised();
     icalcomponent* todo = masterForEdit();
@@ -480,8 +480,14 @@ void TodoDocument::applyChanges(const StoreReminder& base, const StoreReminder& 
     if (!base.isCompleted && changed.isCompleted) {
         // Completing one occurrence of a series moves it on; only the last one completes it.
         // The occurrence completed is the one current when the caller completed it.
-        if (!ical::advanceToNextOccurrence(m_root.get(), todo, changed.completionDate.value_or(now))) {
+        switch (ical::advanceToNextOccurrence(m_root.get(), todo, changed.completionDate.value_or(now))) {
+        case ical::SeriesAdvance::advanced:
+            break;
+        case ical::SeriesAdvance::ended:
             markCompleted(todo, changed.completionDate.value_or(now));
+            break;
+        case ical::SeriesAdvance::undetermined:
+            return false;
         }
     } else if (base.isCompleted && !changed.isCompleted) {
         markOpen(todo);
@@ -495,6 +501,7 @@ void TodoDocument::applyChanges(const StoreReminder& base, const StoreReminder& 
     icalproperty* sequence = icalcomponent_get_first_property(todo, ICAL_SEQUENCE_PROPERTY);
     const int next = sequence ? icalproperty_get_sequence(sequence) + 1 : 1;
     ical::replaceProperty(todo, icalproperty_new_sequence(next));
+    return true;
 }
 
 std::optional<QByteArray> TodoDocument::serialize() const

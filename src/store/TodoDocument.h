@@ -56,7 +56,9 @@ public:
     /// else alone. Sets LAST-MODIFIED and DTSTAMP and raises SEQUENCE. Completing a repeating to-do moves it
     /// from its occurrence current at the completion date (or `now`) to the next one instead, on the wall clock,
     /// and completes it only after the last one. A new due of a repeating to-do starts its series there.
-    void applyChanges(const StoreReminder& base, const StoreReminder& changed, const QDateTime& now);
+    /// False when the next occurrence could not be worked out in the time allowed: the document is then half
+    /// edited and must not be written.
+    bool applyChanges(const StoreReminder& base, const StoreReminder& changed, const QDateTime& now);
 
     /// The master VTODO, for edits beyond `applyChanges` (of its properties, or of its sub-components'):
     /// `editedBytes` then writes exactly those.

@@ -86,6 +86,13 @@ QString otherReminderText(const QString& path)
         .arg(quoted(path));
 }
 
+QString seriesUndeterminedText(const QString& path)
+{
+    return QStringLiteral("Could not work out the next date of the repeating reminder in %1 in time. It was left "
+                          "unchanged; please try again.")
+        .arg(quoted(path));
+}
+
 } // namespace
 
 WriteResult VdirStore::saveReminder(const StoreReminder& reminder)
@@ -198,7 +205,9 @@ VdirStore::Rewritten VdirStore::rewrite(const QString& path, const QString& uid,
                                          "nothing in it is lost.")
                               .arg(quoted(path)));
         }
-        document->applyChanges(base, changed, QDateTime::currentDateTimeUtc());
+        if (!document->applyChanges(base, changed, QDateTime::currentDateTimeUtc())) {
+            return refuse(seriesUndeterminedText(path));
+        }
         const TodoDocument::Edited edited = document->editedBytes();
         if (edited.tooLarge) {
             return refuse(QStringLiteral("Could not save %1: the reminder would grow past %2 MiB, the largest file "
@@ -314,7 +323,9 @@ WriteResult VdirStore::copyReminder(const Located& located, const VdirListFolder
     if (document->uid() != located.entry->uid) {
         return failed(otherReminderText(located.path()));
     }
-    document->applyChanges(base, changed, QDateTime::currentDateTimeUtc());
+    if (!document->applyChanges(base, changed, QDateTime::currentDateTimeUtc())) {
+        return failed(seriesUndeterminedText(located.path()));
+    }
     const TodoDocument::Edited edited = document->editedBytes();
     if (!edited.bytes) {
         return failed(QStringLiteral("%1 could not be moved without changing other content in it; it was left "

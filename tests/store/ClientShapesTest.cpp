@@ -1,5 +1,6 @@
 // Each shape in which calendar and task clients keep a reminder can be edited, completed, snoozed and dismissed,
 // and every byte outside the properties an action touches stays as the client wrote it.
+#include "store/IcalRecurrence.h"
 #include "store/TodoDocument.h"
 
 #include "TestSupport.h"
@@ -233,6 +234,26 @@ private Q_SLOTS:
         const std::optional<TodoDocument> again = TodoDocument::parse(document->editedBytes().bytes.value_or(""));
         QVERIFY(again);
         QVERIFY(again->toReminder().isCompleted);
+    }
+
+    // How long the next occurrence takes to find depends on how busy the machine is: running out of time must
+    // change nothing, where finding no further occurrence ends the series.
+    void aCompletionOutOfTimeChangesNothing()
+    {
+        std::optional<TodoDocument> document = TodoDocument::parse(
+            test::todoFile("a", "A",
+                           "DTSTART;TZID=Europe/Berlin:20261208T190000\r\nDUE;TZID=Europe/Berlin:20261208T190000\r\n"
+                           "RRULE:FREQ=WEEKLY;COUNT=3\r\n"));
+        QVERIFY(document);
+        icalcomponent* todo = document->masterForEdit();
+        const QByteArray before = document->serialize().value_or("");
+        QCOMPARE(ical::advanceToNextOccurrence(icalcomponent_get_parent(todo), todo, now, -1),
+                 ical::SeriesAdvance::undetermined);
+        QCOMPARE(document->serialize().value_or(""), before);
+        QCOMPARE(ical::advanceToNextOccurrence(icalcomponent_get_parent(todo), todo, now),
+                 ical::SeriesAdvance::advanced);
+        const QByteArray after = document->serialize().value_or("");
+        QVERIFY2(after.contains("COUNT=2") && after.contains("DUE;TZID=Europe/Berlin:20261215T190000"), after);
     }
 
     // A sub-daily rule is walked a bounded number of units at a time; an hourly rule still finds each day's
