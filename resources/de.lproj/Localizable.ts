@@ -1086,5 +1086,50 @@
         <source>Move Lists to Trash</source>
         <translation>Listen in den Papierkorb</translation>
     </message>
+    <message id="sync.held.wouldRemove" numerus="yes">
+        <source>The server would remove %n reminders from “%1”. Nothing was deleted here: restore them on the server, or delete them here too.</source>
+        <translation>
+            <numerusform>Der Server würde %n Erinnerung aus „%1“ entfernen. Hier wurde nichts gelöscht: Stellen Sie sie auf dem Server wieder her oder löschen Sie sie auch hier.</numerusform>
+            <numerusform>Der Server würde %n Erinnerungen aus „%1“ entfernen. Hier wurde nichts gelöscht: Stellen Sie sie auf dem Server wieder her oder löschen Sie sie auch hier.</numerusform>
+        </translation>
+    </message>
+    <message id="sync.held.serverEmpty" numerus="yes">
+        <source>The server shows “%1” as empty, but %n reminders are still here. Nothing was deleted: restore them on the server, or delete them here too.</source>
+        <translation>
+            <numerusform>Der Server zeigt „%1“ als leer, hier ist aber noch %n Erinnerung. Nichts wurde gelöscht: Stellen Sie sie auf dem Server wieder her oder löschen Sie sie auch hier.</numerusform>
+            <numerusform>Der Server zeigt „%1“ als leer, hier sind aber noch %n Erinnerungen. Nichts wurde gelöscht: Stellen Sie sie auf dem Server wieder her oder löschen Sie sie auch hier.</numerusform>
+        </translation>
+    </message>
+    <message id="sync.held.removed" numerus="yes">
+        <source>The server removed %n reminders from “%1”. A copy from before the sync still has them: restore them, or delete them.</source>
+        <translation>
+            <numerusform>Der Server hat %n Erinnerung aus „%1“ entfernt. Eine Kopie von vor der Synchronisierung enthält sie noch: Stellen Sie sie wieder her oder löschen Sie sie.</numerusform>
+            <numerusform>Der Server hat %n Erinnerungen aus „%1“ entfernt. Eine Kopie von vor der Synchronisierung enthält sie noch: Stellen Sie sie wieder her oder löschen Sie sie.</numerusform>
+        </translation>
+    </message>
+    <message id="sync.account.restore">
+        <source>Restore</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message id="sync.account.deleteHeld">
+        <source>Delete Them</source>
+        <translation>Löschen</translation>
+    </message>
+    <message id="sync.account.restoreFailed">
+        <source>Not every reminder could be restored. The question stays, so that you can try again.</source>
+        <translation>Nicht alle Erinnerungen konnten wiederhergestellt werden. Die Frage bleibt, damit Sie es erneut versuchen können.</translation>
+    </message>
+    <message id="sync.footer.held">
+        <source>Sync waits for you: reminders removed on the server</source>
+        <translation>Synchronisierung wartet: Erinnerungen auf dem Server entfernt</translation>
+    </message>
+    <message id="sync.problem.listNotMade">
+        <source>The server did not let the app make the list “%1”. It stays on this computer and does not sync.</source>
+        <translation>Der Server hat die Liste „%1“ nicht angelegt. Sie bleibt auf diesem Computer und wird nicht synchronisiert.</translation>
+    </message>
+    <message id="sync.external.status">
+        <source>Synced by your own vdirsyncer configuration (%1). The app leaves this folder to it and adds no second sync.</source>
+        <translation>Wird von Ihrer eigenen vdirsyncer-Konfiguration synchronisiert (%1). Die App überlässt diesen Ordner ihr und richtet keine zweite Synchronisierung ein.</translation>
+    </message>
 </context>
 </TS>

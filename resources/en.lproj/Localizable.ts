@@ -1086,5 +1086,50 @@
         <source>Move Lists to Trash</source>
         <translation>Move Lists to Trash</translation>
     </message>
+    <message id="sync.held.wouldRemove" numerus="yes">
+        <source>The server would remove %n reminders from “%1”. Nothing was deleted here: restore them on the server, or delete them here too.</source>
+        <translation>
+            <numerusform>The server would remove %n reminder from “%1”. Nothing was deleted here: restore it on the server, or delete it here too.</numerusform>
+            <numerusform>The server would remove %n reminders from “%1”. Nothing was deleted here: restore them on the server, or delete them here too.</numerusform>
+        </translation>
+    </message>
+    <message id="sync.held.serverEmpty" numerus="yes">
+        <source>The server shows “%1” as empty, but %n reminders are still here. Nothing was deleted: restore them on the server, or delete them here too.</source>
+        <translation>
+            <numerusform>The server shows “%1” as empty, but %n reminder is still here. Nothing was deleted: restore it on the server, or delete it here too.</numerusform>
+            <numerusform>The server shows “%1” as empty, but %n reminders are still here. Nothing was deleted: restore them on the server, or delete them here too.</numerusform>
+        </translation>
+    </message>
+    <message id="sync.held.removed" numerus="yes">
+        <source>The server removed %n reminders from “%1”. A copy from before the sync still has them: restore them, or delete them.</source>
+        <translation>
+            <numerusform>The server removed %n reminder from “%1”. A copy from before the sync still has it: restore it, or delete it.</numerusform>
+            <numerusform>The server removed %n reminders from “%1”. A copy from before the sync still has them: restore them, or delete them.</numerusform>
+        </translation>
+    </message>
+    <message id="sync.account.restore">
+        <source>Restore</source>
+        <translation>Restore</translation>
+    </message>
+    <message id="sync.account.deleteHeld">
+        <source>Delete Them</source>
+        <translation>Delete Them</translation>
+    </message>
+    <message id="sync.account.restoreFailed">
+        <source>Not every reminder could be restored. The question stays, so that you can try again.</source>
+        <translation>Not every reminder could be restored. The question stays, so that you can try again.</translation>
+    </message>
+    <message id="sync.footer.held">
+        <source>Sync waits for you: reminders removed on the server</source>
+        <translation>Sync waits for you: reminders removed on the server</translation>
+    </message>
+    <message id="sync.problem.listNotMade">
+        <source>The server did not let the app make the list “%1”. It stays on this computer and does not sync.</source>
+        <translation>The server did not let the app make the list “%1”. It stays on this computer and does not sync.</translation>
+    </message>
+    <message id="sync.external.status">
+        <source>Synced by your own vdirsyncer configuration (%1). The app leaves this folder to it and adds no second sync.</source>
+        <translation>Synced by your own vdirsyncer configuration (%1). The app leaves this folder to it and adds no second sync.</translation>
+    </message>
 </context>
 </TS>

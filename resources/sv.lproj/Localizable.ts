@@ -1086,5 +1086,50 @@
         <source>Move Lists to Trash</source>
         <translation>Flytta listorna till papperskorgen</translation>
     </message>
+    <message id="sync.held.wouldRemove" numerus="yes">
+        <source>The server would remove %n reminders from “%1”. Nothing was deleted here: restore them on the server, or delete them here too.</source>
+        <translation>
+            <numerusform>Servern skulle ta bort %n påminnelse från ”%1”. Inget har tagits bort här: återställ den på servern eller ta bort den här också.</numerusform>
+            <numerusform>Servern skulle ta bort %n påminnelser från ”%1”. Inget har tagits bort här: återställ dem på servern eller ta bort dem här också.</numerusform>
+        </translation>
+    </message>
+    <message id="sync.held.serverEmpty" numerus="yes">
+        <source>The server shows “%1” as empty, but %n reminders are still here. Nothing was deleted: restore them on the server, or delete them here too.</source>
+        <translation>
+            <numerusform>Servern visar ”%1” som tom, men %n påminnelse finns kvar här. Inget har tagits bort: återställ den på servern eller ta bort den här också.</numerusform>
+            <numerusform>Servern visar ”%1” som tom, men %n påminnelser finns kvar här. Inget har tagits bort: återställ dem på servern eller ta bort dem här också.</numerusform>
+        </translation>
+    </message>
+    <message id="sync.held.removed" numerus="yes">
+        <source>The server removed %n reminders from “%1”. A copy from before the sync still has them: restore them, or delete them.</source>
+        <translation>
+            <numerusform>Servern tog bort %n påminnelse från ”%1”. En kopia från före synkningen har den kvar: återställ den eller ta bort den.</numerusform>
+            <numerusform>Servern tog bort %n påminnelser från ”%1”. En kopia från före synkningen har dem kvar: återställ dem eller ta bort dem.</numerusform>
+        </translation>
+    </message>
+    <message id="sync.account.restore">
+        <source>Restore</source>
+        <translation>Återställ</translation>
+    </message>
+    <message id="sync.account.deleteHeld">
+        <source>Delete Them</source>
+        <translation>Ta bort dem</translation>
+    </message>
+    <message id="sync.account.restoreFailed">
+        <source>Not every reminder could be restored. The question stays, so that you can try again.</source>
+        <translation>Alla påminnelser kunde inte återställas. Frågan står kvar så att du kan försöka igen.</translation>
+    </message>
+    <message id="sync.footer.held">
+        <source>Sync waits for you: reminders removed on the server</source>
+        <translation>Synkningen väntar: påminnelser borttagna på servern</translation>
+    </message>
+    <message id="sync.problem.listNotMade">
+        <source>The server did not let the app make the list “%1”. It stays on this computer and does not sync.</source>
+        <translation>Servern lät inte appen skapa listan ”%1”. Den finns kvar på den här datorn och synkas inte.</translation>
+    </message>
+    <message id="sync.external.status">
+        <source>Synced by your own vdirsyncer configuration (%1). The app leaves this folder to it and adds no second sync.</source>
+        <translation>Synkas av din egen vdirsyncer-konfiguration (%1). Appen överlåter den här mappen åt den och lägger inte till någon andra synkning.</translation>
+    </message>
 </context>
 </TS>

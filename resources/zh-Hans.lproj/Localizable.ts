@@ -1073,5 +1073,47 @@
         <source>Move Lists to Trash</source>
         <translation>将列表移到回收站</translation>
     </message>
+    <message id="sync.held.wouldRemove" numerus="yes">
+        <source>The server would remove %n reminders from “%1”. Nothing was deleted here: restore them on the server, or delete them here too.</source>
+        <translation>
+            <numerusform>服务器将从“%1”中移除 %n 条提醒。此处尚未删除任何内容：可在服务器上恢复它们，或在此处也删除它们。</numerusform>
+        </translation>
+    </message>
+    <message id="sync.held.serverEmpty" numerus="yes">
+        <source>The server shows “%1” as empty, but %n reminders are still here. Nothing was deleted: restore them on the server, or delete them here too.</source>
+        <translation>
+            <numerusform>服务器显示“%1”为空，但此处仍有 %n 条提醒。尚未删除任何内容：可在服务器上恢复它们，或在此处也删除它们。</numerusform>
+        </translation>
+    </message>
+    <message id="sync.held.removed" numerus="yes">
+        <source>The server removed %n reminders from “%1”. A copy from before the sync still has them: restore them, or delete them.</source>
+        <translation>
+            <numerusform>服务器从“%1”中移除了 %n 条提醒。同步前的副本中仍有它们：可以恢复，也可以删除。</numerusform>
+        </translation>
+    </message>
+    <message id="sync.account.restore">
+        <source>Restore</source>
+        <translation>恢复</translation>
+    </message>
+    <message id="sync.account.deleteHeld">
+        <source>Delete Them</source>
+        <translation>删除它们</translation>
+    </message>
+    <message id="sync.account.restoreFailed">
+        <source>Not every reminder could be restored. The question stays, so that you can try again.</source>
+        <translation>并非所有提醒都能恢复。此问题会保留，以便您重试。</translation>
+    </message>
+    <message id="sync.footer.held">
+        <source>Sync waits for you: reminders removed on the server</source>
+        <translation>同步等待您的决定：服务器上的提醒已被移除</translation>
+    </message>
+    <message id="sync.problem.listNotMade">
+        <source>The server did not let the app make the list “%1”. It stays on this computer and does not sync.</source>
+        <translation>服务器不允许创建列表“%1”。该列表保留在此电脑上，不会同步。</translation>
+    </message>
+    <message id="sync.external.status">
+        <source>Synced by your own vdirsyncer configuration (%1). The app leaves this folder to it and adds no second sync.</source>
+        <translation>由您自己的 vdirsyncer 配置同步（%1）。应用将此文件夹交由它处理，不会再添加第二个同步。</translation>
+    </message>
 </context>
 </TS>

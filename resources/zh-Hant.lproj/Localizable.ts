@@ -1073,5 +1073,47 @@
         <source>Move Lists to Trash</source>
         <translation>將清單移到垃圾桶</translation>
     </message>
+    <message id="sync.held.wouldRemove" numerus="yes">
+        <source>The server would remove %n reminders from “%1”. Nothing was deleted here: restore them on the server, or delete them here too.</source>
+        <translation>
+            <numerusform>伺服器將從「%1」中移除 %n 則提醒。此處尚未刪除任何內容：可在伺服器上還原它們，或在此處也刪除它們。</numerusform>
+        </translation>
+    </message>
+    <message id="sync.held.serverEmpty" numerus="yes">
+        <source>The server shows “%1” as empty, but %n reminders are still here. Nothing was deleted: restore them on the server, or delete them here too.</source>
+        <translation>
+            <numerusform>伺服器顯示「%1」為空，但此處仍有 %n 則提醒。尚未刪除任何內容：可在伺服器上還原它們，或在此處也刪除它們。</numerusform>
+        </translation>
+    </message>
+    <message id="sync.held.removed" numerus="yes">
+        <source>The server removed %n reminders from “%1”. A copy from before the sync still has them: restore them, or delete them.</source>
+        <translation>
+            <numerusform>伺服器從「%1」中移除了 %n 則提醒。同步前的副本中仍有它們：可以還原，也可以刪除。</numerusform>
+        </translation>
+    </message>
+    <message id="sync.account.restore">
+        <source>Restore</source>
+        <translation>還原</translation>
+    </message>
+    <message id="sync.account.deleteHeld">
+        <source>Delete Them</source>
+        <translation>刪除它們</translation>
+    </message>
+    <message id="sync.account.restoreFailed">
+        <source>Not every reminder could be restored. The question stays, so that you can try again.</source>
+        <translation>並非所有提醒都能還原。此問題會保留，以便您重試。</translation>
+    </message>
+    <message id="sync.footer.held">
+        <source>Sync waits for you: reminders removed on the server</source>
+        <translation>同步等待您的決定：伺服器上的提醒已被移除</translation>
+    </message>
+    <message id="sync.problem.listNotMade">
+        <source>The server did not let the app make the list “%1”. It stays on this computer and does not sync.</source>
+        <translation>伺服器不允許建立清單「%1」。該清單保留在這部電腦上，不會同步。</translation>
+    </message>
+    <message id="sync.external.status">
+        <source>Synced by your own vdirsyncer configuration (%1). The app leaves this folder to it and adds no second sync.</source>
+        <translation>由您自己的 vdirsyncer 設定同步（%1）。App 將此資料夾交由它處理，不會再加入第二個同步。</translation>
+    </message>
 </context>
 </TS>

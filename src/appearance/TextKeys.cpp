@@ -203,6 +203,15 @@ const QStringList& allTextKeys()
         QStringLiteral("sync.status.synced"),
         QStringLiteral("sync.status.syncing"),
         QStringLiteral("sync.status.syncingCount"),
+        QStringLiteral("sync.external.status"),
+        QStringLiteral("sync.problem.listNotMade"),
+        QStringLiteral("sync.held.wouldRemove"),
+        QStringLiteral("sync.held.serverEmpty"),
+        QStringLiteral("sync.held.removed"),
+        QStringLiteral("sync.account.restore"),
+        QStringLiteral("sync.account.deleteHeld"),
+        QStringLiteral("sync.account.restoreFailed"),
+        QStringLiteral("sync.footer.held"),
         // Alarms and desktop notifications
         QStringLiteral("alarms.action.complete"),
         QStringLiteral("alarms.action.open"),
@@ -296,6 +305,9 @@ const QStringList& pluralTextKeys()
         QStringLiteral("sync.status.hoursAgo"),
         QStringLiteral("sync.status.minutesAgo"),
         QStringLiteral("sync.status.syncingCount"),
+        QStringLiteral("sync.held.wouldRemove"),
+        QStringLiteral("sync.held.serverEmpty"),
+        QStringLiteral("sync.held.removed"),
     };
     return keys;
 }

@@ -6,6 +6,9 @@
 #include "settings/SettingsStyle.h"
 #include "settings/SyncTexts.h"
 #include "sync/SyncService.h"
+#include "sync/UserEngineSetup.h"
+
+#include <QDir>
 
 #include <QHBoxLayout>
 #include <QInputDialog>
@@ -82,6 +85,12 @@ QPushButton* SyncAccountsPanel::removeButton(const QString& accountID) const
     return m_rows.value(accountID).remove;
 }
 
+QPushButton* SyncAccountsPanel::buttonOf(const QString& accountID, LinkButton* Row::*button) const
+{
+    const auto row = m_rows.constFind(accountID);
+    return row == m_rows.constEnd() ? nullptr : row.value().*button;
+}
+
 QPushButton* SyncAccountsPanel::fixButton(const QString& accountID) const
 {
     return m_rows.value(accountID).fix;
@@ -139,13 +148,55 @@ void SyncAccountsPanel::rebuild()
         row.status->setWordWrap(true);
         layout->addLayout(top);
         layout->addWidget(row.status);
+        row.heldActions = new QWidget(row.widget);
+        auto* held = new QHBoxLayout(row.heldActions);
+        held->setContentsMargins(0, 0, 0, 0);
+        row.restore = new LinkButton(row.heldActions);
+        row.deleteHeld = new LinkButton(row.heldActions);
+        held->addWidget(row.restore);
+        held->addWidget(row.deleteHeld);
+        held->addStretch(1);
+        layout->addWidget(row.heldActions);
         m_rowsLayout->addWidget(row.widget);
         const QString id = account.id;
         connect(row.syncNow, &QPushButton::clicked, this, [this, id] { m_service.syncNow(id); });
         connect(row.fix, &QPushButton::clicked, this, [this, id] { fixProblem(id); });
         connect(row.remove, &QPushButton::clicked, this, [this, id] { confirmRemove(id); });
+        connect(row.restore, &QPushButton::clicked, this, [this, id] { answerHeld(id, true); });
+        connect(row.deleteHeld, &QPushButton::clicked, this, [this, id] { answerHeld(id, false); });
         m_rows.insert(id, row);
         updateRow(id);
+    }
+    rebuildExternal();
+}
+
+void SyncAccountsPanel::rebuildExternal()
+{
+    qDeleteAll(m_externalRows);
+    m_externalRows.clear();
+    m_external.clear();
+    QString config = UserEngineSetup::configPath();
+    if (config.startsWith(QDir::homePath() + QLatin1Char('/'))) {
+        config = QLatin1Char('~') + config.mid(QDir::homePath().size());
+    }
+    for (const QString& folder : UserEngineSetup::pairedStoreFolders(m_service.storeRoot())) {
+        if (m_rows.contains(folder)) {
+            continue;
+        }
+        auto* widget = new QWidget(this);
+        auto* layout = new QVBoxLayout(widget);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->setSpacing(2);
+        QLabel* name = makeStyledLabel(TextStyle::body, false, widget);
+        name->setText(folder);
+        QLabel* status = makeStyledLabel(TextStyle::footnote, true, widget);
+        status->setWordWrap(true);
+        status->setText(text("sync.external.status").arg(config));
+        layout->addWidget(name);
+        layout->addWidget(status);
+        m_rowsLayout->addWidget(widget);
+        m_externalRows.append(widget);
+        m_external.insert(folder, status);
     }
 }
 
@@ -168,6 +219,20 @@ void SyncAccountsPanel::updateRow(const QString& accountID)
     row.fix->setText(state.problem == SyncProblem::certificateChanged ? text("sync.account.reviewCertificate")
                                                                       : text("sync.account.signInAgain"));
     row.fix->setVisible(needsFix(state.problem) && !state.running);
+    row.restore->setText(text("sync.account.restore"));
+    row.deleteHeld->setText(text("sync.account.deleteHeld"));
+    row.heldActions->setVisible(!state.held.isEmpty() && !state.running);
+}
+
+void SyncAccountsPanel::answerHeld(const QString& accountID, bool restore)
+{
+    auto answer = restore ? m_service.restoreHeld(accountID) : m_service.deleteHeld(accountID);
+    QCoro::connect(std::move(answer), this, [this, restore](bool ok) {
+        // The sync after the answer shows in the row; only files that could not be put back need a word here.
+        if (restore && !ok) {
+            QMessageBox::warning(this, text("sync.account.restore"), text("sync.account.restoreFailed"));
+        }
+    });
 }
 
 void SyncAccountsPanel::confirmRemove(const QString& accountID)

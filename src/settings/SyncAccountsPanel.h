@@ -32,6 +32,12 @@ public:
     /// "Sign in again…" or "Review Certificate…", shown while the problem calls for it.
     QPushButton* fixButton(const QString& accountID) const;
     QPushButton* removeButton(const QString& accountID) const;
+    /// "Restore" and "Delete Them", shown while a sync holds back reminders the server would remove.
+    QPushButton* restoreButton(const QString& accountID) const { return buttonOf(accountID, &Row::restore); }
+    QPushButton* deleteHeldButton(const QString& accountID) const { return buttonOf(accountID, &Row::deleteHeld); }
+    /// Store folders that the user's own vdirsyncer config syncs, each shown with a line that says so.
+    QStringList externalFolders() const { return m_external.keys(); }
+    QLabel* externalStatus(const QString& folder) const { return m_external.value(folder); }
     /// The open Add Account dialog, if any.
     AddAccountDialog* addDialog() const { return m_dialog; }
 
@@ -50,9 +56,16 @@ private:
         LinkButton* syncNow = nullptr;
         LinkButton* fix = nullptr;
         LinkButton* remove = nullptr;
+        QWidget* heldActions = nullptr;
+        LinkButton* restore = nullptr;
+        LinkButton* deleteHeld = nullptr;
     };
 
+    QPushButton* buttonOf(const QString& accountID, LinkButton* Row::*button) const;
+    void answerHeld(const QString& accountID, bool restore);
+
     void rebuild();
+    void rebuildExternal();
     void updateRow(const QString& accountID);
     void fixProblem(const QString& accountID);
     void confirmRemove(const QString& accountID);
@@ -63,6 +76,8 @@ private:
     LinkButton* m_add;
     QLabel* m_engineMissing;
     QHash<QString, Row> m_rows;
+    QHash<QString, QLabel*> m_external;
+    QList<QWidget*> m_externalRows;
     QTimer* m_clock;
     QPointer<AddAccountDialog> m_dialog;
 };

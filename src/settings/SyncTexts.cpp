@@ -30,6 +30,24 @@ QString ago(const QDateTime& when, const QDateTime& now)
     return text("sync.status.onDate").arg(QLocale().toString(when.toLocalTime().date(), QLocale::ShortFormat));
 }
 
+QString heldText(const AccountSyncState& state)
+{
+    QStringList names;
+    bool removed = false;
+    bool allEmpty = true;
+    for (const HeldDeletion& held : state.held) {
+        if (!names.contains(held.displayName)) {
+            names.append(held.displayName);
+        }
+        removed = removed || held.alreadyRemoved;
+        allEmpty = allEmpty && held.serverEmpty;
+    }
+    const QString key = removed    ? QStringLiteral("sync.held.removed")
+                        : allEmpty ? QStringLiteral("sync.held.serverEmpty")
+                                   : QStringLiteral("sync.held.wouldRemove");
+    return localizedString(key, state.heldCount()).arg(QLocale().createSeparatedList(names));
+}
+
 } // namespace
 
 QString discoveryProblem(DiscoveryOutcome outcome)
@@ -108,6 +126,10 @@ QString problem(const AccountSyncState& state)
         return text("sync.problem.engineMissing");
     case SyncProblem::unknown:
         return text("sync.problem.unknown");
+    case SyncProblem::listNotMade:
+        return text("sync.problem.listNotMade").arg(state.problemList);
+    case SyncProblem::deletionsHeld:
+        return state.held.isEmpty() ? QString() : heldText(state);
     }
     return {};
 }
@@ -135,6 +157,9 @@ QString footerLine(const AccountSyncState& state)
     }
     if (state.problem == SyncProblem::offline) {
         return localizedString(QStringLiteral("sync.footer.offline"), state.pendingChanges);
+    }
+    if (state.problem == SyncProblem::deletionsHeld) {
+        return text("sync.footer.held");
     }
     return text("sync.footer.problem");
 }

@@ -104,6 +104,31 @@ QString AccountDiscovery::suggestedUser(const QString& input)
     return trimmed.contains(QLatin1Char('@')) && !trimmed.contains(QLatin1Char('/')) ? trimmed : QString();
 }
 
+QUrl AccountDiscovery::serviceUrl(const QList<ServiceRecord>& records, const QList<QByteArray>& txtValues)
+{
+    if (records.isEmpty()) {
+        return {};
+    }
+    const ServiceRecord& record = records.first();
+    // "." as the target means the service is decidedly not offered (RFC 2782).
+    if (record.target.isEmpty() || record.target == QLatin1String(".")) {
+        return {};
+    }
+    QString path = QStringLiteral("/");
+    for (const QByteArray& value : txtValues) {
+        // Keys of DNS TXT pairs are case-insensitive (RFC 6763).
+        if (value.toLower().startsWith("path=")) {
+            path = QString::fromUtf8(value.mid(5));
+        }
+    }
+    QUrl url;
+    url.setScheme(QStringLiteral("https"));
+    url.setHost(record.target.endsWith(QLatin1Char('.')) ? record.target.chopped(1) : record.target);
+    url.setPort(record.port == 443 || record.port == 0 ? -1 : record.port);
+    url.setPath(path.startsWith(QLatin1Char('/')) ? path : QLatin1Char('/') + path);
+    return url;
+}
+
 QCoro::Task<QUrl> AccountDiscovery::lookUpService(QString domain)
 {
     QDnsLookup srv(QDnsLookup::SRV, QStringLiteral("_caldavs._tcp.") + domain);
@@ -112,30 +137,20 @@ QCoro::Task<QUrl> AccountDiscovery::lookUpService(QString domain)
     if (!srvDone || srv.error() != QDnsLookup::NoError || srv.serviceRecords().isEmpty()) {
         co_return QUrl();
     }
-    const QDnsServiceRecord record = srv.serviceRecords().first();
-    // "." as the target means the service is decidedly not offered (RFC 2782).
-    if (record.target().isEmpty() || record.target() == QLatin1String(".")) {
-        co_return QUrl();
+    QList<ServiceRecord> records;
+    for (const QDnsServiceRecord& record : srv.serviceRecords()) {
+        records.append({record.target(), record.port()});
     }
-    QString path = QStringLiteral("/");
+    QList<QByteArray> values;
     QDnsLookup txt(QDnsLookup::TXT, QStringLiteral("_caldavs._tcp.") + domain);
     txt.lookup();
     const auto txtDone = co_await qCoro(&txt, &QDnsLookup::finished, std::chrono::seconds(5));
     if (txtDone && txt.error() == QDnsLookup::NoError) {
         for (const QDnsTextRecord& text : txt.textRecords()) {
-            for (const QByteArray& value : text.values()) {
-                if (value.startsWith("path=")) {
-                    path = QString::fromUtf8(value.mid(5));
-                }
-            }
+            values += text.values();
         }
     }
-    QUrl url;
-    url.setScheme(QStringLiteral("https"));
-    url.setHost(record.target().endsWith(QLatin1Char('.')) ? record.target().chopped(1) : record.target());
-    url.setPort(record.port() == 443 ? -1 : record.port());
-    url.setPath(path.startsWith(QLatin1Char('/')) ? path : QLatin1Char('/') + path);
-    co_return url;
+    co_return serviceUrl(records, values);
 }
 
 QCoro::Task<DiscoveryResult> AccountDiscovery::findServer(QString input, QString pinned)

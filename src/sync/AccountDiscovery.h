@@ -31,6 +31,13 @@ struct DiscoveryResult
     std::optional<CertificateInfo> certificate;
 };
 
+/// One answer to a DNS SRV question.
+struct ServiceRecord
+{
+    QString target;
+    quint16 port = 0;
+};
+
 /// Finds a CalDAV server from what a user types, signs in and lists the lists that can hold reminders: DNS SRV
 /// and TXT (RFC 6764), the well-known address, the address as typed, the Nextcloud path and the root, then the
 /// principal, its calendar home and a Depth-1 listing of that.
@@ -43,6 +50,10 @@ public:
 
     /// The addresses tried for `input`, in order, with those an SRV answer (`srvUrl`, may be empty) puts first.
     static QList<QUrl> candidates(const QString& input, const QUrl& srvUrl = {});
+    /// Where the answers to `_caldavs._tcp` point (RFC 6764): the first SRV record (in the resolver's order of
+    /// priority and weight) and the TXT record's `path=`; invalid when there is none or the service is declared
+    /// absent (target ".").
+    static QUrl serviceUrl(const QList<ServiceRecord>& records, const QList<QByteArray>& txtValues);
     /// The user name to suggest: the address itself when it is an email address.
     static QString suggestedUser(const QString& input);
 

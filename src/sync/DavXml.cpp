@@ -23,6 +23,7 @@ struct PropValues
 {
     DavResource values;
     bool sawCalendarType = false;
+    bool sawCollectionType = false;
     bool sawDeleted = false;
     bool sawComponentSet = false;
     bool sawPrivileges = false;
@@ -46,9 +47,13 @@ void readProp(QXmlStreamReader& xml, PropValues& values)
             while (xml.readNextStartElement()) {
                 if (is(xml, caldavNS, QLatin1String("calendar"))) {
                     values.sawCalendarType = true;
+                } else if (is(xml, davNS, QLatin1String("collection"))) {
+                    values.sawCollectionType = true;
                 }
                 xml.skipCurrentElement();
             }
+        } else if (is(xml, davNS, QLatin1String("getetag"))) {
+            values.values.etag = xml.readElementText().trimmed();
         } else if (is(xml, davNS, QLatin1String("displayname"))) {
             values.values.displayName = xml.readElementText().trimmed();
         } else if (is(xml, appleNS, QLatin1String("calendar-color"))) {
@@ -100,6 +105,10 @@ bool isSuccess(const QString& statusLine)
 void apply(DavResource& resource, const PropValues& values)
 {
     resource.isCalendar = resource.isCalendar || values.sawCalendarType;
+    resource.isCollection = resource.isCollection || values.sawCollectionType || values.sawCalendarType;
+    if (!values.values.etag.isEmpty()) {
+        resource.etag = values.values.etag;
+    }
     resource.deleted = resource.deleted || values.sawDeleted;
     if (!values.values.displayName.isEmpty()) {
         resource.displayName = values.values.displayName;
@@ -238,6 +247,12 @@ QByteArray listingRequest()
     return QByteArrayLiteral(R"(<?xml version="1.0" encoding="utf-8"?>
 <d:propfind xmlns:d="DAV:" xmlns:c="urn:ietf:params:xml:ns:caldav" xmlns:a="http://apple.com/ns/ical/" xmlns:nc="http://nextcloud.com/ns">
 <d:prop><d:resourcetype/><d:displayname/><a:calendar-color/><c:supported-calendar-component-set/><d:current-user-privilege-set/><nc:deleted-at/></d:prop></d:propfind>)");
+}
+
+QByteArray itemsRequest()
+{
+    return QByteArrayLiteral(R"(<?xml version="1.0" encoding="utf-8"?>
+<d:propfind xmlns:d="DAV:"><d:prop><d:resourcetype/><d:getcontenttype/><d:getetag/></d:prop></d:propfind>)");
 }
 
 QByteArray makeCalendarRequest(const QString& displayName, const QString& color)

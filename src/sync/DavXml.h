@@ -14,6 +14,9 @@ struct DavResource
 {
     QString href;
     bool isCalendar = false;
+    bool isCollection = false;
+    /// The entity tag of an item, as the server quoted it; empty for a collection or when the server named none.
+    QString etag;
     QString displayName;
     QString color;
     /// Whether the server named the component types; a calendar that names none holds every type.
@@ -54,6 +57,8 @@ QList<DiscoveredCollection> taskCollections(const QList<DavResource>& resources,
 QByteArray principalRequest();
 QByteArray homeSetRequest();
 QByteArray listingRequest();
+/// A Depth-1 listing of a list's items with their entity tags, asked as the engine asks it.
+QByteArray itemsRequest();
 /// MKCALENDAR for a list of reminders with a name and, when given, a colour ("#RRGGBB").
 QByteArray makeCalendarRequest(const QString& displayName, const QString& color);
 

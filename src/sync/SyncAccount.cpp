@@ -1,5 +1,7 @@
 #include "sync/SyncAccount.h"
 
+#include "sync/UserEngineSetup.h"
+
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
@@ -159,8 +161,12 @@ QString SyncAccountRegistry::makeID(const QUrl& server, const QString& userName,
     if (base.isEmpty()) {
         base = QStringLiteral("caldav");
     }
+    // A folder the user's own engine config pairs is taken even before that engine made it.
+    const QStringList pairedByUser = UserEngineSetup::pairedFolders(UserEngineSetup::configPath());
     const auto taken = [&](const QString& id) {
-        return takenIDs.contains(id, Qt::CaseInsensitive) || QFileInfo::exists(storeRoot + QLatin1Char('/') + id);
+        const QString folder = storeRoot + QLatin1Char('/') + id;
+        return takenIDs.contains(id, Qt::CaseInsensitive) || QFileInfo::exists(folder) ||
+               UserEngineSetup::isPaired(pairedByUser, folder);
     };
     if (!taken(base)) {
         return base;

@@ -58,7 +58,7 @@ public:
 
     static std::optional<SyncAccount> find(const QString& accountID);
     /// An id for a new account from the server's host (and the user, when the host is taken), unique among
-    /// `takenIDs` and the store's folders in `storeRoot`.
+    /// `takenIDs`, the store's folders in `storeRoot` and the folders the user's own engine config pairs.
     static QString makeID(const QUrl& server, const QString& userName, const QStringList& takenIDs,
                           const QString& storeRoot);
 };

@@ -26,7 +26,19 @@ SyncScheduler::SyncScheduler(SyncService& service, QObject* parent)
     connect(m_watcher, &QFileSystemWatcher::directoryChanged, this, [this](const QString& path) {
         const QString root = QDir(m_service.storeRoot()).absolutePath() + QLatin1Char('/');
         const QString relative = QDir(path).absolutePath().mid(root.size());
-        listChanged(relative.section(QLatin1Char('/'), 0, 0), relative.section(QLatin1Char('/'), 1, 1));
+        const QString accountID = relative.section(QLatin1Char('/'), 0, 0);
+        if (!relative.contains(QLatin1Char('/'))) {
+            // The account's own folder changed: a list made here gets a list on the server with the next sync.
+            for (const SyncAccount& account : m_service.accounts()) {
+                if (account.id == accountID) {
+                    for (const QString& name : m_service.newListFolders(account)) {
+                        listChanged(accountID, name);
+                    }
+                }
+            }
+            return;
+        }
+        listChanged(accountID, relative.section(QLatin1Char('/'), 1, 1));
     });
     connect(&m_service, &SyncService::accountsChanged, this, &SyncScheduler::watchFolders);
     connect(&m_service, &SyncService::stateChanged, this, &SyncScheduler::onStateChanged);
@@ -53,6 +65,10 @@ void SyncScheduler::watchFolders()
         m_watcher->removePaths(m_watcher->directories());
     }
     for (const SyncAccount& account : m_service.accounts()) {
+        const QString accountFolder = m_service.storeRoot() + QLatin1Char('/') + account.id;
+        if (QFileInfo(accountFolder).isDir()) {
+            m_watcher->addPath(accountFolder);
+        }
         for (const SyncedCollection& collection : account.collections) {
             const QString folder =
                 m_service.storeRoot() + QLatin1Char('/') + account.id + QLatin1Char('/') + collection.name;

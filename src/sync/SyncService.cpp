@@ -236,7 +236,7 @@ QCoro::Task<bool> SyncService::sync(QString accountID, QStringList lists)
     if (found == m_accounts.cend()) {
         co_return false;
     }
-    const SyncAccount account = *found;
+    SyncAccount account = *found;
     EngineRunner* engine = runner(accountID);
     if (engine->isRunning()) {
         QStringList& followUp = m_followUps[accountID];
@@ -261,27 +261,46 @@ QCoro::Task<bool> SyncService::sync(QString accountID, QStringList lists)
     }
     EngineRun run;
     bool ok = false;
+    GuardOutcome guard;
+    QStringList refusedLists;
+    // Questions already asked stay until the user answers them or a look at the list settles them.
+    guard.held = state.held;
     if (secret.status == SecretStatus::ok) {
         const QString items = SyncPaths::itemsConfig(accountID);
         // Built with <<: GCC 12 miscompiles braced lists inside coroutines.
         QStringList discover;
         discover << QStringLiteral("-c") << items << QStringLiteral("discover") << QStringLiteral("--no-list")
                  << accountID;
-        QStringList syncArguments;
-        syncArguments << QStringLiteral("-c") << items << QStringLiteral("sync");
-        if (lists.isEmpty()) {
-            syncArguments.append(accountID);
-        }
-        for (const QString& list : lists) {
-            syncArguments.append(accountID + QLatin1Char('/') + list);
-        }
         ok = true;
+        if (!newListFolders(account).isEmpty()) {
+            account = co_await pairNewLists(account, secret.secret, &refusedLists);
+            if (!self) {
+                co_return false;
+            }
+            // The engine learns of the new lists only through discovery.
+            state.discovered = false;
+        }
         if (!state.discovered) {
             run = co_await engine->run(discover, discoverLimit);
             ok = run.ok();
             state.discovered = ok;
         }
         if (ok) {
+            guard = co_await guardLists(account, secret.secret, lists, state.held);
+            if (!self) {
+                co_return false;
+            }
+        }
+        if (ok && !guard.allowed.isEmpty()) {
+            QStringList syncArguments;
+            syncArguments << QStringLiteral("-c") << items << QStringLiteral("sync");
+            if (guard.allowed.size() == account.collections.size()) {
+                syncArguments.append(accountID);
+            } else {
+                for (const QString& list : std::as_const(guard.allowed)) {
+                    syncArguments.append(accountID + QLatin1Char('/') + list);
+                }
+            }
             run = co_await engine->run(syncArguments, first ? firstSyncLimit : syncLimit);
             if (run.output.needsDiscovery) {
                 const EngineRun again = co_await engine->run(discover, discoverLimit);
@@ -290,6 +309,7 @@ QCoro::Task<bool> SyncService::sync(QString accountID, QStringList lists)
                 }
             }
             ok = run.ok();
+            noteRemovals(account, run.output, guard);
         }
         if (ok && lists.isEmpty()) {
             QStringList metasync;
@@ -306,22 +326,42 @@ QCoro::Task<bool> SyncService::sync(QString accountID, QStringList lists)
         co_return false;
     }
     state.running = false;
+    state.held = guard.held;
+    const bool engineOk = ok;
+    ok = ok && !guard.failure && guard.held.isEmpty();
     if (ok) {
         state.lastSuccess = QDateTime::currentDateTimeUtc();
         state.problem = SyncProblem::none;
         state.problemList.clear();
         state.problemSince = {};
         state.certificate.reset();
+        if (!refusedLists.isEmpty()) {
+            state.problem = SyncProblem::listNotMade;
+            state.problemList = refusedLists.first();
+            state.problemSince = QDateTime::currentDateTimeUtc();
+        }
     } else {
         const SyncProblem previous = state.problem;
         if (secret.status == SecretStatus::missing) {
             state.problem = SyncProblem::signInAgain;
         } else if (secret.status == SecretStatus::keyringUnavailable) {
             state.problem = SyncProblem::keyringUnavailable;
-        } else {
+        } else if (!guard.held.isEmpty()) {
+            state.problem = SyncProblem::deletionsHeld;
+            state.problemList = guard.held.first().displayName;
+        } else if (!engineOk) {
             state.problem = co_await diagnose(account, secret.secret, run, &state);
             if (!self) {
                 co_return false;
+            }
+        } else {
+            state.problemList = guard.failedList;
+            state.certificate = guard.failure->certificate;
+            state.problem = guard.failure->status == 404 || guard.failure->status == 410
+                                ? SyncProblem::listGone
+                                : problemOfReply(*guard.failure);
+            if (state.problem == SyncProblem::none) {
+                state.problem = SyncProblem::unknown;
             }
         }
         if (previous == SyncProblem::none || !state.problemSince.isValid()) {

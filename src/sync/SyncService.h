@@ -46,10 +46,20 @@ public:
     /// Forgets the account: its keyring entry, engine configs and sync state. Its lists stay on this computer as
     /// they are, or go to the desktop's trash when `keepLists` is false. False when the trash refused them.
     QCoro::Task<bool> removeAccount(QString accountID, bool keepLists);
+    /// Restore: puts the reminders a sync held back (or removed) where they were, from the snapshot taken before
+    /// it, and has the engine upload them again; done when the sync after it ran. False while a sync runs or when
+    /// a file could not be restored.
+    QCoro::Task<bool> restoreHeld(QString accountID);
+    /// "Delete them": removes the held reminders here as the server asks (the snapshot keeps them for a few days)
+    /// and syncs; done when that sync ran. False while a sync runs.
+    QCoro::Task<bool> deleteHeld(QString accountID);
     /// sync() without waiting.
     void syncNow(const QString& accountID, const QStringList& lists = {});
     /// Every account at once, as the tray menu's Sync Now asks.
     void syncAllNow();
+    /// Folders under the account's folder that it does not pair yet: lists made here since it was set up. The next
+    /// sync makes them on the server.
+    QStringList newListFolders(const SyncAccount& account) const;
     /// The panel opened: a stale account syncs (the scheduler listens).
     void notePanelOpened() { Q_EMIT panelOpened(); }
 
@@ -61,6 +71,29 @@ Q_SIGNALS:
     void panelOpened();
 
 private:
+    /// The snapshot and the guard's look at each list before the engine runs.
+    struct GuardOutcome
+    {
+        /// The lists the engine may sync now.
+        QStringList allowed;
+        QList<HeldDeletion> held;
+        /// The first failed listing, and the list it was for.
+        std::optional<DavReply> failure;
+        QString failedList;
+        QString snapshot;
+        /// The reminders the engine knew on both sides, per list, before the run.
+        QHash<QString, int> known;
+    };
+
+    QCoro::Task<GuardOutcome> guardLists(SyncAccount account, QString password, QStringList lists,
+                                         QList<HeldDeletion> previous);
+    /// Removals the engine made although the guard let the list through (the server listed less to it than to
+    /// the app a moment before): too many of them become a question with Restore.
+    void noteRemovals(const SyncAccount& account, const EngineOutput& output, GuardOutcome& guard) const;
+    QString listFolder(const QString& accountID, const QString& list) const;
+    /// Makes a list on the server for each new folder (MKCALENDAR with its name, colour and VTODO) and pairs it.
+    /// The display names of folders the server refused go to `refused`; the account as it is now is returned.
+    QCoro::Task<SyncAccount> pairNewLists(SyncAccount account, QString password, QStringList* refused);
     QCoro::Task<SyncProblem> diagnose(SyncAccount account, QString password, EngineRun run, AccountSyncState* state);
     EngineRunner* runner(const QString& accountID);
     void setState(const QString& accountID, const AccountSyncState& state);

@@ -1,8 +1,10 @@
 #include "IcsText.h"
 #include "SyncTestRig.h"
 
+#include "ModelHarness.h"
 #include "settings/AddAccountDialog.h"
 #include "sync/CredentialStore.h"
+#include "sync/SyncScheduler.h"
 #include "sync/SyncService.h"
 
 #include <QCheckBox>
@@ -104,6 +106,35 @@ private Q_SLOTS:
             onServer = onServer || item.data.contains("Written here");
         }
         QVERIFY(onServer);
+    }
+
+    void shouldMakeAListMadeHereOnTheServerWithoutAStepOfTheUsers()
+    {
+        SyncScheduler scheduler(m_rig->service());
+        interop::ModelHarness app(m_rig->storeRoot(), m_rig->home() + QStringLiteral("/prefs.ini"));
+        app.refresh();
+        const ListCreation created = QCoro::waitFor(
+            app.model().createList(m_accountID, QStringLiteral("Groceries & more"), QColor(0x34, 0xc7, 0x59)));
+        QVERIFY(!created.error);
+        const QString name = created.listID.section(QLatin1Char('/'), 1);
+        QVERIFY(writeFile(m_rig->storeRoot() + QLatin1Char('/') + created.listID + QStringLiteral("/milk.ics"),
+                          todoFile("milk-1", "Buy milk")));
+
+        // The scheduler notices the new folder; the sync makes the list on the server and pairs it.
+        const QUrl url = m_rig->server().collectionUrl(name);
+        QTRY_VERIFY_WITH_TIMEOUT(!m_rig->dav().items(url).isEmpty(), 90000);
+        QVERIFY(m_rig->dav().items(url).first().data.contains("Buy milk"));
+        const QByteArray properties = m_rig->dav().collectionProperties(url).body;
+        QVERIFY2(properties.contains("Groceries &amp; more"), properties.constData());
+        QVERIFY2(properties.contains("#34C759"), properties.constData());
+        const QByteArray stored =
+            readFile(m_rig->home() + QStringLiteral("/server/collections/collection-root/") + m_rig->server().user() +
+                     QLatin1Char('/') + name + QStringLiteral("/.Radicale.props"));
+        QVERIFY2(stored.contains("\"C:supported-calendar-component-set\": \"VTODO\""), stored.constData());
+        QTRY_VERIFY_WITH_TIMEOUT(!m_rig->service().state(m_accountID).running, 60000);
+        QCOMPARE(m_rig->service().state(m_accountID).problem, SyncProblem::none);
+        const QList<SyncedCollection> paired = m_rig->service().accounts().first().collections;
+        QVERIFY(std::any_of(paired.begin(), paired.end(), [&](const auto& c) { return c.name == name; }));
     }
 
     void shouldAskToSignInAgainWhenTheServerRefusesThePassword()

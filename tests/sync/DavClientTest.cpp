@@ -142,6 +142,39 @@ private Q_SLOTS:
         }
         QCOMPARE(found, urls);
     }
+
+    void shouldFollowTheServiceRecords_data()
+    {
+        QTest::addColumn<QList<ServiceRecord>>("records");
+        QTest::addColumn<QList<QByteArray>>("txt");
+        QTest::addColumn<QString>("url");
+        // Answers as a resolver returned them for _caldavs._tcp.<domain>, sorted by priority and weight.
+        QTest::newRow("port and path") << QList<ServiceRecord>{{QStringLiteral("dav.example.org."), 8443},
+                                                               {QStringLiteral("backup.example.org."), 443}}
+                                       << QList<QByteArray>{"txtvers=1", "path=/caldav/"}
+                                       << QStringLiteral("https://dav.example.org:8443/caldav/");
+        QTest::newRow("default port, no TXT") << QList<ServiceRecord>{{QStringLiteral("cal.example.org."), 443}}
+                                              << QList<QByteArray>{} << QStringLiteral("https://cal.example.org/");
+        QTest::newRow("relative path, key in capitals")
+            << QList<ServiceRecord>{{QStringLiteral("cal.example.org"), 443}} << QList<QByteArray>{"PATH=dav"}
+            << QStringLiteral("https://cal.example.org/dav");
+        QTest::newRow("service declared absent")
+            << QList<ServiceRecord>{{QStringLiteral("."), 0}} << QList<QByteArray>{"path=/x"} << QString();
+        QTest::newRow("no answer") << QList<ServiceRecord>{} << QList<QByteArray>{} << QString();
+    }
+
+    void shouldFollowTheServiceRecords()
+    {
+        QFETCH(QList<ServiceRecord>, records);
+        QFETCH(QList<QByteArray>, txt);
+        QFETCH(QString, url);
+        const QUrl found = AccountDiscovery::serviceUrl(records, txt);
+        QCOMPARE(found.isValid() ? found.toString() : QString(), url);
+        // The SRV address is tried before every other place.
+        if (found.isValid()) {
+            QCOMPARE(AccountDiscovery::candidates(QStringLiteral("example.org"), found).first(), found);
+        }
+    }
 };
 
 QTEST_GUILESS_MAIN(DavClientTest)

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QSignalSpy>
 #include <QTcpServer>
+#include <QTcpSocket>
 #include <QTest>
 
 #include <QCoro/QCoroTask>
@@ -23,6 +24,8 @@ private:
     std::unique_ptr<IsolatedHome> m_home;
     std::unique_ptr<SyncService> m_service;
     QString m_calls;
+    /// Answers every request with an empty listing: the lists look fine to the check before each run.
+    QTcpServer m_lists;
 
     QString storeRoot() const { return m_home->dataHome() + QStringLiteral("/calendars"); }
     QStringList calls() const
@@ -47,7 +50,25 @@ private Q_SLOTS:
         account.id = QStringLiteral("acct");
         account.homeUrl = QUrl(QStringLiteral("http://127.0.0.1:%1/acct/").arg(closed.serverPort()));
         account.userName = QStringLiteral("me");
-        account.collections = {{QStringLiteral("work"), {}}, {QStringLiteral("home"), {}}};
+        QVERIFY(m_lists.isListening() || m_lists.listen(QHostAddress::LocalHost));
+        connect(&m_lists, &QTcpServer::newConnection, this, [this] {
+            while (QTcpSocket* socket = m_lists.nextPendingConnection()) {
+                connect(socket, &QTcpSocket::readyRead, socket, [socket] {
+                    socket->readAll();
+                    const QByteArray body = R"(<?xml version="1.0"?><multistatus xmlns="DAV:"/>)";
+                    socket->write("HTTP/1.1 207 Multi-Status\r\nContent-Type: application/xml\r\nConnection: close\r\n"
+                                  "Content-Length: " +
+                                  QByteArray::number(body.size()) + "\r\n\r\n" + body);
+                    socket->disconnectFromHost();
+                });
+                connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+            }
+        });
+        const auto listUrl = [this](const char* name) {
+            return QUrl(
+                QStringLiteral("http://127.0.0.1:%1/acct/%2/").arg(m_lists.serverPort()).arg(QLatin1String(name)));
+        };
+        account.collections = {{QStringLiteral("work"), listUrl("work")}, {QStringLiteral("home"), listUrl("home")}};
         account.secretInFile = true;
         QVERIFY(SyncAccountRegistry::save({account}));
         QCOMPARE(QCoro::waitFor(CredentialStore::write(account.id, QStringLiteral("pw"), true)).status,
@@ -62,6 +83,7 @@ private Q_SLOTS:
 
     void cleanup()
     {
+        m_lists.disconnect(this);
         m_service.reset();
         m_home.reset();
     }
