@@ -208,11 +208,12 @@ void SyncAccountsPanel::updateRow(const QString& accountID)
     }
     const AccountSyncState state = m_service.state(accountID);
     row.status->setText(SyncTexts::status(state, QDateTime::currentDateTimeUtc()));
+    // A problem reads in red; otherwise the line stays in the dimmed colour of the theme.
+    const bool problem = state.problem != SyncProblem::none;
     QPalette palette = row.status->palette();
-    palette.setColor(QPalette::WindowText, state.problem != SyncProblem::none
-                                               ? QColor(0xe0, 0x35, 0x2b)
-                                               : this->palette().color(QPalette::PlaceholderText));
+    palette.setColor(QPalette::WindowText, QColor(0xe0, 0x35, 0x2b));
     row.status->setPalette(palette);
+    row.status->setForegroundRole(problem ? QPalette::WindowText : QPalette::PlaceholderText);
     row.syncNow->setText(text("sync.account.syncNow"));
     row.remove->setText(text("sync.account.remove"));
     row.syncNow->setEnabled(!state.running);

@@ -20,7 +20,8 @@ pids+=($!)
 env -u DBUS_SESSION_BUS_ADDRESS QT_QPA_PLATFORM=xcb LANG=en_US.UTF-8 \
     "$build/tests/app/panel_screenshots" "$here/docs/screenshots" "${2:-}"
 status=$?
-# The settings window's two tabs, the new-list dialog over it and a list's colour menu, light and dark.
+# The settings window's two tabs, the new-list dialog over it, a list's colour menu and a synced account's states,
+# light and dark.
 showcase() {
     env -u DBUS_SESSION_BUS_ADDRESS QT_QPA_PLATFORM=xcb LANG=en_US.UTF-8 "$build/tests/settings/settings-showcase" "$@" ||
         status=1
@@ -33,5 +34,9 @@ for theme in day night; do
     showcase --theme "$theme" --shot "$shots/settings-general-$shade.png"
     showcase --theme "$theme" --tab appearance --shot "$shots/settings-appearance-$shade.png"
     showcase --theme "$theme" --list-menu --shot "$shots/settings-list-colors-$shade.png"
+    # A synced account: the deletion guard's question, a sign-in error, and the plain status line.
+    showcase --theme "$theme" --sync held --shot "$shots/settings-sync-held-$shade.png"
+    showcase --theme "$theme" --sync error --shot "$shots/settings-sync-error-$shade.png"
+    showcase --theme "$theme" --sync synced --shot "$shots/settings-sync-status-$shade.png"
 done
 exit $status

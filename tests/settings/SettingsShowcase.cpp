@@ -1,6 +1,7 @@
 // Opens the settings window over sample folders in a temp directory, for looking at it and for screenshots:
 //   settings-showcase [--tab general|appearance|about] [--theme system|day|night] [--language en|de|sv|zh-Hans|zh-Hant]
-//                     [--launch-error] [--new-list] [--list-menu] [--quit-after <ms>] [--shot <png>]
+//                     [--launch-error] [--new-list] [--list-menu] [--sync held|error|synced]
+//                     [--quit-after <ms>] [--shot <png>]
 // Nothing outside the temp directory is read or written.
 #include "SettingsFixture.h"
 #include "settings/GeneralSettingsTab.h"
@@ -11,6 +12,8 @@
 #include "settings/SettingsTab.h"
 #include "settings/SettingsView.h"
 #include "settings/SettingsWindowPresenter.h"
+#include "settings/SyncAccountsPanel.h"
+#include "sync/SyncService.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -18,6 +21,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QScreen>
+#include <QScrollArea>
 #include <QTimer>
 #include <QToolButton>
 
@@ -43,11 +47,47 @@ int main(int argc, char** argv)
                                             QStringLiteral("Open the first list's menu at its colours."));
     const QCommandLineOption shotOption(QStringLiteral("shot"), QStringLiteral("Save the screen's picture and quit."),
                                         QStringLiteral("png"));
-    parser.addOptions(
-        {tabOption, themeOption, languageOption, errorOption, quitOption, newListOption, listMenuOption, shotOption});
+    const QCommandLineOption syncOption(QStringLiteral("sync"),
+                                        QStringLiteral("Show a synced account: held, error or synced."),
+                                        QStringLiteral("state"));
+    parser.addOptions({tabOption, themeOption, languageOption, errorOption, quitOption, newListOption, listMenuOption,
+                       shotOption, syncOption});
     parser.process(app);
 
     test::SettingsFixture fixture;
+    std::unique_ptr<SyncService> sync;
+    if (parser.isSet(syncOption)) {
+        qputenv("XDG_CONFIG_HOME", fixture.path(QStringLiteral("config")).toUtf8());
+        qputenv("XDG_STATE_HOME", fixture.path(QStringLiteral("state")).toUtf8());
+        qputenv("VDIRSYNCER_CONFIG", fixture.path(QStringLiteral("no-own-config")).toUtf8());
+        SyncAccount account;
+        account.id = QStringLiteral("cloud_example_org");
+        account.homeUrl = QUrl(QStringLiteral("https://cloud.example.org/remote.php/dav/calendars/alice/"));
+        account.userName = QStringLiteral("alice");
+        account.collections = {{QStringLiteral("work"), account.homeUrl.resolved(QUrl(QStringLiteral("work/")))}};
+        SyncAccountRegistry::save({account});
+        fixture.makeList(QStringLiteral("cloud_example_org/work"), "Work", "#FF9F0A");
+        AccountSyncState state;
+        state.discovered = true;
+        state.lastSuccess = QDateTime::currentDateTimeUtc().addSecs(-120);
+        if (parser.value(syncOption) == QLatin1String("held")) {
+            state.lastSuccess = state.lastSuccess.addSecs(-3600);
+            HeldDeletion held;
+            held.list = QStringLiteral("work");
+            held.displayName = QStringLiteral("Work");
+            for (int i = 0; i < 14; ++i) {
+                held.files.append(QStringLiteral("item-%1.ics").arg(i));
+            }
+            state.held = {held};
+            state.problem = SyncProblem::deletionsHeld;
+        } else if (parser.value(syncOption) == QLatin1String("error")) {
+            state.problem = SyncProblem::signInAgain;
+            state.problemSince = QDateTime::currentDateTimeUtc();
+        }
+        state.save(account.id);
+        sync = std::make_unique<SyncService>(fixture.root(), QStringLiteral("tolvik-reminder"));
+        SyncService::setShared(sync.get());
+    }
     fixture.makeAccount(QStringLiteral("work"), "Work");
     fixture.makeAccount(QStringLiteral("home"), "Home");
     fixture.makeList(QStringLiteral("work/inbox"), "Inbox", "#0A84FF");
@@ -93,6 +133,17 @@ int main(int argc, char** argv)
             });
         });
     }
+    if (parser.isSet(syncOption)) {
+        QTimer::singleShot(800, &app, [&presenter] {
+            auto* accounts = presenter.window()->findChild<SyncAccountsPanel*>();
+            for (QWidget* parent = accounts; parent; parent = parent->parentWidget()) {
+                if (auto* scroll = qobject_cast<QScrollArea*>(parent)) {
+                    scroll->ensureWidgetVisible(accounts, 0, 40);
+                    break;
+                }
+            }
+        });
+    }
     if (parser.isSet(shotOption)) {
         QTimer::singleShot(2000, &app, [&presenter, &parser, &shotOption] {
             QWidget* window = presenter.window();
@@ -115,5 +166,6 @@ int main(int argc, char** argv)
     if (QWidget* window = presenter.window()) {
         delete window;
     }
+    SyncService::setShared(nullptr);
     return result;
 }
