@@ -21,11 +21,18 @@ std::optional<QByteArray> chosenPlatform(const SessionEnvironment& session)
     return QByteArray("xcb;wayland");
 }
 
-void choosePlatformForSession()
+bool choosePlatformForSession()
 {
-    if (const std::optional<QByteArray> platform = chosenPlatform(SessionEnvironment::current())) {
+    const std::optional<QByteArray> platform = chosenPlatform(SessionEnvironment::current());
+    if (platform) {
         qputenv("QT_QPA_PLATFORM", *platform);
     }
+    return platform.has_value();
+}
+
+void forgetChosenPlatform()
+{
+    qunsetenv("QT_QPA_PLATFORM");
 }
 
 } // namespace tolvik

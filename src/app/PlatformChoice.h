@@ -24,7 +24,10 @@ struct SessionEnvironment
 /// fallback ("xcb;wayland") and what a session without XWayland gets; nothing is chosen outside Wayland sessions.
 std::optional<QByteArray> chosenPlatform(const SessionEnvironment& session);
 
-/// Sets QT_QPA_PLATFORM from `chosenPlatform` for this process, before the application object is made.
-void choosePlatformForSession();
+/// Sets QT_QPA_PLATFORM from `chosenPlatform` for this process, before the application object is made; true when it
+/// did. `forgetChosenPlatform` takes it out again once Qt has read it, so that programs the app starts (a browser for
+/// a link, the sync engine) choose for themselves.
+bool choosePlatformForSession();
+void forgetChosenPlatform();
 
 } // namespace tolvik

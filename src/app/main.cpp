@@ -58,8 +58,11 @@ int main(int argc, char** argv)
         return finish(*exit);
     }
 
-    choosePlatformForSession();
+    const bool platformChosen = choosePlatformForSession();
     QApplication app(argc, argv);
+    if (platformChosen) {
+        forgetChosenPlatform();
+    }
     QApplication::setDesktopFileName(QStringLiteral("org.tolvik.TolvikReminder"));
     if (const auto exit = CommandLine::rejectUnknownOptions(QApplication::arguments())) {
         return finish(*exit);

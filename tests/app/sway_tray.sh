@@ -5,7 +5,8 @@
 # and waybar reports its clicks relative to the icon, not where the icon is on the screen.
 # sway refuses to run as root, so as root every session process runs as the unprivileged user `nobody`.
 # Stops only the processes it started, by their ids. Exits 77 (skipped) when a tool the session needs is missing.
-# Usage: sway_tray.sh <app binary> <rfb_pointer.py> <wayland|xcb> [screenshot.png]
+# Usage: sway_tray.sh <app binary> <rfb_pointer.py> <wayland|xcb|auto> [screenshot.png]
+# "auto" sets no platform, as a desktop session starts the app: it must then choose XWayland by itself.
 set -u
 app_binary=$1
 pointer_script=$2
@@ -20,7 +21,7 @@ source "$(dirname "$0")/script_support.sh"
 for tool in sway waybar wayvnc swaymsg grim dbus-daemon setpriv /usr/bin/python3; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
-if [ "$platform" = xcb ]; then
+if [ "$platform" != wayland ]; then
     command -v Xwayland >/dev/null || { echo "SKIP: Xwayland is not installed"; exit 77; }
     command -v xdotool >/dev/null || { echo "SKIP: xdotool is not installed"; exit 77; }
 fi
@@ -43,7 +44,7 @@ cat >"$work/home/.config/waybar/style.css" <<'EOF'
 window#waybar { background: #1e2227; }
 EOF
 xwayland=disable
-[ "$platform" = xcb ] && xwayland=enable
+[ "$platform" != wayland ] && xwayland=enable
 cat >"$work/sway.conf" <<EOF
 output HEADLESS-1 resolution ${screen_w}x$screen_h background #5a6b7c solid_color
 xwayland $xwayland
@@ -94,8 +95,9 @@ pointer() {
     wait_for 5 test "$(grep -c '^ok' "$work/pointer.out")" -gt "$answers"
 }
 
-app_env=(QT_QPA_PLATFORM="$platform" XDG_DATA_HOME="$data" XDG_CONFIG_HOME="$config")
-if [ "$platform" = xcb ]; then
+app_env=(XDG_DATA_HOME="$data" XDG_CONFIG_HOME="$config" XDG_SESSION_TYPE=wayland)
+[ "$platform" != auto ] && app_env+=(QT_QPA_PLATFORM="$platform")
+if [ "$platform" != wayland ]; then
     wait_for 15 test -s "$work/x-display" || fail "sway started no XWayland"
     x_display=$(cat "$work/x-display")
     app_env+=(DISPLAY="$x_display")
@@ -106,7 +108,7 @@ pids+=("$app")
 
 # The panel's rectangle as the compositor shows it: "x y width height", or nothing while it is not shown.
 panel_rect() {
-    if [ "$platform" = xcb ]; then
+    if [ "$platform" != wayland ]; then
         local id X Y WIDTH HEIGHT
         # XWayland lets only the session's user in.
         for id in $(in_session DISPLAY="$x_display" xdotool search --onlyvisible --name '^TolvikReminder$'); do
