@@ -79,9 +79,9 @@ std::optional<Placeholder> placeholderFor(AuthorizationStatus status, const QLis
 
 bool sameReminder(const ReminderItem& a, const ReminderItem& b)
 {
-    return a.id == b.id && a.title == b.title && a.dueDate == b.dueDate && a.notes == b.notes &&
-           a.priority == b.priority && a.recurrence == b.recurrence && a.repeatRule == b.repeatRule &&
-           a.isCompleted == b.isCompleted && a.listID == b.listID;
+    return a.id == b.id && a.title == b.title && a.dueDate == b.dueDate && a.dueIsAllDay == b.dueIsAllDay &&
+           a.notes == b.notes && a.priority == b.priority && a.recurrence == b.recurrence &&
+           a.repeatRule == b.repeatRule && a.isCompleted == b.isCompleted && a.listID == b.listID;
 }
 
 bool sameSection(const ListSection& a, const ListSection& b)

@@ -101,11 +101,15 @@ private Q_SLOTS:
         retitled.reminders[0].title = QStringLiteral("new title");
         ListSection due = before;
         due.reminders[0].dueDate = QDateTime(QDate(2024, 3, 1), QTime(9, 0));
+        // The same midnight as an all-day date shows as a date alone.
+        ListSection allDay = before;
+        allDay.reminders[0].dueIsAllDay = !allDay.reminders[0].dueIsAllDay;
         ListSection renamed = before;
         renamed.list.name = QStringLiteral("Renamed");
         QVERIFY(sameSection(before, ListSection(before)));
         QVERIFY(!sameSection(before, retitled));
         QVERIFY(!sameSection(before, due));
+        QVERIFY(!sameSection(before, allDay));
         QVERIFY(!sameSection(before, renamed));
         QVERIFY(!sameSection(before, ListSection{m_lists[0], {}}));
     }
