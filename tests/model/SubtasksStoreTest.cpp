@@ -12,7 +12,7 @@ namespace {
 
 constexpr int changeTimeoutMs = 10000;
 
-struct TodoSpec
+struct StoredTodo
 {
     QString list;
     QString uid;
@@ -20,7 +20,7 @@ struct TodoSpec
     QStringList lines;
 };
 
-using Specs = QList<TodoSpec>;
+using StoredTodos = QList<StoredTodo>;
 const QString tasks = QStringLiteral("home/tasks");
 const QString work = QStringLiteral("home/work");
 
@@ -64,10 +64,10 @@ class SubtasksStoreTest : public QObject
 private:
     std::unique_ptr<ModelFixture> m_fixture;
 
-    std::unique_ptr<RemindersViewModel> loadedModel(const Specs& specs = {})
+    std::unique_ptr<RemindersViewModel> loadedModel(const StoredTodos& todos = {})
     {
-        for (const TodoSpec& spec : specs) {
-            m_fixture->writeTodo(spec.list, spec.uid, spec.title, spec.lines);
+        for (const StoredTodo& todo : todos) {
+            m_fixture->writeTodo(todo.list, todo.uid, todo.title, todo.lines);
         }
         auto model = m_fixture->makeModel();
         QSignalSpy refreshed(model.get(), &RemindersViewModel::lastRefreshDateChanged);
@@ -102,67 +102,72 @@ private Q_SLOTS:
 
     void shouldNestSubTasksAsClientsLinkThem_data()
     {
-        QTest::addColumn<Specs>("specs");
+        QTest::addColumn<StoredTodos>("todos");
         QTest::addColumn<QStringList>("tree");
-        const TodoSpec parent{tasks, QStringLiteral("p-1"), QStringLiteral("Pack"), {}};
+        const StoredTodo parent{tasks, QStringLiteral("p-1"), QStringLiteral("Pack"), {}};
         const auto child = [](const QString& uid, const QString& title, const QString& link,
                               const QStringList& more = {}) {
-            return TodoSpec{tasks, uid, title, QStringList{link} + more};
+            return StoredTodo{tasks, uid, title, QStringList{link} + more};
         };
 
         // A phone's sub-task, with the phone's own properties around the link; one more is completed.
-        QTest::newRow("RELTYPE=PARENT") << Specs{parent,
-                                                 child(QStringLiteral("c-1"), QStringLiteral("Socks"),
-                                                       QStringLiteral("RELATED-TO;RELTYPE=PARENT:p-1"),
-                                                       {QStringLiteral("X-APPLE-SORT-ORDER:12")}),
-                                                 child(QStringLiteral("c-2"), QStringLiteral("Shoes"),
-                                                       QStringLiteral("RELATED-TO;RELTYPE=PARENT:p-1"),
-                                                       {completedLines})}
+        QTest::newRow("RELTYPE=PARENT") << StoredTodos{parent,
+                                                       child(QStringLiteral("c-1"), QStringLiteral("Socks"),
+                                                             QStringLiteral("RELATED-TO;RELTYPE=PARENT:p-1"),
+                                                             {QStringLiteral("X-APPLE-SORT-ORDER:12")}),
+                                                       child(QStringLiteral("c-2"), QStringLiteral("Shoes"),
+                                                             QStringLiteral("RELATED-TO;RELTYPE=PARENT:p-1"),
+                                                             {completedLines})}
                                         << QStringList{QStringLiteral("Pack@0 1/2"), QStringLiteral("Socks@1")};
         // Desktop clients often leave RELTYPE out: PARENT is the standard's default.
-        QTest::newRow("no RELTYPE") << Specs{parent, child(QStringLiteral("c-1"), QStringLiteral("Socks"),
-                                                           QStringLiteral("RELATED-TO:p-1"))}
+        QTest::newRow("no RELTYPE") << StoredTodos{parent, child(QStringLiteral("c-1"), QStringLiteral("Socks"),
+                                                                 QStringLiteral("RELATED-TO:p-1"))}
                                     << QStringList{QStringLiteral("Pack@0 0/1"), QStringLiteral("Socks@1")};
-        QTest::newRow("parent names its CHILD") << Specs{{tasks,
-                                                          QStringLiteral("p-1"),
-                                                          QStringLiteral("Pack"),
-                                                          {QStringLiteral("RELATED-TO;RELTYPE=CHILD:c-1")}},
-                                                         {tasks, QStringLiteral("c-1"), QStringLiteral("Socks"), {}}}
-                                                << QStringList{QStringLiteral("Pack@0 0/1"), QStringLiteral("Socks@1")};
+        QTest::newRow("parent names its CHILD")
+            << StoredTodos{{tasks,
+                            QStringLiteral("p-1"),
+                            QStringLiteral("Pack"),
+                            {QStringLiteral("RELATED-TO;RELTYPE=CHILD:c-1")}},
+                           {tasks, QStringLiteral("c-1"), QStringLiteral("Socks"), {}}}
+            << QStringList{QStringLiteral("Pack@0 0/1"), QStringLiteral("Socks@1")};
         QTest::newRow("a SIBLING is no parent")
-            << Specs{parent, child(QStringLiteral("c-1"), QStringLiteral("Socks"),
-                                   QStringLiteral("RELATED-TO;RELTYPE=SIBLING:p-1"))}
+            << StoredTodos{parent, child(QStringLiteral("c-1"), QStringLiteral("Socks"),
+                                         QStringLiteral("RELATED-TO;RELTYPE=SIBLING:p-1"))}
             << QStringList{QStringLiteral("Pack@0"), QStringLiteral("Socks@0")};
         QTest::newRow("three levels, siblings in display order")
-            << Specs{parent, child(QStringLiteral("c-2"), QStringLiteral("Shoes"), QStringLiteral("RELATED-TO:p-1")),
-                     child(QStringLiteral("c-1"), QStringLiteral("Bag"), QStringLiteral("RELATED-TO:p-1")),
-                     child(QStringLiteral("g-1"), QStringLiteral("Laces"), QStringLiteral("RELATED-TO:c-2"))}
+            << StoredTodos{parent,
+                           child(QStringLiteral("c-2"), QStringLiteral("Shoes"), QStringLiteral("RELATED-TO:p-1")),
+                           child(QStringLiteral("c-1"), QStringLiteral("Bag"), QStringLiteral("RELATED-TO:p-1")),
+                           child(QStringLiteral("g-1"), QStringLiteral("Laces"), QStringLiteral("RELATED-TO:c-2"))}
             << QStringList{QStringLiteral("Pack@0 0/2"), QStringLiteral("Bag@1"), QStringLiteral("Shoes@1 0/1"),
                            QStringLiteral("Laces@2")};
-        QTest::newRow("missing parent") << Specs{child(QStringLiteral("c-1"), QStringLiteral("Socks"),
-                                                       QStringLiteral("RELATED-TO:nobody"))}
+        QTest::newRow("missing parent") << StoredTodos{child(QStringLiteral("c-1"), QStringLiteral("Socks"),
+                                                             QStringLiteral("RELATED-TO:nobody"))}
                                         << QStringList{QStringLiteral("Socks@0:missing")};
         QTest::newRow("parent in another list")
-            << Specs{{work, QStringLiteral("p-1"), QStringLiteral("Pack"), {}},
-                     child(QStringLiteral("c-1"), QStringLiteral("Socks"), QStringLiteral("RELATED-TO:p-1"))}
+            << StoredTodos{{work, QStringLiteral("p-1"), QStringLiteral("Pack"), {}},
+                           child(QStringLiteral("c-1"), QStringLiteral("Socks"), QStringLiteral("RELATED-TO:p-1"))}
             << QStringList{QStringLiteral("Pack@0"), QStringLiteral("Socks@0:otherList")};
         QTest::newRow("parent outside the timeframe")
-            << Specs{{tasks, QStringLiteral("p-1"), QStringLiteral("Pack"), {QStringLiteral("DUE:20250101T090000Z")}},
-                     child(QStringLiteral("c-1"), QStringLiteral("Socks"), QStringLiteral("RELATED-TO:p-1"))}
+            << StoredTodos{{tasks,
+                            QStringLiteral("p-1"),
+                            QStringLiteral("Pack"),
+                            {QStringLiteral("DUE:20250101T090000Z")}},
+                           child(QStringLiteral("c-1"), QStringLiteral("Socks"), QStringLiteral("RELATED-TO:p-1"))}
             << QStringList{QStringLiteral("Socks@0:notShown")};
         QTest::newRow("completed parent")
-            << Specs{{tasks, QStringLiteral("p-1"), QStringLiteral("Pack"), {completedLines}},
-                     child(QStringLiteral("c-1"), QStringLiteral("Socks"), QStringLiteral("RELATED-TO:p-1"))}
+            << StoredTodos{{tasks, QStringLiteral("p-1"), QStringLiteral("Pack"), {completedLines}},
+                           child(QStringLiteral("c-1"), QStringLiteral("Socks"), QStringLiteral("RELATED-TO:p-1"))}
             << QStringList{QStringLiteral("Socks@0:notShown")};
         // Circles: two that name each other, one that names itself, and a tail hanging off a circle of three.
         QTest::newRow("circles")
-            << Specs{child(QStringLiteral("a"), QStringLiteral("A"), QStringLiteral("RELATED-TO:b")),
-                     child(QStringLiteral("b"), QStringLiteral("B"), QStringLiteral("RELATED-TO:a")),
-                     child(QStringLiteral("s"), QStringLiteral("Self"), QStringLiteral("RELATED-TO:s")),
-                     child(QStringLiteral("x"), QStringLiteral("X"), QStringLiteral("RELATED-TO:z")),
-                     child(QStringLiteral("y"), QStringLiteral("Y"), QStringLiteral("RELATED-TO:x")),
-                     child(QStringLiteral("z"), QStringLiteral("Z"), QStringLiteral("RELATED-TO:y")),
-                     child(QStringLiteral("t"), QStringLiteral("Tail"), QStringLiteral("RELATED-TO:y"))}
+            << StoredTodos{child(QStringLiteral("a"), QStringLiteral("A"), QStringLiteral("RELATED-TO:b")),
+                           child(QStringLiteral("b"), QStringLiteral("B"), QStringLiteral("RELATED-TO:a")),
+                           child(QStringLiteral("s"), QStringLiteral("Self"), QStringLiteral("RELATED-TO:s")),
+                           child(QStringLiteral("x"), QStringLiteral("X"), QStringLiteral("RELATED-TO:z")),
+                           child(QStringLiteral("y"), QStringLiteral("Y"), QStringLiteral("RELATED-TO:x")),
+                           child(QStringLiteral("z"), QStringLiteral("Z"), QStringLiteral("RELATED-TO:y")),
+                           child(QStringLiteral("t"), QStringLiteral("Tail"), QStringLiteral("RELATED-TO:y"))}
             << QStringList{QStringLiteral("A@0:loop 0/1"), QStringLiteral("B@1"),     QStringLiteral("Self@0:loop"),
                            QStringLiteral("X@0:loop 0/1"), QStringLiteral("Y@1 0/2"), QStringLiteral("Tail@2"),
                            QStringLiteral("Z@2")};
@@ -170,13 +175,13 @@ private Q_SLOTS:
 
     void shouldNestSubTasksAsClientsLinkThem()
     {
-        QFETCH(Specs, specs);
+        QFETCH(StoredTodos, todos);
         QFETCH(QStringList, tree);
-        auto model = loadedModel(specs);
+        auto model = loadedModel(todos);
         QCOMPARE(treeOf(model->reminders()), tree);
         // Search and the wide mode see every open reminder once, flat, whatever the timeframe.
-        QCOMPARE(model->openReminders().size(), std::count_if(specs.cbegin(), specs.cend(), [](const TodoSpec& spec) {
-                     return !spec.lines.join(u' ').contains(u"COMPLETED");
+        QCOMPARE(model->openReminders().size(), std::count_if(todos.cbegin(), todos.cend(), [](const StoredTodo& todo) {
+                     return !todo.lines.join(u' ').contains(u"COMPLETED");
                  }));
     }
 
@@ -311,7 +316,8 @@ private Q_SLOTS:
     void shouldListTheLastSevenDaysCompletionsNewestFirst()
     {
         const auto done = [](const QString& uid, const QString& when) {
-            return TodoSpec{tasks, uid, uid, {QStringLiteral("STATUS:COMPLETED"), QStringLiteral("COMPLETED:") + when}};
+            return StoredTodo{
+                tasks, uid, uid, {QStringLiteral("STATUS:COMPLETED"), QStringLiteral("COMPLETED:") + when}};
         };
         auto model = loadedModel(
             {done(QStringLiteral("older"), QStringLiteral("20240310T080000Z")),
