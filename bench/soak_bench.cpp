@@ -91,7 +91,7 @@ double liveHeapMb()
     return double(::mallinfo2().uordblks) / 1048576.0;
 }
 
-QList<StoreReminder> refresh(VdirStore& store, QStringList& listIDs)
+StoreReminderBatch refresh(VdirStore& store, QStringList& listIDs)
 {
     listIDs.clear();
     for (const StoreList& list : QCoro::waitFor(store.lists())) {
@@ -166,7 +166,7 @@ int main(int argc, char** argv)
     {
         VdirStore store(root);
         QStringList listIDs;
-        QList<StoreReminder> reminders = refresh(store, listIDs);
+        StoreReminderBatch reminders = refresh(store, listIDs);
         // The first mutations warm up caches and pools that are then reused; measure from after them.
         constexpr int warmUp = 100;
         // Every refresh briefly holds two full reminder lists, so one reading swings by megabytes depending on where

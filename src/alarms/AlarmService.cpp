@@ -67,7 +67,7 @@ QCoro::Task<> AlarmService::refresh()
     if (m_store.authorizationStatus() == AuthorizationStatus::fullAccess) {
         const QStringList lists = m_shownListIDs();
         QPointer<AlarmService> self(this);
-        QList<StoreReminder> fetched;
+        StoreReminderBatch fetched;
         // Not inside a conditional expression: g++ 12 destroys the awaited result twice there.
         if (!lists.isEmpty()) {
             fetched = co_await m_store.fetchReminders(lists);

@@ -83,6 +83,8 @@ int main(int argc, char** argv)
     // The two long-lived objects: created once here, alive for the whole process.
     const QString storeRoot = VdirStore::defaultRoot();
     auto* store = new VdirStore(storeRoot);
+    // A start-up then parses only the files that changed since the last run.
+    store->setIndexPath(VdirStore::defaultIndexPath(storeRoot));
     RemindersViewModel model(store, Preferences::shared());
     // CalDAV accounts: the engine asks this same binary for passwords and conflicts.
     SyncService sync(storeRoot, QCoreApplication::applicationFilePath());

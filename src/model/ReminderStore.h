@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/StoreRecords.h"
+#include "model/StoreReminderBatch.h"
 
 #include <QCoro/QCoroTask>
 #include <QObject>
@@ -74,7 +75,7 @@ public:
     /// the result arrives on the main thread.
     virtual QCoro::Task<QList<StoreList>> lists() = 0;
     /// Every reminder, completed or not, in the given lists. The result arrives on the main thread.
-    virtual QCoro::Task<QList<StoreReminder>> fetchReminders(QStringList listIDs) = 0;
+    virtual QCoro::Task<StoreReminderBatch> fetchReminders(QStringList listIDs) = 0;
 
     /// The reminder with that id, as last loaded, or nothing.
     virtual std::optional<StoreReminder> reminderWithID(const QString& id) = 0;

@@ -61,7 +61,7 @@ struct Links
     std::vector<ReminderItem::ParentHint> unresolved;
 };
 
-Links linkParents(const QList<StoreReminder>& fetched, const QList<qsizetype>& source, QList<ReminderItem>& all)
+Links linkParents(const StoreReminderBatch& fetched, const QList<qsizetype>& source, QList<ReminderItem>& all)
 {
     QHash<QString, QList<qsizetype>> byUid;
     QHash<QString, QList<qsizetype>> namedAsChild;
@@ -195,7 +195,7 @@ QList<ReminderItem> nest(const QList<qsizetype>& shown, const QList<ReminderItem
 
 } // namespace
 
-ArrangedReminders arrangeReminders(const QList<StoreReminder>& fetched, ReminderTimeframe timeframe,
+ArrangedReminders arrangeReminders(const StoreReminderBatch& fetched, ReminderTimeframe timeframe,
                                    const QDateTime& now)
 {
     QList<ReminderItem> all;

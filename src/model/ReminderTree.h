@@ -3,6 +3,7 @@
 #include "model/ReminderItem.h"
 #include "model/ReminderTimeframe.h"
 #include "model/StoreRecords.h"
+#include "model/StoreReminderBatch.h"
 
 #include <QDateTime>
 #include <QList>
@@ -32,7 +33,7 @@ QList<ReminderItem> sortedForDisplay(QList<ReminderItem> items);
 /// (preferring one in its own list), or else one that names it with RELTYPE=CHILD. A sub-task nests under its
 /// parent only when both are shown in the same list; otherwise it stays at the top level with a hint. A circle of
 /// links is cut at the member that comes first in display order, so every walk ends.
-ArrangedReminders arrangeReminders(const QList<StoreReminder>& fetched, ReminderTimeframe timeframe,
+ArrangedReminders arrangeReminders(const StoreReminderBatch& fetched, ReminderTimeframe timeframe,
                                    const QDateTime& now);
 
 } // namespace tolvik

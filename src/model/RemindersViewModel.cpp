@@ -191,7 +191,7 @@ QCoro::Task<> RemindersViewModel::reloadReminders(QList<StoreList> storeLists)
         listIDs.append(list.id);
     }
     const quint64 fetch = ++m_fetchesStarted;
-    QList<StoreReminder> fetched = co_await m_store->fetchReminders(listIDs);
+    StoreReminderBatch fetched = co_await m_store->fetchReminders(listIDs);
     if (!self || fetch < m_newestPublishedFetch) {
         co_return;
     }

@@ -57,7 +57,7 @@ QCoro::Task<WriteResult> RemindersViewModel::deleteList(QString id)
 QCoro::Task<int> RemindersViewModel::reminderCountOfList(QString id)
 {
     QStringList listIDs{id};
-    const QList<StoreReminder> reminders = co_await m_store->fetchReminders(std::move(listIDs));
+    const StoreReminderBatch reminders = co_await m_store->fetchReminders(std::move(listIDs));
     int count = static_cast<int>(reminders.size());
     co_return count;
 }

@@ -27,9 +27,11 @@ std::shared_ptr<const VdirFolderSnapshot> vdirIndexed(std::shared_ptr<VdirFolder
 {
     snapshot->byReminderID.clear();
     snapshot->byReminderID.reserve(snapshot->files.size());
+    snapshot->run.clear();
     for (qsizetype i = 0; i < snapshot->files.size(); ++i) {
         if (const auto& reminder = snapshot->files.at(i).reminder) {
             snapshot->byReminderID.insert(reminder->id, i);
+            snapshot->run.append(*reminder);
         }
     }
     return snapshot;
@@ -86,18 +88,6 @@ VdirFileEntry vdirSkipped(const QString& fileName, VdirSkipReason reason, const 
     entry.key = key;
     entry.skipped = reason;
     return entry;
-}
-
-QList<StoreReminder> VdirFolderSnapshot::reminders() const
-{
-    QList<StoreReminder> result;
-    result.reserve(byReminderID.size());
-    for (const VdirFileEntry& entry : files) {
-        if (entry.reminder) {
-            result.append(*entry.reminder);
-        }
-    }
-    return result;
 }
 
 int VdirFolderSnapshot::skippedCount() const

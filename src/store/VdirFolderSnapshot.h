@@ -87,9 +87,12 @@ struct VdirFolderSnapshot
     QList<VdirFileEntry> files;
     /// Reminder id -> position in `files`, for the files that loaded.
     QHash<QString, qsizetype> byReminderID;
+    /// The loaded reminders in file-name order, made once per revision and shared by every fetch that hands
+    /// them over, so that a fetch does not copy the records of folders that did not change.
+    QList<StoreReminder> run;
 
     /// The loaded reminders, in file-name order.
-    QList<StoreReminder> reminders() const;
+    const QList<StoreReminder>& reminders() const { return run; }
     /// How many files (and further to-dos in files) were skipped.
     int skippedCount() const;
     /// The entry of a loaded reminder, or nothing.

@@ -295,6 +295,7 @@ std::shared_ptr<const VdirFolderSnapshot> assemble(FolderPlan& plan)
         // Nothing in the folder changed: keep the revision, so that the reminder list can be shared.
         snapshot->revision = previous->revision;
         snapshot->byReminderID = previous->byReminderID;
+        snapshot->run = previous->run;
         return snapshot;
     }
     snapshot->revision = vdirNewRevision();
@@ -303,36 +304,33 @@ std::shared_ptr<const VdirFolderSnapshot> assemble(FolderPlan& plan)
 
 } // namespace
 
-QList<StoreReminder> collect(const QList<std::shared_ptr<const VdirFolderSnapshot>>& folders,
-                             const VdirFetchResult& previous)
+StoreReminderBatch collect(const QList<std::shared_ptr<const VdirFolderSnapshot>>& folders)
 {
-    const bool same = std::equal(folders.cbegin(), folders.cend(), previous.folders.cbegin(), previous.folders.cend(),
-                                 [](const auto& a, const auto& b) { return a->revision == b->revision; });
-    if (same) {
-        return previous.reminders;
-    }
-    QList<StoreReminder> reminders;
-    qsizetype count = 0;
+    StoreReminderBatch reminders;
     for (const auto& folder : folders) {
-        count += folder->byReminderID.size();
-    }
-    reminders.reserve(count);
-    for (const auto& folder : folders) {
-        for (const VdirFileEntry& entry : folder->files) {
-            if (entry.reminder) {
-                reminders.append(*entry.reminder);
-            }
-        }
+        reminders.appendRun(folder->run);
     }
     return reminders;
 }
 
-VdirFetchResult load(const QList<VdirFolderRequest>& requests, const VdirFetchResult& previous)
+VdirFetchResult load(const QList<VdirFolderRequest>& requests)
 {
     QList<FolderPlan> plans(requests.size());
+    qsizetype known = 0;
     for (qsizetype i = 0; i < requests.size(); ++i) {
         plans[i].request = &requests.at(i);
-        planFolder(plans[i]);
+        known += requests.at(i).previous ? requests.at(i).previous->files.size() : 0;
+    }
+    // Checking each known file's identity is one status call per file: spread over the folders when there are
+    // many, as at a start from the saved index.
+    const auto plan = [](FolderPlan& folder) {
+        lowerWorkerPriority();
+        planFolder(folder);
+    };
+    if (known >= parallelThreshold * 8 && plans.size() > 1) {
+        QtConcurrent::blockingMap(&parsePool(), plans, plan);
+    } else {
+        std::for_each(plans.begin(), plans.end(), plan);
     }
 
     QList<ReadJob> jobs;
@@ -364,7 +362,7 @@ VdirFetchResult load(const QList<VdirFolderRequest>& requests, const VdirFetchRe
             ::close(plan.dirfd);
         }
     }
-    result.reminders = collect(result.folders, previous);
+    result.reminders = collect(result.folders);
     return result;
 }
 

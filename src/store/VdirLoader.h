@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/StoreReminderBatch.h"
 #include "store/VdirFolderSnapshot.h"
 
 #include <QList>
@@ -21,7 +22,7 @@ struct VdirFolderRequest
 struct VdirFetchResult
 {
     QList<std::shared_ptr<const VdirFolderSnapshot>> folders;
-    QList<StoreReminder> reminders;
+    StoreReminderBatch reminders;
     int parsedFiles = 0;
 };
 
@@ -35,13 +36,12 @@ constexpr qint64 trustFolderMs = 60 * 1000;
 /// so it is not trusted yet.
 constexpr qint64 racyMarginMs = 2000;
 
-/// Reads the folders, spreading the parsing over the thread pool. When no folder changed since `previous`,
-/// its reminder list is handed back as it is. Safe on any thread; touches nothing but the files.
-VdirFetchResult load(const QList<VdirFolderRequest>& requests, const VdirFetchResult& previous);
+/// Reads the folders, spreading the parsing over the thread pool. An unchanged folder keeps its snapshot, whose
+/// reminders are shared, not copied. Safe on any thread; touches nothing but the files.
+VdirFetchResult load(const QList<VdirFolderRequest>& requests);
 
-/// The reminders of `folders`, in order; shares `previous.reminders` when they are the same folders unchanged.
-QList<StoreReminder> collect(const QList<std::shared_ptr<const VdirFolderSnapshot>>& folders,
-                             const VdirFetchResult& previous);
+/// The reminders of `folders`, in order, sharing each folder's records.
+StoreReminderBatch collect(const QList<std::shared_ptr<const VdirFolderSnapshot>>& folders);
 
 } // namespace VdirLoader
 } // namespace tolvik

@@ -4,16 +4,19 @@
 
 #include "model/WorkerPriority.h"
 #include "store/TodoDocument.h"
+#include "store/VdirIndexFile.h"
 #include "store/VdirLoader.h"
 #include "store/VdirWatcher.h"
 #include "store/VdirWriter.h"
 
 #include <QCoro/QCoroFuture>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QPointer>
 #include <QSet>
 #include <QThreadPool>
+#include <QTimer>
 #include <QtConcurrent/QtConcurrentRun>
 
 #include <csignal>
@@ -35,6 +38,10 @@ void releaseOnWorker(VdirFetchResult previous)
         previous = {};
     });
 }
+
+// How long the store stays unchanged before it saves its index: long enough that a sync's burst of changes is
+// saved once.
+constexpr int indexQuietMs = 30 * 1000;
 
 QString quoted(const QString& text)
 {
@@ -62,7 +69,66 @@ VdirStore::VdirStore(QString rootPath, QObject* parent)
     m_watcher->setFolders(VdirScanner::watchFolders(m_root));
 }
 
-VdirStore::~VdirStore() = default;
+VdirStore::~VdirStore()
+{
+    m_indexSaving.waitForFinished();
+    if (m_indexDirty) {
+        saveIndex();
+    }
+}
+
+QString VdirStore::defaultIndexPath(const QString& root)
+{
+    QString cacheHome = qEnvironmentVariable("XDG_CACHE_HOME");
+    if (cacheHome.isEmpty() || QDir::isRelativePath(cacheHome)) {
+        cacheHome = QDir::homePath() + QLatin1String("/.cache");
+    }
+    const QByteArray name =
+        QCryptographicHash::hash(QFile::encodeName(QDir::cleanPath(root)), QCryptographicHash::Sha256).toHex().left(16);
+    return QDir::cleanPath(cacheHome) + QLatin1String("/Tolvik/store-index-") + QLatin1String(name) +
+           QLatin1String(".bin");
+}
+
+void VdirStore::setIndexPath(const QString& path)
+{
+    m_indexPath = path;
+    if (m_indexTimer == nullptr) {
+        m_indexTimer = new QTimer(this);
+        m_indexTimer->setSingleShot(true);
+        m_indexTimer->setInterval(indexQuietMs);
+        connect(m_indexTimer, &QTimer::timeout, this, [this] {
+            if (m_indexSaving.isRunning()) {
+                m_indexTimer->start();
+                return;
+            }
+            m_indexDirty = false;
+            QList<std::shared_ptr<const VdirFolderSnapshot>> folders = m_folders.values();
+            m_indexSaving = QtConcurrent::run([path = m_indexPath, root = m_root, folders = std::move(folders)] {
+                lowerWorkerPriority();
+                QDir().mkpath(QFileInfo(path).absolutePath());
+                return VdirIndexFile::save(path, root, folders);
+            });
+        });
+    }
+}
+
+bool VdirStore::saveIndex()
+{
+    if (m_indexPath.isEmpty()) {
+        return false;
+    }
+    m_indexDirty = false;
+    QDir().mkpath(QFileInfo(m_indexPath).absolutePath());
+    return VdirIndexFile::save(m_indexPath, m_root, m_folders.values());
+}
+
+void VdirStore::indexChanged()
+{
+    if (!m_indexPath.isEmpty()) {
+        m_indexDirty = true;
+        m_indexTimer->start();
+    }
+}
 
 QString VdirStore::defaultRoot()
 {
@@ -219,7 +285,7 @@ QCoro::Task<QList<StoreList>> VdirStore::lists()
     co_return result;
 }
 
-QCoro::Task<QList<StoreReminder>> VdirStore::fetchReminders(QStringList listIDs)
+QCoro::Task<StoreReminderBatch> VdirStore::fetchReminders(QStringList listIDs)
 {
     m_watcher->poll();
     QList<VdirFolderRequest> requests;
@@ -238,9 +304,23 @@ QCoro::Task<QList<StoreReminder>> VdirStore::fetchReminders(QStringList listIDs)
 
     // The worker sees only these copies and immutable snapshots; it never touches the store.
     // The future is named: g++ 12 destroys a temporary closure inside a co_await expression twice.
-    QFuture<VdirFetchResult> future = QtConcurrent::run([requests, previous = m_lastFetch] {
+    // The first fetch starts from the saved index, if there is one: every file it names is checked against its
+    // identity, never trusted on the folder's word.
+    const QString indexPath = m_indexRead ? QString() : m_indexPath;
+    m_indexRead = m_indexRead || !m_indexPath.isEmpty();
+    QFuture<VdirFetchResult> future = QtConcurrent::run([requests, indexPath, root = m_root]() mutable {
         lowerWorkerPriority();
-        return VdirLoader::load(requests, previous);
+        if (!indexPath.isEmpty()) {
+            const std::optional<VdirIndexFile::Folders> saved = VdirIndexFile::load(indexPath, root);
+            for (VdirFolderRequest& request : requests) {
+                const auto found = saved ? saved->constFind(request.listID) : VdirIndexFile::Folders::const_iterator();
+                if (!request.previous && saved && found != saved->cend() && (*found)->path == request.path) {
+                    request.previous = *found;
+                    request.mayTrust = false;
+                }
+            }
+        }
+        return VdirLoader::load(requests);
     });
     VdirFetchResult result = co_await future;
     if (!self) {
@@ -257,11 +337,21 @@ QCoro::Task<QList<StoreReminder>> VdirStore::fetchReminders(QStringList listIDs)
             folder = m_folders.value(id);
             overtaken = true;
         } else if (const VdirListFolder* list = findList(id); list != nullptr && list->path == folder->path) {
+            const auto known = m_folders.constFind(id);
+            if (known == m_folders.cend() || (*known)->revision != folder->revision) {
+                indexChanged();
+            }
             m_folders.insert(id, folder);
             m_verifiedMark.insert(id, mark);
         }
         skipped += folder->skippedCount();
+        if (folder->skippedCount() == 0) {
+            continue;
+        }
         for (const VdirFileEntry& entry : folder->files) {
+            if (entry.reminder && entry.otherTodos == 0) {
+                continue;
+            }
             const QString path = folder->path + QLatin1Char('/') + entry.fileName;
             if (!entry.reminder) {
                 reasons.append({path, entry.skipped});
@@ -272,7 +362,7 @@ QCoro::Task<QList<StoreReminder>> VdirStore::fetchReminders(QStringList listIDs)
         }
     }
     if (overtaken) {
-        result.reminders = VdirLoader::collect(result.folders, m_lastFetch);
+        result.reminders = VdirLoader::collect(result.folders);
     }
     m_parsedFiles += result.parsedFiles;
     m_skippedFiles = skipped;

@@ -5,11 +5,14 @@
 #include "store/VdirLoader.h"
 #include "store/VdirScanner.h"
 
+#include <QFuture>
 #include <QHash>
 #include <QString>
 
 #include <memory>
 #include <optional>
+
+class QTimer;
 
 namespace tolvik {
 
@@ -31,12 +34,22 @@ public:
     /// The root folder this store reads.
     QString rootPath() const;
 
+    /// Where the saved index of the store on `root` lives: a file under $XDG_CACHE_HOME (or ~/.cache) named
+    /// after the root, so that stores on different roots keep their own.
+    static QString defaultIndexPath(const QString& root);
+    /// Keeps a saved index at `path` (empty: none, the default). The first fetch then starts from it, checking
+    /// every file's identity and parsing only the files that changed; the store saves it again after a quiet
+    /// spell following a change, and when it is destroyed.
+    void setIndexPath(const QString& path);
+    /// Saves the index now. False without an index path, or when it could not be written.
+    bool saveIndex();
+
     AuthorizationStatus authorizationStatus() const override;
     QCoro::Task<AccessResult> requestAccess() override;
     std::optional<QString> listCreatedForAccess() const override { return m_listCreatedForAccess; }
 
     QCoro::Task<QList<StoreList>> lists() override;
-    QCoro::Task<QList<StoreReminder>> fetchReminders(QStringList listIDs) override;
+    QCoro::Task<StoreReminderBatch> fetchReminders(QStringList listIDs) override;
 
     std::optional<StoreReminder> reminderWithID(const QString& id) override;
     std::optional<StoreList> listWithID(const QString& id) override;
@@ -71,6 +84,8 @@ private:
         QString path() const;
     };
 
+    /// Something the index holds changed: save it after a quiet spell.
+    void indexChanged();
     void rescan();
     void adoptScan(VdirScan scan);
     QCoro::Task<> rewatchAndSignal();
@@ -144,6 +159,12 @@ private:
     QList<std::pair<QString, VdirSkipReason>> m_skippedReasons;
     int m_skippedFolders = 0;
     std::optional<QString> m_listCreatedForAccess;
+    QString m_indexPath;
+    /// Whether a fetch has read the saved index; only the first one starts from it.
+    bool m_indexRead = false;
+    bool m_indexDirty = false;
+    QTimer* m_indexTimer = nullptr;
+    QFuture<bool> m_indexSaving;
 };
 
 } // namespace tolvik

@@ -387,6 +387,7 @@ void VdirStore::recordWrite(const QString& listID, const QString& folderPath, co
     m_folders.insert(listID, folder->with(vdirEntryOf(fileName, key, bytes, listID)));
     m_writtenAt.insert(listID, ++m_writeCount);
     m_watcher->noteChange();
+    indexChanged();
 }
 
 void VdirStore::recordRemoval(const QString& listID, const QString& fileName)
@@ -396,6 +397,7 @@ void VdirStore::recordRemoval(const QString& listID, const QString& fileName)
     }
     m_writtenAt.insert(listID, ++m_writeCount);
     m_watcher->noteChange();
+    indexChanged();
 }
 
 } // namespace tolvik

@@ -85,8 +85,8 @@ private Q_SLOTS:
         store.addList(list(QStringLiteral("a")));
         store.holdFetches(true);
 
-        QCoro::Task<QList<StoreReminder>> first = store.fetchReminders({QStringLiteral("a")});
-        QCoro::Task<QList<StoreReminder>> second = store.fetchReminders({QStringLiteral("a")});
+        QCoro::Task<StoreReminderBatch> first = store.fetchReminders({QStringLiteral("a")});
+        QCoro::Task<StoreReminderBatch> second = store.fetchReminders({QStringLiteral("a")});
         QVERIFY(!first.isReady());
         QCOMPARE(store.pendingFetchCount(), 2);
 

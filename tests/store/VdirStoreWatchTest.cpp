@@ -110,8 +110,8 @@ private Q_SLOTS:
         ::utimensat(AT_FDCWD, QFile::encodeName(at(QStringLiteral("acc/list"))).constData(), times, 0);
         VdirStore store(m_root);
         const QStringList ids{QStringLiteral("acc/list")};
-        QCOMPARE(QCoro::waitFor(store.fetchReminders(ids)).value(0).title, QStringLiteral("Item"));
-        QCOMPARE(QCoro::waitFor(store.fetchReminders(ids)).value(0).title, QStringLiteral("Item"));
+        QCOMPARE(QCoro::waitFor(store.fetchReminders(ids)).toList().value(0).title, QStringLiteral("Item"));
+        QCOMPARE(QCoro::waitFor(store.fetchReminders(ids)).toList().value(0).title, QStringLiteral("Item"));
         QSignalSpy changed(&store, &ReminderStore::changed);
 
         QFile file(path);
@@ -124,7 +124,7 @@ private Q_SLOTS:
         ::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0);
 
         QVERIFY(changed.wait(VdirWatcher::longestDelayMs));
-        QCOMPARE(QCoro::waitFor(store.fetchReminders(ids)).value(0).title, QStringLiteral("Iten"));
+        QCOMPARE(QCoro::waitFor(store.fetchReminders(ids)).toList().value(0).title, QStringLiteral("Iten"));
     }
 
     void shouldShowRenamedAndRecolouredFoldersOnceSignalled_data()

@@ -107,6 +107,7 @@ private Q_SLOTS:
 
         int moves = 0;
         int edits = 0;
+        int indexStarts = 0;
         FolderState last = inspect(root);
         for (int kill = 0; kill < killCount; ++kill) {
             QProcess writer;
@@ -132,8 +133,24 @@ private Q_SLOTS:
                 edits += last.titleOfUid.value(it.key()) != state.titleOfUid.value(it.key()) ? 1 : 0;
             }
             last = state;
+
+            // A start from the index the writer saved last shows exactly what the files hold.
+            VdirStore indexed(root);
+            indexed.setIndexPath(dir.filePath(QStringLiteral("index.bin")));
+            QStringList shown;
+            for (const StoreList& list : QCoro::waitFor(indexed.lists())) {
+                shown.append(list.id);
+            }
+            const StoreReminderBatch fromIndex = QCoro::waitFor(indexed.fetchReminders(shown));
+            QCOMPARE(fromIndex.size(), itemCount);
+            for (const StoreReminder& reminder : fromIndex) {
+                QCOMPARE(reminder.title, state.titleOfUid.value(reminder.uid));
+                QCOMPARE(QStringList{reminder.listID.value_or(QString())}, state.listsOfUid.value(reminder.uid));
+            }
+            indexStarts += indexed.parsedFileCount() < itemCount ? 1 : 0;
         }
         // The writer got far enough between kills to move and edit items, or the kills proved nothing.
+        QVERIFY2(indexStarts > killCount / 2, qPrintable(QStringLiteral("%1 starts used the index").arg(indexStarts)));
         QVERIFY2(moves > killCount / 4 && edits > killCount / 4,
                  qPrintable(QStringLiteral("%1 moves, %2 edits").arg(moves).arg(edits)));
 

@@ -49,6 +49,8 @@ int mutate(const QString& root, quint32 seed)
 {
     QRandomGenerator random(seed);
     VdirStore store(root);
+    // The index is saved after every round, so that kills land in the middle of saves as well.
+    store.setIndexPath(QFileInfo(root).path() + QStringLiteral("/index.bin"));
     QStringList listIDs;
     for (const StoreList& list : QCoro::waitFor(store.lists())) {
         listIDs.append(list.id);
@@ -80,6 +82,7 @@ int mutate(const QString& root, quint32 seed)
             // A reminder moved or changed by an earlier step is stale; the store refuses it, which is fine.
             store.saveReminder(reminder);
         }
+        store.saveIndex();
         announce("round");
     }
 }

@@ -80,7 +80,7 @@ void FakeReminderStore::releaseNewestFetch()
     }
 }
 
-QCoro::Task<QList<StoreReminder>> FakeReminderStore::fetchReminders(QStringList listIDs)
+QCoro::Task<StoreReminderBatch> FakeReminderStore::fetchReminders(QStringList listIDs)
 {
     ++m_fetches;
     const auto matching = [this, listIDs] {

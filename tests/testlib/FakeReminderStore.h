@@ -60,7 +60,7 @@ public:
     QCoro::Task<AccessResult> requestAccess() override;
     // A copy: QCoro moves from what `co_return` names, which would empty the member.
     QCoro::Task<QList<StoreList>> lists() override { co_return QList<StoreList>(m_lists); }
-    QCoro::Task<QList<StoreReminder>> fetchReminders(QStringList listIDs) override;
+    QCoro::Task<StoreReminderBatch> fetchReminders(QStringList listIDs) override;
     std::optional<StoreReminder> reminderWithID(const QString& id) override;
     std::optional<StoreList> listWithID(const QString& id) override;
     WriteResult saveReminder(const StoreReminder& reminder) override;
