@@ -1,6 +1,7 @@
-// Times the tray panel with 20 lists and 2,000 visible reminders on a real vdir store: from the tray click to the
-// panel on screen (the panel is built once at start-up; that is timed too), and the rebuild after a refresh in which
-// one reminder changed. Runs on whatever Qt platform is set; QT_QPA_PLATFORM=offscreen works without a display.
+// Times the tray panel with 20 lists and 2,000 visible reminders, 500 of them sub-tasks, on a real vdir store: from the
+// tray click to the panel on screen (the panel is built once at start-up; that is timed too), and the rebuild after a
+// refresh in which one reminder changed. Runs on whatever Qt platform is set; QT_QPA_PLATFORM=offscreen works without a
+// display.
 #include "appearance/Preferences.h"
 #include "model/RemindersViewModel.h"
 #include "panel/ContentView.h"
@@ -27,8 +28,11 @@ namespace {
 constexpr int listCount = 20;
 constexpr int remindersPerList = 100;
 constexpr int rounds = 5;
+/// Every fourth reminder of a list is a sub-task of the one before it.
+constexpr int subtaskEvery = 4;
 
-void writeTodo(const QString& path, const QString& uid, const QString& summary, int dayOffset)
+void writeTodo(const QString& path, const QString& uid, const QString& summary, int dayOffset,
+               const QString& parentUID = QString())
 {
     QFile file(path + QStringLiteral(".tmp"));
     if (!file.open(QIODevice::WriteOnly)) {
@@ -36,10 +40,12 @@ void writeTodo(const QString& path, const QString& uid, const QString& summary, 
         std::exit(1);
     }
     const QString due = QDate::currentDate().addDays(dayOffset).toString(QStringLiteral("yyyyMMdd"));
+    const QString link =
+        parentUID.isEmpty() ? QString() : QStringLiteral("RELATED-TO;RELTYPE=PARENT:%1\r\n").arg(parentUID);
     file.write(QStringLiteral("BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//bench//EN\r\nBEGIN:VTODO\r\nUID:%1\r\n"
-                              "DTSTAMP:20240101T000000Z\r\nSUMMARY:%2\r\nDUE;VALUE=DATE:%3\r\nEND:VTODO\r\n"
+                              "DTSTAMP:20240101T000000Z\r\nSUMMARY:%2\r\nDUE;VALUE=DATE:%3\r\n%4END:VTODO\r\n"
                               "END:VCALENDAR\r\n")
-                   .arg(uid, summary, due)
+                   .arg(uid, summary, due, link)
                    .toUtf8());
     file.close();
     QFile::remove(path);
@@ -70,7 +76,9 @@ int main(int argc, char** argv)
         for (int item = 0; item < remindersPerList; ++item) {
             const QString uid = QStringLiteral("r%1-%2").arg(list).arg(item);
             writeTodo(root + QLatin1Char('/') + id + QLatin1Char('/') + uid + QStringLiteral(".ics"), uid,
-                      QStringLiteral("Reminder %1 of list %2").arg(item).arg(list), item % 25);
+                      QStringLiteral("Reminder %1 of list %2").arg(item).arg(list), item % 25,
+                      item % subtaskEvery == subtaskEvery - 1 ? QStringLiteral("r%1-%2").arg(list).arg(item - 1)
+                                                              : QString());
         }
         listIDs.append(id);
     }
@@ -143,10 +151,13 @@ int main(int argc, char** argv)
         QTest::qWait(200);
     }
 
-    std::printf("panel with %d lists and %lld visible reminders (platform %s)\n", listCount,
-                static_cast<long long>(model.reminders().size()), qPrintable(QGuiApplication::platformName()));
+    const auto subtasks = std::count_if(model.reminders().cbegin(), model.reminders().cend(),
+                                        [](const ReminderItem& reminder) { return reminder.depth > 0; });
+    std::printf("panel with %d lists and %lld visible reminders, %lld of them sub-tasks (platform %s)\n", listCount,
+                static_cast<long long>(model.reminders().size()), static_cast<long long>(subtasks),
+                qPrintable(QGuiApplication::platformName()));
     std::printf("  building the panel, done once at start-up:          %8.1f ms\n", build);
-    std::printf("  first tray click to panel shown:                    %8.1f ms\n", firstShow);
+    std::printf("  first tray click to panel shown (target <= 150):    %8.1f ms\n", firstShow);
     std::printf("  later tray click to panel shown (median of %d):     %8.1f ms\n", rounds, median(showTimes));
     std::printf("  rebuild after one reminder changed (median of %d):  %8.1f ms\n", rounds, median(rebuildTimes));
     Preferences::setShared(nullptr);

@@ -1115,5 +1115,77 @@
         <source>Synced by your own vdirsyncer configuration (%1). The app leaves this folder to it and adds no second sync.</source>
         <translation>由您自己的 vdirsyncer 設定同步（%1）。App 將此資料夾交由它處理，不會再加入第二個同步。</translation>
     </message>
+    <message id="subtasks.progress">
+        <source>%1 of %2</source>
+        <translation>已完成 %1/%2</translation>
+    </message>
+    <message id="subtasks.hint.missing">
+        <source>Sub-task of a reminder that is missing</source>
+        <translation>所屬的上層提醒事項不存在</translation>
+    </message>
+    <message id="subtasks.hint.otherList">
+        <source>Sub-task of “%1” in another list</source>
+        <translation>另一個清單中「%1」的子任務</translation>
+    </message>
+    <message id="subtasks.hint.notShown">
+        <source>Sub-task of “%1”, which is not shown</source>
+        <translation>「%1」的子任務，該事項未顯示</translation>
+    </message>
+    <message id="subtasks.hint.loop">
+        <source>Its sub-task links go round in a circle</source>
+        <translation>子任務的關聯形成了循環</translation>
+    </message>
+    <message id="subtasks.a11y.fold">
+        <source>Hide the sub-tasks of %1</source>
+        <translation>隱藏「%1」的子任務</translation>
+    </message>
+    <message id="subtasks.a11y.unfold">
+        <source>Show the sub-tasks of %1</source>
+        <translation>顯示「%1」的子任務</translation>
+    </message>
+    <message id="subtasks.a11y.subtaskOf">
+        <source>sub-task of %1</source>
+        <translation>「%1」的子任務</translation>
+    </message>
+    <message id="subtasks.a11y.folded">
+        <source>sub-tasks hidden</source>
+        <translation>子任務已隱藏</translation>
+    </message>
+    <message id="subtasks.menu.add">
+        <source>Add Sub-task</source>
+        <translation>新增子任務</translation>
+    </message>
+    <message id="subtasks.menu.makeSubtaskOf">
+        <source>Make Sub-task of…</source>
+        <translation>設為以下事項的子任務…</translation>
+    </message>
+    <message id="subtasks.menu.moveToTopLevel">
+        <source>Move to Top Level</source>
+        <translation>移到最上層</translation>
+    </message>
+    <message id="subtasks.question" numerus="yes">
+        <source>“%1” has %n open sub-tasks. Complete them too?</source>
+        <translation>
+            <numerusform>「%1」還有 %n 個未完成的子任務。要一併完成嗎？</numerusform>
+        </translation>
+    </message>
+    <message id="subtasks.question.all">
+        <source>Complete All</source>
+        <translation>全部完成</translation>
+    </message>
+    <message id="subtasks.question.onlyThis">
+        <source>Only This One</source>
+        <translation>僅完成此項</translation>
+    </message>
+    <message id="subtasks.question.cancel">
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message id="subtasks.undoCompleted" numerus="yes">
+        <source>Completed “%1” and %n sub-tasks</source>
+        <translation>
+            <numerusform>已完成「%1」及 %n 個子任務</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -11,6 +11,7 @@
 #include "panel/QuickAddField.h"
 #include "panel/ReminderListSection.h"
 #include "panel/ScrollHint.h"
+#include "panel/SubtaskQuestion.h"
 #include "panel/UndoBar.h"
 #include "rows/PopoverWindow.h"
 #include "rows/ReminderRow.h"
@@ -94,6 +95,7 @@ ContentView::ContentView(RemindersViewModel& model, LaunchAtLoginManager& launch
         } else if (key == PreferenceKey::languagePreference) {
             m_footer->refreshTexts();
             m_undoBar->refreshTexts();
+            m_subtaskQuestion->refreshTexts();
             m_placeholder->refreshTexts();
             scheduleRender();
         } else if (key == PreferenceKey::selectedAccountIDs || key == PreferenceKey::selectedListIDs) {
@@ -170,6 +172,14 @@ void ContentView::buildLayout()
     m_divider = new PanelDivider(this);
     column->addWidget(m_divider);
 
+    m_subtaskQuestion = new SubtaskQuestion(this);
+    column->addWidget(m_subtaskQuestion);
+    connect(m_subtaskQuestion, &SubtaskQuestion::answered, this, [this](const QString& id, bool withSubtasks) {
+        returnFocusTo(id);
+        m_model.completeReminder(id, withSubtasks);
+    });
+    connect(m_subtaskQuestion, &SubtaskQuestion::cancelled, this, &ContentView::returnFocusTo);
+
     m_undoBar = new UndoBar(m_model, this);
     column->addWidget(m_undoBar);
     // Ctrl+Z undoes the last completion or removal; a focused text field takes its own Ctrl+Z first.
@@ -185,7 +195,7 @@ void ContentView::buildLayout()
          {static_cast<QWidget*>(m_header), static_cast<QWidget*>(m_quickAdd), static_cast<QWidget*>(m_footer),
           m_listContent, static_cast<QWidget*>(m_scrollArea), static_cast<QWidget*>(m_undoBar),
           static_cast<QWidget*>(m_undoBar->undoButton()), static_cast<QWidget*>(m_footer->settingsButton()),
-          static_cast<QWidget*>(m_footer->quitButton())}) {
+          static_cast<QWidget*>(m_footer->quitButton()), static_cast<QWidget*>(m_subtaskQuestion)}) {
         part->installEventFilter(this);
     }
 }
@@ -218,9 +228,10 @@ void ContentView::render()
     const std::optional<QString> focusedID =
         focusedBefore != nullptr ? std::optional<QString>(focusedBefore->reminder().id) : std::nullopt;
     const qsizetype focusedIndex = rowsBefore.indexOf(focusedBefore);
-    const QList<ListSection> sections = listSections();
+    QList<ListSection> sections = listSections();
     m_shownPlaceholder = placeholderFor(m_model.authorizationStatus(), sections);
     m_header->render(m_clock(), languageRaw(), reminderCount(sections));
+    foldSubtasks(sections, m_foldedIDs);
     m_header->setSyncing(m_model.isSyncing());
     if (syncSections(sections) && !isVisible()) {
         m_sizeHintsStale = true;
@@ -253,12 +264,14 @@ bool ContentView::syncSections(const QList<ListSection>& sections)
         if (section == nullptr) {
             section = new ReminderListSection(&m_model, m_hoverManager, m_clock, m_sectionsBox);
             connect(section, &ReminderListSection::rowKeyCommand, this, &ContentView::runRowCommand);
+            connect(section, &ReminderListSection::foldRequested, this, &ContentView::setFolded);
+            connect(section, &ReminderListSection::subtaskCompletionAsked, this, &ContentView::askAboutSubtasks);
             section->addButton()->installEventFilter(this);
-            section->setContent(content.list, content.reminders);
+            section->setContent(content.list, content.reminders, content.foldedIDs);
             changed = true;
         } else if (!sameSection(m_shownContent.value(content.list.id), content)) {
             // Only a section whose list or reminders changed redraws; the others keep their rows untouched.
-            section->setContent(content.list, content.reminders);
+            section->setContent(content.list, content.reminders, content.foldedIDs);
             changed = true;
         }
         kept.insert(content.list.id, section);
@@ -319,8 +332,9 @@ bool ContentView::eventFilter(QObject* watched, QEvent* event)
         (watched == m_listContent || watched == m_header || watched == m_quickAdd || watched == m_footer)) {
         scheduleMeasure();
     }
-    if (watched == m_undoBar && (event->type() == QEvent::LayoutRequest || event->type() == QEvent::ShowToParent ||
-                                 event->type() == QEvent::HideToParent)) {
+    if ((watched == m_undoBar || watched == m_subtaskQuestion) &&
+        (event->type() == QEvent::LayoutRequest || event->type() == QEvent::ShowToParent ||
+         event->type() == QEvent::HideToParent)) {
         scheduleMeasure();
     }
     return QWidget::eventFilter(watched, event);

@@ -9,6 +9,7 @@
 #include <QHash>
 #include <QList>
 #include <QPoint>
+#include <QSet>
 #include <QString>
 #include <QUrl>
 #include <QWidget>
@@ -30,6 +31,7 @@ class Preferences;
 class QuickAddField;
 class ScrollHint;
 class ReminderListSection;
+class SubtaskQuestion;
 class RemindersViewModel;
 class UndoBar;
 
@@ -79,6 +81,11 @@ public:
     /// notification; the row under the resting pointer stays without a bubble until the pointer moves.
     void revealReminder(const QString& reminderID);
 
+    /// Whether the sub-tasks under a reminder are folded away. The state is kept per reminder id for as long as
+    /// the app runs, also while the reminder is not shown.
+    bool isFolded(const QString& reminderID) const { return m_foldedIDs.contains(reminderID); }
+    void setFolded(const QString& reminderID, bool folded);
+
     /// The placeholder on screen, or nothing while the sections show.
     std::optional<Placeholder> shownPlaceholder() const { return m_shownPlaceholder; }
     /// The sections on screen, in order, and the one kept for a list.
@@ -89,6 +96,7 @@ public:
     QuickAddField* quickAddField() const { return m_quickAdd; }
     PanelFooter* footer() const { return m_footer; }
     UndoBar* undoBar() const { return m_undoBar; }
+    SubtaskQuestion* subtaskQuestion() const { return m_subtaskQuestion; }
     QWidget* divider() const { return m_divider; }
     PlaceholderView* placeholderView() const { return m_placeholder; }
     QScrollArea* scrollArea() const { return m_scrollArea; }
@@ -142,6 +150,10 @@ private:
     bool navigate(int key);
     void runRowCommand(ReminderRow* row, ReminderRow::KeyCommand command);
     void restoreFocus(const std::optional<QString>& focusedID, qsizetype focusedIndex);
+    /// Asks whether completing the row's reminder completes its open sub-tasks too.
+    void askAboutSubtasks(ReminderRow* row, int openSubtasks);
+    /// Gives the focus back to the reminder's row after the question closed.
+    void returnFocusTo(const QString& reminderID);
     /// Lifts the hold on pointer hovers once `event` shows the pointer moved; returns whether it did.
     bool releasePointerHoldOnMove(QEvent* event);
     void applyAppearance();
@@ -170,12 +182,14 @@ private:
     QVBoxLayout* m_sectionsLayout = nullptr;
     PanelFooter* m_footer = nullptr;
     UndoBar* m_undoBar = nullptr;
+    SubtaskQuestion* m_subtaskQuestion = nullptr;
     QWidget* m_divider = nullptr;
 
     QHash<QString, ReminderListSection*> m_sections;
     QHash<QString, ListSection> m_shownContent;
     QList<ReminderListSection*> m_order;
     std::optional<Placeholder> m_shownPlaceholder;
+    QSet<QString> m_foldedIDs;
 
     qreal m_headerHeight = 0;
     qreal m_footerHeight = 0;

@@ -6,6 +6,7 @@
 #include "panel/HoverManager.h"
 #include "panel/PanelSizing.h"
 #include "panel/ReminderListSection.h"
+#include "panel/SubtaskQuestion.h"
 #include "rows/ReminderRow.h"
 
 #include <QApplication>
@@ -240,6 +241,43 @@ void ContentView::runRowCommand(ReminderRow* row, ReminderRow::KeyCommand comman
     case Command::addToList:
         beginAddFor(row);
         return;
+    case Command::foldSubtasks:
+    case Command::unfoldSubtasks:
+        setFolded(row->reminder().id, command == Command::foldSubtasks);
+        return;
+    }
+}
+
+void ContentView::setFolded(const QString& reminderID, bool folded)
+{
+    if (folded == m_foldedIDs.contains(reminderID)) {
+        return;
+    }
+    if (folded) {
+        m_foldedIDs.insert(reminderID);
+    } else {
+        m_foldedIDs.remove(reminderID);
+    }
+    // The focus stays on the reminder that folded, not on a sub-task that went with the fold.
+    ReminderRow* focused = focusedRow();
+    if (focused != nullptr && focused->reminder().id != reminderID && folded) {
+        m_pendingFocusID = reminderID;
+    }
+    render();
+}
+
+void ContentView::askAboutSubtasks(ReminderRow* row, int openSubtasks)
+{
+    m_subtaskQuestion->ask(row->reminder().id, row->reminder().title, openSubtasks);
+}
+
+void ContentView::returnFocusTo(const QString& reminderID)
+{
+    for (ReminderRow* row : rowsInOrder()) {
+        if (row->reminder().id == reminderID) {
+            focusRow(row);
+            return;
+        }
     }
 }
 

@@ -25,6 +25,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <tuple>
 
 namespace tolvik {
@@ -138,9 +139,7 @@ ReminderListSection::~ReminderListSection()
         m_hover->disconnect(this);
     }
     for (ReminderRow* row : std::as_const(m_order)) {
-        if (row->isEditPresented()) {
-            row->setEditPresented(false);
-        }
+        closeForms(row);
         row->disconnect(this);
     }
     if (m_addPopover != nullptr) {
@@ -151,11 +150,14 @@ ReminderListSection::~ReminderListSection()
     delete m_bubbleWindow;
 }
 
-void ReminderListSection::setContent(const ReminderList& list, const QList<ReminderItem>& reminders)
+void ReminderListSection::setContent(const ReminderList& list, const QList<ReminderItem>& reminders,
+                                     const QSet<QString>& foldedIDs)
 {
     m_list = list;
     QHash<QString, ReminderRow*> previous = std::exchange(m_rows, {});
     m_order.clear();
+    const bool nested = std::any_of(reminders.cbegin(), reminders.cend(),
+                                    [](const ReminderItem& reminder) { return reminder.shownSubtaskCount > 0; });
     for (const ReminderItem& reminder : reminders) {
         if (m_rows.contains(reminder.id)) {
             continue;
@@ -166,13 +168,14 @@ void ReminderListSection::setContent(const ReminderList& list, const QList<Remin
         } else {
             row = createRow(reminder);
         }
+        row->setFolded(foldedIDs.contains(reminder.id));
+        row->setReservesFoldSpace(nested);
+        applyIndent(row);
         m_rows.insert(reminder.id, row);
         m_order.append(row);
     }
     for (ReminderRow* gone : std::as_const(previous)) {
-        if (gone->isEditPresented()) {
-            gone->setEditPresented(false);
-        }
+        closeForms(gone);
         gone->disconnect(this);
         gone->hide();
         gone->deleteLater();
@@ -185,8 +188,9 @@ void ReminderListSection::setContent(const ReminderList& list, const QList<Remin
 ReminderRow* ReminderListSection::createRow(const ReminderItem& reminder)
 {
     auto* row = new ReminderRow(reminder, m_model, m_clock, m_box);
-    // The row's own rectangle includes its insets, so the pointer never falls into a gap between two rows.
-    row->layout()->setContentsMargins(rowTextInset, rowInset, rowTextInset, rowInset);
+    connect(row, &ReminderRow::foldRequested, this, &ReminderListSection::foldRequested);
+    connect(row, &ReminderRow::subtaskCompletionAsked, this,
+            [this, row](const QString&, int openSubtasks) { Q_EMIT subtaskCompletionAsked(row, openSubtasks); });
     connect(row, &ReminderRow::pointerEntered, this, [this](const QString& id) {
         if (m_hover && !m_hover->editingItemID() && !m_hover->isPointerHoverHeld()) {
             m_hover->beginHover(id);
@@ -232,6 +236,24 @@ ReminderRow* ReminderListSection::createRow(const ReminderItem& reminder)
         }
     });
     return row;
+}
+
+void ReminderListSection::applyIndent(ReminderRow* row) const
+{
+    // The row's own rectangle includes its insets, so the pointer never falls into a gap between two rows; a
+    // sub-task's indent is inside it too, so that its whole width still belongs to it.
+    const int indent = row->reminder().depth * ReminderRow::subtaskIndent;
+    row->layout()->setContentsMargins(rowTextInset + indent, rowInset, rowTextInset, rowInset);
+}
+
+void ReminderListSection::closeForms(ReminderRow* row)
+{
+    if (row->isEditPresented()) {
+        row->setEditPresented(false);
+    }
+    if (row->isSubtaskFormPresented()) {
+        row->setSubtaskFormPresented(false);
+    }
 }
 
 void ReminderListSection::rebuildBox()
@@ -298,8 +320,8 @@ void ReminderListSection::closeEditsOfOtherRows()
 {
     const std::optional<QString> editing = m_hover ? m_hover->editingItemID() : std::nullopt;
     for (ReminderRow* row : std::as_const(m_order)) {
-        if (row->isEditPresented() && editing != row->reminder().id) {
-            row->setEditPresented(false);
+        if (editing != row->reminder().id) {
+            closeForms(row);
         }
     }
 }

@@ -9,6 +9,7 @@
 #include <QHash>
 #include <QList>
 #include <QPointer>
+#include <QSet>
 #include <QToolButton>
 #include <QWidget>
 
@@ -46,8 +47,10 @@ public:
                         QWidget* parent = nullptr);
     ~ReminderListSection() override;
 
-    /// Shows this list and its reminders, in the given order.
-    void setContent(const ReminderList& list, const QList<ReminderItem>& reminders);
+    /// Shows this list and its reminders, in the given order, each sub-task indented by its depth; the rows of
+    /// `foldedIDs` show their sub-tasks folded away.
+    void setContent(const ReminderList& list, const QList<ReminderItem>& reminders,
+                    const QSet<QString>& foldedIDs = {});
     const ReminderList& list() const { return m_list; }
 
     /// The rows in display order, and the row of one reminder.
@@ -77,6 +80,10 @@ public:
 Q_SIGNALS:
     /// A key on one of this section's rows asks for something beyond the row: another row, another list, an add.
     void rowKeyCommand(tolvik::ReminderRow* row, tolvik::ReminderRow::KeyCommand command);
+    /// A row's fold control was clicked.
+    void foldRequested(const QString& reminderID, bool fold);
+    /// Completing a row's reminder would leave open sub-tasks: the panel asks what to do.
+    void subtaskCompletionAsked(tolvik::ReminderRow* row, int openSubtasks);
 
 public:
     ReminderDetailBubble* bubble() const { return m_bubble; }
@@ -96,6 +103,9 @@ private:
     void refreshTexts();
     void updateBubble();
     void closeEditsOfOtherRows();
+    /// Closes whatever form the row has open, before it goes.
+    static void closeForms(ReminderRow* row);
+    void applyIndent(ReminderRow* row) const;
 
     RemindersViewModel* m_model;
     QPointer<HoverManager> m_hover;

@@ -13,6 +13,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
+#include <QPainterPath>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace tolvik {
@@ -23,6 +25,49 @@ constexpr int rowSpacing = 8;
 constexpr int stackSpacing = 4;
 constexpr int titleSpacing = 4;
 constexpr qreal focusRadius = 6;
+constexpr int foldSide = 16;
+
+/// The control that folds the sub-tasks under a row: a chevron pointing down while they show, to the side when
+/// they are hidden. Drawn here so that it takes the row's text colour in either theme.
+class FoldButton : public QToolButton
+{
+public:
+    explicit FoldButton(QWidget* parent)
+        : QToolButton(parent)
+    {
+        setObjectName(QStringLiteral("foldButton"));
+        setFixedSize(foldSide, foldSide);
+        setAutoRaise(true);
+        setCursor(Qt::PointingHandCursor);
+        // The row's Left and Right keys fold and unfold; Tab keeps to the lists' buttons.
+        setFocusPolicy(Qt::NoFocus);
+    }
+    bool folded = false;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        const QColor color = underMouse() ? palette().color(QPalette::WindowText) : RowStyle::secondaryText(palette());
+        painter.setPen(QPen(color, 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        const QPointF c = QRectF(rect()).center();
+        const qreal arm = 3.5;
+        QPainterPath path;
+        if (folded) {
+            // Points towards the text, whichever way the text runs.
+            const qreal dir = layoutDirection() == Qt::RightToLeft ? -1 : 1;
+            path.moveTo(c.x() - dir * arm / 2, c.y() - arm);
+            path.lineTo(c.x() + dir * arm / 2, c.y());
+            path.lineTo(c.x() - dir * arm / 2, c.y() + arm);
+        } else {
+            path.moveTo(c.x() - arm, c.y() - arm / 2);
+            path.lineTo(c.x(), c.y() + arm / 2);
+            path.lineTo(c.x() + arm, c.y() - arm / 2);
+        }
+        painter.drawPath(path);
+    }
+};
 
 } // namespace
 
@@ -36,6 +81,9 @@ ReminderRow::ReminderRow(const ReminderItem& reminder, RemindersViewModel* model
     , m_title(new ElidedTextLabel(maximumTitleLines, this))
     , m_due(new QLabel(this))
     , m_badge(new PriorityBadge(this))
+    , m_progress(new QLabel(this))
+    , m_hint(new ElidedTextLabel(1, this))
+    , m_fold(new FoldButton(this))
 {
     m_editOpenedWith = m_editState;
     setAttribute(Qt::WA_Hover);
@@ -45,6 +93,13 @@ ReminderRow::ReminderRow(const ReminderItem& reminder, RemindersViewModel* model
     m_repeat->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_due->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_due->setFont(RowStyle::smallCaptionFont(font()));
+    m_progress->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_progress->setObjectName(QStringLiteral("subtaskProgress"));
+    m_progress->setFont(RowStyle::smallCaptionFont(font()));
+    m_hint->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_hint->setObjectName(QStringLiteral("parentHint"));
+    m_hint->setFont(RowStyle::smallCaptionFont(font()));
+    connect(m_fold, &QToolButton::clicked, this, [this] { Q_EMIT foldRequested(m_reminder.id, !m_folded); });
 
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
@@ -53,10 +108,17 @@ ReminderRow::ReminderRow(const ReminderItem& reminder, RemindersViewModel* model
     stack->setSpacing(stackSpacing);
     auto* titleLine = new QHBoxLayout;
     titleLine->setSpacing(titleSpacing);
+    titleLine->addWidget(m_fold, 0, Qt::AlignTop);
     titleLine->addWidget(m_repeat, 0, Qt::AlignVCenter);
     titleLine->addWidget(m_title, 1);
     stack->addLayout(titleLine);
-    stack->addWidget(m_due);
+    auto* dueLine = new QHBoxLayout;
+    dueLine->setSpacing(rowSpacing);
+    dueLine->addWidget(m_due);
+    dueLine->addWidget(m_progress);
+    dueLine->addStretch(1);
+    stack->addLayout(dueLine);
+    stack->addWidget(m_hint);
     row->addLayout(stack, 1);
     // The badge sits on the first line, next to the start of the title.
     row->addWidget(m_badge, 0, Qt::AlignTop);
@@ -72,9 +134,11 @@ ReminderRow::ReminderRow(const ReminderItem& reminder, RemindersViewModel* model
 ReminderRow::~ReminderRow()
 {
     // Deleting a shown popover hides it, and its close must not reach this half-destroyed row.
-    if (m_editPopover != nullptr) {
-        m_editPopover->disconnect(this);
-        delete m_editPopover;
+    for (PopoverWindow* popover : {m_editPopover, m_subtaskPopover}) {
+        if (popover != nullptr) {
+            popover->disconnect(this);
+            delete popover;
+        }
     }
 }
 
@@ -135,6 +199,22 @@ void ReminderRow::refresh()
         m_due->setPalette(duePalette);
     }
 
+    QPalette captionPalette = m_progress->palette();
+    captionPalette.setColor(QPalette::WindowText, secondary);
+    m_progress->setPalette(captionPalette);
+    m_progress->setText(progressText());
+    m_progress->setVisible(!m_progress->text().isEmpty());
+    m_hint->setTextColor(secondary);
+    m_hint->setText(hintText());
+    m_hint->setVisible(!m_hint->text().isEmpty());
+    m_fold->setVisible(m_reminder.shownSubtaskCount > 0);
+    static_cast<FoldButton*>(m_fold)->folded = m_folded;
+    m_fold->setAccessibleName(
+        localizedString(m_folded ? QStringLiteral("subtasks.a11y.unfold") : QStringLiteral("subtasks.a11y.fold"))
+            .arg(m_reminder.title));
+    m_fold->setToolTip(m_fold->accessibleName());
+    m_fold->update();
+
     const std::optional<PriorityLevel> level = RowStyle::priorityLevel(m_reminder.priority);
     m_badge->setLevel(level);
     m_badge->setText(level ? localizedString(RowStyle::priorityLabelKey(*level)) : QString());
@@ -149,6 +229,53 @@ QString ReminderRow::dueText() const
     }
     return m_reminder.dueIsAllDay ? DateTexts::rowDueDay(m_reminder.dueDate->date())
                                   : DateTexts::rowDueDate(*m_reminder.dueDate);
+}
+
+void ReminderRow::setFolded(bool folded)
+{
+    if (folded == m_folded) {
+        return;
+    }
+    m_folded = folded;
+    refresh();
+}
+
+void ReminderRow::setReservesFoldSpace(bool reserves)
+{
+    QSizePolicy policy = m_fold->sizePolicy();
+    if (policy.retainSizeWhenHidden() == reserves) {
+        return;
+    }
+    policy.setRetainSizeWhenHidden(reserves);
+    m_fold->setSizePolicy(policy);
+}
+
+QString ReminderRow::progressText() const
+{
+    if (m_reminder.subtaskCount <= 0) {
+        return {};
+    }
+    return localizedString(QStringLiteral("subtasks.progress"))
+        .arg(m_reminder.completedSubtaskCount)
+        .arg(m_reminder.subtaskCount);
+}
+
+QString ReminderRow::hintText() const
+{
+    using Hint = ReminderItem::ParentHint;
+    switch (m_reminder.parentHint) {
+    case Hint::none:
+        return {};
+    case Hint::missing:
+        return localizedString(QStringLiteral("subtasks.hint.missing"));
+    case Hint::otherList:
+        return localizedString(QStringLiteral("subtasks.hint.otherList")).arg(m_reminder.parentTitle);
+    case Hint::notShown:
+        return localizedString(QStringLiteral("subtasks.hint.notShown")).arg(m_reminder.parentTitle);
+    case Hint::loop:
+        return localizedString(QStringLiteral("subtasks.hint.loop"));
+    }
+    return {};
 }
 
 QString ReminderRow::accessibleSummary() const
@@ -166,6 +293,17 @@ QString ReminderRow::accessibleSummary() const
     if (m_reminder.recurrence != RecurrenceOption::none) {
         parts.append(localizedString(QStringLiteral("panel.a11y.rowRepeat"))
                          .arg(recurrenceWords(m_reminder.recurrence, m_reminder.repeatRule)));
+    }
+    if (m_reminder.depth > 0) {
+        parts.append(localizedString(QStringLiteral("subtasks.a11y.subtaskOf")).arg(m_reminder.parentTitle));
+    }
+    for (const QString& caption : {progressText(), hintText()}) {
+        if (!caption.isEmpty()) {
+            parts.append(caption);
+        }
+    }
+    if (m_folded && m_reminder.shownSubtaskCount > 0) {
+        parts.append(localizedString(QStringLiteral("subtasks.a11y.folded")));
     }
     return parts.join(QStringLiteral(", "));
 }
@@ -194,6 +332,13 @@ void ReminderRow::changeEvent(QEvent* event)
         refresh();
     } else if (event->type() == QEvent::FontChange) {
         m_due->setFont(RowStyle::smallCaptionFont(font()));
+        m_progress->setAttribute(Qt::WA_TransparentForMouseEvents);
+        m_progress->setObjectName(QStringLiteral("subtaskProgress"));
+        m_progress->setFont(RowStyle::smallCaptionFont(font()));
+        m_hint->setAttribute(Qt::WA_TransparentForMouseEvents);
+        m_hint->setObjectName(QStringLiteral("parentHint"));
+        m_hint->setFont(RowStyle::smallCaptionFont(font()));
+        connect(m_fold, &QToolButton::clicked, this, [this] { Q_EMIT foldRequested(m_reminder.id, !m_folded); });
         m_badge->setFont(RowStyle::smallCaptionFont(font()));
         refresh();
     }

@@ -9,6 +9,7 @@
 #include "rows/ReminderFormView.h"
 
 #include <QMenu>
+#include <QMetaMethod>
 #include <QPointer>
 #include <QProxyStyle>
 #include <QStyleOptionMenuItem>
@@ -124,9 +125,10 @@ QMenu* ReminderRow::createContextMenu()
     const QString id = m_reminder.id;
     QPointer<RemindersViewModel> model = m_model;
     QAction* completeAction = menu->addAction(localizedString(QStringLiteral("button.complete")));
-    connect(completeAction, &QAction::triggered, this, [model, id] {
-        if (model) {
-            model->completeReminder(id);
+    QPointer<ReminderRow> self = this;
+    connect(completeAction, &QAction::triggered, this, [self] {
+        if (self) {
+            self->complete();
         }
     });
     const QString deleteText = localizedString(QStringLiteral("button.delete"));
@@ -139,6 +141,7 @@ QMenu* ReminderRow::createContextMenu()
     });
     QAction* editAction = menu->addAction(localizedString(QStringLiteral("button.edit")));
     connect(editAction, &QAction::triggered, this, &ReminderRow::edit);
+    addSubtaskActions(menu);
     menu->setStyle(new DestructiveItemStyle(deleteText, menu));
     return menu;
 }
@@ -158,6 +161,12 @@ void ReminderRow::openContextMenu(const std::optional<QPoint>& globalPosition)
 
 void ReminderRow::complete()
 {
+    // A parent with open sub-tasks asks first whether they go with it; a row on its own completes at once.
+    const qsizetype open = m_model->openSubtaskIDs(m_reminder.id).size();
+    if (open > 0 && isSignalConnected(QMetaMethod::fromSignal(&ReminderRow::subtaskCompletionAsked))) {
+        Q_EMIT subtaskCompletionAsked(m_reminder.id, int(open));
+        return;
+    }
     m_model->completeReminder(m_reminder.id);
 }
 

@@ -136,6 +136,22 @@ void ReminderRow::keyPressEvent(QKeyEvent* event)
         }
         Q_EMIT keyCommand(KeyCommand::addToList);
         return;
+    case Qt::Key_S:
+        if (!plain) {
+            break;
+        }
+        beginAddSubtask();
+        return;
+    case Qt::Key_Left:
+    case Qt::Key_Right: {
+        if (!plain || m_reminder.shownSubtaskCount <= 0) {
+            break;
+        }
+        // Towards the text's start folds, as in a tree, whichever way the text runs.
+        const bool towardsStart = (event->key() == Qt::Key_Left) == (layoutDirection() == Qt::LeftToRight);
+        Q_EMIT keyCommand(towardsStart ? KeyCommand::foldSubtasks : KeyCommand::unfoldSubtasks);
+        return;
+    }
     default:
         break;
     }

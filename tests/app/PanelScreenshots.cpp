@@ -118,6 +118,25 @@ void writeManyReminders(const QString& root)
     }
 }
 
+/// A reminder with sub-tasks, one of them done yesterday and one with a sub-task of its own.
+void writeSubtasks(const QString& root)
+{
+    const QString home = QStringLiteral("personal/home");
+    const QString under = QStringLiteral("RELATED-TO;RELTYPE=PARENT:");
+    writeTodo(root, home, QStringLiteral("paint"), QStringLiteral("Paint the bedroom"), {dueIn(4, 10)});
+    writeTodo(root, home, QStringLiteral("tape"), QStringLiteral("Tape the edges"), {under + QStringLiteral("paint")});
+    writeTodo(root, home, QStringLiteral("bed"), QStringLiteral("Move the bed"), {under + QStringLiteral("paint")});
+    writeTodo(root, home, QStringLiteral("sam"), QStringLiteral("Ask Sam to help"), {under + QStringLiteral("bed")});
+    const QString yesterday =
+        QDateTime::currentDateTimeUtc().addDays(-1).toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'"));
+    writeTodo(root, home, QStringLiteral("paintpot"), QStringLiteral("Buy paint"),
+              {under + QStringLiteral("paint"), QStringLiteral("STATUS:COMPLETED"),
+               QStringLiteral("COMPLETED:") + yesterday});
+    // Its parent lives in another list: shown at the top level with a hint.
+    writeTodo(root, QStringLiteral("personal/groceries"), QStringLiteral("rollers"), QStringLiteral("Paint rollers"),
+              {under + QStringLiteral("paint")});
+}
+
 struct Shot
 {
     QString name;
@@ -353,6 +372,24 @@ int main(int argc, char** argv)
                       nullptr,
                       {},
                       focusSecondRow});
+    }
+    for (const QString& theme : {QStringLiteral("day"), QStringLiteral("night")}) {
+        const QString shade = theme == QLatin1String("day") ? QStringLiteral("light") : QStringLiteral("dark");
+        const QString homeAndGroceries = QStringLiteral("personal/home,personal/groceries");
+        shots.append({QStringLiteral("panel-subtasks-open-") + shade,
+                      {{PreferenceKey::themePreference, theme}, {PreferenceKey::selectedListIDs, homeAndGroceries}},
+                      nullptr,
+                      writeSubtasks});
+        shots.append({QStringLiteral("panel-subtasks-folded-") + shade,
+                      {{PreferenceKey::themePreference, theme}, {PreferenceKey::selectedListIDs, homeAndGroceries}},
+                      nullptr,
+                      writeSubtasks,
+                      [](PanelWindow& panel, const QString& root) {
+                          panel.contentView()->setFolded(QStringLiteral("personal/home/paint.ics"), true);
+                          QTest::qWait(300);
+                          Q_UNUSED(root);
+                          return QRect();
+                      }});
     }
     shots.append(
         {QStringLiteral("panel-form-zh-Hans"),
