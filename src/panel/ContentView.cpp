@@ -42,35 +42,6 @@ namespace tolvik {
 namespace {
 
 constexpr int sectionSpacing = 12;
-constexpr int cornerRadius = 12;
-/// Between closing the panel and opening the settings window, so that the panel is gone first.
-constexpr int settingsDelayMs = 120;
-
-/// The folder itself, or its nearest ancestor that exists, so the file manager always has something to open.
-QString existingFolder(const QString& path)
-{
-    QFileInfo info(path);
-    while (!info.exists() && !info.absoluteFilePath().isEmpty() && info.absoluteFilePath() != QDir::rootPath()) {
-        info = QFileInfo(info.absolutePath());
-    }
-    return info.absoluteFilePath();
-}
-
-/// Drops every cached size hint under `root`, deepest first. Qt refreshes these only while a widget is visible, so
-/// a panel that changed while closed would otherwise measure its old content.
-void refreshSizeHints(QWidget* root)
-{
-    const QList<QWidget*> descendants = root->findChildren<QWidget*>();
-    for (auto it = descendants.crbegin(); it != descendants.crend(); ++it) {
-        if (QLayout* layout = (*it)->layout()) {
-            layout->invalidate();
-        }
-        (*it)->updateGeometry();
-    }
-    if (root->layout() != nullptr) {
-        root->layout()->invalidate();
-    }
-}
 
 /// The hairline above the footer. It is drawn in the text colour, faint, rather than in a palette's frame colour:
 /// those sit close to the dark material and vanish on a night panel.
@@ -219,41 +190,6 @@ void ContentView::buildLayout()
     }
 }
 
-QString ContentView::storedString(const QString& key, const QString& fallback) const
-{
-    return Preferences::shared().string(key, fallback);
-}
-
-QString ContentView::selectedAccountIDsRaw() const
-{
-    return storedString(PreferenceKey::selectedAccountIDs, QString());
-}
-
-QString ContentView::selectedListIDsRaw() const
-{
-    return storedString(PreferenceKey::selectedListIDs, QString());
-}
-
-QString ContentView::menuSizeRaw() const
-{
-    return storedString(PreferenceKey::menuSizePreference, QStringLiteral("standard"));
-}
-
-QString ContentView::menuTransparencyRaw() const
-{
-    return storedString(PreferenceKey::menuTransparencyPreference, QStringLiteral("high"));
-}
-
-QString ContentView::themeRaw() const
-{
-    return storedString(PreferenceKey::themePreference, QStringLiteral("system"));
-}
-
-QString ContentView::languageRaw() const
-{
-    return storedString(PreferenceKey::languagePreference, QStringLiteral("system"));
-}
-
 QList<ReminderList> ContentView::filteredLists() const
 {
     return tolvik::filteredLists(m_model.lists(), selectedAccountIDsRaw(), selectedListIDsRaw());
@@ -262,32 +198,6 @@ QList<ReminderList> ContentView::filteredLists() const
 QList<ListSection> ContentView::listSections() const
 {
     return tolvik::listSections(filteredLists(), m_model.reminders());
-}
-
-int ContentView::panelWidth() const
-{
-    return tolvik::panelWidth(menuSizeOptionFromStored(menuSizeRaw()));
-}
-
-qreal ContentView::panelHeight(std::optional<qreal> availableScreenHeight) const
-{
-    return PanelSizing::panelHeight(m_headerHeight, m_footerHeight, m_listContentHeight, availableScreenHeight);
-}
-
-Material ContentView::material() const
-{
-    return tolvik::material(menuTransparencyOptionFromStored(menuTransparencyRaw()));
-}
-
-AppTheme ContentView::theme() const
-{
-    return appThemeFromStored(themeRaw());
-}
-
-void ContentView::setOpaqueBackground(bool opaque)
-{
-    m_opaqueBackground = opaque;
-    update();
 }
 
 void ContentView::scheduleRender()
@@ -329,13 +239,6 @@ void ContentView::renderIfPending()
 {
     if (m_renderPending) {
         render();
-    }
-}
-
-void ContentView::measureIfPending()
-{
-    if (m_measurePending || m_sizeHintsStale) {
-        measure();
     }
 }
 
@@ -398,51 +301,6 @@ bool ContentView::syncSections(const QList<ListSection>& sections)
     return changed;
 }
 
-void ContentView::scheduleMeasure()
-{
-    if (m_measurePending) {
-        return;
-    }
-    m_measurePending = true;
-    // The list content is measured on the next turn, once the current layout pass is over.
-    QTimer::singleShot(0, this, &ContentView::measure);
-}
-
-void ContentView::measure()
-{
-    m_measurePending = false;
-    if (m_sizeHintsStale) {
-        refreshSizeHints(m_listContent);
-        m_sizeHintsStale = false;
-    }
-    const int contentWidth = panelWidth() - 2 * PanelSizing::margin;
-    const auto heightOf = [contentWidth](QWidget* widget) -> qreal {
-        QLayout* layout = widget->layout();
-        if (layout == nullptr) {
-            return widget->sizeHint().height();
-        }
-        layout->activate();
-        return layout->hasHeightForWidth() ? layout->totalHeightForWidth(contentWidth)
-                                           : layout->totalSizeHint().height();
-    };
-    // The quick-add field sits under the header and counts with it.
-    const qreal header = heightOf(m_header) + PanelSizing::spacing + heightOf(m_quickAdd);
-    // The undo bar sits on the footer and counts with it, one gap apart.
-    const qreal footer =
-        heightOf(m_footer) + (m_undoBar->isVisibleTo(this) ? PanelSizing::spacing + heightOf(m_undoBar) : 0);
-    const qreal list = heightOf(m_listContent);
-    const bool listChanged = !qFuzzyCompare(list + 1, m_listContentHeight + 1);
-    const bool framingChanged = !qFuzzyCompare(header + 1, m_headerHeight + 1) ||
-                                !qFuzzyCompare(footer + 1, m_footerHeight + 1) || m_lastWidth != panelWidth();
-    m_headerHeight = header;
-    m_footerHeight = footer;
-    m_listContentHeight = list;
-    m_lastWidth = panelWidth();
-    if (listChanged || framingChanged) {
-        Q_EMIT panelSizeChanged(listChanged && !framingChanged);
-    }
-}
-
 bool ContentView::eventFilter(QObject* watched, QEvent* event)
 {
     if (m_hoverManager->isPointerHoverHeld()) {
@@ -468,81 +326,11 @@ bool ContentView::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-void ContentView::applyAppearance()
-{
-    ThemePalette::apply(window(), theme());
-    if (window() != this) {
-        ThemePalette::apply(this, theme());
-    }
-    update();
-    scheduleMeasure();
-}
-
-void ContentView::paintEvent(QPaintEvent*)
-{
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    if (m_opaqueBackground) {
-        painter.fillRect(rect(), palette().color(QPalette::Window));
-        return;
-    }
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.fillRect(rect(), Qt::transparent);
-    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    const QRectF box = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
-    painter.setPen(QPen(palette().color(QPalette::Mid), 1));
-    painter.setBrush(materialFill(material(), palette()));
-    painter.drawRoundedRect(box, cornerRadius, cornerRadius);
-}
-
 void ContentView::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     // A panel left closed overnight must greet the user with today, not with the day it was last rendered.
     m_header->render(m_clock(), languageRaw(), reminderCount(listSections()));
-}
-
-void ContentView::placeholderAction(Placeholder placeholder)
-{
-    if (placeholder == Placeholder::requestAccess) {
-        // The panel follows the status the model publishes; nothing waits for the answer here.
-        QCoro::connect(m_model.requestAccess(), this, [] {});
-    } else if (placeholder == Placeholder::readAccess || placeholder == Placeholder::permissionRequired) {
-        // Access to the reminders is the folder's permissions: show the folder so the user can fix them.
-        m_urlOpener(QUrl::fromLocalFile(existingFolder(m_storeFolder)));
-    } else if (placeholder == Placeholder::noLists) {
-        openSettings();
-    } else if (placeholder == Placeholder::allCaughtUp) {
-        const QList<ReminderList> lists = filteredLists();
-        if (lists.size() == 1) {
-            beginAddFromPlaceholder(lists.first().id);
-        } else {
-            m_placeholder->chooseList(lists);
-        }
-    }
-}
-
-void ContentView::beginAddFromPlaceholder(const QString& listID)
-{
-    // The list's section exists while the placeholder hides it; its popover opens beside the visible button.
-    ReminderListSection* section = m_sections.value(listID);
-    if (section == nullptr) {
-        return;
-    }
-    section->beginAdd();
-    section->addPopover()->present(m_placeholder->button(), PopoverWindow::Side::trailing);
-}
-
-void ContentView::openSettings()
-{
-    QTimer::singleShot(0, this, [this] {
-        Q_EMIT closeRequested();
-        RemindersViewModel* model = &m_model;
-        LaunchAtLoginManager* launchAtLogin = &m_launchAtLogin;
-        // Bound to the model, which lives for the whole process, so the delayed step runs even if the panel went.
-        QTimer::singleShot(settingsDelayMs, model,
-                           [model, launchAtLogin] { SettingsWindowPresenter::shared().show(*model, *launchAtLogin); });
-    });
 }
 
 } // namespace tolvik

@@ -38,6 +38,8 @@ class ReminderListSection : public QWidget
 public:
     static constexpr int addPopoverWidth = 260;
     static constexpr int dragHoverClearDelayMs = 200;
+    /// Between the header's parts, and between the header and the box of rows.
+    static constexpr int headerSpacing = 8;
 
     /// `model` and `hoverManager` must outlive the section.
     ReminderListSection(RemindersViewModel* model, HoverManager* hoverManager, Clock clock = systemClock(),
