@@ -743,6 +743,27 @@
         <source>This desktop offers no global shortcut service. To open quick add from anywhere, assign a shortcut to this command in your desktop’s keyboard settings: %1</source>
         <translation>Dieser Desktop bietet keinen Dienst für globale Tastenkürzel. Um die Schnelleingabe von überall zu öffnen, weisen Sie diesem Befehl in den Tastatureinstellungen Ihres Desktops ein Kürzel zu: %1</translation>
     </message>
+    <!-- Search -->
+    <message id="search.placeholder">
+        <source>Search reminders</source>
+        <translation>Erinnerungen durchsuchen</translation>
+    </message>
+    <message id="search.button">
+        <source>Search (Ctrl+F)</source>
+        <translation>Suchen (Strg+F)</translation>
+    </message>
+    <message id="search.allLists">
+        <source>All lists</source>
+        <translation>Alle Listen</translation>
+    </message>
+    <message id="search.allLists.help">
+        <source>Also search the lists not shown and reminders outside the timeframe</source>
+        <translation>Auch ausgeblendete Listen und Erinnerungen außerhalb des Zeitraums durchsuchen</translation>
+    </message>
+    <message id="search.noMatches">
+        <source>No reminders match “%1”</source>
+        <translation>Keine Erinnerung passt zu „%1“</translation>
+    </message>
     <message id="undo.completed">
         <source>Completed “%1”</source>
         <translation>„%1“ erledigt</translation>

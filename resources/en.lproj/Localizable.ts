@@ -743,6 +743,27 @@
         <source>This desktop offers no global shortcut service. To open quick add from anywhere, assign a shortcut to this command in your desktop’s keyboard settings: %1</source>
         <translation>This desktop offers no global shortcut service. To open quick add from anywhere, assign a shortcut to this command in your desktop’s keyboard settings: %1</translation>
     </message>
+    <!-- Search -->
+    <message id="search.placeholder">
+        <source>Search reminders</source>
+        <translation>Search reminders</translation>
+    </message>
+    <message id="search.button">
+        <source>Search (Ctrl+F)</source>
+        <translation>Search (Ctrl+F)</translation>
+    </message>
+    <message id="search.allLists">
+        <source>All lists</source>
+        <translation>All lists</translation>
+    </message>
+    <message id="search.allLists.help">
+        <source>Also search the lists not shown and reminders outside the timeframe</source>
+        <translation>Also search the lists not shown and reminders outside the timeframe</translation>
+    </message>
+    <message id="search.noMatches">
+        <source>No reminders match “%1”</source>
+        <translation>No reminders match “%1”</translation>
+    </message>
     <message id="undo.completed">
         <source>Completed “%1”</source>
         <translation>Completed “%1”</translation>

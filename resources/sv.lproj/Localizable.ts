@@ -743,6 +743,27 @@
         <source>This desktop offers no global shortcut service. To open quick add from anywhere, assign a shortcut to this command in your desktop’s keyboard settings: %1</source>
         <translation>Skrivbordet erbjuder ingen tjänst för globala kortkommandon. Om du vill öppna snabbinmatningen varifrån som helst kan du koppla ett kortkommando till det här kommandot i skrivbordets tangentbordsinställningar: %1</translation>
     </message>
+    <!-- Search -->
+    <message id="search.placeholder">
+        <source>Search reminders</source>
+        <translation>Sök bland påminnelser</translation>
+    </message>
+    <message id="search.button">
+        <source>Search (Ctrl+F)</source>
+        <translation>Sök (Ctrl+F)</translation>
+    </message>
+    <message id="search.allLists">
+        <source>All lists</source>
+        <translation>Alla listor</translation>
+    </message>
+    <message id="search.allLists.help">
+        <source>Also search the lists not shown and reminders outside the timeframe</source>
+        <translation>Sök även i dolda listor och bland påminnelser utanför tidsperioden</translation>
+    </message>
+    <message id="search.noMatches">
+        <source>No reminders match “%1”</source>
+        <translation>Inga påminnelser matchar ”%1”</translation>
+    </message>
     <message id="undo.completed">
         <source>Completed “%1”</source>
         <translation>Markerade ”%1” som klar</translation>

@@ -735,6 +735,27 @@
         <source>This desktop offers no global shortcut service. To open quick add from anywhere, assign a shortcut to this command in your desktop’s keyboard settings: %1</source>
         <translation>此桌面未提供全域快速鍵服務。若要在任何位置開啟快速新增，請在桌面的鍵盤設定中為以下指令指定快速鍵：%1</translation>
     </message>
+    <!-- Search -->
+    <message id="search.placeholder">
+        <source>Search reminders</source>
+        <translation>搜尋提醒事項</translation>
+    </message>
+    <message id="search.button">
+        <source>Search (Ctrl+F)</source>
+        <translation>搜尋 (Ctrl+F)</translation>
+    </message>
+    <message id="search.allLists">
+        <source>All lists</source>
+        <translation>所有清單</translation>
+    </message>
+    <message id="search.allLists.help">
+        <source>Also search the lists not shown and reminders outside the timeframe</source>
+        <translation>同時搜尋未顯示的清單和時間範圍以外的提醒事項</translation>
+    </message>
+    <message id="search.noMatches">
+        <source>No reminders match “%1”</source>
+        <translation>沒有符合「%1」的提醒事項</translation>
+    </message>
     <message id="undo.completed">
         <source>Completed “%1”</source>
         <translation>已完成「%1」</translation>

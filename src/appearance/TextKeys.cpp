@@ -276,6 +276,12 @@ const QStringList& allTextKeys()
         QStringLiteral("quickAdd.addError"),
         QStringLiteral("cli.option.quickAdd"),
         QStringLiteral("settings.quickAdd.noShortcut"),
+        // Search
+        QStringLiteral("search.placeholder"),
+        QStringLiteral("search.button"),
+        QStringLiteral("search.allLists"),
+        QStringLiteral("search.allLists.help"),
+        QStringLiteral("search.noMatches"),
         // Undo of a completion or removal
         QStringLiteral("undo.completed"),
         QStringLiteral("undo.deleted"),

@@ -11,6 +11,7 @@
 #include "panel/QuickAddField.h"
 #include "panel/ReminderListSection.h"
 #include "panel/ScrollHint.h"
+#include "panel/SearchBar.h"
 #include "panel/SubtaskQuestion.h"
 #include "panel/UndoBar.h"
 #include "rows/PopoverWindow.h"
@@ -25,6 +26,7 @@
 #include <QFileInfo>
 #include <QFrame>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPointer>
@@ -43,6 +45,8 @@ namespace tolvik {
 namespace {
 
 constexpr int sectionSpacing = 12;
+/// Above and below the line that says a search found nothing.
+constexpr int noMatchesInset = 24;
 
 /// The hairline above the footer. It is drawn in the text colour, faint, rather than in a palette's frame colour:
 /// those sit close to the dark material and vanish on a night panel.
@@ -85,7 +89,10 @@ ContentView::ContentView(RemindersViewModel& model, LaunchAtLoginManager& launch
 
     connect(&m_model, &RemindersViewModel::authorizationStatusChanged, this, &ContentView::scheduleRender);
     connect(&m_model, &RemindersViewModel::listsChanged, this, &ContentView::scheduleRender);
-    connect(&m_model, &RemindersViewModel::remindersChanged, this, &ContentView::scheduleRender);
+    connect(&m_model, &RemindersViewModel::remindersChanged, this, [this] {
+        m_searchFilter.clear();
+        scheduleRender();
+    });
     connect(&m_model, &RemindersViewModel::isSyncingChanged, this,
             [this] { m_header->setSyncing(m_model.isSyncing()); });
     connect(&Preferences::shared(), &Preferences::changed, this, [this](const QString& key) {
@@ -133,11 +140,20 @@ void ContentView::buildLayout()
 
     m_header = new PanelHeader(this);
     column->addWidget(m_header);
+    m_search = new SearchBar(Preferences::shared(), this);
+    column->addWidget(m_search);
     m_quickAdd = new QuickAddField(m_model, Preferences::shared(), m_clock, this);
     column->addWidget(m_quickAdd);
-    // Ctrl+N anywhere in the panel starts typing a new reminder.
+    // Ctrl+N anywhere in the panel starts typing a new reminder, Ctrl+F a search.
     auto* newReminder = new QShortcut(QKeySequence::New, this);
-    connect(newReminder, &QShortcut::activated, m_quickAdd, &QuickAddField::focusField);
+    connect(newReminder, &QShortcut::activated, this, &ContentView::beginQuickAdd);
+    auto* find = new QShortcut(QKeySequence::Find, this);
+    connect(find, &QShortcut::activated, this, &ContentView::openSearch);
+    connect(m_header, &PanelHeader::searchRequested, this, &ContentView::toggleSearch);
+    connect(m_search, &SearchBar::opened, this, &ContentView::searchOpenedOrClosed);
+    connect(m_search, &SearchBar::closed, this, &ContentView::searchOpenedOrClosed);
+    connect(m_search, &SearchBar::searchChanged, this, &ContentView::searchChanged);
+    connect(m_search, &SearchBar::resultsRequested, this, &ContentView::moveIntoResults);
 
     m_scrollArea = new QScrollArea(this);
     m_scrollArea->setFrameShape(QFrame::NoFrame);
@@ -155,6 +171,14 @@ void ContentView::buildLayout()
     listColumn->setSpacing(0);
     m_placeholder = new PlaceholderView(m_listContent);
     listColumn->addWidget(m_placeholder);
+    m_noMatches = new QLabel(m_listContent);
+    m_noMatches->setObjectName(QStringLiteral("noMatches"));
+    m_noMatches->setAlignment(Qt::AlignCenter);
+    m_noMatches->setWordWrap(true);
+    m_noMatches->setTextFormat(Qt::PlainText);
+    m_noMatches->setContentsMargins(0, noMatchesInset, 0, noMatchesInset);
+    m_noMatches->hide();
+    listColumn->addWidget(m_noMatches);
     m_sectionsBox = new QWidget(m_listContent);
     m_sectionsLayout = new QVBoxLayout(m_sectionsBox);
     m_sectionsLayout->setContentsMargins(0, 0, 0, 0);
@@ -192,8 +216,9 @@ void ContentView::buildLayout()
     // The primary actions come first in the keyboard order: each list's add button, then the footer.
     m_footer->settingsButton()->setFocusPolicy(Qt::TabFocus);
     for (QWidget* part :
-         {static_cast<QWidget*>(m_header), static_cast<QWidget*>(m_quickAdd), static_cast<QWidget*>(m_footer),
-          m_listContent, static_cast<QWidget*>(m_scrollArea), static_cast<QWidget*>(m_undoBar),
+         {static_cast<QWidget*>(m_header), static_cast<QWidget*>(m_search), static_cast<QWidget*>(m_quickAdd),
+          static_cast<QWidget*>(m_header->searchButton()), static_cast<QWidget*>(m_footer), m_listContent,
+          static_cast<QWidget*>(m_scrollArea), static_cast<QWidget*>(m_undoBar),
           static_cast<QWidget*>(m_undoBar->undoButton()), static_cast<QWidget*>(m_footer->settingsButton()),
           static_cast<QWidget*>(m_footer->quitButton()), static_cast<QWidget*>(m_subtaskQuestion)}) {
         part->installEventFilter(this);
@@ -228,10 +253,13 @@ void ContentView::render()
     const std::optional<QString> focusedID =
         focusedBefore != nullptr ? std::optional<QString>(focusedBefore->reminder().id) : std::nullopt;
     const qsizetype focusedIndex = rowsBefore.indexOf(focusedBefore);
-    QList<ListSection> sections = listSections();
+    QList<ListSection> sections = m_searchedWide ? searchedSections() : listSections();
     m_shownPlaceholder = placeholderFor(m_model.authorizationStatus(), sections);
-    m_header->render(m_clock(), languageRaw(), reminderCount(sections));
-    foldSubtasks(sections, m_foldedIDs);
+    m_header->render(m_clock(), languageRaw(), reminderCount(m_searchedWide ? listSections() : sections));
+    // A search looks through every sub-task, folded or not.
+    if (!m_search->isOpen()) {
+        foldSubtasks(sections, m_foldedIDs);
+    }
     m_header->setSyncing(m_model.isSyncing());
     if (syncSections(sections) && !isVisible()) {
         m_sizeHintsStale = true;
@@ -241,6 +269,7 @@ void ContentView::render()
     }
     m_placeholder->setVisible(m_shownPlaceholder.has_value());
     m_sectionsBox->setVisible(!m_shownPlaceholder.has_value());
+    applySearch();
     scheduleMeasure();
     scheduleHoverCheck();
     restoreFocus(focusedID, focusedIndex);
@@ -307,6 +336,8 @@ bool ContentView::syncSections(const QList<ListSection>& sections)
             setTabOrder(previous, m_undoBar->undoButton());
             setTabOrder(m_undoBar->undoButton(), m_footer->settingsButton());
             setTabOrder(m_footer->settingsButton(), m_footer->quitButton());
+            // Ctrl+F is the quick way to the search; its button comes last, after the primary actions.
+            setTabOrder(m_footer->quitButton(), m_header->searchButton());
         }
         m_order = order;
         changed = true;
@@ -332,6 +363,11 @@ bool ContentView::eventFilter(QObject* watched, QEvent* event)
         (watched == m_listContent || watched == m_header || watched == m_quickAdd || watched == m_footer)) {
         scheduleMeasure();
     }
+    if ((watched == m_search || watched == m_quickAdd) &&
+        (event->type() == QEvent::LayoutRequest || event->type() == QEvent::ShowToParent ||
+         event->type() == QEvent::HideToParent)) {
+        scheduleMeasure();
+    }
     if ((watched == m_undoBar || watched == m_subtaskQuestion) &&
         (event->type() == QEvent::LayoutRequest || event->type() == QEvent::ShowToParent ||
          event->type() == QEvent::HideToParent)) {
@@ -345,6 +381,15 @@ void ContentView::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
     // A panel left closed overnight must greet the user with today, not with the day it was last rendered.
     m_header->render(m_clock(), languageRaw(), reminderCount(listSections()));
+}
+
+void ContentView::hideEvent(QHideEvent* event)
+{
+    QWidget::hideEvent(event);
+    // A panel opened later starts with every list in view, not with a search the user has forgotten.
+    if (!event->spontaneous()) {
+        closeSearch();
+    }
 }
 
 } // namespace tolvik

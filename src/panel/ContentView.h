@@ -4,6 +4,7 @@
 #include "appearance/MenuTransparencyOption.h"
 #include "model/Clock.h"
 #include "panel/ListSelection.h"
+#include "panel/SearchFilter.h"
 #include "rows/ReminderRow.h"
 
 #include <QHash>
@@ -17,6 +18,7 @@
 #include <functional>
 #include <optional>
 
+class QLabel;
 class QScrollArea;
 class QVBoxLayout;
 
@@ -33,6 +35,7 @@ class ScrollHint;
 class ReminderListSection;
 class SubtaskQuestion;
 class RemindersViewModel;
+class SearchBar;
 class UndoBar;
 
 /// The root of the tray panel: the header, the middle area (the list sections of the selected lists in a scroll area
@@ -93,6 +96,14 @@ public:
     ReminderListSection* sectionFor(const QString& listID) const { return m_sections.value(listID); }
 
     PanelHeader* header() const { return m_header; }
+    SearchBar* searchBar() const { return m_search; }
+    /// The line that says a search found nothing in any list.
+    QLabel* noMatchesLabel() const { return m_noMatches; }
+    /// Gives the quick-add field the keyboard, closing a search that holds its place (Ctrl+N, `--quick-add`).
+    void beginQuickAdd();
+    /// Opens the search field with the focus in it (Ctrl+F, the header's button), or closes it with its query.
+    void openSearch();
+    void closeSearch();
     QuickAddField* quickAddField() const { return m_quickAdd; }
     PanelFooter* footer() const { return m_footer; }
     UndoBar* undoBar() const { return m_undoBar; }
@@ -136,6 +147,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
@@ -162,6 +174,16 @@ private:
     void placeholderAction(Placeholder placeholder);
     void beginAddFromPlaceholder(const QString& listID);
     void openSettings();
+    void toggleSearch();
+    void searchOpenedOrClosed();
+    void searchChanged();
+    /// What a widened search looks through, in place of the shown sections.
+    QList<ListSection> searchedSections() const;
+    /// Hides the rows and sections the query leaves out, and marks what it found.
+    void applySearch();
+    void refreshNoMatchesLabel();
+    /// From the search field into the results: to the first row, or the last one `fromEnd`.
+    void moveIntoResults(bool fromEnd);
     QString storedString(const QString& key, const QString& fallback) const;
 
     RemindersViewModel& m_model;
@@ -172,6 +194,11 @@ private:
     HoverManager* m_hoverManager;
 
     PanelHeader* m_header = nullptr;
+    SearchBar* m_search = nullptr;
+    QLabel* m_noMatches = nullptr;
+    SearchFilter m_searchFilter;
+    /// Whether the sections on screen are those of a widened search.
+    bool m_searchedWide = false;
     QuickAddField* m_quickAdd = nullptr;
     QScrollArea* m_scrollArea = nullptr;
     ScrollHint* m_moreAbove = nullptr;

@@ -8,6 +8,7 @@
 #include "panel/PanelHeader.h"
 #include "panel/PanelSizing.h"
 #include "panel/QuickAddField.h"
+#include "panel/SearchBar.h"
 #include "panel/UndoBar.h"
 
 #include <QLayout>
@@ -133,8 +134,11 @@ void ContentView::measure()
         return layout->hasHeightForWidth() ? layout->totalHeightForWidth(contentWidth)
                                            : layout->totalSizeHint().height();
     };
-    // The quick-add field sits under the header and counts with it.
-    const qreal header = heightOf(m_header) + PanelSizing::spacing + heightOf(m_quickAdd);
+    // The search and quick-add fields sit under the header and count with it, each one gap below the last.
+    qreal header = heightOf(m_header);
+    for (QWidget* field : {static_cast<QWidget*>(m_search), static_cast<QWidget*>(m_quickAdd)}) {
+        header += field->isVisibleTo(this) ? PanelSizing::spacing + heightOf(field) : 0;
+    }
     // The undo bar sits on the footer and counts with it, one gap apart.
     const qreal footer =
         heightOf(m_footer) + (m_undoBar->isVisibleTo(this) ? PanelSizing::spacing + heightOf(m_undoBar) : 0);
@@ -158,6 +162,7 @@ void ContentView::applyAppearance()
         ThemePalette::apply(this, theme());
     }
     update();
+    refreshNoMatchesLabel();
     scheduleMeasure();
 }
 

@@ -3,6 +3,7 @@
 #include "model/Clock.h"
 #include "model/ReminderItem.h"
 #include "model/ReminderList.h"
+#include "model/ReminderSearch.h"
 #include "rows/ReminderFormState.h"
 #include "rows/ReminderRow.h"
 
@@ -56,6 +57,12 @@ public:
     /// The rows in display order, and the row of one reminder.
     QList<ReminderRow*> rows() const { return m_order; }
     ReminderRow* rowFor(const QString& reminderID) const { return m_rows.value(reminderID); }
+    /// Shows only the rows of `shownIDs`, marking in their titles what `query` finds; an empty query shows every row.
+    /// Kept over `setContent` until cleared.
+    void applySearch(const SearchQuery& query, const QSet<QString>& shownIDs);
+    void clearSearch();
+    /// The rows a search leaves on screen, in display order; all rows while none is applied.
+    QList<ReminderRow*> shownRows() const;
     /// How many separators are shown (one between each two rows).
     int separatorCount() const;
     QLabel* emptyLabel() const { return m_emptyLabel; }
@@ -106,6 +113,9 @@ private:
     /// Closes whatever form the row has open, before it goes.
     static void closeForms(ReminderRow* row);
     void applyIndent(ReminderRow* row) const;
+    bool isShownBySearch(const ReminderRow* row) const;
+    void showSearchResults();
+    static void setShownBySearch(QWidget* widget, bool shown, bool boxShown);
 
     RemindersViewModel* m_model;
     QPointer<HoverManager> m_hover;
@@ -115,6 +125,9 @@ private:
     QHash<QString, ReminderRow*> m_rows;
     QList<ReminderRow*> m_order;
     QList<QWidget*> m_separators;
+    SearchQuery m_search;
+    QSet<QString> m_searchShownIDs;
+    bool m_searching = false;
 
     QWidget* m_dot = nullptr;
     ElidedTextLabel* m_nameLabel = nullptr;

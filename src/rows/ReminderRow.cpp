@@ -176,10 +176,17 @@ void ReminderRow::refreshUrgency()
     }
 }
 
+void ReminderRow::setSearchQuery(const SearchQuery& query)
+{
+    m_searchQuery = query;
+    m_title->setHighlights(query.matchedSpans(m_reminder.title));
+}
+
 void ReminderRow::refresh()
 {
     const QPalette& own = palette();
     m_title->setText(m_reminder.title);
+    m_title->setHighlights(m_searchQuery.matchedSpans(m_reminder.title));
     refreshUrgency();
 
     const QColor secondary = RowStyle::secondaryText(own);

@@ -2,6 +2,7 @@
 
 #include "model/Clock.h"
 #include "model/ReminderItem.h"
+#include "model/ReminderSearch.h"
 #include "rows/ReminderFormState.h"
 #include "rows/RowStyle.h"
 
@@ -71,6 +72,8 @@ public:
     /// Recolours the title for the urgency now; the row also does it each time it is shown or painted.
     void refreshUrgency();
     QColor titleColor() const;
+    /// Marks in the title what a search finds; an empty query marks nothing. Kept when the reminder changes.
+    void setSearchQuery(const SearchQuery& query);
     ElidedTextLabel* titleLabel() const { return m_title; }
     QLabel* dueLabel() const { return m_due; }
     QLabel* repeatMark() const { return m_repeat; }
@@ -171,6 +174,7 @@ private:
     QPoint m_pressPosition;
     bool m_pressed = false;
     Urgency m_shownUrgency = Urgency::normal;
+    SearchQuery m_searchQuery;
     bool m_showsFocusRing = true;
     bool m_folded = false;
     ReminderFormState m_subtaskState;
