@@ -381,6 +381,12 @@ int main(int argc, char** argv)
                   {},
                   searchFor(QStringLiteral("re"), true)});
     shots.append(
+        {QStringLiteral("panel-search-nothing-de"),
+         {{PreferenceKey::languagePreference, QStringLiteral("de")}, {PreferenceKey::selectedListIDs, allLists}},
+         nullptr,
+         {},
+         searchFor(QStringLiteral("Zahnarzttermin"), false)});
+    shots.append(
         {QStringLiteral("panel-form-zh-Hans"),
          {{PreferenceKey::languagePreference, QStringLiteral("zh-Hans")}, {PreferenceKey::selectedListIDs, allLists}},
          nullptr,
