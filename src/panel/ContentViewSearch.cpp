@@ -9,12 +9,17 @@
 #include "rows/ReminderRow.h"
 #include "rows/RowStyle.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 
 namespace tolvik {
 
 namespace {
+
+/// Rows to show again above which the lists are taken off screen while they change: showing one row in a shown list
+/// costs about as much as showing a list of a few dozen rows afresh.
+constexpr qsizetype liftThreshold = 16;
 
 /// Shows or hides a section for the search. A section never shown yet shows with the panel: showing it now would
 /// lay out its rows while the panel is closed.
@@ -86,20 +91,44 @@ QList<ListSection> ContentView::searchedSections() const
 void ContentView::applySearch()
 {
     const SearchQuery query(m_search->text());
-    int matches = 0;
+    QHash<ReminderListSection*, SectionMatches> found;
+    qsizetype showAgain = 0;
+    for (ReminderListSection* section : std::as_const(m_order)) {
+        if (!query.isEmpty()) {
+            found.insert(section, m_searchFilter.matchSection(m_shownContent.value(section->list().id), query));
+        }
+        const SectionMatches* matches = query.isEmpty() ? nullptr : &found[section];
+        showAgain += section->rowsToShowAgain(matches != nullptr ? &matches->shownIDs : nullptr);
+        if (section->isHidden() && (matches == nullptr || matches->matchCount > 0)) {
+            showAgain += section->shownRows().size();
+        }
+    }
+    // Every widget shown inside a list on screen lays the whole list out again: taking back a search that hid a few
+    // hundred rows would take seconds. Then the lists go off screen while they change and come back laid out once,
+    // in the same turn of the event loop, so nothing flickers. Not while the keyboard is on a row: that would move it.
+    QWidget* focus = QApplication::focusWidget();
+    const bool lifted = showAgain > liftThreshold && m_sectionsBox->isVisible() &&
+                        (focus == nullptr || !m_sectionsBox->isAncestorOf(focus));
+    if (lifted) {
+        m_sectionsBox->hide();
+    }
+    int matchCount = 0;
     for (ReminderListSection* section : std::as_const(m_order)) {
         if (query.isEmpty()) {
             section->clearSearch();
             setSectionShown(section, true);
             continue;
         }
-        const SectionMatches found = m_searchFilter.matchSection(m_shownContent.value(section->list().id), query);
-        section->applySearch(query, found.shownIDs);
+        const SectionMatches& matches = found[section];
+        section->applySearch(query, matches.shownIDs);
         // A list without a match goes altogether: a column of empty boxes would bury the few that match.
-        setSectionShown(section, found.matchCount > 0);
-        matches += found.matchCount;
+        setSectionShown(section, matches.matchCount > 0);
+        matchCount += matches.matchCount;
     }
-    const bool nothing = !query.isEmpty() && matches == 0 && !m_shownPlaceholder;
+    if (lifted) {
+        m_sectionsBox->show();
+    }
+    const bool nothing = !query.isEmpty() && matchCount == 0 && !m_shownPlaceholder;
     if (nothing) {
         refreshNoMatchesLabel();
         m_noMatches->setText(localizedString(QStringLiteral("search.noMatches")).arg(m_search->text().trimmed()));

@@ -61,6 +61,8 @@ public:
     /// Kept over `setContent` until cleared.
     void applySearch(const SearchQuery& query, const QSet<QString>& shownIDs);
     void clearSearch();
+    /// How many rows the search hides now that `shownIDs` would show again (all of them for no search).
+    qsizetype rowsToShowAgain(const QSet<QString>* shownIDs) const;
     /// The rows a search leaves on screen, in display order; all rows while none is applied.
     QList<ReminderRow*> shownRows() const;
     /// How many separators are shown (one between each two rows).

@@ -32,6 +32,18 @@ bool ReminderListSection::isShownBySearch(const ReminderRow* row) const
     return !m_searching || m_searchShownIDs.contains(row->reminder().id);
 }
 
+qsizetype ReminderListSection::rowsToShowAgain(const QSet<QString>* shownIDs) const
+{
+    qsizetype count = 0;
+    for (const ReminderRow* row : m_order) {
+        if (row->isHidden() && row->testAttribute(Qt::WA_WState_ExplicitShowHide) &&
+            (shownIDs == nullptr || shownIDs->contains(row->reminder().id))) {
+            ++count;
+        }
+    }
+    return count;
+}
+
 QList<ReminderRow*> ReminderListSection::shownRows() const
 {
     if (!m_searching) {

@@ -129,7 +129,7 @@ QColor searchHighlight(const QPalette& palette)
 {
     // A dark material swallows more of the accent, so it is laid on more thickly there.
     QColor fill = palette.color(QPalette::Active, QPalette::Highlight);
-    fill.setAlphaF(ThemePalette::isDark(palette) ? 0.5F : 0.3F);
+    fill.setAlphaF(ThemePalette::isDark(palette) ? 0.5F : 0.4F);
     return fill;
 }
 

@@ -8,6 +8,7 @@
 #include "panel/PanelWindow.h"
 #include "panel/QuickAddField.h"
 #include "panel/ReminderListSection.h"
+#include "panel/SearchBar.h"
 #include "panel/UndoBar.h"
 #include "rows/PopoverWindow.h"
 #include "rows/ReminderFormView.h"
@@ -210,6 +211,20 @@ QRect openContextMenu(PanelWindow& panel, const QString&)
     return menu != nullptr ? menu->geometry() : QRect();
 }
 
+/// Opens the search and types `text`, widened to every list and the whole timeframe when `wide`.
+std::function<QRect(PanelWindow&, const QString&)> searchFor(const QString& text, bool wide)
+{
+    return [text, wide](PanelWindow& panel, const QString&) {
+        ContentView* content = panel.contentView();
+        content->openSearch();
+        content->searchBar()->edit()->setText(text);
+        content->searchBar()->wideSwitch()->setChecked(wide);
+        content->searchBar()->edit()->setFocus();
+        QTest::qWait(400);
+        return QRect();
+    };
+}
+
 QRect focusSecondRow(PanelWindow& panel, const QString&)
 {
     ContentView* content = panel.contentView();
@@ -391,6 +406,23 @@ int main(int argc, char** argv)
                           return QRect();
                       }});
     }
+    shots.append({QStringLiteral("panel-search-light"),
+                  {{PreferenceKey::selectedListIDs, allLists}},
+                  nullptr,
+                  {},
+                  searchFor(QStringLiteral("the re"), false)});
+    shots.append({QStringLiteral("panel-search-dark"),
+                  {{PreferenceKey::themePreference, QStringLiteral("night")},
+                   {PreferenceKey::selectedListIDs, QStringLiteral("personal/groceries")}},
+                  nullptr,
+                  {},
+                  searchFor(QStringLiteral("re"), true)});
+    shots.append(
+        {QStringLiteral("panel-search-nothing-de"),
+         {{PreferenceKey::languagePreference, QStringLiteral("de")}, {PreferenceKey::selectedListIDs, allLists}},
+         nullptr,
+         {},
+         searchFor(QStringLiteral("Zahnarzttermin"), false)});
     shots.append(
         {QStringLiteral("panel-form-zh-Hans"),
          {{PreferenceKey::languagePreference, QStringLiteral("zh-Hans")}, {PreferenceKey::selectedListIDs, allLists}},

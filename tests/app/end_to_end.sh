@@ -4,7 +4,7 @@
 # the tray icon, checks the panel's place and size, then adds (Return in the title), edits, gives a sub-task and
 # completes a reminder with the keyboard alone, checking the file on disk after each step; then opens quick add from
 # a later launch, types a reminder in words and checks its title, due time and priority, and one for a day without a
-# time (all day).
+# time (all day), and finds that one by search and completes it.
 # Stops only the processes it started, by their ids.
 set -u
 app_binary=$1
@@ -189,5 +189,21 @@ file=$(all_day_added)
 tr -d '\r' <"$file" | grep -q "^DUE;VALUE=DATE:$(date -d '+3 days' +%Y%m%d)$" ||
     fail "the all-day reminder is not written as a date: $(grep '^DUE' "$file")"
 echo "all-day reminder written as a date"
+
+# Find a reminder by search and complete it, by keys alone: Ctrl+F opens the field, Down goes to the first result.
+xdotool key --clearmodifiers ctrl+f
+sleep 0.3
+xdotool type --delay 20 'PASSPORT'
+xdotool key --clearmodifiers Down
+xdotool key --clearmodifiers space
+searched() { tr -d '\r' <"$file" | grep -q '^STATUS:COMPLETED$'; }
+wait_for 30 searched || fail "the reminder found by search was not completed"
+echo "reminder found by search and completed"
+# Escape closes the search, the next one the panel.
+xdotool key --clearmodifiers Escape
+sleep 0.3
+xdotool search --onlyvisible --pid "$app" | grep -q -x "$panel" || fail "Escape on a search closed the panel"
+xdotool key --clearmodifiers Escape
+wait_for 10 panel_closed || fail "a second Escape did not close the panel"
 
 echo "PASS"
