@@ -144,7 +144,10 @@ private Q_SLOTS:
         QVERIFY(bar()->isVisible());
         type(u"cafe"_qs);
         QCOMPARE(shownTitles().size(), 2);
-        bar()->wideSwitch()->click();
+        // From the keyboard: Tab reaches the switch, Space turns it on, and the field takes the keys back.
+        press(Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), bar()->wideSwitch());
+        press(Qt::Key_Space);
         QCOMPARE(QApplication::focusWidget(), bar()->edit());
         QTRY_COMPARE(shownTitles().size(), 4);
         QVERIFY(shownTitles().contains(u"Cafe next year"_qs));
