@@ -743,6 +743,27 @@
         <source>This desktop offers no global shortcut service. To open quick add from anywhere, assign a shortcut to this command in your desktop’s keyboard settings: %1</source>
         <translation>Dieser Desktop bietet keinen Dienst für globale Tastenkürzel. Um die Schnelleingabe von überall zu öffnen, weisen Sie diesem Befehl in den Tastatureinstellungen Ihres Desktops ein Kürzel zu: %1</translation>
     </message>
+    <!-- Search -->
+    <message id="search.placeholder">
+        <source>Search reminders</source>
+        <translation>Erinnerungen durchsuchen</translation>
+    </message>
+    <message id="search.button">
+        <source>Search (Ctrl+F)</source>
+        <translation>Suchen (Strg+F)</translation>
+    </message>
+    <message id="search.allLists">
+        <source>All lists</source>
+        <translation>Alle Listen</translation>
+    </message>
+    <message id="search.allLists.help">
+        <source>Also search the lists not shown and reminders outside the timeframe</source>
+        <translation>Auch ausgeblendete Listen und Erinnerungen außerhalb des Zeitraums durchsuchen</translation>
+    </message>
+    <message id="search.noMatches">
+        <source>No reminders match “%1”</source>
+        <translation>Keine Erinnerung passt zu „%1“</translation>
+    </message>
     <message id="undo.completed">
         <source>Completed “%1”</source>
         <translation>„%1“ erledigt</translation>
@@ -1130,6 +1151,80 @@
     <message id="sync.external.status">
         <source>Synced by your own vdirsyncer configuration (%1). The app leaves this folder to it and adds no second sync.</source>
         <translation>Wird von Ihrer eigenen vdirsyncer-Konfiguration synchronisiert (%1). Die App überlässt diesen Ordner ihr und richtet keine zweite Synchronisierung ein.</translation>
+    </message>
+    <message id="subtasks.progress">
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+    <message id="subtasks.hint.missing">
+        <source>Sub-task of a reminder that is missing</source>
+        <translation>Unteraufgabe einer fehlenden Erinnerung</translation>
+    </message>
+    <message id="subtasks.hint.otherList">
+        <source>Sub-task of “%1” in another list</source>
+        <translation>Unteraufgabe von „%1“ in einer anderen Liste</translation>
+    </message>
+    <message id="subtasks.hint.notShown">
+        <source>Sub-task of “%1”, which is not shown</source>
+        <translation>Unteraufgabe von „%1“, das nicht angezeigt wird</translation>
+    </message>
+    <message id="subtasks.hint.loop">
+        <source>Its sub-task links go round in a circle</source>
+        <translation>Die Verknüpfungen der Unteraufgaben bilden einen Kreis</translation>
+    </message>
+    <message id="subtasks.a11y.fold">
+        <source>Hide the sub-tasks of %1</source>
+        <translation>Unteraufgaben von %1 ausblenden</translation>
+    </message>
+    <message id="subtasks.a11y.unfold">
+        <source>Show the sub-tasks of %1</source>
+        <translation>Unteraufgaben von %1 einblenden</translation>
+    </message>
+    <message id="subtasks.a11y.subtaskOf">
+        <source>sub-task of %1</source>
+        <translation>Unteraufgabe von %1</translation>
+    </message>
+    <message id="subtasks.a11y.folded">
+        <source>sub-tasks hidden</source>
+        <translation>Unteraufgaben ausgeblendet</translation>
+    </message>
+    <message id="subtasks.menu.add">
+        <source>Add Sub-task</source>
+        <translation>Unteraufgabe hinzufügen</translation>
+    </message>
+    <message id="subtasks.menu.makeSubtaskOf">
+        <source>Make Sub-task of…</source>
+        <translation>Als Unteraufgabe einordnen unter…</translation>
+    </message>
+    <message id="subtasks.menu.moveToTopLevel">
+        <source>Move to Top Level</source>
+        <translation>Auf oberste Ebene verschieben</translation>
+    </message>
+    <message id="subtasks.question" numerus="yes">
+        <source>“%1” has %n open sub-tasks. Complete them too?</source>
+        <translation>
+            <numerusform>„%1“ hat %n offene Unteraufgabe. Soll sie auch erledigt werden?</numerusform>
+            <numerusform>„%1“ hat %n offene Unteraufgaben. Sollen sie auch erledigt werden?</numerusform>
+        </translation>
+    </message>
+    <message id="subtasks.question.all">
+        <source>Complete All</source>
+        <translation>Alle erledigen</translation>
+    </message>
+    <message id="subtasks.question.onlyThis">
+        <source>Only This One</source>
+        <translation>Nur diese</translation>
+    </message>
+    <message id="subtasks.question.cancel">
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message id="subtasks.undoCompleted" numerus="yes">
+        <source>Completed “%1” and %n sub-tasks</source>
+        <translation>
+            <numerusform>„%1“ und %n Unteraufgabe erledigt</numerusform>
+            <numerusform>„%1“ und %n Unteraufgaben erledigt</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

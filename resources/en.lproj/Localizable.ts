@@ -743,6 +743,27 @@
         <source>This desktop offers no global shortcut service. To open quick add from anywhere, assign a shortcut to this command in your desktop’s keyboard settings: %1</source>
         <translation>This desktop offers no global shortcut service. To open quick add from anywhere, assign a shortcut to this command in your desktop’s keyboard settings: %1</translation>
     </message>
+    <!-- Search -->
+    <message id="search.placeholder">
+        <source>Search reminders</source>
+        <translation>Search reminders</translation>
+    </message>
+    <message id="search.button">
+        <source>Search (Ctrl+F)</source>
+        <translation>Search (Ctrl+F)</translation>
+    </message>
+    <message id="search.allLists">
+        <source>All lists</source>
+        <translation>All lists</translation>
+    </message>
+    <message id="search.allLists.help">
+        <source>Also search the lists not shown and reminders outside the timeframe</source>
+        <translation>Also search the lists not shown and reminders outside the timeframe</translation>
+    </message>
+    <message id="search.noMatches">
+        <source>No reminders match “%1”</source>
+        <translation>No reminders match “%1”</translation>
+    </message>
     <message id="undo.completed">
         <source>Completed “%1”</source>
         <translation>Completed “%1”</translation>
@@ -1130,6 +1151,80 @@
     <message id="sync.external.status">
         <source>Synced by your own vdirsyncer configuration (%1). The app leaves this folder to it and adds no second sync.</source>
         <translation>Synced by your own vdirsyncer configuration (%1). The app leaves this folder to it and adds no second sync.</translation>
+    </message>
+    <message id="subtasks.progress">
+        <source>%1 of %2</source>
+        <translation>%1 of %2</translation>
+    </message>
+    <message id="subtasks.hint.missing">
+        <source>Sub-task of a reminder that is missing</source>
+        <translation>Sub-task of a reminder that is missing</translation>
+    </message>
+    <message id="subtasks.hint.otherList">
+        <source>Sub-task of “%1” in another list</source>
+        <translation>Sub-task of “%1” in another list</translation>
+    </message>
+    <message id="subtasks.hint.notShown">
+        <source>Sub-task of “%1”, which is not shown</source>
+        <translation>Sub-task of “%1”, which is not shown</translation>
+    </message>
+    <message id="subtasks.hint.loop">
+        <source>Its sub-task links go round in a circle</source>
+        <translation>Its sub-task links go round in a circle</translation>
+    </message>
+    <message id="subtasks.a11y.fold">
+        <source>Hide the sub-tasks of %1</source>
+        <translation>Hide the sub-tasks of %1</translation>
+    </message>
+    <message id="subtasks.a11y.unfold">
+        <source>Show the sub-tasks of %1</source>
+        <translation>Show the sub-tasks of %1</translation>
+    </message>
+    <message id="subtasks.a11y.subtaskOf">
+        <source>sub-task of %1</source>
+        <translation>sub-task of %1</translation>
+    </message>
+    <message id="subtasks.a11y.folded">
+        <source>sub-tasks hidden</source>
+        <translation>sub-tasks hidden</translation>
+    </message>
+    <message id="subtasks.menu.add">
+        <source>Add Sub-task</source>
+        <translation>Add Sub-task</translation>
+    </message>
+    <message id="subtasks.menu.makeSubtaskOf">
+        <source>Make Sub-task of…</source>
+        <translation>Make Sub-task of…</translation>
+    </message>
+    <message id="subtasks.menu.moveToTopLevel">
+        <source>Move to Top Level</source>
+        <translation>Move to Top Level</translation>
+    </message>
+    <message id="subtasks.question" numerus="yes">
+        <source>“%1” has %n open sub-tasks. Complete them too?</source>
+        <translation>
+            <numerusform>“%1” has %n open sub-task. Complete it too?</numerusform>
+            <numerusform>“%1” has %n open sub-tasks. Complete them too?</numerusform>
+        </translation>
+    </message>
+    <message id="subtasks.question.all">
+        <source>Complete All</source>
+        <translation>Complete All</translation>
+    </message>
+    <message id="subtasks.question.onlyThis">
+        <source>Only This One</source>
+        <translation>Only This One</translation>
+    </message>
+    <message id="subtasks.question.cancel">
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message id="subtasks.undoCompleted" numerus="yes">
+        <source>Completed “%1” and %n sub-tasks</source>
+        <translation>
+            <numerusform>Completed “%1” and %n sub-task</numerusform>
+            <numerusform>Completed “%1” and %n sub-tasks</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

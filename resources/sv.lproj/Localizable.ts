@@ -743,6 +743,27 @@
         <source>This desktop offers no global shortcut service. To open quick add from anywhere, assign a shortcut to this command in your desktop’s keyboard settings: %1</source>
         <translation>Skrivbordet erbjuder ingen tjänst för globala kortkommandon. Om du vill öppna snabbinmatningen varifrån som helst kan du koppla ett kortkommando till det här kommandot i skrivbordets tangentbordsinställningar: %1</translation>
     </message>
+    <!-- Search -->
+    <message id="search.placeholder">
+        <source>Search reminders</source>
+        <translation>Sök bland påminnelser</translation>
+    </message>
+    <message id="search.button">
+        <source>Search (Ctrl+F)</source>
+        <translation>Sök (Ctrl+F)</translation>
+    </message>
+    <message id="search.allLists">
+        <source>All lists</source>
+        <translation>Alla listor</translation>
+    </message>
+    <message id="search.allLists.help">
+        <source>Also search the lists not shown and reminders outside the timeframe</source>
+        <translation>Sök även i dolda listor och bland påminnelser utanför tidsperioden</translation>
+    </message>
+    <message id="search.noMatches">
+        <source>No reminders match “%1”</source>
+        <translation>Inga påminnelser matchar ”%1”</translation>
+    </message>
     <message id="undo.completed">
         <source>Completed “%1”</source>
         <translation>Markerade ”%1” som klar</translation>
@@ -1130,6 +1151,80 @@
     <message id="sync.external.status">
         <source>Synced by your own vdirsyncer configuration (%1). The app leaves this folder to it and adds no second sync.</source>
         <translation>Synkas av din egen vdirsyncer-konfiguration (%1). Appen överlåter den här mappen åt den och lägger inte till någon andra synkning.</translation>
+    </message>
+    <message id="subtasks.progress">
+        <source>%1 of %2</source>
+        <translation>%1 av %2</translation>
+    </message>
+    <message id="subtasks.hint.missing">
+        <source>Sub-task of a reminder that is missing</source>
+        <translation>Deluppgift till en påminnelse som saknas</translation>
+    </message>
+    <message id="subtasks.hint.otherList">
+        <source>Sub-task of “%1” in another list</source>
+        <translation>Deluppgift till ”%1” i en annan lista</translation>
+    </message>
+    <message id="subtasks.hint.notShown">
+        <source>Sub-task of “%1”, which is not shown</source>
+        <translation>Deluppgift till ”%1”, som inte visas</translation>
+    </message>
+    <message id="subtasks.hint.loop">
+        <source>Its sub-task links go round in a circle</source>
+        <translation>Länkarna mellan deluppgifterna går runt i en cirkel</translation>
+    </message>
+    <message id="subtasks.a11y.fold">
+        <source>Hide the sub-tasks of %1</source>
+        <translation>Dölj deluppgifterna till %1</translation>
+    </message>
+    <message id="subtasks.a11y.unfold">
+        <source>Show the sub-tasks of %1</source>
+        <translation>Visa deluppgifterna till %1</translation>
+    </message>
+    <message id="subtasks.a11y.subtaskOf">
+        <source>sub-task of %1</source>
+        <translation>deluppgift till %1</translation>
+    </message>
+    <message id="subtasks.a11y.folded">
+        <source>sub-tasks hidden</source>
+        <translation>deluppgifter dolda</translation>
+    </message>
+    <message id="subtasks.menu.add">
+        <source>Add Sub-task</source>
+        <translation>Lägg till deluppgift</translation>
+    </message>
+    <message id="subtasks.menu.makeSubtaskOf">
+        <source>Make Sub-task of…</source>
+        <translation>Gör till deluppgift till…</translation>
+    </message>
+    <message id="subtasks.menu.moveToTopLevel">
+        <source>Move to Top Level</source>
+        <translation>Flytta till översta nivån</translation>
+    </message>
+    <message id="subtasks.question" numerus="yes">
+        <source>“%1” has %n open sub-tasks. Complete them too?</source>
+        <translation>
+            <numerusform>”%1” har %n öppen deluppgift. Ska den också markeras som klar?</numerusform>
+            <numerusform>”%1” har %n öppna deluppgifter. Ska de också markeras som klara?</numerusform>
+        </translation>
+    </message>
+    <message id="subtasks.question.all">
+        <source>Complete All</source>
+        <translation>Markera alla som klara</translation>
+    </message>
+    <message id="subtasks.question.onlyThis">
+        <source>Only This One</source>
+        <translation>Bara den här</translation>
+    </message>
+    <message id="subtasks.question.cancel">
+        <source>Cancel</source>
+        <translation>Avbryt</translation>
+    </message>
+    <message id="subtasks.undoCompleted" numerus="yes">
+        <source>Completed “%1” and %n sub-tasks</source>
+        <translation>
+            <numerusform>Markerade ”%1” och %n deluppgift som klara</numerusform>
+            <numerusform>Markerade ”%1” och %n deluppgifter som klara</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -735,6 +735,27 @@
         <source>This desktop offers no global shortcut service. To open quick add from anywhere, assign a shortcut to this command in your desktop’s keyboard settings: %1</source>
         <translation>此桌面未提供全局快捷键服务。若要在任何位置打开快速添加，请在桌面的键盘设置中为以下命令指定快捷键：%1</translation>
     </message>
+    <!-- Search -->
+    <message id="search.placeholder">
+        <source>Search reminders</source>
+        <translation>搜索提醒事项</translation>
+    </message>
+    <message id="search.button">
+        <source>Search (Ctrl+F)</source>
+        <translation>搜索 (Ctrl+F)</translation>
+    </message>
+    <message id="search.allLists">
+        <source>All lists</source>
+        <translation>所有列表</translation>
+    </message>
+    <message id="search.allLists.help">
+        <source>Also search the lists not shown and reminders outside the timeframe</source>
+        <translation>同时搜索未显示的列表和时间范围以外的提醒事项</translation>
+    </message>
+    <message id="search.noMatches">
+        <source>No reminders match “%1”</source>
+        <translation>没有与“%1”匹配的提醒事项</translation>
+    </message>
     <message id="undo.completed">
         <source>Completed “%1”</source>
         <translation>已完成“%1”</translation>
@@ -1114,6 +1135,78 @@
     <message id="sync.external.status">
         <source>Synced by your own vdirsyncer configuration (%1). The app leaves this folder to it and adds no second sync.</source>
         <translation>由您自己的 vdirsyncer 配置同步（%1）。应用将此文件夹交由它处理，不会再添加第二个同步。</translation>
+    </message>
+    <message id="subtasks.progress">
+        <source>%1 of %2</source>
+        <translation>已完成 %1/%2</translation>
+    </message>
+    <message id="subtasks.hint.missing">
+        <source>Sub-task of a reminder that is missing</source>
+        <translation>所属的上级提醒事项不存在</translation>
+    </message>
+    <message id="subtasks.hint.otherList">
+        <source>Sub-task of “%1” in another list</source>
+        <translation>另一个列表中“%1”的子任务</translation>
+    </message>
+    <message id="subtasks.hint.notShown">
+        <source>Sub-task of “%1”, which is not shown</source>
+        <translation>“%1”的子任务，该事项未显示</translation>
+    </message>
+    <message id="subtasks.hint.loop">
+        <source>Its sub-task links go round in a circle</source>
+        <translation>子任务的关联形成了循环</translation>
+    </message>
+    <message id="subtasks.a11y.fold">
+        <source>Hide the sub-tasks of %1</source>
+        <translation>隐藏“%1”的子任务</translation>
+    </message>
+    <message id="subtasks.a11y.unfold">
+        <source>Show the sub-tasks of %1</source>
+        <translation>显示“%1”的子任务</translation>
+    </message>
+    <message id="subtasks.a11y.subtaskOf">
+        <source>sub-task of %1</source>
+        <translation>“%1”的子任务</translation>
+    </message>
+    <message id="subtasks.a11y.folded">
+        <source>sub-tasks hidden</source>
+        <translation>子任务已隐藏</translation>
+    </message>
+    <message id="subtasks.menu.add">
+        <source>Add Sub-task</source>
+        <translation>添加子任务</translation>
+    </message>
+    <message id="subtasks.menu.makeSubtaskOf">
+        <source>Make Sub-task of…</source>
+        <translation>设为以下事项的子任务…</translation>
+    </message>
+    <message id="subtasks.menu.moveToTopLevel">
+        <source>Move to Top Level</source>
+        <translation>移到顶层</translation>
+    </message>
+    <message id="subtasks.question" numerus="yes">
+        <source>“%1” has %n open sub-tasks. Complete them too?</source>
+        <translation>
+            <numerusform>“%1”还有 %n 个未完成的子任务。要一并完成吗？</numerusform>
+        </translation>
+    </message>
+    <message id="subtasks.question.all">
+        <source>Complete All</source>
+        <translation>全部完成</translation>
+    </message>
+    <message id="subtasks.question.onlyThis">
+        <source>Only This One</source>
+        <translation>仅完成此项</translation>
+    </message>
+    <message id="subtasks.question.cancel">
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message id="subtasks.undoCompleted" numerus="yes">
+        <source>Completed “%1” and %n sub-tasks</source>
+        <translation>
+            <numerusform>已完成“%1”及 %n 个子任务</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -276,6 +276,12 @@ const QStringList& allTextKeys()
         QStringLiteral("quickAdd.addError"),
         QStringLiteral("cli.option.quickAdd"),
         QStringLiteral("settings.quickAdd.noShortcut"),
+        // Search
+        QStringLiteral("search.placeholder"),
+        QStringLiteral("search.button"),
+        QStringLiteral("search.allLists"),
+        QStringLiteral("search.allLists.help"),
+        QStringLiteral("search.noMatches"),
         // Undo of a completion or removal
         QStringLiteral("undo.completed"),
         QStringLiteral("undo.deleted"),
@@ -284,6 +290,23 @@ const QStringList& allTextKeys()
         QStringLiteral("undo.failed"),
         QStringLiteral("undo.completeFailed"),
         QStringLiteral("undo.deleteFailed"),
+        QStringLiteral("subtasks.progress"),
+        QStringLiteral("subtasks.hint.missing"),
+        QStringLiteral("subtasks.hint.otherList"),
+        QStringLiteral("subtasks.hint.notShown"),
+        QStringLiteral("subtasks.hint.loop"),
+        QStringLiteral("subtasks.a11y.fold"),
+        QStringLiteral("subtasks.a11y.unfold"),
+        QStringLiteral("subtasks.a11y.subtaskOf"),
+        QStringLiteral("subtasks.a11y.folded"),
+        QStringLiteral("subtasks.menu.add"),
+        QStringLiteral("subtasks.menu.makeSubtaskOf"),
+        QStringLiteral("subtasks.menu.moveToTopLevel"),
+        QStringLiteral("subtasks.question.all"),
+        QStringLiteral("subtasks.question.onlyThis"),
+        QStringLiteral("subtasks.question"),
+        QStringLiteral("subtasks.undoCompleted"),
+        QStringLiteral("subtasks.question.cancel"),
     };
     return keys;
 }
@@ -308,6 +331,8 @@ const QStringList& pluralTextKeys()
         QStringLiteral("sync.held.wouldRemove"),
         QStringLiteral("sync.held.serverEmpty"),
         QStringLiteral("sync.held.removed"),
+        QStringLiteral("subtasks.question"),
+        QStringLiteral("subtasks.undoCompleted"),
     };
     return keys;
 }

@@ -83,20 +83,26 @@ SearchQuery::SearchQuery(const QString& typed)
 
 bool SearchQuery::matches(const ReminderItem& item) const
 {
-    if (m_words.isEmpty()) {
-        return true;
-    }
-    QStringList fields{foldForSearch(item.title).text};
+    return m_words.isEmpty() || matchesFolded(foldedFields(item));
+}
+
+QString SearchQuery::foldedFields(const ReminderItem& item)
+{
+    // The fields joined by a line break: a typed word holds no white space, so it never matches across two fields.
+    QString fields = foldForSearch(item.title).text;
     if (item.notes) {
-        fields.append(foldForSearch(*item.notes).text);
+        fields += QLatin1Char('\n') + foldForSearch(*item.notes).text;
     }
     for (const QString& category : item.categories) {
-        fields.append(foldForSearch(category).text);
+        fields += QLatin1Char('\n') + foldForSearch(category).text;
     }
-    return std::all_of(m_words.cbegin(), m_words.cend(), [&fields](const QString& word) {
-        return std::any_of(fields.cbegin(), fields.cend(),
-                           [&word](const QString& field) { return field.contains(word); });
-    });
+    return fields;
+}
+
+bool SearchQuery::matchesFolded(const QString& fields) const
+{
+    return std::all_of(m_words.cbegin(), m_words.cend(),
+                       [&fields](const QString& word) { return fields.contains(word); });
 }
 
 QList<std::pair<int, int>> SearchQuery::matchedSpans(const QString& text) const

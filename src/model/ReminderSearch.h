@@ -31,6 +31,10 @@ public:
 
     bool isEmpty() const { return m_words.isEmpty(); }
     bool matches(const ReminderItem& item) const;
+    /// The title, notes and categories of a reminder folded once, for matching it against many queries.
+    static QString foldedFields(const ReminderItem& item);
+    /// `matches` on what `foldedFields` made of a reminder.
+    bool matchesFolded(const QString& fields) const;
     /// Where words of the query occur in `text`, as [start, end) spans of it, in order and without overlaps.
     QList<std::pair<int, int>> matchedSpans(const QString& text) const;
 

@@ -11,6 +11,8 @@
 #include "panel/QuickAddField.h"
 #include "panel/ReminderListSection.h"
 #include "panel/ScrollHint.h"
+#include "panel/SearchBar.h"
+#include "panel/SubtaskQuestion.h"
 #include "panel/UndoBar.h"
 #include "rows/PopoverWindow.h"
 #include "rows/ReminderRow.h"
@@ -24,6 +26,7 @@
 #include <QFileInfo>
 #include <QFrame>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPointer>
@@ -42,35 +45,8 @@ namespace tolvik {
 namespace {
 
 constexpr int sectionSpacing = 12;
-constexpr int cornerRadius = 12;
-/// Between closing the panel and opening the settings window, so that the panel is gone first.
-constexpr int settingsDelayMs = 120;
-
-/// The folder itself, or its nearest ancestor that exists, so the file manager always has something to open.
-QString existingFolder(const QString& path)
-{
-    QFileInfo info(path);
-    while (!info.exists() && !info.absoluteFilePath().isEmpty() && info.absoluteFilePath() != QDir::rootPath()) {
-        info = QFileInfo(info.absolutePath());
-    }
-    return info.absoluteFilePath();
-}
-
-/// Drops every cached size hint under `root`, deepest first. Qt refreshes these only while a widget is visible, so
-/// a panel that changed while closed would otherwise measure its old content.
-void refreshSizeHints(QWidget* root)
-{
-    const QList<QWidget*> descendants = root->findChildren<QWidget*>();
-    for (auto it = descendants.crbegin(); it != descendants.crend(); ++it) {
-        if (QLayout* layout = (*it)->layout()) {
-            layout->invalidate();
-        }
-        (*it)->updateGeometry();
-    }
-    if (root->layout() != nullptr) {
-        root->layout()->invalidate();
-    }
-}
+/// Above and below the line that says a search found nothing.
+constexpr int noMatchesInset = 24;
 
 /// The hairline above the footer. It is drawn in the text colour, faint, rather than in a palette's frame colour:
 /// those sit close to the dark material and vanish on a night panel.
@@ -113,7 +89,10 @@ ContentView::ContentView(RemindersViewModel& model, LaunchAtLoginManager& launch
 
     connect(&m_model, &RemindersViewModel::authorizationStatusChanged, this, &ContentView::scheduleRender);
     connect(&m_model, &RemindersViewModel::listsChanged, this, &ContentView::scheduleRender);
-    connect(&m_model, &RemindersViewModel::remindersChanged, this, &ContentView::scheduleRender);
+    connect(&m_model, &RemindersViewModel::remindersChanged, this, [this] {
+        m_searchFilter.clear();
+        scheduleRender();
+    });
     connect(&m_model, &RemindersViewModel::isSyncingChanged, this,
             [this] { m_header->setSyncing(m_model.isSyncing()); });
     connect(&Preferences::shared(), &Preferences::changed, this, [this](const QString& key) {
@@ -123,6 +102,7 @@ ContentView::ContentView(RemindersViewModel& model, LaunchAtLoginManager& launch
         } else if (key == PreferenceKey::languagePreference) {
             m_footer->refreshTexts();
             m_undoBar->refreshTexts();
+            m_subtaskQuestion->refreshTexts();
             m_placeholder->refreshTexts();
             scheduleRender();
         } else if (key == PreferenceKey::selectedAccountIDs || key == PreferenceKey::selectedListIDs) {
@@ -160,11 +140,20 @@ void ContentView::buildLayout()
 
     m_header = new PanelHeader(this);
     column->addWidget(m_header);
+    m_search = new SearchBar(Preferences::shared(), this);
+    column->addWidget(m_search);
     m_quickAdd = new QuickAddField(m_model, Preferences::shared(), m_clock, this);
     column->addWidget(m_quickAdd);
-    // Ctrl+N anywhere in the panel starts typing a new reminder.
+    // Ctrl+N anywhere in the panel starts typing a new reminder, Ctrl+F a search.
     auto* newReminder = new QShortcut(QKeySequence::New, this);
-    connect(newReminder, &QShortcut::activated, m_quickAdd, &QuickAddField::focusField);
+    connect(newReminder, &QShortcut::activated, this, &ContentView::beginQuickAdd);
+    auto* find = new QShortcut(QKeySequence::Find, this);
+    connect(find, &QShortcut::activated, this, &ContentView::openSearch);
+    connect(m_header, &PanelHeader::searchRequested, this, &ContentView::toggleSearch);
+    connect(m_search, &SearchBar::opened, this, &ContentView::searchOpenedOrClosed);
+    connect(m_search, &SearchBar::closed, this, &ContentView::searchOpenedOrClosed);
+    connect(m_search, &SearchBar::searchChanged, this, &ContentView::searchChanged);
+    connect(m_search, &SearchBar::resultsRequested, this, &ContentView::moveIntoResults);
 
     m_scrollArea = new QScrollArea(this);
     m_scrollArea->setFrameShape(QFrame::NoFrame);
@@ -182,6 +171,14 @@ void ContentView::buildLayout()
     listColumn->setSpacing(0);
     m_placeholder = new PlaceholderView(m_listContent);
     listColumn->addWidget(m_placeholder);
+    m_noMatches = new QLabel(m_listContent);
+    m_noMatches->setObjectName(QStringLiteral("noMatches"));
+    m_noMatches->setAlignment(Qt::AlignCenter);
+    m_noMatches->setWordWrap(true);
+    m_noMatches->setTextFormat(Qt::PlainText);
+    m_noMatches->setContentsMargins(0, noMatchesInset, 0, noMatchesInset);
+    m_noMatches->hide();
+    listColumn->addWidget(m_noMatches);
     m_sectionsBox = new QWidget(m_listContent);
     m_sectionsLayout = new QVBoxLayout(m_sectionsBox);
     m_sectionsLayout->setContentsMargins(0, 0, 0, 0);
@@ -199,6 +196,14 @@ void ContentView::buildLayout()
     m_divider = new PanelDivider(this);
     column->addWidget(m_divider);
 
+    m_subtaskQuestion = new SubtaskQuestion(this);
+    column->addWidget(m_subtaskQuestion);
+    connect(m_subtaskQuestion, &SubtaskQuestion::answered, this, [this](const QString& id, bool withSubtasks) {
+        returnFocusTo(id);
+        m_model.completeReminder(id, withSubtasks);
+    });
+    connect(m_subtaskQuestion, &SubtaskQuestion::cancelled, this, &ContentView::returnFocusTo);
+
     m_undoBar = new UndoBar(m_model, this);
     column->addWidget(m_undoBar);
     // Ctrl+Z undoes the last completion or removal; a focused text field takes its own Ctrl+Z first.
@@ -211,47 +216,13 @@ void ContentView::buildLayout()
     // The primary actions come first in the keyboard order: each list's add button, then the footer.
     m_footer->settingsButton()->setFocusPolicy(Qt::TabFocus);
     for (QWidget* part :
-         {static_cast<QWidget*>(m_header), static_cast<QWidget*>(m_quickAdd), static_cast<QWidget*>(m_footer),
-          m_listContent, static_cast<QWidget*>(m_scrollArea), static_cast<QWidget*>(m_undoBar),
+         {static_cast<QWidget*>(m_header), static_cast<QWidget*>(m_search), static_cast<QWidget*>(m_quickAdd),
+          static_cast<QWidget*>(m_header->searchButton()), static_cast<QWidget*>(m_footer), m_listContent,
+          static_cast<QWidget*>(m_scrollArea), static_cast<QWidget*>(m_undoBar),
           static_cast<QWidget*>(m_undoBar->undoButton()), static_cast<QWidget*>(m_footer->settingsButton()),
-          static_cast<QWidget*>(m_footer->quitButton())}) {
+          static_cast<QWidget*>(m_footer->quitButton()), static_cast<QWidget*>(m_subtaskQuestion)}) {
         part->installEventFilter(this);
     }
-}
-
-QString ContentView::storedString(const QString& key, const QString& fallback) const
-{
-    return Preferences::shared().string(key, fallback);
-}
-
-QString ContentView::selectedAccountIDsRaw() const
-{
-    return storedString(PreferenceKey::selectedAccountIDs, QString());
-}
-
-QString ContentView::selectedListIDsRaw() const
-{
-    return storedString(PreferenceKey::selectedListIDs, QString());
-}
-
-QString ContentView::menuSizeRaw() const
-{
-    return storedString(PreferenceKey::menuSizePreference, QStringLiteral("standard"));
-}
-
-QString ContentView::menuTransparencyRaw() const
-{
-    return storedString(PreferenceKey::menuTransparencyPreference, QStringLiteral("high"));
-}
-
-QString ContentView::themeRaw() const
-{
-    return storedString(PreferenceKey::themePreference, QStringLiteral("system"));
-}
-
-QString ContentView::languageRaw() const
-{
-    return storedString(PreferenceKey::languagePreference, QStringLiteral("system"));
 }
 
 QList<ReminderList> ContentView::filteredLists() const
@@ -262,32 +233,6 @@ QList<ReminderList> ContentView::filteredLists() const
 QList<ListSection> ContentView::listSections() const
 {
     return tolvik::listSections(filteredLists(), m_model.reminders());
-}
-
-int ContentView::panelWidth() const
-{
-    return tolvik::panelWidth(menuSizeOptionFromStored(menuSizeRaw()));
-}
-
-qreal ContentView::panelHeight(std::optional<qreal> availableScreenHeight) const
-{
-    return PanelSizing::panelHeight(m_headerHeight, m_footerHeight, m_listContentHeight, availableScreenHeight);
-}
-
-Material ContentView::material() const
-{
-    return tolvik::material(menuTransparencyOptionFromStored(menuTransparencyRaw()));
-}
-
-AppTheme ContentView::theme() const
-{
-    return appThemeFromStored(themeRaw());
-}
-
-void ContentView::setOpaqueBackground(bool opaque)
-{
-    m_opaqueBackground = opaque;
-    update();
 }
 
 void ContentView::scheduleRender()
@@ -308,9 +253,13 @@ void ContentView::render()
     const std::optional<QString> focusedID =
         focusedBefore != nullptr ? std::optional<QString>(focusedBefore->reminder().id) : std::nullopt;
     const qsizetype focusedIndex = rowsBefore.indexOf(focusedBefore);
-    const QList<ListSection> sections = listSections();
+    QList<ListSection> sections = m_searchedWide ? searchedSections() : listSections();
     m_shownPlaceholder = placeholderFor(m_model.authorizationStatus(), sections);
-    m_header->render(m_clock(), languageRaw(), reminderCount(sections));
+    m_header->render(m_clock(), languageRaw(), reminderCount(m_searchedWide ? listSections() : sections));
+    // A search looks through every sub-task, folded or not.
+    if (!m_search->isOpen()) {
+        foldSubtasks(sections, m_foldedIDs);
+    }
     m_header->setSyncing(m_model.isSyncing());
     if (syncSections(sections) && !isVisible()) {
         m_sizeHintsStale = true;
@@ -320,6 +269,7 @@ void ContentView::render()
     }
     m_placeholder->setVisible(m_shownPlaceholder.has_value());
     m_sectionsBox->setVisible(!m_shownPlaceholder.has_value());
+    applySearch();
     scheduleMeasure();
     scheduleHoverCheck();
     restoreFocus(focusedID, focusedIndex);
@@ -329,13 +279,6 @@ void ContentView::renderIfPending()
 {
     if (m_renderPending) {
         render();
-    }
-}
-
-void ContentView::measureIfPending()
-{
-    if (m_measurePending || m_sizeHintsStale) {
-        measure();
     }
 }
 
@@ -350,12 +293,14 @@ bool ContentView::syncSections(const QList<ListSection>& sections)
         if (section == nullptr) {
             section = new ReminderListSection(&m_model, m_hoverManager, m_clock, m_sectionsBox);
             connect(section, &ReminderListSection::rowKeyCommand, this, &ContentView::runRowCommand);
+            connect(section, &ReminderListSection::foldRequested, this, &ContentView::setFolded);
+            connect(section, &ReminderListSection::subtaskCompletionAsked, this, &ContentView::askAboutSubtasks);
             section->addButton()->installEventFilter(this);
-            section->setContent(content.list, content.reminders);
+            section->setContent(content.list, content.reminders, content.foldedIDs);
             changed = true;
         } else if (!sameSection(m_shownContent.value(content.list.id), content)) {
             // Only a section whose list or reminders changed redraws; the others keep their rows untouched.
-            section->setContent(content.list, content.reminders);
+            section->setContent(content.list, content.reminders, content.foldedIDs);
             changed = true;
         }
         kept.insert(content.list.id, section);
@@ -391,56 +336,13 @@ bool ContentView::syncSections(const QList<ListSection>& sections)
             setTabOrder(previous, m_undoBar->undoButton());
             setTabOrder(m_undoBar->undoButton(), m_footer->settingsButton());
             setTabOrder(m_footer->settingsButton(), m_footer->quitButton());
+            // Ctrl+F is the quick way to the search; its button comes last, after the primary actions.
+            setTabOrder(m_footer->quitButton(), m_header->searchButton());
         }
         m_order = order;
         changed = true;
     }
     return changed;
-}
-
-void ContentView::scheduleMeasure()
-{
-    if (m_measurePending) {
-        return;
-    }
-    m_measurePending = true;
-    // The list content is measured on the next turn, once the current layout pass is over.
-    QTimer::singleShot(0, this, &ContentView::measure);
-}
-
-void ContentView::measure()
-{
-    m_measurePending = false;
-    if (m_sizeHintsStale) {
-        refreshSizeHints(m_listContent);
-        m_sizeHintsStale = false;
-    }
-    const int contentWidth = panelWidth() - 2 * PanelSizing::margin;
-    const auto heightOf = [contentWidth](QWidget* widget) -> qreal {
-        QLayout* layout = widget->layout();
-        if (layout == nullptr) {
-            return widget->sizeHint().height();
-        }
-        layout->activate();
-        return layout->hasHeightForWidth() ? layout->totalHeightForWidth(contentWidth)
-                                           : layout->totalSizeHint().height();
-    };
-    // The quick-add field sits under the header and counts with it.
-    const qreal header = heightOf(m_header) + PanelSizing::spacing + heightOf(m_quickAdd);
-    // The undo bar sits on the footer and counts with it, one gap apart.
-    const qreal footer =
-        heightOf(m_footer) + (m_undoBar->isVisibleTo(this) ? PanelSizing::spacing + heightOf(m_undoBar) : 0);
-    const qreal list = heightOf(m_listContent);
-    const bool listChanged = !qFuzzyCompare(list + 1, m_listContentHeight + 1);
-    const bool framingChanged = !qFuzzyCompare(header + 1, m_headerHeight + 1) ||
-                                !qFuzzyCompare(footer + 1, m_footerHeight + 1) || m_lastWidth != panelWidth();
-    m_headerHeight = header;
-    m_footerHeight = footer;
-    m_listContentHeight = list;
-    m_lastWidth = panelWidth();
-    if (listChanged || framingChanged) {
-        Q_EMIT panelSizeChanged(listChanged && !framingChanged);
-    }
 }
 
 bool ContentView::eventFilter(QObject* watched, QEvent* event)
@@ -461,38 +363,17 @@ bool ContentView::eventFilter(QObject* watched, QEvent* event)
         (watched == m_listContent || watched == m_header || watched == m_quickAdd || watched == m_footer)) {
         scheduleMeasure();
     }
-    if (watched == m_undoBar && (event->type() == QEvent::LayoutRequest || event->type() == QEvent::ShowToParent ||
-                                 event->type() == QEvent::HideToParent)) {
+    if ((watched == m_search || watched == m_quickAdd) &&
+        (event->type() == QEvent::LayoutRequest || event->type() == QEvent::ShowToParent ||
+         event->type() == QEvent::HideToParent)) {
+        scheduleMeasure();
+    }
+    if ((watched == m_undoBar || watched == m_subtaskQuestion) &&
+        (event->type() == QEvent::LayoutRequest || event->type() == QEvent::ShowToParent ||
+         event->type() == QEvent::HideToParent)) {
         scheduleMeasure();
     }
     return QWidget::eventFilter(watched, event);
-}
-
-void ContentView::applyAppearance()
-{
-    ThemePalette::apply(window(), theme());
-    if (window() != this) {
-        ThemePalette::apply(this, theme());
-    }
-    update();
-    scheduleMeasure();
-}
-
-void ContentView::paintEvent(QPaintEvent*)
-{
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    if (m_opaqueBackground) {
-        painter.fillRect(rect(), palette().color(QPalette::Window));
-        return;
-    }
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.fillRect(rect(), Qt::transparent);
-    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    const QRectF box = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
-    painter.setPen(QPen(palette().color(QPalette::Mid), 1));
-    painter.setBrush(materialFill(material(), palette()));
-    painter.drawRoundedRect(box, cornerRadius, cornerRadius);
 }
 
 void ContentView::showEvent(QShowEvent* event)
@@ -502,47 +383,13 @@ void ContentView::showEvent(QShowEvent* event)
     m_header->render(m_clock(), languageRaw(), reminderCount(listSections()));
 }
 
-void ContentView::placeholderAction(Placeholder placeholder)
+void ContentView::hideEvent(QHideEvent* event)
 {
-    if (placeholder == Placeholder::requestAccess) {
-        // The panel follows the status the model publishes; nothing waits for the answer here.
-        QCoro::connect(m_model.requestAccess(), this, [] {});
-    } else if (placeholder == Placeholder::readAccess || placeholder == Placeholder::permissionRequired) {
-        // Access to the reminders is the folder's permissions: show the folder so the user can fix them.
-        m_urlOpener(QUrl::fromLocalFile(existingFolder(m_storeFolder)));
-    } else if (placeholder == Placeholder::noLists) {
-        openSettings();
-    } else if (placeholder == Placeholder::allCaughtUp) {
-        const QList<ReminderList> lists = filteredLists();
-        if (lists.size() == 1) {
-            beginAddFromPlaceholder(lists.first().id);
-        } else {
-            m_placeholder->chooseList(lists);
-        }
+    QWidget::hideEvent(event);
+    // A panel opened later starts with every list in view, not with a search the user has forgotten.
+    if (!event->spontaneous()) {
+        closeSearch();
     }
-}
-
-void ContentView::beginAddFromPlaceholder(const QString& listID)
-{
-    // The list's section exists while the placeholder hides it; its popover opens beside the visible button.
-    ReminderListSection* section = m_sections.value(listID);
-    if (section == nullptr) {
-        return;
-    }
-    section->beginAdd();
-    section->addPopover()->present(m_placeholder->button(), PopoverWindow::Side::trailing);
-}
-
-void ContentView::openSettings()
-{
-    QTimer::singleShot(0, this, [this] {
-        Q_EMIT closeRequested();
-        RemindersViewModel* model = &m_model;
-        LaunchAtLoginManager* launchAtLogin = &m_launchAtLogin;
-        // Bound to the model, which lives for the whole process, so the delayed step runs even if the panel went.
-        QTimer::singleShot(settingsDelayMs, model,
-                           [model, launchAtLogin] { SettingsWindowPresenter::shared().show(*model, *launchAtLogin); });
-    });
 }
 
 } // namespace tolvik

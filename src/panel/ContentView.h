@@ -4,11 +4,13 @@
 #include "appearance/MenuTransparencyOption.h"
 #include "model/Clock.h"
 #include "panel/ListSelection.h"
+#include "panel/SearchFilter.h"
 #include "rows/ReminderRow.h"
 
 #include <QHash>
 #include <QList>
 #include <QPoint>
+#include <QSet>
 #include <QString>
 #include <QUrl>
 #include <QWidget>
@@ -16,6 +18,7 @@
 #include <functional>
 #include <optional>
 
+class QLabel;
 class QScrollArea;
 class QVBoxLayout;
 
@@ -30,7 +33,9 @@ class Preferences;
 class QuickAddField;
 class ScrollHint;
 class ReminderListSection;
+class SubtaskQuestion;
 class RemindersViewModel;
+class SearchBar;
 class UndoBar;
 
 /// The root of the tray panel: the header, the middle area (the list sections of the selected lists in a scroll area
@@ -79,6 +84,11 @@ public:
     /// notification; the row under the resting pointer stays without a bubble until the pointer moves.
     void revealReminder(const QString& reminderID);
 
+    /// Whether the sub-tasks under a reminder are folded away. The state is kept per reminder id for as long as
+    /// the app runs, also while the reminder is not shown.
+    bool isFolded(const QString& reminderID) const { return m_foldedIDs.contains(reminderID); }
+    void setFolded(const QString& reminderID, bool folded);
+
     /// The placeholder on screen, or nothing while the sections show.
     std::optional<Placeholder> shownPlaceholder() const { return m_shownPlaceholder; }
     /// The sections on screen, in order, and the one kept for a list.
@@ -86,9 +96,18 @@ public:
     ReminderListSection* sectionFor(const QString& listID) const { return m_sections.value(listID); }
 
     PanelHeader* header() const { return m_header; }
+    SearchBar* searchBar() const { return m_search; }
+    /// The line that says a search found nothing in any list.
+    QLabel* noMatchesLabel() const { return m_noMatches; }
+    /// Gives the quick-add field the keyboard, closing a search that holds its place (Ctrl+N, `--quick-add`).
+    void beginQuickAdd();
+    /// Opens the search field with the focus in it (Ctrl+F, the header's button), or closes it with its query.
+    void openSearch();
+    void closeSearch();
     QuickAddField* quickAddField() const { return m_quickAdd; }
     PanelFooter* footer() const { return m_footer; }
     UndoBar* undoBar() const { return m_undoBar; }
+    SubtaskQuestion* subtaskQuestion() const { return m_subtaskQuestion; }
     QWidget* divider() const { return m_divider; }
     PlaceholderView* placeholderView() const { return m_placeholder; }
     QScrollArea* scrollArea() const { return m_scrollArea; }
@@ -128,6 +147,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
@@ -142,6 +162,10 @@ private:
     bool navigate(int key);
     void runRowCommand(ReminderRow* row, ReminderRow::KeyCommand command);
     void restoreFocus(const std::optional<QString>& focusedID, qsizetype focusedIndex);
+    /// Asks whether completing the row's reminder completes its open sub-tasks too.
+    void askAboutSubtasks(ReminderRow* row, int openSubtasks);
+    /// Gives the focus back to the reminder's row after the question closed.
+    void returnFocusTo(const QString& reminderID);
     /// Lifts the hold on pointer hovers once `event` shows the pointer moved; returns whether it did.
     bool releasePointerHoldOnMove(QEvent* event);
     void applyAppearance();
@@ -150,6 +174,16 @@ private:
     void placeholderAction(Placeholder placeholder);
     void beginAddFromPlaceholder(const QString& listID);
     void openSettings();
+    void toggleSearch();
+    void searchOpenedOrClosed();
+    void searchChanged();
+    /// What a widened search looks through, in place of the shown sections.
+    QList<ListSection> searchedSections() const;
+    /// Hides the rows and sections the query leaves out, and marks what it found.
+    void applySearch();
+    void refreshNoMatchesLabel();
+    /// From the search field into the results: to the first row, or the last one `fromEnd`.
+    void moveIntoResults(bool fromEnd);
     QString storedString(const QString& key, const QString& fallback) const;
 
     RemindersViewModel& m_model;
@@ -160,6 +194,11 @@ private:
     HoverManager* m_hoverManager;
 
     PanelHeader* m_header = nullptr;
+    SearchBar* m_search = nullptr;
+    QLabel* m_noMatches = nullptr;
+    SearchFilter m_searchFilter;
+    /// Whether the sections on screen are those of a widened search.
+    bool m_searchedWide = false;
     QuickAddField* m_quickAdd = nullptr;
     QScrollArea* m_scrollArea = nullptr;
     ScrollHint* m_moreAbove = nullptr;
@@ -170,12 +209,14 @@ private:
     QVBoxLayout* m_sectionsLayout = nullptr;
     PanelFooter* m_footer = nullptr;
     UndoBar* m_undoBar = nullptr;
+    SubtaskQuestion* m_subtaskQuestion = nullptr;
     QWidget* m_divider = nullptr;
 
     QHash<QString, ReminderListSection*> m_sections;
     QHash<QString, ListSection> m_shownContent;
     QList<ReminderListSection*> m_order;
     std::optional<Placeholder> m_shownPlaceholder;
+    QSet<QString> m_foldedIDs;
 
     qreal m_headerHeight = 0;
     qreal m_footerHeight = 0;

@@ -6,11 +6,14 @@
 #include "panel/HoverManager.h"
 #include "panel/PanelSizing.h"
 #include "panel/ReminderListSection.h"
+#include "panel/SearchBar.h"
+#include "panel/SubtaskQuestion.h"
 #include "rows/ReminderRow.h"
 
 #include <QApplication>
 #include <QCursor>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QScrollArea>
 #include <QTimer>
 
@@ -135,7 +138,10 @@ QList<ReminderRow*> ContentView::rowsInOrder() const
         return rows;
     }
     for (ReminderListSection* section : m_order) {
-        rows.append(section->rows());
+        // A list a search found nothing in is hidden, and so are the rows it left out.
+        if (!section->isHidden()) {
+            rows.append(section->shownRows());
+        }
     }
     return rows;
 }
@@ -211,6 +217,11 @@ void ContentView::runRowCommand(ReminderRow* row, ReminderRow::KeyCommand comman
     case Command::lastRow: {
         const QList<ReminderRow*> rows = rowsInOrder();
         const qsizetype index = rows.indexOf(row);
+        // Above the first result lies the search field, where the user came from.
+        if (command == Command::previousRow && index == 0 && m_search->isOpen()) {
+            m_search->edit()->setFocus(Qt::OtherFocusReason);
+            return;
+        }
         const qsizetype target = command == Command::firstRow  ? 0
                                  : command == Command::lastRow ? rows.size() - 1
                                  : command == Command::nextRow ? qMin(index + 1, rows.size() - 1)
@@ -240,6 +251,43 @@ void ContentView::runRowCommand(ReminderRow* row, ReminderRow::KeyCommand comman
     case Command::addToList:
         beginAddFor(row);
         return;
+    case Command::foldSubtasks:
+    case Command::unfoldSubtasks:
+        setFolded(row->reminder().id, command == Command::foldSubtasks);
+        return;
+    }
+}
+
+void ContentView::setFolded(const QString& reminderID, bool folded)
+{
+    if (folded == m_foldedIDs.contains(reminderID)) {
+        return;
+    }
+    if (folded) {
+        m_foldedIDs.insert(reminderID);
+    } else {
+        m_foldedIDs.remove(reminderID);
+    }
+    // The focus stays on the reminder that folded, not on a sub-task that went with the fold.
+    ReminderRow* focused = focusedRow();
+    if (focused != nullptr && focused->reminder().id != reminderID && folded) {
+        m_pendingFocusID = reminderID;
+    }
+    render();
+}
+
+void ContentView::askAboutSubtasks(ReminderRow* row, int openSubtasks)
+{
+    m_subtaskQuestion->ask(row->reminder().id, row->reminder().title, openSubtasks);
+}
+
+void ContentView::returnFocusTo(const QString& reminderID)
+{
+    for (ReminderRow* row : rowsInOrder()) {
+        if (row->reminder().id == reminderID) {
+            focusRow(row);
+            return;
+        }
     }
 }
 
@@ -255,7 +303,11 @@ void ContentView::keyPressEvent(QKeyEvent* event)
     }
     if (event->key() == Qt::Key_Escape && modifiers == Qt::NoModifier) {
         // The innermost open thing closes first: drop-downs and popovers are windows of their own and take their
-        // Escape themselves, so one that reaches the panel closes the panel.
+        // Escape themselves, a search closes next, and an Escape that reaches the panel after that closes it.
+        if (m_search->isOpen()) {
+            closeSearch();
+            return;
+        }
         Q_EMIT closeRequested();
         return;
     }

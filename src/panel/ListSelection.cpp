@@ -45,6 +45,31 @@ QList<ListSection> listSections(const QList<ReminderList>& shownLists, const QLi
     return sections;
 }
 
+void foldSubtasks(QList<ListSection>& sections, const QSet<QString>& folded)
+{
+    if (folded.isEmpty()) {
+        return;
+    }
+    for (ListSection& section : sections) {
+        // A sub-task follows its parent, so one pass sees every hidden parent before its own sub-tasks.
+        QSet<QString> hidden;
+        QList<ReminderItem> kept;
+        kept.reserve(section.reminders.size());
+        for (const ReminderItem& reminder : std::as_const(section.reminders)) {
+            const QString& above = reminder.shownParentID;
+            if (!above.isEmpty() && (folded.contains(above) || hidden.contains(above))) {
+                hidden.insert(reminder.id);
+                continue;
+            }
+            if (folded.contains(reminder.id) && reminder.shownSubtaskCount > 0) {
+                section.foldedIDs.insert(reminder.id);
+            }
+            kept.append(reminder);
+        }
+        section.reminders = std::move(kept);
+    }
+}
+
 int reminderCount(const QList<ListSection>& sections)
 {
     qsizetype total = 0;
@@ -81,12 +106,16 @@ bool sameReminder(const ReminderItem& a, const ReminderItem& b)
 {
     return a.id == b.id && a.title == b.title && a.dueDate == b.dueDate && a.dueIsAllDay == b.dueIsAllDay &&
            a.notes == b.notes && a.priority == b.priority && a.recurrence == b.recurrence &&
-           a.repeatRule == b.repeatRule && a.isCompleted == b.isCompleted && a.listID == b.listID;
+           a.repeatRule == b.repeatRule && a.isCompleted == b.isCompleted && a.listID == b.listID &&
+           a.completionDate == b.completionDate && a.parentID == b.parentID && a.parentTitle == b.parentTitle &&
+           a.depth == b.depth && a.shownParentID == b.shownParentID && a.parentHint == b.parentHint &&
+           a.subtaskCount == b.subtaskCount && a.completedSubtaskCount == b.completedSubtaskCount &&
+           a.shownSubtaskCount == b.shownSubtaskCount;
 }
 
 bool sameSection(const ListSection& a, const ListSection& b)
 {
-    return a.list == b.list &&
+    return a.list == b.list && a.foldedIDs == b.foldedIDs &&
            std::equal(a.reminders.cbegin(), a.reminders.cend(), b.reminders.cbegin(), b.reminders.cend(), sameReminder);
 }
 

@@ -5,6 +5,7 @@
 #include "model/StoreRecords.h"
 
 #include <QList>
+#include <QSet>
 #include <QString>
 
 #include <optional>
@@ -16,6 +17,8 @@ struct ListSection
 {
     ReminderList list;
     QList<ReminderItem> reminders;
+    /// The reminders of this section whose sub-tasks are folded away.
+    QSet<QString> foldedIDs{};
 };
 
 /// What the middle of the panel shows instead of the list sections.
@@ -36,6 +39,10 @@ QList<ReminderList> filteredLists(const QList<ReminderList>& lists, const QStrin
 
 /// One section per shown list, each with the reminders of that list in the model's order; empty lists included.
 QList<ListSection> listSections(const QList<ReminderList>& shownLists, const QList<ReminderItem>& reminders);
+
+/// Leaves out the sub-tasks (at every depth) of the reminders in `folded`, and notes in each section which of its
+/// reminders are folded.
+void foldSubtasks(QList<ListSection>& sections, const QSet<QString>& folded);
 
 /// The number of reminders across the sections.
 int reminderCount(const QList<ListSection>& sections);

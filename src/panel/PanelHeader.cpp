@@ -3,6 +3,7 @@
 #include "appearance/DateTexts.h"
 #include "appearance/LocalizationManager.h"
 #include "appearance/SymbolIcons.h"
+#include "rows/FocusRingButton.h"
 #include "rows/RowStyle.h"
 
 #include <QEvent>
@@ -11,6 +12,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QTimer>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace tolvik {
@@ -127,6 +129,7 @@ PanelHeader::PanelHeader(QWidget* parent)
     , m_date(new DateLine(this))
     , m_summary(new QLabel(this))
     , m_spinner(new BusySpinner(this))
+    , m_searchButton(new FocusRingButton(this))
 {
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
@@ -149,7 +152,14 @@ PanelHeader::PanelHeader(QWidget* parent)
     row->addLayout(lines, 1);
     row->addWidget(m_spinner, 0, Qt::AlignVCenter);
     m_spinner->hide();
+    m_searchButton->setObjectName(QStringLiteral("searchButton"));
+    m_searchButton->setAutoRaise(true);
+    m_searchButton->setCursor(Qt::PointingHandCursor);
+    m_searchButton->setFocusPolicy(Qt::TabFocus);
+    connect(m_searchButton, &QToolButton::clicked, this, &PanelHeader::searchRequested);
+    row->addWidget(m_searchButton, 0, Qt::AlignVCenter);
     refreshIcon();
+    refreshTexts();
 }
 
 QString PanelHeader::summaryText(int reminderCount)
@@ -165,6 +175,13 @@ void PanelHeader::render(const QDateTime& now, const QString& storedLanguage, in
     const QLocale locale = LocalizationManager::displayLocale(storedLanguage);
     m_date->setDates(DateTexts::headerDate(now, locale), DateTexts::shortHeaderDate(now, locale));
     m_summary->setText(summaryText(reminderCount));
+    refreshTexts();
+}
+
+void PanelHeader::refreshTexts()
+{
+    m_searchButton->setToolTip(localizedString(QStringLiteral("search.button")));
+    m_searchButton->setAccessibleName(localizedString(QStringLiteral("search.placeholder")));
 }
 
 void PanelHeader::setSyncing(bool syncing)
@@ -205,6 +222,10 @@ void PanelHeader::refreshIcon()
     painter.drawImage(square, SymbolIcons::appIconImage(QSize(iconSize, iconSize), ratio));
     painter.end();
     m_icon->setPixmap(pixmap);
+
+    const int side = QFontMetrics(RowStyle::captionFont(font())).height() + 2;
+    m_searchButton->setIcon(SymbolIcons::icon(QStringLiteral("magnifyingglass"), RowStyle::secondaryText(palette())));
+    m_searchButton->setIconSize(QSize(side, side));
 
     m_summary->setFont(RowStyle::captionFont(font()));
     QPalette dimmed = m_summary->palette();

@@ -6,14 +6,15 @@
 #include <functional>
 
 class QLabel;
+class QToolButton;
 
 namespace tolvik {
 
 class BusySpinner;
 class DateLine;
 
-/// The top of the panel: the app icon, today's date in the display locale, the summary line and, while the model
-/// syncs, a spinner at the right end.
+/// The top of the panel: the app icon, today's date in the display locale, the summary line, while the model syncs a
+/// spinner, and the search button at the right end.
 class PanelHeader : public QWidget
 {
     Q_OBJECT
@@ -32,21 +33,27 @@ public:
 
     QLabel* dateLabel() const;
     QLabel* summaryLabel() const { return m_summary; }
+    QToolButton* searchButton() const { return m_searchButton; }
     bool isSpinnerShown() const;
 
     /// The summary text for a count: "summary.zero" for none, else the plural form of "summary.count".
     static QString summaryText(int reminderCount);
+
+Q_SIGNALS:
+    void searchRequested();
 
 protected:
     void changeEvent(QEvent* event) override;
 
 private:
     void refreshIcon();
+    void refreshTexts();
 
     QLabel* m_icon;
     DateLine* m_date;
     QLabel* m_summary;
     BusySpinner* m_spinner;
+    QToolButton* m_searchButton;
 };
 
 } // namespace tolvik

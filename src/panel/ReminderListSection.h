@@ -3,12 +3,14 @@
 #include "model/Clock.h"
 #include "model/ReminderItem.h"
 #include "model/ReminderList.h"
+#include "model/ReminderSearch.h"
 #include "rows/ReminderFormState.h"
 #include "rows/ReminderRow.h"
 
 #include <QHash>
 #include <QList>
 #include <QPointer>
+#include <QSet>
 #include <QToolButton>
 #include <QWidget>
 
@@ -38,19 +40,31 @@ class ReminderListSection : public QWidget
 public:
     static constexpr int addPopoverWidth = 260;
     static constexpr int dragHoverClearDelayMs = 200;
+    /// Between the header's parts, and between the header and the box of rows.
+    static constexpr int headerSpacing = 8;
 
     /// `model` and `hoverManager` must outlive the section.
     ReminderListSection(RemindersViewModel* model, HoverManager* hoverManager, Clock clock = systemClock(),
                         QWidget* parent = nullptr);
     ~ReminderListSection() override;
 
-    /// Shows this list and its reminders, in the given order.
-    void setContent(const ReminderList& list, const QList<ReminderItem>& reminders);
+    /// Shows this list and its reminders, in the given order, each sub-task indented by its depth; the rows of
+    /// `foldedIDs` show their sub-tasks folded away.
+    void setContent(const ReminderList& list, const QList<ReminderItem>& reminders,
+                    const QSet<QString>& foldedIDs = {});
     const ReminderList& list() const { return m_list; }
 
     /// The rows in display order, and the row of one reminder.
     QList<ReminderRow*> rows() const { return m_order; }
     ReminderRow* rowFor(const QString& reminderID) const { return m_rows.value(reminderID); }
+    /// Shows only the rows of `shownIDs`, marking in their titles what `query` finds; an empty query shows every row.
+    /// Kept over `setContent` until cleared.
+    void applySearch(const SearchQuery& query, const QSet<QString>& shownIDs);
+    void clearSearch();
+    /// How many rows the search hides now that `shownIDs` would show again (all of them for no search).
+    qsizetype rowsToShowAgain(const QSet<QString>* shownIDs) const;
+    /// The rows a search leaves on screen, in display order; all rows while none is applied.
+    QList<ReminderRow*> shownRows() const;
     /// How many separators are shown (one between each two rows).
     int separatorCount() const;
     QLabel* emptyLabel() const { return m_emptyLabel; }
@@ -75,6 +89,10 @@ public:
 Q_SIGNALS:
     /// A key on one of this section's rows asks for something beyond the row: another row, another list, an add.
     void rowKeyCommand(tolvik::ReminderRow* row, tolvik::ReminderRow::KeyCommand command);
+    /// A row's fold control was clicked.
+    void foldRequested(const QString& reminderID, bool fold);
+    /// Completing a row's reminder would leave open sub-tasks: the panel asks what to do.
+    void subtaskCompletionAsked(tolvik::ReminderRow* row, int openSubtasks);
 
 public:
     ReminderDetailBubble* bubble() const { return m_bubble; }
@@ -94,6 +112,12 @@ private:
     void refreshTexts();
     void updateBubble();
     void closeEditsOfOtherRows();
+    /// Closes whatever form the row has open, before it goes.
+    static void closeForms(ReminderRow* row);
+    void applyIndent(ReminderRow* row) const;
+    bool isShownBySearch(const ReminderRow* row) const;
+    void showSearchResults();
+    static void setShownBySearch(QWidget* widget, bool shown, bool boxShown);
 
     RemindersViewModel* m_model;
     QPointer<HoverManager> m_hover;
@@ -103,6 +127,9 @@ private:
     QHash<QString, ReminderRow*> m_rows;
     QList<ReminderRow*> m_order;
     QList<QWidget*> m_separators;
+    SearchQuery m_search;
+    QSet<QString> m_searchShownIDs;
+    bool m_searching = false;
 
     QWidget* m_dot = nullptr;
     ElidedTextLabel* m_nameLabel = nullptr;

@@ -263,11 +263,11 @@ void TrayEntry::openQuickAdd()
     if (m_panel == nullptr) {
         return;
     }
-    QuickAddField* field = m_panel->contentView()->quickAddField();
-    field->focusField();
+    ContentView* content = m_panel->contentView();
+    content->beginQuickAdd();
     if (!wasShown) {
         // The panel takes the focus for itself as it appears; hand it to the field once the panel stands.
-        connect(m_panel, &PanelWindow::presented, field, &QuickAddField::focusField, Qt::SingleShotConnection);
+        connect(m_panel, &PanelWindow::presented, content, &ContentView::beginQuickAdd, Qt::SingleShotConnection);
     }
 }
 

@@ -109,6 +109,7 @@ void UndoBar::showChange(const UndoableChange& change)
     m_change = change;
     m_kind = change.kind;
     m_title = change.title;
+    m_subtaskCount = int(change.subtaskSnapshots.size());
     m_error.clear();
     present(Showing::change);
 }
@@ -118,6 +119,7 @@ void UndoBar::showFailure(UndoableChange::Kind kind, const QString& title, const
     m_change.reset();
     m_kind = kind;
     m_title = title;
+    m_subtaskCount = 0;
     m_error = error;
     present(Showing::changeFailed);
 }
@@ -161,7 +163,9 @@ void UndoBar::updateMessage()
     switch (m_showing) {
     case Showing::change: {
         const QString format =
-            localizedString(completed ? QStringLiteral("undo.completed") : QStringLiteral("undo.deleted"));
+            completed && m_subtaskCount > 0
+                ? localizedString(QStringLiteral("subtasks.undoCompleted"), m_subtaskCount)
+                : localizedString(completed ? QStringLiteral("undo.completed") : QStringLiteral("undo.deleted"));
         text = format.arg(fitted(format.arg(QString())));
         full = format.arg(title);
         break;

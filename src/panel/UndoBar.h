@@ -75,6 +75,8 @@ private:
     UndoableChange::Kind m_kind = UndoableChange::Kind::completed;
     QString m_title;
     QString m_error;
+    /// How many sub-tasks the shown completion took with it.
+    int m_subtaskCount = 0;
 };
 
 } // namespace tolvik

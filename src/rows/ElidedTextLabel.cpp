@@ -1,5 +1,7 @@
 #include "rows/ElidedTextLabel.h"
 
+#include "rows/RowStyle.h"
+
 #include <QEvent>
 #include <QFontMetricsF>
 #include <QPainter>
@@ -8,6 +10,22 @@
 #include <cmath>
 
 namespace tolvik {
+
+namespace {
+
+constexpr qreal highlightRadius = 3;
+constexpr qreal highlightPadding = 1;
+
+int leadingSpaces(const QString& text)
+{
+    int count = 0;
+    while (count < text.size() && text.at(count).isSpace()) {
+        ++count;
+    }
+    return count;
+}
+
+} // namespace
 
 ElidedTextLabel::ElidedTextLabel(int maximumLines, QWidget* parent)
     : QWidget(parent)
@@ -36,6 +54,15 @@ void ElidedTextLabel::setTextColor(const QColor& color)
         return;
     }
     m_color = color;
+    update();
+}
+
+void ElidedTextLabel::setHighlights(const QList<std::pair<int, int>>& spans)
+{
+    if (spans == m_highlights) {
+        return;
+    }
+    m_highlights = spans;
     update();
 }
 
@@ -95,6 +122,7 @@ ElidedTextLabel::Layout ElidedTextLabel::computeLayout(int width) const
     // deciding a case the line breaker would wrap.
     if (!m_keepsLineBreaks && naturalWidth() + 1 <= width) {
         result.lines.append(flat.trimmed());
+        result.starts.append(leadingSpaces(flat));
         return result;
     }
     const QStringList paragraphs = flat.split(QLatin1Char('\n'));
@@ -102,6 +130,7 @@ ElidedTextLabel::Layout ElidedTextLabel::computeLayout(int width) const
     for (const QString& paragraph : paragraphs) {
         if (paragraph.isEmpty()) {
             result.lines.append(QString());
+            result.starts.append(int(offset));
         }
         // A word wider than the line (a long link, say) breaks anywhere rather than running past the edge.
         QTextLayout layout(paragraph, font());
@@ -121,9 +150,12 @@ ElidedTextLabel::Layout ElidedTextLabel::computeLayout(int width) const
                 const QString elided = fontMetrics().elidedText(single, Qt::ElideRight, width);
                 result.elided = elided != single;
                 result.lines.append(elided);
+                result.starts.append(int(offset + line.textStart()));
                 break;
             }
-            result.lines.append(paragraph.mid(line.textStart(), line.textLength()).trimmed());
+            const QString text = paragraph.mid(line.textStart(), line.textLength());
+            result.lines.append(text.trimmed());
+            result.starts.append(int(offset + line.textStart()) + leadingSpaces(text));
         }
         layout.endLayout();
         if (result.lines.size() >= m_maximumLines) {
@@ -178,8 +210,81 @@ void ElidedTextLabel::paintEvent(QPaintEvent*)
     const Qt::Alignment alignment = (isRightToLeft() ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
     for (qsizetype index = 0; index < layout.lines.size(); ++index) {
         const QRect lineRect(0, static_cast<int>(index) * lineHeight, width(), lineHeight);
+        const QList<std::pair<int, int>> ranges = highlightsOnLine(layout, index);
+        if (!ranges.isEmpty()) {
+            drawHighlightedLine(painter, lineRect, layout.lines.at(index), ranges);
+        }
         painter.drawText(lineRect, alignment, layout.lines.at(index));
     }
+}
+
+QList<std::pair<int, int>> ElidedTextLabel::highlightsOnLine(const Layout& layout, qsizetype line) const
+{
+    QList<std::pair<int, int>> ranges;
+    if (m_highlights.isEmpty()) {
+        return ranges;
+    }
+    const QString& text = layout.lines.at(line);
+    const int start = layout.starts.value(line);
+    const bool endsInEllipsis = layout.elided && line == layout.lines.size() - 1 && !text.isEmpty();
+    // The ellipsis stands for the text cut away: a match that runs into it highlights it too.
+    const int shown = endsInEllipsis ? int(text.size()) - 1 : int(text.size());
+    for (const auto& [from, to] : m_highlights) {
+        const int first = qMax(from, start) - start;
+        int last = qMin(to, start + shown) - start;
+        if (endsInEllipsis && to > start + shown && from < start + shown) {
+            last = int(text.size());
+        }
+        if (first < last) {
+            ranges.append({first, last});
+        }
+    }
+    return ranges;
+}
+
+void ElidedTextLabel::drawHighlightedLine(QPainter& painter, const QRect& lineRect, const QString& line,
+                                          const QList<std::pair<int, int>>& ranges) const
+{
+    // Laid out as drawText lays it out, so that the marks sit under the very glyphs, in either direction.
+    QTextLayout layout(line, font());
+    QTextOption option((isRightToLeft() ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+    option.setTextDirection(layoutDirection());
+    option.setWrapMode(QTextOption::NoWrap);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    QTextLine textLine = layout.createLine();
+    if (!textLine.isValid()) {
+        layout.endLayout();
+        return;
+    }
+    textLine.setLineWidth(lineRect.width());
+    layout.endLayout();
+    const QColor fill = RowStyle::searchHighlight(palette());
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(fill);
+    const QFontMetricsF metrics(font());
+    const qreal top = lineRect.top() + (lineRect.height() - metrics.height()) / 2;
+    for (const auto& [from, to] : ranges) {
+        const qreal x1 = textLine.cursorToX(from);
+        const qreal x2 = textLine.cursorToX(to);
+        const QRectF mark(qMin(x1, x2) - highlightPadding, top, qAbs(x2 - x1) + 2 * highlightPadding, metrics.height());
+        painter.drawRoundedRect(mark, highlightRadius, highlightRadius);
+    }
+    painter.restore();
+}
+
+QStringList ElidedTextLabel::shownHighlights() const
+{
+    QStringList parts;
+    const Layout layout = layoutText(width());
+    for (qsizetype index = 0; index < layout.lines.size(); ++index) {
+        for (const auto& [from, to] : highlightsOnLine(layout, index)) {
+            parts.append(layout.lines.at(index).mid(from, to - from));
+        }
+    }
+    return parts;
 }
 
 } // namespace tolvik

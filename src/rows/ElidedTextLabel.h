@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <QWidget>
 
+class QPainter;
+
 #include <utility>
 
 namespace tolvik {
@@ -26,6 +28,12 @@ public:
     void setKeepsLineBreaks(bool keeps);
     void setTextColor(const QColor& color);
 
+    /// Spans [start, end) of the text drawn on a highlight, in order and without overlaps; none by default.
+    void setHighlights(const QList<std::pair<int, int>>& spans);
+    QList<std::pair<int, int>> highlights() const { return m_highlights; }
+    /// The highlighted parts as drawn, after wrapping and eliding: for a check that the highlight stays visible.
+    QStringList shownHighlights() const;
+
     /// How many lines the text takes at `width`, at most the maximum.
     int lineCountForWidth(int width) const;
     /// Whether the text had to be cut at the current width.
@@ -44,8 +52,14 @@ private:
     struct Layout
     {
         QStringList lines;
+        /// Where each line starts in the text, so that a highlight finds its place after wrapping and trimming.
+        QList<int> starts;
         bool elided = false;
     };
+    /// The highlighted ranges [start, end) of one drawn line, in the line's own positions.
+    QList<std::pair<int, int>> highlightsOnLine(const Layout& layout, qsizetype line) const;
+    void drawHighlightedLine(QPainter& painter, const QRect& lineRect, const QString& line,
+                             const QList<std::pair<int, int>>& ranges) const;
     Layout layoutText(int width) const;
     Layout computeLayout(int width) const;
     qreal naturalWidth() const;
@@ -55,6 +69,7 @@ private:
     bool m_keepsLineBreaks = false;
     QString m_text;
     QColor m_color;
+    QList<std::pair<int, int>> m_highlights;
     // Layouts asked for each row many times over while the panel lays out: shaping text is the costly part, so the
     // last few widths are kept until the text or the font changes.
     static constexpr int cachedWidths = 3;

@@ -4,28 +4,18 @@
 #include "appearance/LocalizationManager.h"
 #include "appearance/Preferences.h"
 #include "appearance/SymbolIcons.h"
-#include "model/RemindersViewModel.h"
 #include "rows/ElidedTextLabel.h"
-#include "rows/PopoverSurface.h"
 #include "rows/PopoverWindow.h"
 #include "rows/PriorityBadge.h"
 #include "rows/ReminderFormView.h"
 
-#include <QApplication>
-#include <QContextMenuEvent>
-#include <QDrag>
+#include <QEvent>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
-#include <QMenu>
-#include <QMimeData>
 #include <QPainter>
-#include <QPointer>
-#include <QProxyStyle>
-#include <QStyleOptionMenuItem>
+#include <QPainterPath>
+#include <QToolButton>
 #include <QVBoxLayout>
-
-#include <tuple>
 
 namespace tolvik {
 
@@ -35,35 +25,48 @@ constexpr int rowSpacing = 8;
 constexpr int stackSpacing = 4;
 constexpr int titleSpacing = 4;
 constexpr qreal focusRadius = 6;
+constexpr int foldSide = 16;
 
-/// Draws the menu item whose action is marked destructive in red, as the menu has no role for it.
-class DestructiveItemStyle : public QProxyStyle
+/// The control that folds the sub-tasks under a row: a chevron pointing down while they show, to the side when
+/// they are hidden. Drawn here so that it takes the row's text colour in either theme.
+class FoldButton : public QToolButton
 {
 public:
-    explicit DestructiveItemStyle(QString destructiveText, QObject* owner)
-        : m_text(std::move(destructiveText))
+    explicit FoldButton(QWidget* parent)
+        : QToolButton(parent)
     {
-        setParent(owner);
+        setObjectName(QStringLiteral("foldButton"));
+        setFixedSize(foldSide, foldSide);
+        setAutoRaise(true);
+        setCursor(Qt::PointingHandCursor);
+        // The row's Left and Right keys fold and unfold; Tab keeps to the lists' buttons.
+        setFocusPolicy(Qt::NoFocus);
     }
+    bool folded = false;
 
-    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
-                     const QWidget* widget) const override
+protected:
+    void paintEvent(QPaintEvent*) override
     {
-        const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
-        if (element == CE_MenuItem && item != nullptr && item->text == m_text && !(item->state & State_Selected)) {
-            QStyleOptionMenuItem red(*item);
-            const QColor color = RowStyle::alertRed(red.palette);
-            red.palette.setColor(QPalette::ButtonText, color);
-            red.palette.setColor(QPalette::WindowText, color);
-            red.palette.setColor(QPalette::Text, color);
-            QProxyStyle::drawControl(element, &red, painter, widget);
-            return;
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        const QColor color = underMouse() ? palette().color(QPalette::WindowText) : RowStyle::secondaryText(palette());
+        painter.setPen(QPen(color, 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        const QPointF c = QRectF(rect()).center();
+        const qreal arm = 3.5;
+        QPainterPath path;
+        if (folded) {
+            // Points towards the text, whichever way the text runs.
+            const qreal dir = layoutDirection() == Qt::RightToLeft ? -1 : 1;
+            path.moveTo(c.x() - dir * arm / 2, c.y() - arm);
+            path.lineTo(c.x() + dir * arm / 2, c.y());
+            path.lineTo(c.x() - dir * arm / 2, c.y() + arm);
+        } else {
+            path.moveTo(c.x() - arm, c.y() - arm / 2);
+            path.lineTo(c.x(), c.y() + arm / 2);
+            path.lineTo(c.x() + arm, c.y() - arm / 2);
         }
-        QProxyStyle::drawControl(element, option, painter, widget);
+        painter.drawPath(path);
     }
-
-private:
-    QString m_text;
 };
 
 } // namespace
@@ -78,6 +81,9 @@ ReminderRow::ReminderRow(const ReminderItem& reminder, RemindersViewModel* model
     , m_title(new ElidedTextLabel(maximumTitleLines, this))
     , m_due(new QLabel(this))
     , m_badge(new PriorityBadge(this))
+    , m_progress(new QLabel(this))
+    , m_hint(new ElidedTextLabel(1, this))
+    , m_fold(new FoldButton(this))
 {
     m_editOpenedWith = m_editState;
     setAttribute(Qt::WA_Hover);
@@ -87,6 +93,13 @@ ReminderRow::ReminderRow(const ReminderItem& reminder, RemindersViewModel* model
     m_repeat->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_due->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_due->setFont(RowStyle::smallCaptionFont(font()));
+    m_progress->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_progress->setObjectName(QStringLiteral("subtaskProgress"));
+    m_progress->setFont(RowStyle::smallCaptionFont(font()));
+    m_hint->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_hint->setObjectName(QStringLiteral("parentHint"));
+    m_hint->setFont(RowStyle::smallCaptionFont(font()));
+    connect(m_fold, &QToolButton::clicked, this, [this] { Q_EMIT foldRequested(m_reminder.id, !m_folded); });
 
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
@@ -95,10 +108,17 @@ ReminderRow::ReminderRow(const ReminderItem& reminder, RemindersViewModel* model
     stack->setSpacing(stackSpacing);
     auto* titleLine = new QHBoxLayout;
     titleLine->setSpacing(titleSpacing);
+    titleLine->addWidget(m_fold, 0, Qt::AlignTop);
     titleLine->addWidget(m_repeat, 0, Qt::AlignVCenter);
     titleLine->addWidget(m_title, 1);
     stack->addLayout(titleLine);
-    stack->addWidget(m_due);
+    auto* dueLine = new QHBoxLayout;
+    dueLine->setSpacing(rowSpacing);
+    dueLine->addWidget(m_due);
+    dueLine->addWidget(m_progress);
+    dueLine->addStretch(1);
+    stack->addLayout(dueLine);
+    stack->addWidget(m_hint);
     row->addLayout(stack, 1);
     // The badge sits on the first line, next to the start of the title.
     row->addWidget(m_badge, 0, Qt::AlignTop);
@@ -114,9 +134,11 @@ ReminderRow::ReminderRow(const ReminderItem& reminder, RemindersViewModel* model
 ReminderRow::~ReminderRow()
 {
     // Deleting a shown popover hides it, and its close must not reach this half-destroyed row.
-    if (m_editPopover != nullptr) {
-        m_editPopover->disconnect(this);
-        delete m_editPopover;
+    for (PopoverWindow* popover : {m_editPopover, m_subtaskPopover}) {
+        if (popover != nullptr) {
+            popover->disconnect(this);
+            delete popover;
+        }
     }
 }
 
@@ -154,10 +176,17 @@ void ReminderRow::refreshUrgency()
     }
 }
 
+void ReminderRow::setSearchQuery(const SearchQuery& query)
+{
+    m_searchQuery = query;
+    m_title->setHighlights(query.matchedSpans(m_reminder.title));
+}
+
 void ReminderRow::refresh()
 {
     const QPalette& own = palette();
     m_title->setText(m_reminder.title);
+    m_title->setHighlights(m_searchQuery.matchedSpans(m_reminder.title));
     refreshUrgency();
 
     const QColor secondary = RowStyle::secondaryText(own);
@@ -177,6 +206,22 @@ void ReminderRow::refresh()
         m_due->setPalette(duePalette);
     }
 
+    QPalette captionPalette = m_progress->palette();
+    captionPalette.setColor(QPalette::WindowText, secondary);
+    m_progress->setPalette(captionPalette);
+    m_progress->setText(progressText());
+    m_progress->setVisible(!m_progress->text().isEmpty());
+    m_hint->setTextColor(secondary);
+    m_hint->setText(hintText());
+    m_hint->setVisible(!m_hint->text().isEmpty());
+    m_fold->setVisible(m_reminder.shownSubtaskCount > 0);
+    static_cast<FoldButton*>(m_fold)->folded = m_folded;
+    m_fold->setAccessibleName(
+        localizedString(m_folded ? QStringLiteral("subtasks.a11y.unfold") : QStringLiteral("subtasks.a11y.fold"))
+            .arg(m_reminder.title));
+    m_fold->setToolTip(m_fold->accessibleName());
+    m_fold->update();
+
     const std::optional<PriorityLevel> level = RowStyle::priorityLevel(m_reminder.priority);
     m_badge->setLevel(level);
     m_badge->setText(level ? localizedString(RowStyle::priorityLabelKey(*level)) : QString());
@@ -191,6 +236,53 @@ QString ReminderRow::dueText() const
     }
     return m_reminder.dueIsAllDay ? DateTexts::rowDueDay(m_reminder.dueDate->date())
                                   : DateTexts::rowDueDate(*m_reminder.dueDate);
+}
+
+void ReminderRow::setFolded(bool folded)
+{
+    if (folded == m_folded) {
+        return;
+    }
+    m_folded = folded;
+    refresh();
+}
+
+void ReminderRow::setReservesFoldSpace(bool reserves)
+{
+    QSizePolicy policy = m_fold->sizePolicy();
+    if (policy.retainSizeWhenHidden() == reserves) {
+        return;
+    }
+    policy.setRetainSizeWhenHidden(reserves);
+    m_fold->setSizePolicy(policy);
+}
+
+QString ReminderRow::progressText() const
+{
+    if (m_reminder.subtaskCount <= 0) {
+        return {};
+    }
+    return localizedString(QStringLiteral("subtasks.progress"))
+        .arg(m_reminder.completedSubtaskCount)
+        .arg(m_reminder.subtaskCount);
+}
+
+QString ReminderRow::hintText() const
+{
+    using Hint = ReminderItem::ParentHint;
+    switch (m_reminder.parentHint) {
+    case Hint::none:
+        return {};
+    case Hint::missing:
+        return localizedString(QStringLiteral("subtasks.hint.missing"));
+    case Hint::otherList:
+        return localizedString(QStringLiteral("subtasks.hint.otherList")).arg(m_reminder.parentTitle);
+    case Hint::notShown:
+        return localizedString(QStringLiteral("subtasks.hint.notShown")).arg(m_reminder.parentTitle);
+    case Hint::loop:
+        return localizedString(QStringLiteral("subtasks.hint.loop"));
+    }
+    return {};
 }
 
 QString ReminderRow::accessibleSummary() const
@@ -209,276 +301,18 @@ QString ReminderRow::accessibleSummary() const
         parts.append(localizedString(QStringLiteral("panel.a11y.rowRepeat"))
                          .arg(recurrenceWords(m_reminder.recurrence, m_reminder.repeatRule)));
     }
+    if (m_reminder.depth > 0) {
+        parts.append(localizedString(QStringLiteral("subtasks.a11y.subtaskOf")).arg(m_reminder.parentTitle));
+    }
+    for (const QString& caption : {progressText(), hintText()}) {
+        if (!caption.isEmpty()) {
+            parts.append(caption);
+        }
+    }
+    if (m_folded && m_reminder.shownSubtaskCount > 0) {
+        parts.append(localizedString(QStringLiteral("subtasks.a11y.folded")));
+    }
     return parts.join(QStringLiteral(", "));
-}
-
-void ReminderRow::setEditPresented(bool presented)
-{
-    if (presented == m_editPresented) {
-        return;
-    }
-    m_editPresented = presented;
-    if (presented) {
-        ensureEditPopover();
-        m_editForm->reload();
-        Q_EMIT editPresentationChanged(m_reminder.id, true);
-        m_editPopover->present(this, PopoverWindow::Side::trailing);
-    } else {
-        if (m_editPopover != nullptr) {
-            m_editPopover->dismiss();
-        }
-        Q_EMIT editPresentationChanged(m_reminder.id, false);
-    }
-}
-
-void ReminderRow::edit()
-{
-    m_editState = ReminderFormState::from(m_reminder, m_clock());
-    m_editOpenedWith = m_editState;
-    if (m_editForm != nullptr) {
-        m_editForm->reload();
-    }
-    setEditPresented(true);
-}
-
-void ReminderRow::save()
-{
-    const QString title = m_editState.trimmedTitle();
-    if (title.isEmpty()) {
-        return;
-    }
-    if (m_editForm != nullptr) {
-        m_editForm->clearError();
-    }
-    QCoro::connect(
-        m_model->updateReminder(m_reminder.id, title, m_editState.trimmedNotes(), m_editState.effectiveDueDate(),
-                                m_editState.priority, m_editState.recurrence,
-                                ReminderFields{m_editOpenedWith.trimmedTitle(), m_editOpenedWith.trimmedNotes(),
-                                               m_editOpenedWith.effectiveDueDate(), m_editOpenedWith.priority,
-                                               m_editOpenedWith.recurrence, m_editOpenedWith.effectiveAllDay()},
-                                m_editState.effectiveAllDay()),
-        this, [this](bool saved) {
-            if (saved) {
-                setEditPresented(false);
-            } else if (m_editForm != nullptr) {
-                // The popover stays open with what was typed, and says why nothing changed.
-                m_editForm->showError(failureText(*m_model));
-            }
-        });
-}
-
-void ReminderRow::ensureEditPopover()
-{
-    if (m_editPopover != nullptr) {
-        return;
-    }
-    std::tie(m_editPopover, m_editForm) = makeFormPopover(
-        this, &m_editState, QStringLiteral("button.save"), editPopoverWidth, [this] { setEditPresented(false); },
-        [this] { save(); });
-}
-
-QMenu* ReminderRow::createContextMenu()
-{
-    auto* menu = new QMenu(this);
-    // A menu is a window of its own and would show the desktop's colours on a night panel.
-    menu->setPalette(PopoverSurface::explicitPalette(palette()));
-    const QString id = m_reminder.id;
-    QPointer<RemindersViewModel> model = m_model;
-    QAction* completeAction = menu->addAction(localizedString(QStringLiteral("button.complete")));
-    connect(completeAction, &QAction::triggered, this, [model, id] {
-        if (model) {
-            model->completeReminder(id);
-        }
-    });
-    const QString deleteText = localizedString(QStringLiteral("button.delete"));
-    QAction* removeAction = menu->addAction(deleteText);
-    removeAction->setProperty("destructive", true);
-    connect(removeAction, &QAction::triggered, this, [model, id] {
-        if (model) {
-            model->deleteReminder(id);
-        }
-    });
-    QAction* editAction = menu->addAction(localizedString(QStringLiteral("button.edit")));
-    connect(editAction, &QAction::triggered, this, &ReminderRow::edit);
-    menu->setStyle(new DestructiveItemStyle(deleteText, menu));
-    return menu;
-}
-
-QMimeData* ReminderRow::createDragData() const
-{
-    auto* data = new QMimeData;
-    data->setText(m_reminder.id);
-    return data;
-}
-
-void ReminderRow::enterEvent(QEnterEvent* event)
-{
-    QWidget::enterEvent(event);
-    Q_EMIT pointerEntered(m_reminder.id);
-}
-
-void ReminderRow::leaveEvent(QEvent* event)
-{
-    QWidget::leaveEvent(event);
-    Q_EMIT pointerLeft(m_reminder.id);
-}
-
-void ReminderRow::mousePressEvent(QMouseEvent* event)
-{
-    m_pressed = event->button() == Qt::LeftButton;
-    m_pressPosition = event->position().toPoint();
-    if (m_showsFocusRing) {
-        m_showsFocusRing = false;
-        update();
-    }
-    QWidget::mousePressEvent(event);
-}
-
-void ReminderRow::mouseMoveEvent(QMouseEvent* event)
-{
-    if (m_pressed && (event->buttons() & Qt::LeftButton) &&
-        (event->position().toPoint() - m_pressPosition).manhattanLength() >= QApplication::startDragDistance()) {
-        m_pressed = false;
-        startDrag();
-        return;
-    }
-    QWidget::mouseMoveEvent(event);
-}
-
-void ReminderRow::startDrag()
-{
-    auto* drag = new QDrag(this);
-    drag->setMimeData(createDragData());
-    drag->setPixmap(grab());
-    drag->setHotSpot(m_pressPosition);
-    Q_EMIT dragStarted(m_reminder.id);
-    // The drop may refresh the model and delete this row inside exec(): nothing touches `this` afterwards.
-    drag->exec(Qt::MoveAction | Qt::CopyAction, Qt::MoveAction);
-}
-
-void ReminderRow::contextMenuEvent(QContextMenuEvent* event)
-{
-    openContextMenu(event->reason() == QContextMenuEvent::Keyboard ? std::nullopt
-                                                                   : std::optional<QPoint>(event->globalPos()));
-    event->accept();
-}
-
-void ReminderRow::openContextMenu(const std::optional<QPoint>& globalPosition)
-{
-    QMenu* menu = createContextMenu();
-    menu->setAttribute(Qt::WA_DeleteOnClose);
-    if (globalPosition) {
-        menu->popup(*globalPosition);
-        return;
-    }
-    // From the keyboard: under the title, with the first command selected so that arrows and Return work at once.
-    menu->popup(m_title->mapToGlobal(QPoint(0, m_title->height())));
-    menu->setActiveAction(menu->actions().value(0));
-}
-
-void ReminderRow::complete()
-{
-    m_model->completeReminder(m_reminder.id);
-}
-
-void ReminderRow::remove()
-{
-    m_model->deleteReminder(m_reminder.id);
-}
-
-void ReminderRow::keyPressEvent(QKeyEvent* event)
-{
-    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
-    const bool control = modifiers == Qt::ControlModifier;
-    const bool plain = modifiers == Qt::NoModifier;
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        if (control) {
-            complete();
-        } else if (plain) {
-            edit();
-        } else {
-            break;
-        }
-        return;
-    case Qt::Key_E:
-        if (!plain) {
-            break;
-        }
-        edit();
-        return;
-    case Qt::Key_Space:
-        if (!plain) {
-            break;
-        }
-        complete();
-        return;
-    case Qt::Key_Delete:
-        if (!plain) {
-            break;
-        }
-        remove();
-        return;
-    case Qt::Key_Menu:
-        openContextMenu();
-        return;
-    case Qt::Key_F10:
-        if (modifiers != Qt::ShiftModifier) {
-            break;
-        }
-        openContextMenu();
-        return;
-    case Qt::Key_Up:
-    case Qt::Key_Down: {
-        const bool up = event->key() == Qt::Key_Up;
-        if (control) {
-            Q_EMIT keyCommand(up ? KeyCommand::moveToPreviousList : KeyCommand::moveToNextList);
-        } else if (plain) {
-            Q_EMIT keyCommand(up ? KeyCommand::previousRow : KeyCommand::nextRow);
-        } else {
-            break;
-        }
-        return;
-    }
-    case Qt::Key_Home:
-    case Qt::Key_End:
-        if (!plain) {
-            break;
-        }
-        Q_EMIT keyCommand(event->key() == Qt::Key_Home ? KeyCommand::firstRow : KeyCommand::lastRow);
-        return;
-    case Qt::Key_N:
-        if (!plain && !control) {
-            break;
-        }
-        Q_EMIT keyCommand(KeyCommand::addToList);
-        return;
-    default:
-        break;
-    }
-    QWidget::keyPressEvent(event);
-}
-
-void ReminderRow::focusInEvent(QFocusEvent* event)
-{
-    QWidget::focusInEvent(event);
-    // A click that focuses the row needs no ring: the pointer already shows where the user is. A return of the
-    // focus (the window or a popover closing) keeps whatever the row showed before.
-    if (event->reason() == Qt::MouseFocusReason) {
-        m_showsFocusRing = false;
-    } else if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason) {
-        m_showsFocusRing = true;
-    }
-    update();
-    Q_EMIT keyboardFocusChanged(m_reminder.id, true);
-}
-
-void ReminderRow::focusOutEvent(QFocusEvent* event)
-{
-    QWidget::focusOutEvent(event);
-    update();
-    Q_EMIT keyboardFocusChanged(m_reminder.id, false);
 }
 
 void ReminderRow::showEvent(QShowEvent* event)
@@ -505,6 +339,13 @@ void ReminderRow::changeEvent(QEvent* event)
         refresh();
     } else if (event->type() == QEvent::FontChange) {
         m_due->setFont(RowStyle::smallCaptionFont(font()));
+        m_progress->setAttribute(Qt::WA_TransparentForMouseEvents);
+        m_progress->setObjectName(QStringLiteral("subtaskProgress"));
+        m_progress->setFont(RowStyle::smallCaptionFont(font()));
+        m_hint->setAttribute(Qt::WA_TransparentForMouseEvents);
+        m_hint->setObjectName(QStringLiteral("parentHint"));
+        m_hint->setFont(RowStyle::smallCaptionFont(font()));
+        connect(m_fold, &QToolButton::clicked, this, [this] { Q_EMIT foldRequested(m_reminder.id, !m_folded); });
         m_badge->setFont(RowStyle::smallCaptionFont(font()));
         refresh();
     }

@@ -2,6 +2,7 @@
 
 #include "model/Clock.h"
 #include "model/ReminderItem.h"
+#include "model/ReminderSearch.h"
 #include "rows/ReminderFormState.h"
 #include "rows/RowStyle.h"
 
@@ -13,6 +14,7 @@
 class QLabel;
 class QMenu;
 class QMimeData;
+class QToolButton;
 
 namespace tolvik {
 
@@ -44,11 +46,16 @@ public:
         moveToPreviousList,
         moveToNextList,
         addToList,
+        /// Left and Right on a row with sub-tasks shown under it: hide them, or show them again.
+        foldSubtasks,
+        unfoldSubtasks,
     };
     Q_ENUM(KeyCommand)
 
     static constexpr int editPopoverWidth = 320;
     static constexpr int maximumTitleLines = 2;
+    /// How far each level of sub-tasks is indented.
+    static constexpr int subtaskIndent = 20;
 
     ReminderRow(const ReminderItem& reminder, RemindersViewModel* model, Clock clock = systemClock(),
                 QWidget* parent = nullptr);
@@ -65,10 +72,27 @@ public:
     /// Recolours the title for the urgency now; the row also does it each time it is shown or painted.
     void refreshUrgency();
     QColor titleColor() const;
+    /// Marks in the title what a search finds; an empty query marks nothing. Kept when the reminder changes.
+    void setSearchQuery(const SearchQuery& query);
     ElidedTextLabel* titleLabel() const { return m_title; }
     QLabel* dueLabel() const { return m_due; }
     QLabel* repeatMark() const { return m_repeat; }
     PriorityBadge* badge() const { return m_badge; }
+    /// "2 of 5" on a reminder with sub-tasks, the hint on a sub-task shown away from its parent, and the control
+    /// that folds the sub-tasks shown under it.
+    QLabel* progressLabel() const { return m_progress; }
+    ElidedTextLabel* hintLabel() const { return m_hint; }
+    QToolButton* foldButton() const { return m_fold; }
+
+    /// Whether the sub-tasks under this row are hidden; the panel keeps the state, the row shows it.
+    bool isFolded() const { return m_folded; }
+    void setFolded(bool folded);
+    /// Keeps the fold control's place even on a row without sub-tasks, so that the titles of a list with
+    /// sub-tasks line up by depth.
+    void setReservesFoldSpace(bool reserves);
+    /// The progress text and the orphan hint, empty when the row shows none.
+    QString progressText() const;
+    QString hintText() const;
 
     /// The one presentation flag of the edit popover. Opening and closing report `editPresentationChanged`.
     bool isEditPresented() const { return m_editPresented; }
@@ -81,13 +105,26 @@ public:
     ReminderFormView* editForm() const { return m_editForm; }
     PopoverWindow* editPopover() const { return m_editPopover; }
 
-    /// A menu with "button.complete", "button.delete" (drawn as destructive) and "button.edit", in that order.
+    /// A menu with "button.complete", "button.delete" (drawn as destructive) and "button.edit", in that order, then
+    /// the sub-task commands: add one, make this a sub-task of another reminder, move it to the top level.
     QMenu* createContextMenu();
     /// Opens the context menu at `globalPosition`, or under the row's title when it is opened from the keyboard.
     void openContextMenu(const std::optional<QPoint>& globalPosition = std::nullopt);
-    /// The "button.complete" and "button.delete" commands.
+    /// The "button.complete" and "button.delete" commands. Completing a reminder with open sub-tasks asks first,
+    /// through `subtaskCompletionAsked`, when anyone listens for it.
     void complete();
     void remove();
+
+    /// The "Add Sub-task" command: opens the add form under this reminder; its submit awaits `addSubtask`.
+    void beginAddSubtask();
+    void submitSubtask();
+    bool isSubtaskFormPresented() const { return m_subtaskPresented; }
+    void setSubtaskFormPresented(bool presented);
+    ReminderFormState& subtaskState() { return m_subtaskState; }
+    ReminderFormView* subtaskForm() const { return m_subtaskForm; }
+    PopoverWindow* subtaskPopover() const { return m_subtaskPopover; }
+    /// The reminders "Make Sub-task of…" offers: the others shown in its list, without its own sub-tasks.
+    QList<ReminderItem> parentCandidates() const;
     /// The due line: the date alone for a reminder due all day.
     QString dueText() const;
     /// What assistive technology reads after the title: the due date, whether it is overdue, priority and repeat.
@@ -102,6 +139,10 @@ Q_SIGNALS:
     void editPresentationChanged(const QString& id, bool presented);
     void keyboardFocusChanged(const QString& id, bool focused);
     void keyCommand(tolvik::ReminderRow::KeyCommand command);
+    /// The fold control was clicked: hide (`fold`) or show the sub-tasks under the reminder.
+    void foldRequested(const QString& id, bool fold);
+    /// Completing the reminder would leave `openSubtasks` sub-tasks open: the panel asks what to do.
+    void subtaskCompletionAsked(const QString& id, int openSubtasks);
 
 protected:
     void enterEvent(QEnterEvent* event) override;
@@ -119,7 +160,9 @@ protected:
 private:
     void refresh();
     void ensureEditPopover();
+    void ensureSubtaskPopover();
     void startDrag();
+    void addSubtaskActions(QMenu* menu);
 
     ReminderItem m_reminder;
     RemindersViewModel* m_model;
@@ -131,14 +174,23 @@ private:
     QPoint m_pressPosition;
     bool m_pressed = false;
     Urgency m_shownUrgency = Urgency::normal;
+    SearchQuery m_searchQuery;
     bool m_showsFocusRing = true;
+    bool m_folded = false;
+    ReminderFormState m_subtaskState;
+    bool m_subtaskPresented = false;
 
     QLabel* m_repeat;
     ElidedTextLabel* m_title;
     QLabel* m_due;
     PriorityBadge* m_badge;
+    QLabel* m_progress;
+    ElidedTextLabel* m_hint;
+    QToolButton* m_fold;
     PopoverWindow* m_editPopover = nullptr;
     ReminderFormView* m_editForm = nullptr;
+    PopoverWindow* m_subtaskPopover = nullptr;
+    ReminderFormView* m_subtaskForm = nullptr;
 };
 
 } // namespace tolvik

@@ -125,6 +125,14 @@ QColor rowSeparator(const QPalette& palette)
     return ThemePalette::isDark(palette) ? QColor(255, 255, 255, 46) : QColor(0, 0, 0, 26);
 }
 
+QColor searchHighlight(const QPalette& palette)
+{
+    // A dark material swallows more of the accent, so it is laid on more thickly there.
+    QColor fill = palette.color(QPalette::Active, QPalette::Highlight);
+    fill.setAlphaF(ThemePalette::isDark(palette) ? 0.5F : 0.4F);
+    return fill;
+}
+
 QFont headlineFont(const QFont& body)
 {
     QFont font = scaled(body, 1.05);

@@ -53,6 +53,8 @@ QColor priorityColor(PriorityLevel level, const QPalette& palette);
 QColor sectionBoxFill(const QPalette& palette);
 QColor sectionBoxBorder(const QPalette& palette);
 QColor rowSeparator(const QPalette& palette);
+/// The mark behind words a search found: the accent colour, faint enough for the text's own colour to read on it.
+QColor searchHighlight(const QPalette& palette);
 /// Where the keyboard is: an accent outline just inside `rect`, over a faint accent tint when `filled`.
 void paintFocusRing(QPainter& painter, const QRectF& rect, qreal radius, const QPalette& palette, bool filled);
 

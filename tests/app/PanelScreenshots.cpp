@@ -8,6 +8,7 @@
 #include "panel/PanelWindow.h"
 #include "panel/QuickAddField.h"
 #include "panel/ReminderListSection.h"
+#include "panel/SearchBar.h"
 #include "panel/UndoBar.h"
 #include "rows/PopoverWindow.h"
 #include "rows/ReminderFormView.h"
@@ -118,6 +119,25 @@ void writeManyReminders(const QString& root)
     }
 }
 
+/// A reminder with sub-tasks, one of them done yesterday and one with a sub-task of its own.
+void writeSubtasks(const QString& root)
+{
+    const QString home = QStringLiteral("personal/home");
+    const QString under = QStringLiteral("RELATED-TO;RELTYPE=PARENT:");
+    writeTodo(root, home, QStringLiteral("paint"), QStringLiteral("Paint the bedroom"), {dueIn(4, 10)});
+    writeTodo(root, home, QStringLiteral("tape"), QStringLiteral("Tape the edges"), {under + QStringLiteral("paint")});
+    writeTodo(root, home, QStringLiteral("bed"), QStringLiteral("Move the bed"), {under + QStringLiteral("paint")});
+    writeTodo(root, home, QStringLiteral("sam"), QStringLiteral("Ask Sam to help"), {under + QStringLiteral("bed")});
+    const QString yesterday =
+        QDateTime::currentDateTimeUtc().addDays(-1).toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'"));
+    writeTodo(root, home, QStringLiteral("paintpot"), QStringLiteral("Buy paint"),
+              {under + QStringLiteral("paint"), QStringLiteral("STATUS:COMPLETED"),
+               QStringLiteral("COMPLETED:") + yesterday});
+    // Its parent lives in another list: shown at the top level with a hint.
+    writeTodo(root, QStringLiteral("personal/groceries"), QStringLiteral("rollers"), QStringLiteral("Paint rollers"),
+              {under + QStringLiteral("paint")});
+}
+
 struct Shot
 {
     QString name;
@@ -189,6 +209,20 @@ QRect openContextMenu(PanelWindow& panel, const QString&)
     QTest::qWait(400);
     QWidget* menu = QApplication::activePopupWidget();
     return menu != nullptr ? menu->geometry() : QRect();
+}
+
+/// Opens the search and types `text`, widened to every list and the whole timeframe when `wide`.
+std::function<QRect(PanelWindow&, const QString&)> searchFor(const QString& text, bool wide)
+{
+    return [text, wide](PanelWindow& panel, const QString&) {
+        ContentView* content = panel.contentView();
+        content->openSearch();
+        content->searchBar()->edit()->setText(text);
+        content->searchBar()->wideSwitch()->setChecked(wide);
+        content->searchBar()->edit()->setFocus();
+        QTest::qWait(400);
+        return QRect();
+    };
 }
 
 QRect focusSecondRow(PanelWindow& panel, const QString&)
@@ -354,6 +388,41 @@ int main(int argc, char** argv)
                       {},
                       focusSecondRow});
     }
+    for (const QString& theme : {QStringLiteral("day"), QStringLiteral("night")}) {
+        const QString shade = theme == QLatin1String("day") ? QStringLiteral("light") : QStringLiteral("dark");
+        const QString homeAndGroceries = QStringLiteral("personal/home,personal/groceries");
+        shots.append({QStringLiteral("panel-subtasks-open-") + shade,
+                      {{PreferenceKey::themePreference, theme}, {PreferenceKey::selectedListIDs, homeAndGroceries}},
+                      nullptr,
+                      writeSubtasks});
+        shots.append({QStringLiteral("panel-subtasks-folded-") + shade,
+                      {{PreferenceKey::themePreference, theme}, {PreferenceKey::selectedListIDs, homeAndGroceries}},
+                      nullptr,
+                      writeSubtasks,
+                      [](PanelWindow& panel, const QString& root) {
+                          panel.contentView()->setFolded(QStringLiteral("personal/home/paint.ics"), true);
+                          QTest::qWait(300);
+                          Q_UNUSED(root);
+                          return QRect();
+                      }});
+    }
+    shots.append({QStringLiteral("panel-search-light"),
+                  {{PreferenceKey::selectedListIDs, allLists}},
+                  nullptr,
+                  {},
+                  searchFor(QStringLiteral("the re"), false)});
+    shots.append({QStringLiteral("panel-search-dark"),
+                  {{PreferenceKey::themePreference, QStringLiteral("night")},
+                   {PreferenceKey::selectedListIDs, QStringLiteral("personal/groceries")}},
+                  nullptr,
+                  {},
+                  searchFor(QStringLiteral("re"), true)});
+    shots.append(
+        {QStringLiteral("panel-search-nothing-de"),
+         {{PreferenceKey::languagePreference, QStringLiteral("de")}, {PreferenceKey::selectedListIDs, allLists}},
+         nullptr,
+         {},
+         searchFor(QStringLiteral("Zahnarzttermin"), false)});
     shots.append(
         {QStringLiteral("panel-form-zh-Hans"),
          {{PreferenceKey::languagePreference, QStringLiteral("zh-Hans")}, {PreferenceKey::selectedListIDs, allLists}},

@@ -1,9 +1,10 @@
 #!/bin/bash
 # Runs the real app as a new user would meet it: a virtual X server with an XEmbed tray and a compositor, no D-Bus
 # session (so the tray icon goes through XEmbed), and fresh data and config folders with two lists selected. Clicks
-# the tray icon, checks the panel's place and size, then adds (Return in the title), edits and completes a reminder
-# with the keyboard alone, checking the file on disk after each step; then opens quick add from a later launch, types
-# a reminder in words and checks its title, due time and priority, and one for a day without a time (all day).
+# the tray icon, checks the panel's place and size, then adds (Return in the title), edits, gives a sub-task and
+# completes a reminder with the keyboard alone, checking the file on disk after each step; then opens quick add from
+# a later launch, types a reminder in words and checks its title, due time and priority, and one for a day without a
+# time (all day), and finds that one by search and completes it.
 # Stops only the processes it started, by their ids.
 set -u
 app_binary=$1
@@ -113,13 +114,33 @@ edited() { grep -q 'SUMMARY:Buy oat milk and bread' "$file"; }
 wait_for 30 edited || fail "the edit was not written to ${file#"$data/"}"
 echo "reminder edited in place"
 
-# Complete it: the focus is back on its row, and Space completes it.
+# Add a sub-task to it: the focus is back on its row, and S opens the add form for a sub-task.
 wait_for 10 form_gone || fail "the edit form did not close after saving"
 wait_for 10 panel_has_focus || fail "the panel did not get the focus back after editing"
+xdotool key --clearmodifiers s
+wait_for 10 form_window || fail "the sub-task form did not open on S"
+sleep 0.3
+xdotool type --delay 20 'Pick a brand'
+xdotool key --clearmodifiers Return
+subtask_added() { grep -l 'SUMMARY:Pick a brand' "$data"/calendars/*/*/*.ics; }
+wait_for 30 subtask_added || fail "no .ics file with the new sub-task appeared"
+subtask=$(subtask_added)
+parent_uid=$(tr -d '\r' <"$file" | sed -n 's/^UID://p')
+tr -d '\r' <"$subtask" | grep -q -x "RELATED-TO;RELTYPE=PARENT:$parent_uid" ||
+    fail "the sub-task does not name its parent: $(grep '^RELATED-TO' "$subtask")"
+[ "$(dirname "$subtask")" = "$(dirname "$file")" ] || fail "the sub-task went to another list"
+echo "sub-task written to ${subtask#"$data/"}"
+
+# Complete it: the focus is back on its row, and Space completes it; with an open sub-task the panel asks first, and
+# Space on the offered answer completes both.
+wait_for 10 form_gone || fail "the sub-task form did not close after adding"
+wait_for 10 panel_has_focus || fail "the panel did not get the focus back after adding the sub-task"
 xdotool key --clearmodifiers space
-completed() { grep -q 'STATUS:COMPLETED' "$file"; }
-wait_for 30 completed || fail "Space on the focused row did not complete the reminder"
-echo "reminder completed"
+sleep 0.3
+xdotool key --clearmodifiers space
+completed() { grep -q 'STATUS:COMPLETED' "$file" && grep -q 'STATUS:COMPLETED' "$subtask"; }
+wait_for 30 completed || fail "Space on the focused row did not complete the reminder and its sub-task"
+echo "reminder completed with its sub-task"
 
 # Escape closes the panel.
 xdotool key --clearmodifiers Escape
@@ -168,5 +189,21 @@ file=$(all_day_added)
 tr -d '\r' <"$file" | grep -q "^DUE;VALUE=DATE:$(date -d '+3 days' +%Y%m%d)$" ||
     fail "the all-day reminder is not written as a date: $(grep '^DUE' "$file")"
 echo "all-day reminder written as a date"
+
+# Find a reminder by search and complete it, by keys alone: Ctrl+F opens the field, Down goes to the first result.
+xdotool key --clearmodifiers ctrl+f
+sleep 0.3
+xdotool type --delay 20 'PASSPORT'
+xdotool key --clearmodifiers Down
+xdotool key --clearmodifiers space
+searched() { tr -d '\r' <"$file" | grep -q '^STATUS:COMPLETED$'; }
+wait_for 30 searched || fail "the reminder found by search was not completed"
+echo "reminder found by search and completed"
+# Escape closes the search, the next one the panel.
+xdotool key --clearmodifiers Escape
+sleep 0.3
+xdotool search --onlyvisible --pid "$app" | grep -q -x "$panel" || fail "Escape on a search closed the panel"
+xdotool key --clearmodifiers Escape
+wait_for 10 panel_closed || fail "a second Escape did not close the panel"
 
 echo "PASS"

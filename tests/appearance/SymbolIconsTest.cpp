@@ -26,6 +26,7 @@ const QStringList usedSymbols = {
     u"rectangle.topthird.inset.filled"_qs,
     u"square.on.square"_qs,
     u"moon.circle"_qs,
+    u"magnifyingglass"_qs,
 };
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "appearance/LocalizationManager.h"
 #include "panel/HoverManager.h"
 #include "panel/PanelFooter.h"
+#include "panel/PanelHeader.h"
 #include "panel/ReminderListSection.h"
 #include "panel/TrayEntry.h"
 #include "rows/PopoverWindow.h"
@@ -119,13 +120,14 @@ private Q_SLOTS:
         press(Qt::Key_End);
         QCOMPARE(focusedTitle(), order.at(2));
 
-        // Tab keeps to the buttons: each list's add button in turn, then the footer.
+        // Tab keeps to the buttons: each list's add button in turn, then the footer, then the search.
         m_view->setFocus();
         QList<QWidget*> expected;
         for (ReminderListSection* section : m_view->sections()) {
             expected.append(section->addButton());
         }
-        expected << m_view->footer()->settingsButton() << m_view->footer()->quitButton();
+        expected << m_view->footer()->settingsButton() << m_view->footer()->quitButton()
+                 << m_view->header()->searchButton();
         for (QWidget* next : expected) {
             press(Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), next);

@@ -96,6 +96,49 @@ private Q_SLOTS:
         label.resize(80, 20);
         QVERIFY(!label.isElided());
     }
+
+    void highlightsFollowTheWrappedAndElidedLines_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to");
+        // What the highlight shows, as drawn; a trailing "…" means the drawn part starts so and ends in the ellipsis.
+        QTest::addColumn<QStringList>("shown");
+        const QString longTitle = QStringLiteral("Renew the passport and book the appointment at the office today");
+        QTest::newRow("after trimmed spaces") << QStringLiteral("   Buy milk") << 7 << 11 << QStringList{u"milk"_qs};
+        QTest::newRow("on the second line") << longTitle << 23 << 27 << QStringList{u"book"_qs};
+        QTest::newRow("past the ellipsis") << longTitle << 57 << 62 << QStringList();
+        QTest::newRow("cut by the ellipsis") << longTitle << 32 << 62 << QStringList{u"app…"_qs};
+    }
+
+    void highlightsFollowTheWrappedAndElidedLines()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, from);
+        QFETCH(int, to);
+        QFETCH(QStringList, shown);
+        ElidedTextLabel label(2);
+        label.setText(text);
+        // Two lines: "Renew the passport and", then the rest cut short after "appointment" or inside it.
+        const QFontMetricsF metrics(label.font());
+        label.resize(static_cast<int>(std::ceil(metrics.horizontalAdvance(u"Renew the passport and"_qs))) + 2, 40);
+        QCOMPARE(label.isElided(), text.size() > 20);
+        label.setHighlights({{from, to}});
+        const QStringList drawn = label.shownHighlights();
+        QCOMPARE(drawn.size(), shown.size());
+        for (qsizetype i = 0; i < shown.size(); ++i) {
+            const QString& expected = shown.at(i);
+            if (expected.endsWith(QChar(0x2026))) {
+                QVERIFY2(drawn.at(i).startsWith(expected.chopped(1)) && drawn.at(i).endsWith(QChar(0x2026)),
+                         qPrintable(drawn.at(i)));
+            } else {
+                QCOMPARE(drawn.at(i), expected);
+            }
+        }
+        const QImage marked = label.grab().toImage();
+        label.setHighlights({});
+        QCOMPARE(marked == label.grab().toImage(), shown.isEmpty());
+    }
 };
 
 QTEST_MAIN(ElidedTextLabelTest)
