@@ -195,8 +195,7 @@ QList<ReminderItem> nest(const QList<qsizetype>& shown, const QList<ReminderItem
 
 } // namespace
 
-ArrangedReminders arrangeReminders(const StoreReminderBatch& fetched, ReminderTimeframe timeframe,
-                                   const QDateTime& now)
+ArrangedReminders arrangeReminders(const StoreReminderBatch& fetched, ReminderTimeframe timeframe, const QDateTime& now)
 {
     QList<ReminderItem> all;
     QList<qsizetype> source;

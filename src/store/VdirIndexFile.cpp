@@ -220,7 +220,8 @@ void write(QDataStream& out, const std::optional<DueDateComponents>& components)
 {
     out << bool(components);
     if (components) {
-        out << qint64(components->date.toJulianDay()) << qint32(components->time ? components->time->msecsSinceStartOfDay() : -1)
+        out << qint64(components->date.toJulianDay())
+            << qint32(components->time ? components->time->msecsSinceStartOfDay() : -1)
             << (components->timeZone.isValid() ? components->timeZone.id() : QByteArray());
     }
 }
