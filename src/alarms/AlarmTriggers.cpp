@@ -84,6 +84,8 @@ struct OccurrenceView
     std::optional<qint64> snooze;
     /// A series rings its master's absolute alarms once, not at every occurrence.
     bool withAbsoluteAlarms = true;
+    /// The user chose no alert: without alarms of its own, the occurrence does not ring at its due time either.
+    bool silenced = false;
 };
 
 struct Acknowledgements
@@ -138,7 +140,7 @@ void ringOccurrence(const OccurrenceView& occurrence, const Acknowledgements& ac
             planned.append(Planned{*first + alarm.repeatIntervalSeconds * r, int(i), acknowledged});
         }
     }
-    if (!hasAlarm && occurrence.due) {
+    if (!hasAlarm && occurrence.due && !occurrence.silenced) {
         if (const std::optional<qint64> at = dueRingSeconds(*occurrence.due, context)) {
             planned.append(Planned{*at, -1, std::nullopt});
         }
@@ -204,9 +206,9 @@ void forEachPending(const StoreReminder& reminder, qint64 from, qint64 to, const
     };
     Acknowledgements acks{secondsOf(reminder.lastAcknowledged), std::nullopt};
     if (!reminder.series) {
-        ringOccurrence(
-            OccurrenceView{reminder.due, reminder.start, reminder.alarms, QString(), secondsOf(reminder.snoozedUntil)},
-            acks, context, inWindow);
+        OccurrenceView view{reminder.due, reminder.start, reminder.alarms, QString(), secondsOf(reminder.snoozedUntil)};
+        view.silenced = reminder.alertSilenced;
+        ringOccurrence(view, acks, context, inWindow);
         return;
     }
     // A snooze written for the whole series (by an older version of this app, say) holds back every occurrence
@@ -224,6 +226,7 @@ void forEachPending(const StoreReminder& reminder, qint64 from, qint64 to, const
         OccurrenceView view{occurrence.due, occurrence.start, occurrence.alarms, occurrence.key,
                             snooze == reminder.occurrenceSnoozes.cend() ? std::nullopt : secondsOf(*snooze)};
         view.withAbsoluteAlarms = occurrence.alarms != reminder.alarms;
+        view.silenced = reminder.alertSilenced;
         ringOccurrence(view, acks, context, inWindow);
     }
     // The master's absolute alarms and the series' own snooze, once.

@@ -29,6 +29,11 @@ struct ReminderItem
     QString listID;
     QString uid;
     QStringList categories;
+    /// Its VALARMs in file order, and whether the user silenced the ring at the due time.
+    QList<StoreAlarm> alarms;
+    bool alertSilenced = false;
+    /// When its first alarm rings (for a repeating reminder, at the current occurrence); none without alarms.
+    std::optional<QDateTime> alertAt;
     /// The sub-tasks it names itself (RELATED-TO;RELTYPE=CHILD).
     QStringList childUIDs;
 

@@ -1,6 +1,7 @@
 #include "model/ReminderLoading.h"
 
 #include "appearance/LocalizationManager.h"
+#include "model/ReminderAlert.h"
 #include "model/ReminderTree.h"
 #include "model/TextOrdering.h"
 
@@ -69,6 +70,13 @@ ReminderItem reminderItemOf(const StoreReminder& reminder, const QDateTime& now)
     item.listID = reminder.listID.value_or(QString());
     item.uid = reminder.uid;
     item.categories = reminder.categories;
+    item.alarms = reminder.alarms;
+    item.alertSilenced = reminder.alertSilenced;
+    if (!reminder.alarms.isEmpty()) {
+        const std::optional<DueDateComponents>& start = current && current->start ? current->start : reminder.start;
+        item.alertAt = alarmMoment(reminder.alarms.first(), due ? due->toDateTime() : std::nullopt,
+                                   start ? start->toDateTime() : std::nullopt);
+    }
     item.childUIDs = reminder.childUIDs;
     return item;
 }

@@ -220,7 +220,7 @@ QCoro::Task<> RemindersViewModel::reloadReminders(QList<StoreList> storeLists)
 QCoro::Task<bool> RemindersViewModel::addReminder(QString title, std::optional<QString> notes,
                                                   std::optional<QDateTime> dueDate, int priority,
                                                   RecurrenceOption recurrence, QString listID, bool dueIsAllDay,
-                                                  std::optional<RecurrenceRule> customRule)
+                                                  std::optional<RecurrenceRule> customRule, ReminderAlert alert)
 {
     const std::optional<StoreList> list = m_store->listWithID(listID);
     if (!list) {
@@ -229,26 +229,28 @@ QCoro::Task<bool> RemindersViewModel::addReminder(QString title, std::optional<Q
     StoreReminder reminder = m_store->newReminder();
     reminder.listID = list->id;
     co_return co_await addToList(std::move(reminder), title, notes, dueDate, priority, recurrence, dueIsAllDay,
-                                 customRule);
+                                 customRule, alert);
 }
 
 QCoro::Task<bool> RemindersViewModel::addToList(StoreReminder reminder, QString title, std::optional<QString> notes,
                                                 std::optional<QDateTime> dueDate, int priority,
                                                 RecurrenceOption recurrence, bool dueIsAllDay,
-                                                std::optional<RecurrenceRule> customRule)
+                                                std::optional<RecurrenceRule> customRule, ReminderAlert alert)
 {
     reminder.title = title;
     reminder.notes = notes;
     reminder.priority = priority;
     applyDueDate(reminder, dueDate, dueIsAllDay);
     applyRecurrence(reminder, recurrence, customRule);
+    reminder.alertEdit = alertEditOf(alert);
     co_return co_await finish(m_store->saveReminder(reminder));
 }
 
 QCoro::Task<bool> RemindersViewModel::updateReminder(QString id, QString title, std::optional<QString> notes,
                                                      std::optional<QDateTime> dueDate, int priority,
                                                      RecurrenceOption recurrence,
-                                                     std::optional<ReminderFields> openedWith, bool dueIsAllDay)
+                                                     std::optional<ReminderFields> openedWith, bool dueIsAllDay,
+                                                     std::optional<ReminderAlert> alert)
 {
     std::optional<StoreReminder> reminder = m_store->reminderWithID(id);
     if (!reminder) {
@@ -276,6 +278,9 @@ QCoro::Task<bool> RemindersViewModel::updateReminder(QString id, QString title, 
     // title never turns "every second Monday until June" into "every week, forever".
     if (touched(&ReminderFields::recurrence, recurrence) && recurrence != recurrenceOptionOf(*reminder)) {
         applyRecurrence(*reminder, recurrence);
+    }
+    if (alert && touched(&ReminderFields::alert, *alert)) {
+        reminder->alertEdit = alertEditOf(*alert);
     }
     co_return co_await finish(m_store->saveReminder(*reminder));
 }

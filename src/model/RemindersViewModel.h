@@ -3,6 +3,7 @@
 #include "appearance/Preferences.h"
 #include "model/Clock.h"
 #include "model/RecurrenceOption.h"
+#include "model/ReminderAlert.h"
 #include "model/ReminderAccount.h"
 #include "model/ReminderItem.h"
 #include "model/ReminderList.h"
@@ -31,6 +32,7 @@ struct ReminderFields
     int priority = 0;
     RecurrenceOption recurrence = RecurrenceOption::none;
     bool dueIsAllDay = false;
+    ReminderAlert alert{};
 };
 
 /// A completion or removal that can be undone: the reminder's id and title as they were, and the store's snapshot
@@ -118,14 +120,17 @@ public:
     /// `dueIsAllDay` the reminder is due on the day of `dueDate`, without a time. A `custom` recurrence writes
     /// `customRule` (see customRule()); without one it writes none.
     /// True when the reminder was written; false when the list is gone or the write failed (see lastOperationError).
+    /// An `alert` other than the default is written as the reminder's alarm (see `updateReminder`).
     QCoro::Task<bool> addReminder(QString title, std::optional<QString> notes, std::optional<QDateTime> dueDate,
                                   int priority, RecurrenceOption recurrence, QString listID, bool dueIsAllDay = false,
-                                  std::optional<RecurrenceRule> customRule = std::nullopt);
+                                  std::optional<RecurrenceRule> customRule = std::nullopt,
+                                  ReminderAlert alert = ReminderAlert{});
     /// Adds a sub-task of `parentID` in the parent's list, linked with RELATED-TO;RELTYPE=PARENT; otherwise as
     /// `addReminder`. False when the parent is gone or the write failed.
     QCoro::Task<bool> addSubtask(QString parentID, QString title, std::optional<QString> notes,
                                  std::optional<QDateTime> dueDate, int priority, RecurrenceOption recurrence,
-                                 bool dueIsAllDay = false, std::optional<RecurrenceRule> customRule = std::nullopt);
+                                 bool dueIsAllDay = false, std::optional<RecurrenceRule> customRule = std::nullopt,
+                                 ReminderAlert alert = ReminderAlert{});
     /// Makes a reminder a sub-task of another in its list, changing only its parent link. False, with nothing written,
     /// when either is gone, they lie in different lists, or the new parent is the reminder itself or one of its
     /// sub-tasks.
@@ -137,10 +142,12 @@ public:
     /// Rewrites a reminder's title, notes, due date, priority and repeat rule; leaves the rest alone. Given the
     /// values the form was opened with, writes only the fields the user changed, so that another client's change
     /// to any other field since then survives. True when the change was written; false when the reminder is gone
-    /// or the write failed.
+    /// or the write failed. A changed `alert` replaces only the reminder's first alarm (or adds one); "none" removes
+    /// its alarms and silences the ring at the due time.
     QCoro::Task<bool> updateReminder(QString id, QString title, std::optional<QString> notes,
                                      std::optional<QDateTime> dueDate, int priority, RecurrenceOption recurrence,
-                                     std::optional<ReminderFields> openedWith = std::nullopt, bool dueIsAllDay = false);
+                                     std::optional<ReminderFields> openedWith = std::nullopt, bool dueIsAllDay = false,
+                                     std::optional<ReminderAlert> alert = std::nullopt);
     /// Moves a reminder to another list; a move onto its own list does nothing.
     QCoro::Task<> moveReminder(QString id, QString toListID);
     /// Marks a reminder completed now (a repeating one moves on to its next occurrence in the store). Returns, and
@@ -186,7 +193,7 @@ private:
     /// Writes a new reminder with the given fields; the shared body of `addReminder` and `addSubtask`.
     QCoro::Task<bool> addToList(StoreReminder reminder, QString title, std::optional<QString> notes,
                                 std::optional<QDateTime> dueDate, int priority, RecurrenceOption recurrence,
-                                bool dueIsAllDay, std::optional<RecurrenceRule> customRule);
+                                bool dueIsAllDay, std::optional<RecurrenceRule> customRule, ReminderAlert alert);
     /// Puts back the given snapshots; the first failure's result, else success.
     WriteResult restoreAll(const QList<ReminderSnapshot>& snapshots);
     QCoro::Task<> startUp();

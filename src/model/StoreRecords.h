@@ -111,6 +111,8 @@ struct StoreAlarm
     /// Calendar days (weeks counted as seven) and then seconds from the anchor for relative triggers; negative
     /// means before it. A day is nominal: one day before 10:00 is 10:00 the day before, whatever the clocks did.
     int offsetDays = 0;
+    /// An AUDIO alarm with its own sound (ATTACH), which the app cannot choose for the user.
+    bool hasAttachment = false;
     qint64 offsetSeconds = 0;
     /// The moment of an absolute trigger.
     std::optional<QDateTime> absoluteTime;
@@ -121,6 +123,16 @@ struct StoreAlarm
     std::optional<QDateTime> acknowledged;
 
     friend bool operator==(const StoreAlarm&, const StoreAlarm&) = default;
+};
+
+/// The alert the user chose for a reminder, to be written: with an alarm, the first VALARM becomes that alarm (one
+/// is added when there is none) and the silenced default ring sounds again; without one, every VALARM goes and the
+/// ring at the due time is silenced (X-TOLVIK-ALERT:NONE).
+struct AlertEdit
+{
+    std::optional<StoreAlarm> alarm;
+
+    friend bool operator==(const AlertEdit&, const AlertEdit&) = default;
 };
 
 /// One occurrence of a repeating reminder, with what an override of it (RECURRENCE-ID) gives it of its own.
@@ -157,6 +169,8 @@ struct StoreReminder
     QString title;
     std::optional<QString> listID;
     bool isCompleted = false;
+    /// The user silenced the ring at the due time (X-TOLVIK-ALERT:NONE): a reminder without alarms then rings never.
+    bool alertSilenced = false;
     std::optional<QDateTime> completionDate;
     std::optional<DueDateComponents> due;
     std::optional<QString> notes;
@@ -172,6 +186,8 @@ struct StoreReminder
     /// Snoozes of single occurrences of a repeating reminder (X-MOZ-SNOOZE-TIME-<key>), by occurrence key. Saving
     /// writes the entries that changed and removes those that were dropped.
     QMap<QString, QDateTime> occurrenceSnoozes;
+    /// An alert chosen in the form, written by the next save; never read from a file.
+    std::optional<AlertEdit> alertEdit;
     /// The occurrences, for a reminder that repeats. `due` and `start` stay those the file holds (the first
     /// occurrence, or the current one for clients that move them on); the series tells the current occurrence.
     std::shared_ptr<const ReminderSeries> series;

@@ -5,12 +5,18 @@
 
 #include <QTimeZone>
 
+#include <algorithm>
+
 namespace tolvik::ical {
 
 namespace {
 
 const char* const lastAckName = "X-MOZ-LASTACK";
 const char* const snoozeName = "X-MOZ-SNOOZE-TIME";
+// Other clients keep an X- property they do not know, and ignore it: a reminder the user silenced stays silent
+// after a sync, and rings on a phone only at the alarms it has.
+const char* const alertName = "X-TOLVIK-ALERT";
+const char* const silencedValue = "NONE";
 
 icalproperty* findX(icalcomponent* component, const char* name)
 {
@@ -131,6 +137,7 @@ StoreAlarm alarmOf(icalcomponent* valarm)
     alarm.action = action == ICAL_ACTION_DISPLAY ? AlarmAction::display
                    : action == ICAL_ACTION_AUDIO ? AlarmAction::audio
                                                  : AlarmAction::other;
+    alarm.hasAttachment = icalcomponent_get_first_property(valarm, ICAL_ATTACH_PROPERTY) != nullptr;
     icalproperty* triggerProperty = icalcomponent_get_first_property(valarm, ICAL_TRIGGER_PROPERTY);
     if (!triggerProperty) {
         alarm.action = AlarmAction::other;
@@ -176,6 +183,9 @@ void readAlarms(icalcomponent* todo, StoreReminder& reminder)
     reminder.lastAcknowledged = latestX(todo, lastAckName);
     reminder.snoozedUntil = latestX(todo, snoozeName);
     reminder.occurrenceSnoozes = occurrenceSnoozesOf(todo);
+    icalproperty* alert = findX(todo, alertName);
+    const char* alertValue = alert ? icalproperty_get_x(alert) : nullptr;
+    reminder.alertSilenced = alertValue && qstricmp(QByteArray(alertValue).trimmed().constData(), silencedValue) == 0;
 }
 
 void writeAlarmState(icalcomponent* todo, const StoreReminder& base, const StoreReminder& changed)
@@ -217,6 +227,85 @@ void writeAlarmState(icalcomponent* todo, const StoreReminder& base, const Store
                                        icalproperty_new_uid(TodoDocument::generateUid().toUtf8().constData()));
         }
     }
+}
+
+namespace {
+
+icalproperty* newTrigger(const StoreAlarm& alarm)
+{
+    icaltriggertype trigger = icaltriggertype_from_int(0);
+    if (alarm.anchor == AlarmAnchor::absolute && alarm.absoluteTime) {
+        trigger.time = utcTime(*alarm.absoluteTime);
+        trigger.duration = icaldurationtype_null_duration();
+        icalproperty* property = icalproperty_new_trigger(trigger);
+        icalproperty_add_parameter(property, icalparameter_new_value(ICAL_VALUE_DATETIME));
+        return property;
+    }
+    // Whole days stay days (-P1D), so that "one day before" keeps the time of day across a change of the clocks.
+    const qint64 seconds = qint64(alarm.offsetDays) * 86400 + alarm.offsetSeconds;
+    trigger.duration = icaldurationtype_from_int(int(std::clamp<qint64>(seconds, -2000000000, 2000000000)));
+    icalproperty* property = icalproperty_new_trigger(trigger);
+    icalproperty_add_parameter(property, icalparameter_new_related(alarm.anchor == AlarmAnchor::start
+                                                                       ? ICAL_RELATED_START
+                                                                       : ICAL_RELATED_END));
+    return property;
+}
+
+// Makes `valarm` a display alarm at the new trigger. Its UID and text stay, so that clients that follow alarms by
+// UID see the same alarm moved; a repeat, sound, acknowledgement or anything else of the old alarm goes with it.
+void rewriteAlarm(icalcomponent* valarm, const StoreAlarm& alarm, const QString& title)
+{
+    for (icalproperty* property : properties(valarm, ICAL_ANY_PROPERTY)) {
+        const icalproperty_kind kind = icalproperty_isa(property);
+        if (kind == ICAL_UID_PROPERTY || kind == ICAL_DESCRIPTION_PROPERTY || kind == ICAL_ACTION_PROPERTY) {
+            continue;
+        }
+        icalcomponent_remove_property(valarm, property);
+        icalproperty_free(property);
+    }
+    for (icalcomponent* child : components(valarm, ICAL_ANY_COMPONENT)) {
+        icalcomponent_remove_component(valarm, child);
+        icalcomponent_free(child);
+    }
+    icalproperty* action = icalcomponent_get_first_property(valarm, ICAL_ACTION_PROPERTY);
+    if (!action || icalproperty_get_action(action) != ICAL_ACTION_DISPLAY) {
+        replaceProperty(valarm, icalproperty_new_action(ICAL_ACTION_DISPLAY));
+    }
+    // A display alarm must carry a text to show; phones show the reminder's title.
+    icalproperty* description = icalcomponent_get_first_property(valarm, ICAL_DESCRIPTION_PROPERTY);
+    if (!description || QByteArray(icalproperty_get_description(description)).trimmed().isEmpty()) {
+        const QString text = title.trimmed().isEmpty() ? QStringLiteral("Reminder") : title;
+        replaceProperty(valarm, icalproperty_new_description(text.toUtf8().constData()));
+    }
+    icalcomponent_add_property(valarm, newTrigger(alarm));
+}
+
+} // namespace
+
+void writeAlertEdit(icalcomponent* todo, const AlertEdit& edit, const QString& title)
+{
+    const QList<icalcomponent*> valarms = components(todo, ICAL_VALARM_COMPONENT);
+    if (!edit.alarm) {
+        for (icalcomponent* valarm : valarms) {
+            icalcomponent_remove_component(todo, valarm);
+            icalcomponent_free(valarm);
+        }
+        if (!findX(todo, alertName)) {
+            icalproperty* property = icalproperty_new_x(silencedValue);
+            icalproperty_set_x_name(property, alertName);
+            icalcomponent_add_property(todo, property);
+        }
+        return;
+    }
+    removeX(todo, alertName);
+    if (!valarms.isEmpty()) {
+        rewriteAlarm(valarms.first(), *edit.alarm, title);
+        return;
+    }
+    icalcomponent* valarm = icalcomponent_new(ICAL_VALARM_COMPONENT);
+    icalcomponent_add_property(valarm, icalproperty_new_action(ICAL_ACTION_DISPLAY));
+    rewriteAlarm(valarm, *edit.alarm, title);
+    icalcomponent_add_component(todo, valarm);
 }
 
 } // namespace tolvik::ical

@@ -19,4 +19,9 @@ void readAlarms(icalcomponent* todo, StoreReminder& reminder);
 /// ACKNOWLEDGED on each VALARM (which gains a UID where it has none). Every other property is left alone.
 void writeAlarmState(icalcomponent* todo, const StoreReminder& base, const StoreReminder& changed);
 
+/// Writes the alert the user chose: the first VALARM becomes a display alarm at the new trigger (one is added when
+/// there is none, with `title` as its text), or every VALARM goes and X-TOLVIK-ALERT:NONE silences the ring at the
+/// due time. Choosing an alarm removes that mark. The other VALARMs stay as they are.
+void writeAlertEdit(icalcomponent* todo, const AlertEdit& edit, const QString& title);
+
 } // namespace tolvik::ical

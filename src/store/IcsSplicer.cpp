@@ -197,6 +197,82 @@ qsizetype propertyInsertPoint(const Layout& layout, const Node& node)
     return node.children.isEmpty() ? node.endLine : layout.nodes.at(node.children.first()).begin;
 }
 
+// Pairs the old sub-components with the new ones: those whose text is unchanged pair up in order (the longest
+// common run), so that removing the first of three alarms removes its lines and leaves the other two alone. Between
+// two such anchors the rest pair up by position and are compared property by property; what is left over was
+// removed or added. Each pair is (old index or -1, new index or -1), in the new tree's order.
+QList<std::pair<qsizetype, qsizetype>> alignChildren(const QList<icalcomponent*>& oldChildren,
+                                                     const QList<icalcomponent*>& newChildren)
+{
+    const qsizetype rows = oldChildren.size();
+    const qsizetype columns = newChildren.size();
+    QList<std::pair<qsizetype, qsizetype>> pairs;
+    // Same counts pair by position, as before; so do lists too long to align (a hostile file's thousands).
+    if (rows == columns || rows * columns > 4096) {
+        for (qsizetype i = 0; i < std::max(rows, columns); ++i) {
+            pairs.append({i < rows ? i : -1, i < columns ? i : -1});
+        }
+        return pairs;
+    }
+    QList<QByteArray> oldTexts;
+    QList<QByteArray> newTexts;
+    for (icalcomponent* child : oldChildren) {
+        oldTexts.append(componentText(child, "\r\n"));
+    }
+    for (icalcomponent* child : newChildren) {
+        newTexts.append(componentText(child, "\r\n"));
+    }
+    QList<int> common((rows + 1) * (columns + 1), 0);
+    const auto at = [columns](qsizetype i, qsizetype j) { return i * (columns + 1) + j; };
+    for (qsizetype i = rows - 1; i >= 0; --i) {
+        for (qsizetype j = columns - 1; j >= 0; --j) {
+            common[at(i, j)] = oldTexts[i] == newTexts[j] ? common[at(i + 1, j + 1)] + 1
+                                                          : std::max(common[at(i + 1, j)], common[at(i, j + 1)]);
+        }
+    }
+    QList<qsizetype> looseOld;
+    QList<qsizetype> looseNew;
+    const auto flush = [&] {
+        for (qsizetype k = 0; k < std::max(looseOld.size(), looseNew.size()); ++k) {
+            pairs.append({k < looseOld.size() ? looseOld[k] : -1, k < looseNew.size() ? looseNew[k] : -1});
+        }
+        looseOld.clear();
+        looseNew.clear();
+    };
+    qsizetype i = 0;
+    qsizetype j = 0;
+    while (i < rows || j < columns) {
+        if (i < rows && j < columns && oldTexts[i] == newTexts[j] && common[at(i, j)] == common[at(i + 1, j + 1)] + 1) {
+            flush();
+            pairs.append({i++, j++});
+        } else if (j >= columns || (i < rows && common[at(i + 1, j)] >= common[at(i, j + 1)])) {
+            looseOld.append(i++);
+        } else {
+            looseNew.append(j++);
+        }
+    }
+    flush();
+    return pairs;
+}
+
+// Where the new tree's `newIndex`th sub-component goes in the file: before the first old component paired with
+// one after it, else at the component's end.
+qsizetype newChildInsertPoint(const Layout& layout, const Node& node, const QList<icalcomponent*>& oldChildren,
+                              const QList<icalcomponent*>& newChildren, qsizetype newIndex)
+{
+    const QList<std::pair<qsizetype, qsizetype>> pairs = alignChildren(oldChildren, newChildren);
+    bool passed = false;
+    for (const auto& [oldIndex, index] : pairs) {
+        passed = passed || index == newIndex;
+        if (passed && oldIndex >= 0 && index != newIndex) {
+            if (const Node* next = childNode(layout, node.children, oldChildren, oldIndex)) {
+                return next->begin;
+            }
+        }
+    }
+    return node.endLine;
+}
+
 // The edits of one component's own properties, and of the sub-components it gained or lost; the ones both trees
 // hold are appended to `pending` to be compared in turn.
 struct Pair
@@ -247,23 +323,20 @@ bool diffOne(const Layout& layout, const Pair& pair, QList<Edit>& edits, QList<P
     if (oldChildren.size() != node.children.size()) {
         return false;
     }
-    const qsizetype common = std::min(oldChildren.size(), newChildren.size());
-    for (qsizetype i = 0; i < common; ++i) {
-        const Node* child = childNode(layout, node.children, oldChildren, i);
-        if (!child) {
+    for (const auto& [oldIndex, newIndex] : alignChildren(oldChildren, newChildren)) {
+        const Node* child = oldIndex >= 0 ? childNode(layout, node.children, oldChildren, oldIndex) : nullptr;
+        if (oldIndex >= 0 && !child) {
             return false;
         }
-        pending.append(Pair{child, oldChildren.at(i), newChildren.at(i)});
-    }
-    for (qsizetype i = common; i < oldChildren.size(); ++i) {
-        const Node* gone = childNode(layout, node.children, oldChildren, i);
-        if (!gone) {
-            return false;
+        if (oldIndex >= 0 && newIndex >= 0) {
+            pending.append(Pair{child, oldChildren.at(oldIndex), newChildren.at(newIndex)});
+        } else if (oldIndex >= 0) {
+            edits.append(Edit{child->begin, child->end, {}});
+        } else {
+            // A new component goes where the tree has it: before the next old one that stays, or at the end.
+            const qsizetype at = newChildInsertPoint(layout, node, oldChildren, newChildren, newIndex);
+            edits.append(Edit{at, at, componentText(newChildren.at(newIndex), layout.newline)});
         }
-        edits.append(Edit{gone->begin, gone->end, {}});
-    }
-    for (qsizetype i = common; i < newChildren.size(); ++i) {
-        edits.append(Edit{node.endLine, node.endLine, componentText(newChildren.at(i), layout.newline)});
     }
     return true;
 }
@@ -322,12 +395,18 @@ bool addTimezones(const Layout& layout, const Node* calendar, icalcomponent* bef
 
 QByteArray applied(const QByteArray& original, QList<Edit> edits)
 {
-    std::stable_sort(edits.begin(), edits.end(), [](const Edit& a, const Edit& b) { return a.begin < b.begin; });
+    // By position; at one position an insertion goes before a removal that starts there, so that no edit starts
+    // inside a span an earlier one already consumed.
+    std::stable_sort(edits.begin(), edits.end(), [](const Edit& a, const Edit& b) {
+        return a.begin != b.begin ? a.begin < b.begin : (a.end == a.begin) > (b.end == b.begin);
+    });
     QByteArray out;
     out.reserve(original.size() + 256);
     qsizetype pos = 0;
     for (const Edit& edit : std::as_const(edits)) {
-        out.append(original.constData() + pos, edit.begin - pos);
+        if (edit.begin >= pos) {
+            out.append(original.constData() + pos, edit.begin - pos);
+        }
         out += edit.text;
         pos = std::max(pos, edit.end);
     }

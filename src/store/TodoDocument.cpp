@@ -331,6 +331,9 @@ TodoDocument TodoDocument::create(const StoreReminder& reminder, const QString& 
     }
     ical::writeParent(todo, reminder.parentUID);
     ical::writeChildren(todo, {}, reminder.childUIDs);
+    if (reminder.alertEdit) {
+        ical::writeAlertEdit(todo, *reminder.alertEdit, reminder.title);
+    }
     if (reminder.isCompleted) {
         markCompleted(todo, reminder.completionDate.value_or(now));
     } else {
@@ -508,6 +511,9 @@ bool TodoDocument::applyChanges(const StoreReminder& base, const StoreReminder& 
     }
 
     ical::writeAlarmState(todo, base, changed);
+    if (changed.alertEdit) {
+        ical::writeAlertEdit(todo, *changed.alertEdit, changed.title);
+    }
 
     const icaltimetype stamp = ical::utcTime(now);
     ical::replaceProperty(todo, icalproperty_new_lastmodified(stamp));

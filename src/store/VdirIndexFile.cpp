@@ -18,10 +18,12 @@ namespace tolvik::VdirIndexFile {
 namespace {
 
 // What is saved of a record must grow with it: a field added to one of these changes its size and stops the build
-// here, so that the field is saved and read below and `formatVersion` is bumped.
-static_assert(sizeof(void*) != 8 || sizeof(StoreReminder) == 416, "save the new field of StoreReminder");
+// here, so that the field is saved and read below and `formatVersion` is bumped. A field that fills padding does
+// not change the size: StoreAlarm::hasAttachment and StoreReminder::alertSilenced did so, and are saved all the same.
+// StoreReminder::alertEdit is a request to the next write, never part of a loaded reminder, and is not saved.
+static_assert(sizeof(void*) != 8 || sizeof(StoreReminder) == 504, "save the new field of StoreReminder");
 static_assert(sizeof(void*) != 8 || sizeof(StoreAlarm) == 72, "save the new field of StoreAlarm");
-static_assert(sizeof(void*) != 8 || sizeof(VdirFileEntry) == 528, "save the new field of VdirFileEntry");
+static_assert(sizeof(void*) != 8 || sizeof(VdirFileEntry) == 616, "save the new field of VdirFileEntry");
 
 constexpr char magic[8] = {'T', 'V', 'K', 'I', 'N', 'D', 'E', 'X'};
 // The header: magic, version, the payload's length and its CRC-32.
@@ -250,6 +252,7 @@ void write(QDataStream& out, const StoreAlarm& alarm)
     write(out, alarm.absoluteTime);
     out << qint32(alarm.repeat) << qint64(alarm.repeatIntervalSeconds);
     write(out, alarm.acknowledged);
+    out << alarm.hasAttachment;
 }
 
 StoreAlarm readAlarm(QDataStream& in, ZoneNames& zones)
@@ -274,6 +277,7 @@ StoreAlarm readAlarm(QDataStream& in, ZoneNames& zones)
     alarm.repeat = repeat;
     alarm.repeatIntervalSeconds = interval;
     alarm.acknowledged = readOptionalMoment(in, zones);
+    in >> alarm.hasAttachment;
     return alarm;
 }
 
@@ -299,7 +303,7 @@ void write(QDataStream& out, const StoreReminder& reminder)
     }
     out << reminder.uid << reminder.categories;
     write(out, reminder.parentUID);
-    out << reminder.childUIDs;
+    out << reminder.childUIDs << reminder.alertSilenced;
 }
 
 // A count that a file this size cannot hold is damage.
@@ -339,7 +343,7 @@ StoreReminder readReminder(QDataStream& in, ZoneNames& zones)
     }
     in >> reminder.uid >> reminder.categories;
     reminder.parentUID = readOptionalText(in);
-    in >> reminder.childUIDs;
+    in >> reminder.childUIDs >> reminder.alertSilenced;
     return reminder;
 }
 

@@ -18,7 +18,7 @@ namespace tolvik {
 namespace VdirIndexFile {
 
 /// Bumped whenever what is saved changes shape.
-constexpr quint32 formatVersion = 1;
+constexpr quint32 formatVersion = 2;
 
 /// The loaded folders of a store, by list id.
 using Folders = QHash<QString, std::shared_ptr<const VdirFolderSnapshot>>;
