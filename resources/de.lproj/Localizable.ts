@@ -1226,5 +1226,160 @@
             <numerusform>„%1“ und %n Unteraufgaben erledigt</numerusform>
         </translation>
     </message>
+    <message id="form.alert">
+        <source>Alert</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message id="alert.atDueTime">
+        <source>At due time</source>
+        <translation>Zum Fälligkeitszeitpunkt</translation>
+    </message>
+    <message id="alert.custom">
+        <source>Custom…</source>
+        <translation>Eigener…</translation>
+    </message>
+    <message id="alert.none">
+        <source>None</source>
+        <translation>Keiner</translation>
+    </message>
+    <message id="alert.customDate">
+        <source>At a date and time</source>
+        <translation>Zu Datum und Uhrzeit</translation>
+    </message>
+    <message id="alert.customOffset">
+        <source>Before the due time</source>
+        <translation>Vor dem Fälligkeitszeitpunkt</translation>
+    </message>
+    <message id="alert.customKind">
+        <source>Kind of custom alert</source>
+        <translation>Art des eigenen Hinweises</translation>
+    </message>
+    <message id="alert.customAmount">
+        <source>How long before</source>
+        <translation>Wie lange vorher</translation>
+    </message>
+    <message id="alert.customUnit">
+        <source>Unit</source>
+        <translation>Einheit</translation>
+    </message>
+    <message id="alert.unit.minutes">
+        <source>minutes</source>
+        <translation>Minuten</translation>
+    </message>
+    <message id="alert.unit.hours">
+        <source>hours</source>
+        <translation>Stunden</translation>
+    </message>
+    <message id="alert.unit.days">
+        <source>days</source>
+        <translation>Tage</translation>
+    </message>
+    <message id="alert.morePreserved">
+        <source>The other alerts stay as they are.</source>
+        <translation>Die anderen Hinweise bleiben unverändert.</translation>
+    </message>
+    <message id="alert.atStart">
+        <source>At the start</source>
+        <translation>Zum Beginn</translation>
+    </message>
+    <message id="alert.relativeToStart">
+        <source>%1 (start)</source>
+        <translation>%1 (Beginn)</translation>
+    </message>
+    <message id="alert.joined">
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message id="alert.ownSound">
+        <source>own sound</source>
+        <translation>eigener Ton</translation>
+    </message>
+    <message id="alert.notShownHere">
+        <source>not shown on this computer</source>
+        <translation>auf diesem Computer nicht angezeigt</translation>
+    </message>
+    <message id="alert.silenced">
+        <source>No alert</source>
+        <translation>Kein Hinweis</translation>
+    </message>
+    <message id="row.a11y.alert">
+        <source>Alert: %1</source>
+        <translation>Hinweis: %1</translation>
+    </message>
+    <message id="form.tags">
+        <source>Tags</source>
+        <translation>Tags</translation>
+    </message>
+    <message id="form.tags.placeholder">
+        <source>Tags, separated by commas</source>
+        <translation>Tags, durch Kommas getrennt</translation>
+    </message>
+    <message id="row.a11y.tags">
+        <source>Tags: %1</source>
+        <translation>Tags: %1</translation>
+    </message>
+    <message id="alert.minutesBefore" numerus="yes">
+        <source>%n minutes before</source>
+        <translation>
+            <numerusform>%n Minute vorher</numerusform>
+            <numerusform>%n Minuten vorher</numerusform>
+        </translation>
+    </message>
+    <message id="alert.hoursBefore" numerus="yes">
+        <source>%n hours before</source>
+        <translation>
+            <numerusform>%n Stunde vorher</numerusform>
+            <numerusform>%n Stunden vorher</numerusform>
+        </translation>
+    </message>
+    <message id="alert.daysBefore" numerus="yes">
+        <source>%n days before</source>
+        <translation>
+            <numerusform>%n Tag vorher</numerusform>
+            <numerusform>%n Tage vorher</numerusform>
+        </translation>
+    </message>
+    <message id="alert.minutesAfter" numerus="yes">
+        <source>%n minutes after</source>
+        <translation>
+            <numerusform>%n Minute danach</numerusform>
+            <numerusform>%n Minuten danach</numerusform>
+        </translation>
+    </message>
+    <message id="alert.hoursAfter" numerus="yes">
+        <source>%n hours after</source>
+        <translation>
+            <numerusform>%n Stunde danach</numerusform>
+            <numerusform>%n Stunden danach</numerusform>
+        </translation>
+    </message>
+    <message id="alert.daysAfter" numerus="yes">
+        <source>%n days after</source>
+        <translation>
+            <numerusform>%n Tag danach</numerusform>
+            <numerusform>%n Tage danach</numerusform>
+        </translation>
+    </message>
+    <message id="alert.more" numerus="yes">
+        <source>+%n more</source>
+        <translation>
+            <numerusform>+%n weiterer</numerusform>
+            <numerusform>+%n weitere</numerusform>
+        </translation>
+    </message>
+    <message id="alert.repeats" numerus="yes">
+        <source>repeats %n times</source>
+        <translation>
+            <numerusform>wiederholt sich %n-mal</numerusform>
+            <numerusform>wiederholt sich %n-mal</numerusform>
+        </translation>
+    </message>
+    <message id="tags.more" numerus="yes">
+        <source>+%n</source>
+        <translation>
+            <numerusform>+%n</numerusform>
+            <numerusform>+%n</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -1226,5 +1226,160 @@
             <numerusform>Completed “%1” and %n sub-tasks</numerusform>
         </translation>
     </message>
+    <message id="form.alert">
+        <source>Alert</source>
+        <translation>Alert</translation>
+    </message>
+    <message id="alert.atDueTime">
+        <source>At due time</source>
+        <translation>At due time</translation>
+    </message>
+    <message id="alert.custom">
+        <source>Custom…</source>
+        <translation>Custom…</translation>
+    </message>
+    <message id="alert.none">
+        <source>None</source>
+        <translation>None</translation>
+    </message>
+    <message id="alert.customDate">
+        <source>At a date and time</source>
+        <translation>At a date and time</translation>
+    </message>
+    <message id="alert.customOffset">
+        <source>Before the due time</source>
+        <translation>Before the due time</translation>
+    </message>
+    <message id="alert.customKind">
+        <source>Kind of custom alert</source>
+        <translation>Kind of custom alert</translation>
+    </message>
+    <message id="alert.customAmount">
+        <source>How long before</source>
+        <translation>How long before</translation>
+    </message>
+    <message id="alert.customUnit">
+        <source>Unit</source>
+        <translation>Unit</translation>
+    </message>
+    <message id="alert.unit.minutes">
+        <source>minutes</source>
+        <translation>minutes</translation>
+    </message>
+    <message id="alert.unit.hours">
+        <source>hours</source>
+        <translation>hours</translation>
+    </message>
+    <message id="alert.unit.days">
+        <source>days</source>
+        <translation>days</translation>
+    </message>
+    <message id="alert.morePreserved">
+        <source>The other alerts stay as they are.</source>
+        <translation>The other alerts stay as they are.</translation>
+    </message>
+    <message id="alert.atStart">
+        <source>At the start</source>
+        <translation>At the start</translation>
+    </message>
+    <message id="alert.relativeToStart">
+        <source>%1 (start)</source>
+        <translation>%1 (start)</translation>
+    </message>
+    <message id="alert.joined">
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message id="alert.ownSound">
+        <source>own sound</source>
+        <translation>own sound</translation>
+    </message>
+    <message id="alert.notShownHere">
+        <source>not shown on this computer</source>
+        <translation>not shown on this computer</translation>
+    </message>
+    <message id="alert.silenced">
+        <source>No alert</source>
+        <translation>No alert</translation>
+    </message>
+    <message id="row.a11y.alert">
+        <source>Alert: %1</source>
+        <translation>Alert: %1</translation>
+    </message>
+    <message id="form.tags">
+        <source>Tags</source>
+        <translation>Tags</translation>
+    </message>
+    <message id="form.tags.placeholder">
+        <source>Tags, separated by commas</source>
+        <translation>Tags, separated by commas</translation>
+    </message>
+    <message id="row.a11y.tags">
+        <source>Tags: %1</source>
+        <translation>Tags: %1</translation>
+    </message>
+    <message id="alert.minutesBefore" numerus="yes">
+        <source>%n minutes before</source>
+        <translation>
+            <numerusform>%n minute before</numerusform>
+            <numerusform>%n minutes before</numerusform>
+        </translation>
+    </message>
+    <message id="alert.hoursBefore" numerus="yes">
+        <source>%n hours before</source>
+        <translation>
+            <numerusform>%n hour before</numerusform>
+            <numerusform>%n hours before</numerusform>
+        </translation>
+    </message>
+    <message id="alert.daysBefore" numerus="yes">
+        <source>%n days before</source>
+        <translation>
+            <numerusform>%n day before</numerusform>
+            <numerusform>%n days before</numerusform>
+        </translation>
+    </message>
+    <message id="alert.minutesAfter" numerus="yes">
+        <source>%n minutes after</source>
+        <translation>
+            <numerusform>%n minute after</numerusform>
+            <numerusform>%n minutes after</numerusform>
+        </translation>
+    </message>
+    <message id="alert.hoursAfter" numerus="yes">
+        <source>%n hours after</source>
+        <translation>
+            <numerusform>%n hour after</numerusform>
+            <numerusform>%n hours after</numerusform>
+        </translation>
+    </message>
+    <message id="alert.daysAfter" numerus="yes">
+        <source>%n days after</source>
+        <translation>
+            <numerusform>%n day after</numerusform>
+            <numerusform>%n days after</numerusform>
+        </translation>
+    </message>
+    <message id="alert.more" numerus="yes">
+        <source>+%n more</source>
+        <translation>
+            <numerusform>+%n more</numerusform>
+            <numerusform>+%n more</numerusform>
+        </translation>
+    </message>
+    <message id="alert.repeats" numerus="yes">
+        <source>repeats %n times</source>
+        <translation>
+            <numerusform>repeats %n time</numerusform>
+            <numerusform>repeats %n times</numerusform>
+        </translation>
+    </message>
+    <message id="tags.more" numerus="yes">
+        <source>+%n</source>
+        <translation>
+            <numerusform>+%n</numerusform>
+            <numerusform>+%n</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

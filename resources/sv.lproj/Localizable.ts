@@ -1226,5 +1226,160 @@
             <numerusform>Markerade ”%1” och %n deluppgifter som klara</numerusform>
         </translation>
     </message>
+    <message id="form.alert">
+        <source>Alert</source>
+        <translation>Avisering</translation>
+    </message>
+    <message id="alert.atDueTime">
+        <source>At due time</source>
+        <translation>Vid förfallotiden</translation>
+    </message>
+    <message id="alert.custom">
+        <source>Custom…</source>
+        <translation>Anpassad…</translation>
+    </message>
+    <message id="alert.none">
+        <source>None</source>
+        <translation>Ingen</translation>
+    </message>
+    <message id="alert.customDate">
+        <source>At a date and time</source>
+        <translation>Vid datum och tid</translation>
+    </message>
+    <message id="alert.customOffset">
+        <source>Before the due time</source>
+        <translation>Före förfallotiden</translation>
+    </message>
+    <message id="alert.customKind">
+        <source>Kind of custom alert</source>
+        <translation>Typ av anpassad avisering</translation>
+    </message>
+    <message id="alert.customAmount">
+        <source>How long before</source>
+        <translation>Hur länge före</translation>
+    </message>
+    <message id="alert.customUnit">
+        <source>Unit</source>
+        <translation>Enhet</translation>
+    </message>
+    <message id="alert.unit.minutes">
+        <source>minutes</source>
+        <translation>minuter</translation>
+    </message>
+    <message id="alert.unit.hours">
+        <source>hours</source>
+        <translation>timmar</translation>
+    </message>
+    <message id="alert.unit.days">
+        <source>days</source>
+        <translation>dagar</translation>
+    </message>
+    <message id="alert.morePreserved">
+        <source>The other alerts stay as they are.</source>
+        <translation>De andra aviseringarna lämnas som de är.</translation>
+    </message>
+    <message id="alert.atStart">
+        <source>At the start</source>
+        <translation>Vid starten</translation>
+    </message>
+    <message id="alert.relativeToStart">
+        <source>%1 (start)</source>
+        <translation>%1 (start)</translation>
+    </message>
+    <message id="alert.joined">
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message id="alert.ownSound">
+        <source>own sound</source>
+        <translation>eget ljud</translation>
+    </message>
+    <message id="alert.notShownHere">
+        <source>not shown on this computer</source>
+        <translation>visas inte på den här datorn</translation>
+    </message>
+    <message id="alert.silenced">
+        <source>No alert</source>
+        <translation>Ingen avisering</translation>
+    </message>
+    <message id="row.a11y.alert">
+        <source>Alert: %1</source>
+        <translation>Avisering: %1</translation>
+    </message>
+    <message id="form.tags">
+        <source>Tags</source>
+        <translation>Taggar</translation>
+    </message>
+    <message id="form.tags.placeholder">
+        <source>Tags, separated by commas</source>
+        <translation>Taggar, åtskilda med komma</translation>
+    </message>
+    <message id="row.a11y.tags">
+        <source>Tags: %1</source>
+        <translation>Taggar: %1</translation>
+    </message>
+    <message id="alert.minutesBefore" numerus="yes">
+        <source>%n minutes before</source>
+        <translation>
+            <numerusform>%n minut före</numerusform>
+            <numerusform>%n minuter före</numerusform>
+        </translation>
+    </message>
+    <message id="alert.hoursBefore" numerus="yes">
+        <source>%n hours before</source>
+        <translation>
+            <numerusform>%n timme före</numerusform>
+            <numerusform>%n timmar före</numerusform>
+        </translation>
+    </message>
+    <message id="alert.daysBefore" numerus="yes">
+        <source>%n days before</source>
+        <translation>
+            <numerusform>%n dag före</numerusform>
+            <numerusform>%n dagar före</numerusform>
+        </translation>
+    </message>
+    <message id="alert.minutesAfter" numerus="yes">
+        <source>%n minutes after</source>
+        <translation>
+            <numerusform>%n minut efter</numerusform>
+            <numerusform>%n minuter efter</numerusform>
+        </translation>
+    </message>
+    <message id="alert.hoursAfter" numerus="yes">
+        <source>%n hours after</source>
+        <translation>
+            <numerusform>%n timme efter</numerusform>
+            <numerusform>%n timmar efter</numerusform>
+        </translation>
+    </message>
+    <message id="alert.daysAfter" numerus="yes">
+        <source>%n days after</source>
+        <translation>
+            <numerusform>%n dag efter</numerusform>
+            <numerusform>%n dagar efter</numerusform>
+        </translation>
+    </message>
+    <message id="alert.more" numerus="yes">
+        <source>+%n more</source>
+        <translation>
+            <numerusform>+%n till</numerusform>
+            <numerusform>+%n till</numerusform>
+        </translation>
+    </message>
+    <message id="alert.repeats" numerus="yes">
+        <source>repeats %n times</source>
+        <translation>
+            <numerusform>upprepas %n gång</numerusform>
+            <numerusform>upprepas %n gånger</numerusform>
+        </translation>
+    </message>
+    <message id="tags.more" numerus="yes">
+        <source>+%n</source>
+        <translation>
+            <numerusform>+%n</numerusform>
+            <numerusform>+%n</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -1208,5 +1208,151 @@
             <numerusform>已完成「%1」及 %n 個子任務</numerusform>
         </translation>
     </message>
+    <message id="form.alert">
+        <source>Alert</source>
+        <translation>提醒</translation>
+    </message>
+    <message id="alert.atDueTime">
+        <source>At due time</source>
+        <translation>截止時</translation>
+    </message>
+    <message id="alert.custom">
+        <source>Custom…</source>
+        <translation>自訂…</translation>
+    </message>
+    <message id="alert.none">
+        <source>None</source>
+        <translation>無</translation>
+    </message>
+    <message id="alert.customDate">
+        <source>At a date and time</source>
+        <translation>在指定日期和時間</translation>
+    </message>
+    <message id="alert.customOffset">
+        <source>Before the due time</source>
+        <translation>截止前</translation>
+    </message>
+    <message id="alert.customKind">
+        <source>Kind of custom alert</source>
+        <translation>自訂提醒類型</translation>
+    </message>
+    <message id="alert.customAmount">
+        <source>How long before</source>
+        <translation>提前多久</translation>
+    </message>
+    <message id="alert.customUnit">
+        <source>Unit</source>
+        <translation>單位</translation>
+    </message>
+    <message id="alert.unit.minutes">
+        <source>minutes</source>
+        <translation>分鐘</translation>
+    </message>
+    <message id="alert.unit.hours">
+        <source>hours</source>
+        <translation>小時</translation>
+    </message>
+    <message id="alert.unit.days">
+        <source>days</source>
+        <translation>天</translation>
+    </message>
+    <message id="alert.morePreserved">
+        <source>The other alerts stay as they are.</source>
+        <translation>其他提醒保持不變。</translation>
+    </message>
+    <message id="alert.atStart">
+        <source>At the start</source>
+        <translation>開始時</translation>
+    </message>
+    <message id="alert.relativeToStart">
+        <source>%1 (start)</source>
+        <translation>%1（開始）</translation>
+    </message>
+    <message id="alert.joined">
+        <source>%1, %2</source>
+        <translation>%1，%2</translation>
+    </message>
+    <message id="alert.ownSound">
+        <source>own sound</source>
+        <translation>自訂提示音</translation>
+    </message>
+    <message id="alert.notShownHere">
+        <source>not shown on this computer</source>
+        <translation>此電腦上不顯示</translation>
+    </message>
+    <message id="alert.silenced">
+        <source>No alert</source>
+        <translation>不提醒</translation>
+    </message>
+    <message id="row.a11y.alert">
+        <source>Alert: %1</source>
+        <translation>提醒：%1</translation>
+    </message>
+    <message id="form.tags">
+        <source>Tags</source>
+        <translation>標籤</translation>
+    </message>
+    <message id="form.tags.placeholder">
+        <source>Tags, separated by commas</source>
+        <translation>標籤，以逗號分隔</translation>
+    </message>
+    <message id="row.a11y.tags">
+        <source>Tags: %1</source>
+        <translation>標籤：%1</translation>
+    </message>
+    <message id="alert.minutesBefore" numerus="yes">
+        <source>%n minutes before</source>
+        <translation>
+            <numerusform>提前 %n 分鐘</numerusform>
+        </translation>
+    </message>
+    <message id="alert.hoursBefore" numerus="yes">
+        <source>%n hours before</source>
+        <translation>
+            <numerusform>提前 %n 小時</numerusform>
+        </translation>
+    </message>
+    <message id="alert.daysBefore" numerus="yes">
+        <source>%n days before</source>
+        <translation>
+            <numerusform>提前 %n 天</numerusform>
+        </translation>
+    </message>
+    <message id="alert.minutesAfter" numerus="yes">
+        <source>%n minutes after</source>
+        <translation>
+            <numerusform>%n 分鐘後</numerusform>
+        </translation>
+    </message>
+    <message id="alert.hoursAfter" numerus="yes">
+        <source>%n hours after</source>
+        <translation>
+            <numerusform>%n 小時後</numerusform>
+        </translation>
+    </message>
+    <message id="alert.daysAfter" numerus="yes">
+        <source>%n days after</source>
+        <translation>
+            <numerusform>%n 天後</numerusform>
+        </translation>
+    </message>
+    <message id="alert.more" numerus="yes">
+        <source>+%n more</source>
+        <translation>
+            <numerusform>另有 %n 個</numerusform>
+        </translation>
+    </message>
+    <message id="alert.repeats" numerus="yes">
+        <source>repeats %n times</source>
+        <translation>
+            <numerusform>重複 %n 次</numerusform>
+        </translation>
+    </message>
+    <message id="tags.more" numerus="yes">
+        <source>+%n</source>
+        <translation>
+            <numerusform>+%n</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

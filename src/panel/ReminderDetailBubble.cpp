@@ -4,6 +4,7 @@
 #include "appearance/LocalizationManager.h"
 #include "appearance/Preferences.h"
 #include "appearance/SymbolIcons.h"
+#include "rows/AlertTexts.h"
 #include "rows/ElidedTextLabel.h"
 #include "rows/RowStyle.h"
 
@@ -58,6 +59,8 @@ ReminderDetailBubble::ReminderDetailBubble(QWidget* parent)
     m_title = new ElidedTextLabel(titleLines, this);
     m_dateLine = iconLine(this, m_dateIcon, m_dateText);
     m_repeatLine = iconLine(this, m_repeatIcon, m_repeatText);
+    m_alertLine = iconLine(this, m_alertIcon, m_alertText);
+    m_tagsLine = iconLine(this, m_tagsIcon, m_tagsText);
     m_divider = new QFrame(this);
     m_divider->setFixedHeight(1);
     m_divider->setAutoFillBackground(true);
@@ -66,6 +69,8 @@ ReminderDetailBubble::ReminderDetailBubble(QWidget* parent)
     stack->addWidget(m_title);
     stack->addWidget(m_dateLine);
     stack->addWidget(m_repeatLine);
+    stack->addWidget(m_alertLine);
+    stack->addWidget(m_tagsLine);
     stack->addWidget(m_divider);
     stack->addWidget(m_notes);
 
@@ -93,7 +98,7 @@ void ReminderDetailBubble::refresh()
     m_title->setFont(RowStyle::headlineFont(font()));
     m_title->setText(m_reminder.title);
 
-    for (QLabel* text : {m_dateText, m_repeatText}) {
+    for (QLabel* text : {m_dateText, m_repeatText, m_alertText, m_tagsText}) {
         text->setFont(caption);
         QPalette dimmed = text->palette();
         dimmed.setColor(QPalette::WindowText, secondary);
@@ -112,6 +117,27 @@ void ReminderDetailBubble::refresh()
         m_repeatIcon->setPixmap(
             SymbolIcons::pixmap(QStringLiteral("repeat"), secondary, QSize(iconSide, iconSide), devicePixelRatioF()));
         m_repeatText->setText(recurrenceWords(m_reminder.recurrence, m_reminder.repeatRule));
+    }
+    // Every alarm, one a line: the form shows only the first.
+    QStringList alarms;
+    for (const StoreAlarm& alarm : std::as_const(m_reminder.alarms)) {
+        alarms.append(alarm.anchor == AlarmAnchor::absolute && alarm.absoluteTime
+                          ? DateTexts::bubbleDate(*alarm.absoluteTime)
+                          : AlertTexts::alarmWords(alarm));
+    }
+    const bool silenced = m_reminder.alertSilenced && alarms.isEmpty();
+    m_alertLine->setVisible(silenced || !alarms.isEmpty());
+    if (silenced || !alarms.isEmpty()) {
+        m_alertIcon->setPixmap(SymbolIcons::pixmap(silenced ? QStringLiteral("bell.slash") : QStringLiteral("bell"),
+                                                   secondary, QSize(iconSide, iconSide), devicePixelRatioF()));
+        m_alertText->setText(silenced ? localizedString(QStringLiteral("alert.silenced"))
+                                      : alarms.join(QLatin1Char('\n')));
+    }
+    m_tagsLine->setVisible(!m_reminder.categories.isEmpty());
+    if (!m_reminder.categories.isEmpty()) {
+        m_tagsIcon->setPixmap(
+            SymbolIcons::pixmap(QStringLiteral("tag"), secondary, QSize(iconSide, iconSide), devicePixelRatioF()));
+        m_tagsText->setText(m_reminder.categories.join(QStringLiteral(", ")));
     }
 
     const bool hasNotes = m_reminder.notes.has_value() && !m_reminder.notes->isEmpty();
@@ -134,9 +160,12 @@ QSize ReminderDetailBubble::sizeHint() const
         natural =
             qMax(natural, iconSide + iconSpacing + m_dateText->fontMetrics().horizontalAdvance(m_dateText->text()));
     }
-    if (m_repeatLine->isVisibleTo(this)) {
-        natural =
-            qMax(natural, iconSide + iconSpacing + m_repeatText->fontMetrics().horizontalAdvance(m_repeatText->text()));
+    for (QLabel* text : {m_repeatText, m_alertText, m_tagsText}) {
+        if (text->parentWidget()->isVisibleTo(this)) {
+            for (const QString& line : text->text().split(QLatin1Char('\n'))) {
+                natural = qMax(natural, iconSide + iconSpacing + text->fontMetrics().horizontalAdvance(line));
+            }
+        }
     }
     if (m_notes->isVisibleTo(this)) {
         const QStringList lines = m_notes->text().split(QLatin1Char('\n'));

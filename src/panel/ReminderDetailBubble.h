@@ -12,7 +12,8 @@ namespace tolvik {
 class ElidedTextLabel;
 
 /// The content of the detail bubble beside a hovered row: the title, the due date with the "calendar" symbol, the
-/// repeat with the "repeat" symbol, and the notes, set off by a divider when there is also a date.
+/// repeat with the "repeat" symbol, every alarm with the "bell" symbol, the tags with the "tag" symbol, and the
+/// notes, set off by a divider when there is also a date.
 class ReminderDetailBubble : public QWidget
 {
     Q_OBJECT
@@ -30,6 +31,10 @@ public:
     QLabel* dateText() const { return m_dateText; }
     QWidget* repeatLine() const { return m_repeatLine; }
     QLabel* repeatText() const { return m_repeatText; }
+    QWidget* alertLine() const { return m_alertLine; }
+    QLabel* alertText() const { return m_alertText; }
+    QWidget* tagsLine() const { return m_tagsLine; }
+    QLabel* tagsText() const { return m_tagsText; }
     QFrame* divider() const { return m_divider; }
     ElidedTextLabel* notesLabel() const { return m_notes; }
 
@@ -50,6 +55,12 @@ private:
     QWidget* m_repeatLine;
     QLabel* m_repeatIcon;
     QLabel* m_repeatText;
+    QWidget* m_alertLine;
+    QLabel* m_alertIcon;
+    QLabel* m_alertText;
+    QWidget* m_tagsLine;
+    QLabel* m_tagsIcon;
+    QLabel* m_tagsText;
     QFrame* m_divider;
     ElidedTextLabel* m_notes;
 };

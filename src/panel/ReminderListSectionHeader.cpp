@@ -197,7 +197,7 @@ void ReminderListSection::submitAdd()
     }
     QCoro::connect(m_model->addReminder(title, m_addState.trimmedNotes(), m_addState.effectiveDueDate(),
                                         m_addState.priority, m_addState.recurrence, m_list.id,
-                                        m_addState.effectiveAllDay()),
+                                        m_addState.effectiveAllDay(), std::nullopt, m_addState.alert),
                    this, [this](bool added) {
                        if (!added) {
                            // Nothing was written: the typing stays, and the form says why.

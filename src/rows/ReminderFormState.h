@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/RecurrenceOption.h"
+#include "model/ReminderAlert.h"
 #include "model/ReminderItem.h"
 
 #include <QDateTime>
@@ -24,6 +25,11 @@ struct ReminderFormState
     RecurrenceOption recurrence = RecurrenceOption::none;
     /// The reminder's custom rule, which the repeat picker offers as one more choice while the form is open.
     std::optional<RecurrenceRule> customRule;
+    /// The alert the picker shows: the reminder's first alarm, or the user's choice. The first alarm itself (for
+    /// its words) and how many alarms follow it, which no choice changes.
+    ReminderAlert alert;
+    std::optional<StoreAlarm> firstAlarm;
+    int moreAlarmCount = 0;
 
     /// An empty form: no due date switched on, the date picker at `now`, no priority, no repeat.
     static ReminderFormState fresh(const QDateTime& now)
@@ -50,6 +56,11 @@ struct ReminderFormState
         state.recurrence = reminder.recurrence;
         if (reminder.recurrence == RecurrenceOption::custom) {
             state.customRule = reminder.repeatRule;
+        }
+        state.alert = alertOf(reminder.alarms, reminder.alertSilenced);
+        if (!reminder.alarms.isEmpty()) {
+            state.firstAlarm = reminder.alarms.first();
+            state.moreAlarmCount = int(reminder.alarms.size()) - 1;
         }
         return state;
     }

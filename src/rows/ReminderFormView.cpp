@@ -3,6 +3,7 @@
 #include "appearance/LocalizationManager.h"
 #include "appearance/Preferences.h"
 #include "model/RemindersViewModel.h"
+#include "rows/AlertPicker.h"
 #include "rows/ElidedTextLabel.h"
 #include "rows/FormFields.h"
 #include "rows/PopoverWindow.h"
@@ -117,6 +118,9 @@ void ReminderFormView::build()
     due->addLayout(timeRow);
     stack->addWidget(m_dueGroup);
 
+    m_alertPicker = new AlertPicker(this);
+    stack->addWidget(m_alertPicker);
+
     auto* pickers = new QHBoxLayout;
     pickers->setSpacing(itemSpacing);
     for (int column = 0; column < 2; ++column) {
@@ -202,6 +206,7 @@ void ReminderFormView::bind()
             return;
         }
         m_state->allDay = on;
+        showAlertDue();
         Q_EMIT edited();
     });
     connect(m_calendar, &QCalendarWidget::selectionChanged, this, [this] {
@@ -236,6 +241,10 @@ void ReminderFormView::bind()
             m_state->notes = m_notes->toPlainText();
             Q_EMIT edited();
         }
+    });
+    connect(m_alertPicker, &AlertPicker::alertChosen, this, [this](const ReminderAlert& alert) {
+        m_state->alert = alert;
+        Q_EMIT edited();
     });
     // The error speaks of the values that failed; once the user changes them it no longer applies.
     connect(this, &ReminderFormView::edited, this, &ReminderFormView::clearError);
@@ -317,13 +326,20 @@ void ReminderFormView::reload()
     if (m_notes->toPlainText() != m_state->notes) {
         m_notes->setPlainText(m_state->notes);
     }
+    m_alertPicker->showAlert(m_state->alert, m_state->firstAlarm, m_state->moreAlarmCount, m_state->effectiveDueDate());
     m_reloading = false;
     showDueDate();
     updateSubmitEnabled();
 }
 
+void ReminderFormView::showAlertDue()
+{
+    m_alertPicker->setDueDate(m_state->effectiveDueDate());
+}
+
 void ReminderFormView::showDueDate()
 {
+    showAlertDue();
     m_dueGroup->setVisible(m_state->includeDueDate);
     if (!m_state->includeDueDate) {
         return;
@@ -345,6 +361,7 @@ void ReminderFormView::writeDueDate(const QDateTime& dueDate)
         return;
     }
     m_state->dueDate = dueDate;
+    showAlertDue();
     Q_EMIT edited();
 }
 

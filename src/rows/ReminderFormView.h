@@ -19,6 +19,7 @@ class QTimeEdit;
 
 namespace tolvik {
 
+class AlertPicker;
 class ElidedTextLabel;
 
 /// The one form for adding and editing a reminder. It owns none of the values: every keystroke and every picker
@@ -45,6 +46,7 @@ public:
     QCheckBox* allDayToggle() const { return m_allDay; }
     QComboBox* priorityPicker() const { return m_priority; }
     QComboBox* recurrencePicker() const { return m_recurrence; }
+    AlertPicker* alertPicker() const { return m_alertPicker; }
     QTextEdit* notesField() const { return m_notes; }
     QPushButton* cancelButton() const { return m_cancel; }
     QPushButton* submitButton() const { return m_submit; }
@@ -79,6 +81,8 @@ private:
     void requestSubmit();
     void showDueDate();
     void writeDueDate(const QDateTime& dueDate);
+    /// Tells the alert picker the due date the form holds now.
+    void showAlertDue();
 
     ReminderFormState* m_state;
     QString m_primaryButtonKey;
@@ -92,6 +96,7 @@ private:
     QLabel* m_timeLabel = nullptr;
     QCheckBox* m_allDay = nullptr;
     QTimeEdit* m_time = nullptr;
+    AlertPicker* m_alertPicker = nullptr;
     QLabel* m_priorityCaption = nullptr;
     QComboBox* m_priority = nullptr;
     QLabel* m_recurrenceCaption = nullptr;

@@ -8,6 +8,7 @@
 #include "rows/PopoverWindow.h"
 #include "rows/PriorityBadge.h"
 #include "rows/ReminderFormView.h"
+#include "rows/RowBadges.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -82,6 +83,7 @@ ReminderRow::ReminderRow(const ReminderItem& reminder, RemindersViewModel* model
     , m_due(new QLabel(this))
     , m_badge(new PriorityBadge(this))
     , m_progress(new QLabel(this))
+    , m_badges(new RowBadges(this))
     , m_hint(new ElidedTextLabel(1, this))
     , m_fold(new FoldButton(this))
 {
@@ -116,6 +118,7 @@ ReminderRow::ReminderRow(const ReminderItem& reminder, RemindersViewModel* model
     dueLine->setSpacing(rowSpacing);
     dueLine->addWidget(m_due);
     dueLine->addWidget(m_progress);
+    dueLine->addWidget(m_badges);
     dueLine->addStretch(1);
     stack->addLayout(dueLine);
     stack->addWidget(m_hint);
@@ -211,6 +214,7 @@ void ReminderRow::refresh()
     m_progress->setPalette(captionPalette);
     m_progress->setText(progressText());
     m_progress->setVisible(!m_progress->text().isEmpty());
+    m_badges->setReminder(m_reminder);
     m_hint->setTextColor(secondary);
     m_hint->setText(hintText());
     m_hint->setVisible(!m_hint->text().isEmpty());
@@ -304,7 +308,7 @@ QString ReminderRow::accessibleSummary() const
     if (m_reminder.depth > 0) {
         parts.append(localizedString(QStringLiteral("subtasks.a11y.subtaskOf")).arg(m_reminder.parentTitle));
     }
-    for (const QString& caption : {progressText(), hintText()}) {
+    for (const QString& caption : {m_badges->accessibleText(), progressText(), hintText()}) {
         if (!caption.isEmpty()) {
             parts.append(caption);
         }
@@ -339,13 +343,8 @@ void ReminderRow::changeEvent(QEvent* event)
         refresh();
     } else if (event->type() == QEvent::FontChange) {
         m_due->setFont(RowStyle::smallCaptionFont(font()));
-        m_progress->setAttribute(Qt::WA_TransparentForMouseEvents);
-        m_progress->setObjectName(QStringLiteral("subtaskProgress"));
         m_progress->setFont(RowStyle::smallCaptionFont(font()));
-        m_hint->setAttribute(Qt::WA_TransparentForMouseEvents);
-        m_hint->setObjectName(QStringLiteral("parentHint"));
         m_hint->setFont(RowStyle::smallCaptionFont(font()));
-        connect(m_fold, &QToolButton::clicked, this, [this] { Q_EMIT foldRequested(m_reminder.id, !m_folded); });
         m_badge->setFont(RowStyle::smallCaptionFont(font()));
         refresh();
     }

@@ -21,6 +21,7 @@ namespace tolvik {
 class ElidedTextLabel;
 class PopoverWindow;
 class PriorityBadge;
+class RowBadges;
 class ReminderFormView;
 class RemindersViewModel;
 
@@ -81,6 +82,7 @@ public:
     /// "2 of 5" on a reminder with sub-tasks, the hint on a sub-task shown away from its parent, and the control
     /// that folds the sub-tasks shown under it.
     QLabel* progressLabel() const { return m_progress; }
+    RowBadges* badges() const { return m_badges; }
     ElidedTextLabel* hintLabel() const { return m_hint; }
     QToolButton* foldButton() const { return m_fold; }
 
@@ -185,6 +187,7 @@ private:
     QLabel* m_due;
     PriorityBadge* m_badge;
     QLabel* m_progress;
+    RowBadges* m_badges;
     ElidedTextLabel* m_hint;
     QToolButton* m_fold;
     PopoverWindow* m_editPopover = nullptr;

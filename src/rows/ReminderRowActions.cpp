@@ -95,8 +95,9 @@ void ReminderRow::save()
                                 m_editState.priority, m_editState.recurrence,
                                 ReminderFields{m_editOpenedWith.trimmedTitle(), m_editOpenedWith.trimmedNotes(),
                                                m_editOpenedWith.effectiveDueDate(), m_editOpenedWith.priority,
-                                               m_editOpenedWith.recurrence, m_editOpenedWith.effectiveAllDay()},
-                                m_editState.effectiveAllDay()),
+                                               m_editOpenedWith.recurrence, m_editOpenedWith.effectiveAllDay(),
+                                               m_editOpenedWith.alert},
+                                m_editState.effectiveAllDay(), m_editState.alert),
         this, [this](bool saved) {
             if (saved) {
                 setEditPresented(false);

@@ -74,7 +74,8 @@ void ReminderRow::submitSubtask()
     }
     QCoro::connect(m_model->addSubtask(m_reminder.id, title, m_subtaskState.trimmedNotes(),
                                        m_subtaskState.effectiveDueDate(), m_subtaskState.priority,
-                                       m_subtaskState.recurrence, m_subtaskState.effectiveAllDay()),
+                                       m_subtaskState.recurrence, m_subtaskState.effectiveAllDay(), std::nullopt,
+                                       m_subtaskState.alert),
                    this, [this](bool added) {
                        if (!added) {
                            // Nothing was written: the typing stays, and the form says why.

@@ -245,9 +245,9 @@ icalproperty* newTrigger(const StoreAlarm& alarm)
     const qint64 seconds = qint64(alarm.offsetDays) * 86400 + alarm.offsetSeconds;
     trigger.duration = icaldurationtype_from_int(int(std::clamp<qint64>(seconds, -2000000000, 2000000000)));
     icalproperty* property = icalproperty_new_trigger(trigger);
-    icalproperty_add_parameter(property, icalparameter_new_related(alarm.anchor == AlarmAnchor::start
-                                                                       ? ICAL_RELATED_START
-                                                                       : ICAL_RELATED_END));
+    icalproperty_add_parameter(
+        property,
+        icalparameter_new_related(alarm.anchor == AlarmAnchor::start ? ICAL_RELATED_START : ICAL_RELATED_END));
     return property;
 }
 

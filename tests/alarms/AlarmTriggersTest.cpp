@@ -93,8 +93,9 @@ private Q_SLOTS:
         QTest::newRow("completed") << berlin << file(due + "STATUS:COMPLETED\r\n") << dec9 << Moments{};
         QTest::newRow("silenced by the user") << berlin << file(due + "X-TOLVIK-ALERT:NONE\r\n") << dec9 << Moments{};
         QTest::newRow("silenced, but with an alarm another client added")
-            << berlin << file(due + "X-TOLVIK-ALERT:NONE\r\n" + valarm("ACTION:DISPLAY\r\nTRIGGER;RELATED=END:-PT1H\r\n"))
-            << dec9 << Moments{utc("2026-12-10T09:00:00Z")};
+            << berlin
+            << file(due + "X-TOLVIK-ALERT:NONE\r\n" + valarm("ACTION:DISPLAY\r\nTRIGGER;RELATED=END:-PT1H\r\n")) << dec9
+            << Moments{utc("2026-12-10T09:00:00Z")};
         QTest::newRow("one of two alarms acknowledged")
             << berlin
             << file(due + valarm("ACTION:DISPLAY\r\nTRIGGER;RELATED=END:-PT1H\r\nACKNOWLEDGED:20261210T090100Z\r\n") +
@@ -236,9 +237,8 @@ private Q_SLOTS:
 
         QTest::newRow("a daily series begun a week ago rings today") << berlin << file(daily) << dec8 << both;
         QTest::newRow("a silenced daily series without alarms rings never")
-            << berlin
-            << file("DUE;TZID=Europe/Berlin:20261201T100000\r\nRRULE:FREQ=DAILY\r\nX-TOLVIK-ALERT:NONE\r\n") << dec8
-            << Moments{};
+            << berlin << file("DUE;TZID=Europe/Berlin:20261201T100000\r\nRRULE:FREQ=DAILY\r\nX-TOLVIK-ALERT:NONE\r\n")
+            << dec8 << Moments{};
         QTest::newRow("an excluded occurrence does not ring")
             << berlin << file(daily + "EXDATE;TZID=Europe/Berlin:20261208T090000\r\n") << dec8 << both.mid(1);
         QTest::newRow("an excluded occurrence, in UTC")

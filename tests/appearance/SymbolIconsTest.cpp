@@ -27,6 +27,9 @@ const QStringList usedSymbols = {
     u"square.on.square"_qs,
     u"moon.circle"_qs,
     u"magnifyingglass"_qs,
+    u"bell"_qs,
+    u"bell.slash"_qs,
+    u"tag"_qs,
 };
 
 } // namespace

@@ -119,8 +119,8 @@ private Q_SLOTS:
             QVERIFY(!written.contains("BEGIN:VALARM"));
             QCOMPARE(test::lineStarting(written, "X-TOLVIK-ALERT"), QByteArray("X-TOLVIK-ALERT:NONE"));
         } else {
-            QCOMPARE(alarmBlock(written, 0), "BEGIN:VALARM\r\nACTION:DISPLAY\r\nDESCRIPTION:Call Anna\r\n" + trigger +
-                                                 "\r\nEND:VALARM\r\n");
+            QCOMPARE(alarmBlock(written, 0),
+                     "BEGIN:VALARM\r\nACTION:DISPLAY\r\nDESCRIPTION:Call Anna\r\n" + trigger + "\r\nEND:VALARM\r\n");
         }
         const StoreReminder reread = load();
         QCOMPARE(alertOf(reread.alarms, reread.alertSilenced), alert);
@@ -211,16 +211,19 @@ private Q_SLOTS:
             << clientFile("alarms-desktop.ics") << ReminderAlert::before(900) << 2;
         QTest::newRow("sync app: a sound of its own that repeats") << clientFile("alarms-sync-app.ics") << other << 2;
         QTest::newRow("relative to the start")
-            << test::todoFile("a", "A", "DTSTART:20261214T080000Z\r\nBEGIN:VALARM\r\nACTION:DISPLAY\r\n"
-                                        "TRIGGER:-PT5M\r\nEND:VALARM\r\n")
+            << test::todoFile("a", "A",
+                              "DTSTART:20261214T080000Z\r\nBEGIN:VALARM\r\nACTION:DISPLAY\r\n"
+                              "TRIGGER:-PT5M\r\nEND:VALARM\r\n")
             << other << 1;
         QTest::newRow("after the due time")
-            << test::todoFile("a", "A", "DUE:20261214T080000Z\r\nBEGIN:VALARM\r\nACTION:DISPLAY\r\n"
-                                        "TRIGGER;RELATED=END:PT5M\r\nEND:VALARM\r\n")
+            << test::todoFile("a", "A",
+                              "DUE:20261214T080000Z\r\nBEGIN:VALARM\r\nACTION:DISPLAY\r\n"
+                              "TRIGGER;RELATED=END:PT5M\r\nEND:VALARM\r\n")
             << other << 1;
         QTest::newRow("at a date and time, without a due date")
-            << test::todoFile("a", "A", "BEGIN:VALARM\r\nACTION:DISPLAY\r\nTRIGGER;VALUE=DATE-TIME:20261213T080000Z\r\n"
-                                        "END:VALARM\r\n")
+            << test::todoFile("a", "A",
+                              "BEGIN:VALARM\r\nACTION:DISPLAY\r\nTRIGGER;VALUE=DATE-TIME:20261213T080000Z\r\n"
+                              "END:VALARM\r\n")
             << ReminderAlert::at(QDateTime(QDate(2026, 12, 13), QTime(8, 0), QTimeZone::utc())) << 1;
         QTest::newRow("no alarm") << test::todoFile("a", "A") << ReminderAlert{} << 0;
     }

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "model/ReminderItem.h"
+
+#include <QWidget>
+
+class QLabel;
+
+namespace tolvik {
+
+/// The small marks on a row's second line: a bell with the time the reminder's first alarm rings (a crossed-out
+/// bell when the user chose no alert), and its tags as chips, at most two and then "+N".
+class RowBadges : public QWidget
+{
+    Q_OBJECT
+
+public:
+    static constexpr int maximumChips = 2;
+
+    explicit RowBadges(QWidget* parent = nullptr);
+
+    /// Shows the reminder's alert and tags; hides itself when it has neither.
+    void setReminder(const ReminderItem& reminder);
+    /// The bell's text ("9:45", or a date and time on another day than the due); empty without an alarm.
+    QString alertText() const;
+    /// The chips' texts in order, "+N" last when there are more tags.
+    QStringList chipTexts() const;
+    /// What the marks say, for the row's accessible description; empty when it shows none.
+    QString accessibleText() const;
+
+    QLabel* bellIcon() const { return m_bell; }
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    void refresh();
+
+    ReminderItem m_reminder;
+    QLabel* m_bell;
+    QLabel* m_time;
+    QList<QWidget*> m_chips;
+};
+
+} // namespace tolvik
