@@ -220,7 +220,8 @@ QCoro::Task<> RemindersViewModel::reloadReminders(QList<StoreList> storeLists)
 QCoro::Task<bool> RemindersViewModel::addReminder(QString title, std::optional<QString> notes,
                                                   std::optional<QDateTime> dueDate, int priority,
                                                   RecurrenceOption recurrence, QString listID, bool dueIsAllDay,
-                                                  std::optional<RecurrenceRule> customRule, ReminderAlert alert)
+                                                  std::optional<RecurrenceRule> customRule, ReminderAlert alert,
+                                                  QStringList tags)
 {
     const std::optional<StoreList> list = m_store->listWithID(listID);
     if (!list) {
@@ -229,13 +230,14 @@ QCoro::Task<bool> RemindersViewModel::addReminder(QString title, std::optional<Q
     StoreReminder reminder = m_store->newReminder();
     reminder.listID = list->id;
     co_return co_await addToList(std::move(reminder), title, notes, dueDate, priority, recurrence, dueIsAllDay,
-                                 customRule, alert);
+                                 customRule, alert, tags);
 }
 
 QCoro::Task<bool> RemindersViewModel::addToList(StoreReminder reminder, QString title, std::optional<QString> notes,
                                                 std::optional<QDateTime> dueDate, int priority,
                                                 RecurrenceOption recurrence, bool dueIsAllDay,
-                                                std::optional<RecurrenceRule> customRule, ReminderAlert alert)
+                                                std::optional<RecurrenceRule> customRule, ReminderAlert alert,
+                                                QStringList tags)
 {
     reminder.title = title;
     reminder.notes = notes;
@@ -243,6 +245,7 @@ QCoro::Task<bool> RemindersViewModel::addToList(StoreReminder reminder, QString 
     applyDueDate(reminder, dueDate, dueIsAllDay);
     applyRecurrence(reminder, recurrence, customRule);
     reminder.alertEdit = alertEditOf(alert);
+    reminder.categories = tags;
     co_return co_await finish(m_store->saveReminder(reminder));
 }
 
@@ -250,7 +253,8 @@ QCoro::Task<bool> RemindersViewModel::updateReminder(QString id, QString title, 
                                                      std::optional<QDateTime> dueDate, int priority,
                                                      RecurrenceOption recurrence,
                                                      std::optional<ReminderFields> openedWith, bool dueIsAllDay,
-                                                     std::optional<ReminderAlert> alert)
+                                                     std::optional<ReminderAlert> alert,
+                                                     std::optional<QStringList> tags)
 {
     std::optional<StoreReminder> reminder = m_store->reminderWithID(id);
     if (!reminder) {
@@ -281,6 +285,9 @@ QCoro::Task<bool> RemindersViewModel::updateReminder(QString id, QString title, 
     }
     if (alert && touched(&ReminderFields::alert, *alert)) {
         reminder->alertEdit = alertEditOf(*alert);
+    }
+    if (tags && touched(&ReminderFields::tags, *tags)) {
+        reminder->categories = *tags;
     }
     co_return co_await finish(m_store->saveReminder(*reminder));
 }

@@ -33,6 +33,7 @@ struct ReminderFields
     RecurrenceOption recurrence = RecurrenceOption::none;
     bool dueIsAllDay = false;
     ReminderAlert alert{};
+    QStringList tags{};
 };
 
 /// A completion or removal that can be undone: the reminder's id and title as they were, and the store's snapshot
@@ -95,6 +96,9 @@ public:
     QList<ReminderItem> openReminders() const { return m_openReminders; }
     /// The reminders completed in the last seven days, newest first; published with `reminders`.
     QList<ReminderItem> recentlyCompleted() const { return m_recentlyCompleted; }
+    /// The tags of the reminders published now, open or recently completed, each once whatever its case, in
+    /// the order of their case-folded text: what the form's tag field completes from.
+    QStringList tagsInUse() const;
     /// The open sub-tasks below a reminder in its list, at every depth, each once.
     QStringList openSubtaskIDs(const QString& id) const;
     bool isSyncing() const { return m_isSyncing; }
@@ -124,13 +128,13 @@ public:
     QCoro::Task<bool> addReminder(QString title, std::optional<QString> notes, std::optional<QDateTime> dueDate,
                                   int priority, RecurrenceOption recurrence, QString listID, bool dueIsAllDay = false,
                                   std::optional<RecurrenceRule> customRule = std::nullopt,
-                                  ReminderAlert alert = ReminderAlert{});
+                                  ReminderAlert alert = ReminderAlert{}, QStringList tags = {});
     /// Adds a sub-task of `parentID` in the parent's list, linked with RELATED-TO;RELTYPE=PARENT; otherwise as
     /// `addReminder`. False when the parent is gone or the write failed.
     QCoro::Task<bool> addSubtask(QString parentID, QString title, std::optional<QString> notes,
                                  std::optional<QDateTime> dueDate, int priority, RecurrenceOption recurrence,
                                  bool dueIsAllDay = false, std::optional<RecurrenceRule> customRule = std::nullopt,
-                                 ReminderAlert alert = ReminderAlert{});
+                                 ReminderAlert alert = ReminderAlert{}, QStringList tags = {});
     /// Makes a reminder a sub-task of another in its list, changing only its parent link. False, with nothing written,
     /// when either is gone, they lie in different lists, or the new parent is the reminder itself or one of its
     /// sub-tasks.
@@ -143,11 +147,12 @@ public:
     /// values the form was opened with, writes only the fields the user changed, so that another client's change
     /// to any other field since then survives. True when the change was written; false when the reminder is gone
     /// or the write failed. A changed `alert` replaces only the reminder's first alarm (or adds one); "none" removes
-    /// its alarms and silences the ring at the due time.
+    /// its alarms and silences the ring at the due time. Changed `tags` rewrite only the CATEGORIES lines that changed.
     QCoro::Task<bool> updateReminder(QString id, QString title, std::optional<QString> notes,
                                      std::optional<QDateTime> dueDate, int priority, RecurrenceOption recurrence,
                                      std::optional<ReminderFields> openedWith = std::nullopt, bool dueIsAllDay = false,
-                                     std::optional<ReminderAlert> alert = std::nullopt);
+                                     std::optional<ReminderAlert> alert = std::nullopt,
+                                     std::optional<QStringList> tags = std::nullopt);
     /// Moves a reminder to another list; a move onto its own list does nothing.
     QCoro::Task<> moveReminder(QString id, QString toListID);
     /// Marks a reminder completed now (a repeating one moves on to its next occurrence in the store). Returns, and
@@ -193,7 +198,8 @@ private:
     /// Writes a new reminder with the given fields; the shared body of `addReminder` and `addSubtask`.
     QCoro::Task<bool> addToList(StoreReminder reminder, QString title, std::optional<QString> notes,
                                 std::optional<QDateTime> dueDate, int priority, RecurrenceOption recurrence,
-                                bool dueIsAllDay, std::optional<RecurrenceRule> customRule, ReminderAlert alert);
+                                bool dueIsAllDay, std::optional<RecurrenceRule> customRule, ReminderAlert alert,
+                                QStringList tags);
     /// Puts back the given snapshots; the first failure's result, else success.
     WriteResult restoreAll(const QList<ReminderSnapshot>& snapshots);
     QCoro::Task<> startUp();

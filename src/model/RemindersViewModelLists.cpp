@@ -1,6 +1,7 @@
 // RemindersViewModel's list operations.
 
 #include "model/RemindersViewModel.h"
+#include "model/TextOrdering.h"
 
 #include <QSet>
 
@@ -60,6 +61,29 @@ QCoro::Task<int> RemindersViewModel::reminderCountOfList(QString id)
     const StoreReminderBatch reminders = co_await m_store->fetchReminders(std::move(listIDs));
     int count = static_cast<int>(reminders.size());
     co_return count;
+}
+
+} // namespace tolvik
+
+namespace tolvik {
+
+QStringList RemindersViewModel::tagsInUse() const
+{
+    // One entry per tag whatever its case, spelled as it was first met.
+    QStringList tags;
+    QSet<QString> seen;
+    for (const QList<ReminderItem>* reminders : {&m_openReminders, &m_recentlyCompleted}) {
+        for (const ReminderItem& reminder : *reminders) {
+            for (const QString& tag : reminder.categories) {
+                if (!seen.contains(tag.toCaseFolded())) {
+                    seen.insert(tag.toCaseFolded());
+                    tags.append(tag);
+                }
+            }
+        }
+    }
+    stableSortByText(tags, [](const QString& tag) { return tag.toCaseFolded(); });
+    return tags;
 }
 
 } // namespace tolvik

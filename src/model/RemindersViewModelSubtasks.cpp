@@ -40,7 +40,8 @@ QStringList RemindersViewModel::openSubtaskIDs(const QString& id) const
 QCoro::Task<bool> RemindersViewModel::addSubtask(QString parentID, QString title, std::optional<QString> notes,
                                                  std::optional<QDateTime> dueDate, int priority,
                                                  RecurrenceOption recurrence, bool dueIsAllDay,
-                                                 std::optional<RecurrenceRule> customRule, ReminderAlert alert)
+                                                 std::optional<RecurrenceRule> customRule, ReminderAlert alert,
+                                                 QStringList tags)
 {
     const std::optional<StoreReminder> parent = m_store->reminderWithID(parentID);
     if (!parent || !parent->listID || parent->uid.isEmpty()) {
@@ -50,7 +51,7 @@ QCoro::Task<bool> RemindersViewModel::addSubtask(QString parentID, QString title
     reminder.listID = parent->listID;
     reminder.parentUID = parent->uid;
     co_return co_await addToList(std::move(reminder), title, notes, dueDate, priority, recurrence, dueIsAllDay,
-                                 customRule, alert);
+                                 customRule, alert, tags);
 }
 
 QCoro::Task<bool> RemindersViewModel::makeSubtask(QString id, QString parentID)

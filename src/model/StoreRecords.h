@@ -193,7 +193,7 @@ struct StoreReminder
     std::shared_ptr<const ReminderSeries> series;
     /// The to-do's UID, which other reminders' RELATED-TO names; a new reminder gets one when it is saved.
     QString uid;
-    /// The CATEGORIES values, in file order; read only.
+    /// The CATEGORIES values (tags), in file order. Saving a change rewrites only the lines whose values changed.
     QStringList categories;
     /// The parent's UID (RELATED-TO with RELTYPE=PARENT, or without RELTYPE). Saving a change rewrites only that
     /// line, or adds or removes it.

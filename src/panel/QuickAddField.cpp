@@ -70,6 +70,11 @@ QList<QuickAddChip> chipsFor(const ParsedPhrase& parsed)
         const QString words = rule ? recurrenceWords(RecurrenceOption::custom, *rule) : recurrenceWords(parsed.repeat);
         chips.append({repeatPart, words, wordsOf(parsed, repeatPart)});
     }
+    for (const PhraseSpan& span : parsed.spans) {
+        if ((span.parts & tagPart) != 0) {
+            chips.append({tagPart, span.text, {span.text}});
+        }
+    }
     return chips;
 }
 
@@ -199,7 +204,8 @@ void QuickAddField::submit()
         allDay = true;
     }
     QCoro::connect(m_model.addReminder(title, std::nullopt, due, m_parsed.priority,
-                                       rule ? RecurrenceOption::custom : m_parsed.repeat, *listID, allDay, rule),
+                                       rule ? RecurrenceOption::custom : m_parsed.repeat, *listID, allDay, rule,
+                                       ReminderAlert{}, m_parsed.tags),
                    this, [this, typed] {
                        m_adding = false;
                        // A failed add keeps the text, so that nothing typed is lost, and says why.

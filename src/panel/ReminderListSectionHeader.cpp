@@ -170,6 +170,7 @@ void ReminderListSection::setPresentingAddPopover(bool presenting)
     m_presentingAddPopover = presenting;
     if (presenting) {
         ensureAddPopover();
+        m_addState.knownTags = m_model->tagsInUse();
         m_addForm->reload();
         m_addPopover->present(m_addButton, PopoverWindow::Side::trailing);
     } else if (m_addPopover != nullptr) {
@@ -197,7 +198,7 @@ void ReminderListSection::submitAdd()
     }
     QCoro::connect(m_model->addReminder(title, m_addState.trimmedNotes(), m_addState.effectiveDueDate(),
                                         m_addState.priority, m_addState.recurrence, m_list.id,
-                                        m_addState.effectiveAllDay(), std::nullopt, m_addState.alert),
+                                        m_addState.effectiveAllDay(), std::nullopt, m_addState.alert, m_addState.tags),
                    this, [this](bool added) {
                        if (!added) {
                            // Nothing was written: the typing stays, and the form says why.

@@ -6,6 +6,7 @@
 
 #include <QHash>
 #include <QMutex>
+#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -170,6 +171,38 @@ QList<QLocale> PhraseParser::localesFor(const QLocale& interfaceLocale, const QL
     return {interfaceLocale, systemLocale};
 }
 
+namespace {
+
+// "#word" or the full-width "＃word", in any script; a word of digits alone ("#2") is a number, not a tag. Chinese
+// and Japanese put no space before it, so only a Latin, Greek or Cyrillic letter or a digit right before the mark
+// ("C#", "no#2") keeps it from being one. Punctuation that ends the sentence is not part of it.
+void readTags(const QString& text, const QStringList& keptKeys, ParsedPhrase& result)
+{
+    static const QRegularExpression tag(QStringLiteral(
+        "(?<![\\p{Latin}\\p{Greek}\\p{Cyrillic}\\p{N}_&/"
+        "])[#\\x{FF03}]([^\\s#\\x{FF03},\\x{FF0C}\\x{3001}]*\\p{L}[^\\s#\\x{FF03},\\x{FF0C}\\x{3001}]*)"));
+    static const QString closing = QStringLiteral(".!?;:)\u3002\uFF01\uFF1F\uFF1B\uFF1A\uFF09");
+    for (auto it = tag.globalMatch(text); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        QString word = m.captured(1);
+        int length = int(m.capturedLength());
+        while (!word.isEmpty() && closing.contains(word.back())) {
+            word.chop(1);
+            --length;
+        }
+        const QString typed = text.mid(m.capturedStart(), length);
+        if (word.isEmpty() || keptKeys.contains(CompiledPhraseRules::key(typed))) {
+            continue;
+        }
+        result.spans.append({int(m.capturedStart()), length, tagPart, typed});
+        if (!result.tags.contains(word)) {
+            result.tags.append(word);
+        }
+    }
+}
+
+} // namespace
+
 ParsedPhrase PhraseParser::parse(const QString& text, const QDateTime& now, const QStringList& kept) const
 {
     const QDateTime localNow = m_zone.isValid() ? now.toTimeZone(m_zone) : now;
@@ -180,6 +213,8 @@ ParsedPhrase PhraseParser::parse(const QString& text, const QDateTime& now, cons
     }
 
     ParsedPhrase result;
+    // Tags first, so that no grammar reads a date or a priority inside one.
+    readTags(text, keptKeys, result);
     PhraseReading found;
     for (const auto& language : m_languages) {
         const CompiledPhraseRules& c = language->rules;

@@ -20,6 +20,7 @@ enum PhrasePart
     duePart = 1,
     priorityPart = 2,
     repeatPart = 4,
+    tagPart = 8,
 };
 
 /// Where a recognised part came from in the typed text.
@@ -41,6 +42,7 @@ struct ParsedPhrase
     RecurrenceOption repeat = RecurrenceOption::none;
     int repeatInterval = 1;    ///< every so many days, weeks, ... of `repeat`
     QList<int> repeatWeekdays; ///< the days a weekly repeat falls on, Monday 1; empty for the due date's own day
+    QStringList tags;          ///< "#word" (or "＃word") in any language, without the mark, each once
     QList<PhraseSpan> spans;   ///< in text order
 };
 

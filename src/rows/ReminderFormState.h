@@ -30,6 +30,9 @@ struct ReminderFormState
     ReminderAlert alert;
     std::optional<StoreAlarm> firstAlarm;
     int moreAlarmCount = 0;
+    /// The tags (CATEGORIES), and those in use elsewhere that the tag field offers while typing.
+    QStringList tags;
+    QStringList knownTags;
 
     /// An empty form: no due date switched on, the date picker at `now`, no priority, no repeat.
     static ReminderFormState fresh(const QDateTime& now)
@@ -57,6 +60,7 @@ struct ReminderFormState
         if (reminder.recurrence == RecurrenceOption::custom) {
             state.customRule = reminder.repeatRule;
         }
+        state.tags = reminder.categories;
         state.alert = alertOf(reminder.alarms, reminder.alertSilenced);
         if (!reminder.alarms.isEmpty()) {
             state.firstAlarm = reminder.alarms.first();

@@ -8,6 +8,7 @@
 #include "rows/FormFields.h"
 #include "rows/PopoverWindow.h"
 #include "rows/RowStyle.h"
+#include "rows/TagField.h"
 
 #include <QCalendarWidget>
 #include <QCheckBox>
@@ -147,6 +148,9 @@ void ReminderFormView::build()
         m_recurrence->addItem(QString(), rawValue(option));
     }
 
+    m_tags = new TagField(this);
+    stack->addWidget(m_tags);
+
     m_notes = new GrowingTextEdit(this);
     stack->addWidget(m_notes);
 
@@ -242,6 +246,10 @@ void ReminderFormView::bind()
             Q_EMIT edited();
         }
     });
+    connect(m_tags, &TagField::tagsEdited, this, [this](const QStringList& tags) {
+        m_state->tags = tags;
+        Q_EMIT edited();
+    });
     connect(m_alertPicker, &AlertPicker::alertChosen, this, [this](const ReminderAlert& alert) {
         m_state->alert = alert;
         Q_EMIT edited();
@@ -326,6 +334,8 @@ void ReminderFormView::reload()
     if (m_notes->toPlainText() != m_state->notes) {
         m_notes->setPlainText(m_state->notes);
     }
+    m_tags->setTags(m_state->tags);
+    m_tags->setSuggestions(m_state->knownTags);
     m_alertPicker->showAlert(m_state->alert, m_state->firstAlarm, m_state->moreAlarmCount, m_state->effectiveDueDate());
     m_reloading = false;
     showDueDate();
@@ -404,6 +414,8 @@ void ReminderFormView::retranslate()
     // The pickers measure their entries again, in the new language's script.
     m_priority->updateGeometry();
     m_recurrence->updateGeometry();
+    m_tags->setPlaceholderText(localizedString(QStringLiteral("form.tags.placeholder")));
+    m_tags->setAccessibleName(localizedString(QStringLiteral("form.tags")));
     m_notes->setPlaceholderText(localizedString(QStringLiteral("form.notes")));
     m_notes->setAccessibleName(m_notes->placeholderText());
     m_cancel->setText(localizedString(QStringLiteral("button.cancel")));

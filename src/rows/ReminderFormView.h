@@ -21,6 +21,7 @@ namespace tolvik {
 
 class AlertPicker;
 class ElidedTextLabel;
+class TagField;
 
 /// The one form for adding and editing a reminder. It owns none of the values: every keystroke and every picker
 /// change is written straight into the owner's `ReminderFormState`, and cancel and submit only tell the owner,
@@ -47,6 +48,7 @@ public:
     QComboBox* priorityPicker() const { return m_priority; }
     QComboBox* recurrencePicker() const { return m_recurrence; }
     AlertPicker* alertPicker() const { return m_alertPicker; }
+    TagField* tagField() const { return m_tags; }
     QTextEdit* notesField() const { return m_notes; }
     QPushButton* cancelButton() const { return m_cancel; }
     QPushButton* submitButton() const { return m_submit; }
@@ -97,6 +99,7 @@ private:
     QCheckBox* m_allDay = nullptr;
     QTimeEdit* m_time = nullptr;
     AlertPicker* m_alertPicker = nullptr;
+    TagField* m_tags = nullptr;
     QLabel* m_priorityCaption = nullptr;
     QComboBox* m_priority = nullptr;
     QLabel* m_recurrenceCaption = nullptr;

@@ -74,6 +74,7 @@ void ReminderRow::setEditPresented(bool presented)
 void ReminderRow::edit()
 {
     m_editState = ReminderFormState::from(m_reminder, m_clock());
+    m_editState.knownTags = m_model != nullptr ? m_model->tagsInUse() : QStringList();
     m_editOpenedWith = m_editState;
     if (m_editForm != nullptr) {
         m_editForm->reload();
@@ -96,8 +97,8 @@ void ReminderRow::save()
                                 ReminderFields{m_editOpenedWith.trimmedTitle(), m_editOpenedWith.trimmedNotes(),
                                                m_editOpenedWith.effectiveDueDate(), m_editOpenedWith.priority,
                                                m_editOpenedWith.recurrence, m_editOpenedWith.effectiveAllDay(),
-                                               m_editOpenedWith.alert},
-                                m_editState.effectiveAllDay(), m_editState.alert),
+                                               m_editOpenedWith.alert, m_editOpenedWith.tags},
+                                m_editState.effectiveAllDay(), m_editState.alert, m_editState.tags),
         this, [this](bool saved) {
             if (saved) {
                 setEditPresented(false);

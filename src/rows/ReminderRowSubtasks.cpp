@@ -60,6 +60,7 @@ void ReminderRow::setSubtaskFormPresented(bool presented)
 void ReminderRow::beginAddSubtask()
 {
     m_subtaskState = ReminderFormState::fresh(m_clock());
+    m_subtaskState.knownTags = m_model != nullptr ? m_model->tagsInUse() : QStringList();
     setSubtaskFormPresented(true);
 }
 
@@ -75,7 +76,7 @@ void ReminderRow::submitSubtask()
     QCoro::connect(m_model->addSubtask(m_reminder.id, title, m_subtaskState.trimmedNotes(),
                                        m_subtaskState.effectiveDueDate(), m_subtaskState.priority,
                                        m_subtaskState.recurrence, m_subtaskState.effectiveAllDay(), std::nullopt,
-                                       m_subtaskState.alert),
+                                       m_subtaskState.alert, m_subtaskState.tags),
                    this, [this](bool added) {
                        if (!added) {
                            // Nothing was written: the typing stays, and the form says why.

@@ -1,5 +1,6 @@
 #include "store/IcsSplicer.h"
 
+#include "store/IcalCategories.h"
 #include "store/IcalSupport.h"
 
 #include <QList>
@@ -33,6 +34,7 @@ struct Layout
     QList<Node> nodes;
     QList<int> roots;
     QByteArray newline = "\r\n";
+    QByteArray bytes;
 };
 
 struct Edit
@@ -84,6 +86,7 @@ QByteArray valueOf(const QByteArray& content)
 std::optional<Layout> scan(const QByteArray& bytes)
 {
     Layout layout;
+    layout.bytes = bytes;
     const qsizetype firstEnd = bytes.indexOf('\n');
     if (firstEnd > 0 && bytes[firstEnd - 1] != '\r') {
         layout.newline = "\n";
@@ -273,6 +276,35 @@ qsizetype newChildInsertPoint(const Layout& layout, const Node& node, const QLis
     return node.endLine;
 }
 
+// A tag edit changes only the CATEGORIES lines whose values changed, each keeping its escapes and parameters:
+// libical holds one property per value, which written back would split every line into one per tag.
+void categoryEdits(const Layout& layout, const Node& node, icalcomponent* after, QList<Edit>& edits)
+{
+    QList<Span> spans;
+    QList<QByteArray> texts;
+    for (const auto& [lineName, span] : node.properties) {
+        if (lineName == "CATEGORIES") {
+            spans.append(span);
+            texts.append(layout.bytes.mid(span.begin, span.end - span.begin));
+        }
+    }
+    QStringList values;
+    for (icalproperty* property : ical::properties(after, ICAL_CATEGORIES_PROPERTY)) {
+        values.append(ical::text(icalproperty_get_categories(property)).trimmed());
+    }
+    QByteArray added;
+    const QList<QByteArray> rewritten = ical::rewriteCategoryLines(texts, values, layout.newline, added);
+    for (qsizetype i = 0; i < spans.size(); ++i) {
+        if (rewritten.at(i) != texts.at(i)) {
+            edits.append(Edit{spans.at(i).begin, spans.at(i).end, rewritten.at(i)});
+        }
+    }
+    if (!added.isEmpty()) {
+        const qsizetype at = propertyInsertPoint(layout, node);
+        edits.append(Edit{at, at, added});
+    }
+}
+
 // The edits of one component's own properties, and of the sub-components it gained or lost; the ones both trees
 // hold are appended to `pending` to be compared in turn.
 struct Pair
@@ -300,6 +332,10 @@ bool diffOne(const Layout& layout, const Pair& pair, QList<Edit>& edits, QList<P
         const QList<QByteArray> oldTexts = old.value(name);
         const QList<QByteArray> newTexts = now.value(name);
         if (oldTexts == newTexts) {
+            continue;
+        }
+        if (name == "CATEGORIES") {
+            categoryEdits(layout, node, pair.after, edits);
             continue;
         }
         const QByteArray text = inFileEnding(newTexts.join(), layout.newline);

@@ -329,6 +329,7 @@ TodoDocument TodoDocument::create(const StoreReminder& reminder, const QString& 
     if (!reminder.recurrenceRules.isEmpty()) {
         ical::writeRules(todo, {reminder.recurrenceRules.first()});
     }
+    ical::writeCategories(todo, reminder.categories);
     ical::writeParent(todo, reminder.parentUID);
     ical::writeChildren(todo, {}, reminder.childUIDs);
     if (reminder.alertEdit) {
@@ -503,6 +504,9 @@ bool TodoDocument::applyChanges(const StoreReminder& base, const StoreReminder& 
         markOpen(todo);
     }
 
+    if (base.categories != changed.categories) {
+        ical::writeCategories(todo, changed.categories);
+    }
     if (base.parentUID != changed.parentUID) {
         ical::writeParent(todo, changed.parentUID);
     }
