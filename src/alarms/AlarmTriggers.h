@@ -39,7 +39,8 @@ struct TriggerContext
 
 /// The moments within [from, to] at which a reminder rings that no client has acknowledged yet, in time order.
 /// A completed reminder, or a completed occurrence, rings never. A reminder with no display or audio VALARM
-/// rings at its due time, or, when it is due on a day without a time, at `allDayTime` that day. An alarm relative
+/// rings at its due time, or, when it is due on a day without a time, at `allDayTime` that day, unless the user
+/// chose no alert for it (`alertSilenced`). An alarm relative
 /// to a day without a time counts from the day's start, and one relative to a property the to-do lacks does not
 /// ring. A repeating reminder rings at each of its occurrences. An acknowledgement (X-MOZ-LASTACK, or a VALARM's
 /// ACKNOWLEDGED) silences every ring at or before it; a snooze rings once more at its end, unless it ends before

@@ -10,12 +10,15 @@
 #include "panel/ReminderListSection.h"
 #include "panel/SearchBar.h"
 #include "panel/UndoBar.h"
+#include "rows/AlertPicker.h"
+#include "rows/FormFields.h"
 #include "rows/PopoverWindow.h"
 #include "rows/ReminderFormView.h"
 #include "rows/ReminderRow.h"
 #include "settings/LaunchAtLoginManager.h"
 #include "store/VdirStore.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -108,6 +111,24 @@ void writeSampleLists(const QString& root)
     writeTodo(
         root, QStringLiteral("personal/home"), QStringLiteral("dentist"), QStringLiteral("Dentist"),
         {QStringLiteral("DUE;VALUE=DATE:") + QDate::currentDate().addDays(3).toString(QStringLiteral("yyyyMMdd"))});
+}
+
+/// Alerts and tags on the groceries, as a phone writes them: the first rows show a bell and chips.
+void writeAlertsAndTags(const QString& root)
+{
+    const QString groceries = QStringLiteral("personal/groceries");
+    const QStringList alarm{QStringLiteral("BEGIN:VALARM"), QStringLiteral("ACTION:DISPLAY"),
+                            QStringLiteral("DESCRIPTION:Oat milk"), QStringLiteral("TRIGGER;RELATED=END:-PT30M"),
+                            QStringLiteral("END:VALARM")};
+    writeTodo(root, groceries, QStringLiteral("milk"), QStringLiteral("Oat milk"),
+              QStringList{dueIn(0, 18), QStringLiteral("PRIORITY:1"), QStringLiteral("CATEGORIES:Shop,Weekly")} +
+                  alarm);
+    writeTodo(root, groceries, QStringLiteral("bread"), QStringLiteral("Sourdough bread"),
+              QStringList{dueIn(1, 9), QStringLiteral("CATEGORIES:Bakery,Errands\\, town,Weekend")} + alarm +
+                  QStringList{QStringLiteral("BEGIN:VALARM"), QStringLiteral("ACTION:DISPLAY"),
+                              QStringLiteral("TRIGGER;RELATED=END:-P1D"), QStringLiteral("END:VALARM")});
+    writeTodo(root, groceries, QStringLiteral("coffee"), QStringLiteral("Coffee beans"),
+              {dueIn(2, 10), QStringLiteral("X-TOLVIK-ALERT:NONE")});
 }
 
 /// More reminders than a compact panel holds, so that it is cut mid-row.
@@ -259,6 +280,21 @@ QRect completeForUndo(PanelWindow& panel, const QString&)
     return panel.geometry().adjusted(-16, 0, 0, 16);
 }
 
+/// Opens the first row's edit form with its alert picker's list open.
+QRect openAlertPicker(PanelWindow& panel, const QString&)
+{
+    const QList<ReminderRow*> rows = rowsOf(panel);
+    if (rows.isEmpty()) {
+        return {};
+    }
+    rows.first()->edit();
+    QTest::qWait(400);
+    QComboBox* picker = rows.first()->editForm()->alertPicker()->picker();
+    picker->showPopup();
+    QTest::qWait(500);
+    return rows.first()->editPopover()->geometry().united(picker->view()->window()->geometry());
+}
+
 const QString allLists = QStringLiteral("personal/groceries,personal/home,work/projects");
 
 /// Opens the first list's add form with a title and a due date; `allDay` ticks "All day", `focusSubmit` gives the
@@ -405,6 +441,15 @@ int main(int argc, char** argv)
                           Q_UNUSED(root);
                           return QRect();
                       }});
+    }
+    for (const QString& theme : {QStringLiteral("day"), QStringLiteral("night")}) {
+        const QString shade = theme == QLatin1String("day") ? QStringLiteral("light") : QStringLiteral("dark");
+        const QMap<QString, QString> preferences{{PreferenceKey::themePreference, theme},
+                                                 {PreferenceKey::selectedListIDs, allLists}};
+        shots.append(
+            {QStringLiteral("panel-alerts-") + shade, preferences, nullptr, writeAlertsAndTags, focusSecondRow});
+        shots.append(
+            {QStringLiteral("panel-alert-picker-") + shade, preferences, nullptr, writeAlertsAndTags, openAlertPicker});
     }
     shots.append({QStringLiteral("panel-search-light"),
                   {{PreferenceKey::selectedListIDs, allLists}},

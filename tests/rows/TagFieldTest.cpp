@@ -73,7 +73,11 @@ private Q_SLOTS:
         const QString id = m_fixture->writeTodo(
             list, QStringLiteral("t"), QStringLiteral("Plan"),
             {QStringLiteral("CATEGORIES:Work\\, office"), QStringLiteral("CATEGORIES;LANGUAGE=de:Arbeit")});
+        m_fixture->writeTodo(list, QStringLiteral("u"), QStringLiteral("Other"), {QStringLiteral("CATEGORIES:arbeit")});
         auto model = m_fixture->makeModel();
+        // Each tag once whatever its case, as first met, in order.
+        QCOMPARE(model->tagsInUse().size(), 2);
+        QVERIFY(model->tagsInUse().contains(u"Work, office"_qs));
         ReminderItem reminder;
         for (const ReminderItem& item : model->reminders()) {
             reminder = item.id == id ? item : reminder;
