@@ -28,17 +28,24 @@ QString relativeToDue(qint64 secondsBefore)
     if (secondsBefore == 0) {
         return localizedString(QStringLiteral("alert.atDueTime"));
     }
-    const bool before = secondsBefore > 0;
-    const qint64 seconds = before ? secondsBefore : -secondsBefore;
-    const QString suffix = before ? QStringLiteral("Before") : QStringLiteral("After");
-    if (seconds % day == 0) {
-        return localizedString(QStringLiteral("alert.days") + suffix, clampedCount(seconds / day));
+    struct Unit
+    {
+        qint64 seconds;
+        const char* before;
+        const char* after;
+    };
+    static const Unit units[] = {{day, "alert.daysBefore", "alert.daysAfter"},
+                                 {hour, "alert.hoursBefore", "alert.hoursAfter"},
+                                 {minute, "alert.minutesBefore", "alert.minutesAfter"}};
+    const qint64 seconds = secondsBefore > 0 ? secondsBefore : -secondsBefore;
+    for (const Unit& unit : units) {
+        // Seconds are below what a person sets: what is not whole hours or days rounds to the nearest minute.
+        if (seconds % unit.seconds == 0 || unit.seconds == minute) {
+            const QString key = QString::fromLatin1(secondsBefore > 0 ? unit.before : unit.after);
+            return localizedString(key, clampedCount((seconds + unit.seconds / 2) / unit.seconds));
+        }
     }
-    if (seconds % hour == 0) {
-        return localizedString(QStringLiteral("alert.hours") + suffix, clampedCount(seconds / hour));
-    }
-    // Seconds are below what a person sets; they round to the nearest minute.
-    return localizedString(QStringLiteral("alert.minutes") + suffix, clampedCount((seconds + minute / 2) / minute));
+    return QString();
 }
 
 QString alarmWords(const StoreAlarm& alarm)
