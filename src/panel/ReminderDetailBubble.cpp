@@ -137,7 +137,8 @@ void ReminderDetailBubble::refresh()
     if (!m_reminder.categories.isEmpty()) {
         m_tagsIcon->setPixmap(
             SymbolIcons::pixmap(QStringLiteral("tag"), secondary, QSize(iconSide, iconSide), devicePixelRatioF()));
-        m_tagsText->setText(m_reminder.categories.join(QStringLiteral(", ")));
+        // Not a comma between them: a tag may hold one ("Errands, town").
+        m_tagsText->setText(m_reminder.categories.join(QStringLiteral(" \u00B7 ")));
     }
 
     const bool hasNotes = m_reminder.notes.has_value() && !m_reminder.notes->isEmpty();

@@ -8,7 +8,6 @@
 #include "rows/RowStyle.h"
 
 #include <QEvent>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
@@ -62,17 +61,12 @@ RowBadges::RowBadges(QWidget* parent)
     , m_time(new QLabel(this))
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    auto* line = new QHBoxLayout(this);
-    line->setContentsMargins(0, 0, 0, 0);
-    line->setSpacing(spacing);
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     m_bell->setObjectName(QStringLiteral("alertBell"));
     m_time->setObjectName(QStringLiteral("alertTime"));
-    line->addWidget(m_bell);
-    line->addWidget(m_time);
     for (int index = 0; index <= maximumChips; ++index) {
         auto* chip = new TagChip(this);
         chip->setObjectName(QStringLiteral("tagChip"));
-        line->addWidget(chip);
         m_chips.append(chip);
     }
     refresh();
@@ -129,12 +123,10 @@ void RowBadges::refresh()
     const bool silenced = m_reminder.alertSilenced && m_reminder.alarms.isEmpty();
     const QString time = alertText();
     const bool bell = silenced || !time.isEmpty();
-    m_bell->setVisible(bell);
     if (bell) {
         m_bell->setPixmap(SymbolIcons::pixmap(silenced ? QStringLiteral("bell.slash") : QStringLiteral("bell"),
                                               secondary, QSize(side, side), devicePixelRatioF()));
     }
-    m_time->setVisible(!time.isEmpty());
     m_time->setFont(small);
     QPalette dimmed = m_time->palette();
     dimmed.setColor(QPalette::WindowText, secondary);
@@ -146,11 +138,74 @@ void RowBadges::refresh()
         auto* chip = static_cast<TagChip*>(m_chips.at(index));
         chip->setFont(small);
         chip->text = chips.value(index);
-        chip->setVisible(index < chips.size());
-        chip->updateGeometry();
         chip->update();
     }
     setVisible(bell || !chips.isEmpty());
+    updateGeometry();
+    place();
+}
+
+QList<QWidget*> RowBadges::wanted() const
+{
+    QList<QWidget*> marks;
+    const bool silenced = m_reminder.alertSilenced && m_reminder.alarms.isEmpty();
+    if (silenced || m_reminder.alertAt) {
+        marks.append(m_bell);
+    }
+    if (!m_time->text().isEmpty()) {
+        marks.append(m_time);
+    }
+    for (int index = 0; index < m_chips.size() && index < chipTexts().size(); ++index) {
+        marks.append(m_chips.at(index));
+    }
+    return marks;
+}
+
+QSize RowBadges::sizeHint() const
+{
+    int width = 0;
+    int height = 0;
+    for (QWidget* mark : wanted()) {
+        width += (width > 0 ? spacing : 0) + mark->sizeHint().width();
+        height = qMax(height, mark->sizeHint().height());
+    }
+    return {width, height};
+}
+
+QSize RowBadges::minimumSizeHint() const
+{
+    int width = 0;
+    for (QWidget* mark : wanted()) {
+        if (mark == m_bell || mark == m_time) {
+            width += (width > 0 ? spacing : 0) + mark->sizeHint().width();
+        }
+    }
+    return {width, sizeHint().height()};
+}
+
+void RowBadges::place()
+{
+    // A narrow row keeps its due date and the alert's time whole; the tags it has no room for are in the bubble.
+    const QList<QWidget*> marks = wanted();
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        child->setVisible(false);
+    }
+    int x = 0;
+    for (QWidget* mark : marks) {
+        const QSize size = mark->sizeHint();
+        if (x + size.width() > width() && mark != m_bell && mark != m_time) {
+            break;
+        }
+        mark->setGeometry(x, (height() - size.height()) / 2, size.width(), size.height());
+        mark->setVisible(true);
+        x += size.width() + spacing;
+    }
+}
+
+void RowBadges::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    place();
 }
 
 void RowBadges::changeEvent(QEvent* event)

@@ -30,11 +30,19 @@ public:
 
     QLabel* bellIcon() const { return m_bell; }
 
+    /// As wide as all the marks; it can shrink to the bell and its time, and chips that do not fit are left out.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
 protected:
     void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void refresh();
+    /// The marks the reminder has, in order, whether or not they fit.
+    QList<QWidget*> wanted() const;
+    void place();
 
     ReminderItem m_reminder;
     QLabel* m_bell;

@@ -1,6 +1,10 @@
 #include "rows/TagField.h"
 
+#include "appearance/SymbolIcons.h"
+#include "rows/RowStyle.h"
+
 #include <QAbstractItemView>
+#include <QAction>
 #include <QCompleter>
 #include <QKeyEvent>
 #include <QStringListModel>
@@ -20,8 +24,11 @@ TagField::TagField(QWidget* parent)
     : QLineEdit(parent)
     , m_model(new QStringListModel(this))
     , m_completer(new QCompleter(m_model, this))
+    , m_icon(addAction(QIcon(), QLineEdit::LeadingPosition))
 {
     setObjectName(QStringLiteral("tagField"));
+    // The tag symbol says what the field holds once its placeholder is gone.
+    m_icon->setIcon(SymbolIcons::icon(QStringLiteral("tag"), RowStyle::secondaryText(palette())));
     m_completer->setWidget(this);
     m_completer->setCaseSensitivity(Qt::CaseInsensitive);
     m_completer->setFilterMode(Qt::MatchStartsWith);
@@ -130,6 +137,14 @@ void TagField::takeCompletion(const QString& tag)
     setText(head + text().mid(cursorPosition()).trimmed());
     setCursorPosition(int(head.size()));
     Q_EMIT tagsEdited(tags());
+}
+
+void TagField::changeEvent(QEvent* event)
+{
+    QLineEdit::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange) {
+        m_icon->setIcon(SymbolIcons::icon(QStringLiteral("tag"), RowStyle::secondaryText(palette())));
+    }
 }
 
 void TagField::keyPressEvent(QKeyEvent* event)

@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QStringList>
 
+class QAction;
 class QCompleter;
 class QStringListModel;
 
@@ -34,6 +35,7 @@ Q_SIGNALS:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     /// Where the tag being typed starts.
@@ -44,6 +46,7 @@ private:
     QStringList m_suggestions;
     QStringListModel* m_model;
     QCompleter* m_completer;
+    QAction* m_icon;
 };
 
 } // namespace tolvik

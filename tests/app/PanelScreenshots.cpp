@@ -280,19 +280,30 @@ QRect completeForUndo(PanelWindow& panel, const QString&)
     return panel.geometry().adjusted(-16, 0, 0, 16);
 }
 
-/// Opens the first row's edit form with its alert picker's list open.
-QRect openAlertPicker(PanelWindow& panel, const QString&)
+/// Opens the first row's edit form with its alert picker's list open, or with "Custom…" chosen and the tag field
+/// in view.
+std::function<QRect(PanelWindow&, const QString&)> editAlert(bool listOpen)
 {
-    const QList<ReminderRow*> rows = rowsOf(panel);
-    if (rows.isEmpty()) {
-        return {};
-    }
-    rows.first()->edit();
-    QTest::qWait(400);
-    QComboBox* picker = rows.first()->editForm()->alertPicker()->picker();
-    picker->showPopup();
-    QTest::qWait(500);
-    return rows.first()->editPopover()->geometry().united(picker->view()->window()->geometry());
+    return [listOpen](PanelWindow& panel, const QString&) -> QRect {
+        const QList<ReminderRow*> rows = rowsOf(panel);
+        if (rows.isEmpty()) {
+            return {};
+        }
+        rows.first()->edit();
+        QTest::qWait(400);
+        QComboBox* picker = rows.first()->editForm()->alertPicker()->picker();
+        if (listOpen) {
+            picker->showPopup();
+        } else {
+            rows.first()->editForm()->dueDateToggle()->click();
+            const int custom = picker->findData(AlertPicker::customEntry);
+            picker->setCurrentIndex(custom);
+            Q_EMIT picker->activated(custom);
+        }
+        QTest::qWait(500);
+        const QRect form = rows.first()->editPopover()->geometry();
+        return listOpen ? form.united(picker->view()->window()->geometry()) : form;
+    };
 }
 
 const QString allLists = QStringLiteral("personal/groceries,personal/home,work/projects");
@@ -449,7 +460,9 @@ int main(int argc, char** argv)
         shots.append(
             {QStringLiteral("panel-alerts-") + shade, preferences, nullptr, writeAlertsAndTags, focusSecondRow});
         shots.append(
-            {QStringLiteral("panel-alert-picker-") + shade, preferences, nullptr, writeAlertsAndTags, openAlertPicker});
+            {QStringLiteral("panel-alert-picker-") + shade, preferences, nullptr, writeAlertsAndTags, editAlert(true)});
+        shots.append({QStringLiteral("panel-alert-custom-") + shade, preferences, nullptr, writeAlertsAndTags,
+                      editAlert(false)});
     }
     shots.append({QStringLiteral("panel-search-light"),
                   {{PreferenceKey::selectedListIDs, allLists}},

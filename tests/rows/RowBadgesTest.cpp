@@ -113,7 +113,7 @@ private Q_SLOTS:
         QVERIFY(row.accessibleDescription().contains(QStringLiteral("Tags: Home, Work, office, Errands, Call")));
         ReminderDetailBubble bubble;
         bubble.setReminder(reminder);
-        QCOMPARE(bubble.tagsText()->text(), QStringLiteral("Home, Work, office, Errands, Call"));
+        QCOMPARE(bubble.tagsText()->text(), QStringLiteral("Home \u00B7 Work, office \u00B7 Errands \u00B7 Call"));
     }
 };
 
