@@ -21,7 +21,7 @@ namespace {
 // here, so that the field is saved and read below and `formatVersion` is bumped.
 static_assert(sizeof(void*) != 8 || sizeof(StoreReminder) == 416, "save the new field of StoreReminder");
 static_assert(sizeof(void*) != 8 || sizeof(StoreAlarm) == 72, "save the new field of StoreAlarm");
-static_assert(sizeof(void*) != 8 || sizeof(VdirFileEntry) == 528, "save the new field of VdirFileEntry");
+static_assert(sizeof(void*) != 8 || sizeof(VdirFileEntry) == 104, "save the new field of VdirFileEntry");
 
 constexpr char magic[8] = {'T', 'V', 'K', 'I', 'N', 'D', 'E', 'X'};
 // The header: magic, version, the payload's length and its CRC-32.
@@ -377,7 +377,8 @@ QByteArray payloadOf(const QString& root, const QList<std::shared_ptr<const Vdir
         entries.reserve(folder->files.size());
         for (const VdirFileEntry& entry : folder->files) {
             // An entry of unknown identity is to be read again anyway.
-            if (entry.key.size >= 0 && (!entry.reminder || savable(*entry.reminder, zones))) {
+            const StoreReminder* reminder = folder->reminderOf(entry);
+            if (entry.key.size >= 0 && (reminder == nullptr || savable(*reminder, zones))) {
                 entries.append(&entry);
             }
         }
@@ -385,9 +386,10 @@ QByteArray payloadOf(const QString& root, const QList<std::shared_ptr<const Vdir
         for (const VdirFileEntry* entry : std::as_const(entries)) {
             out << entry->fileName;
             write(out, entry->key);
-            out << qint32(entry->skipped) << entry->uid << qint32(entry->otherTodos) << bool(entry->reminder);
-            if (entry->reminder) {
-                write(out, *entry->reminder);
+            const StoreReminder* reminder = folder->reminderOf(*entry);
+            out << qint32(entry->skipped) << entry->uid << qint32(entry->otherTodos) << (reminder != nullptr);
+            if (reminder != nullptr) {
+                write(out, *reminder);
             }
         }
     }
@@ -497,9 +499,10 @@ std::optional<Folders> load(const QString& path, const QString& root)
         if (!plausible(in, fileCount)) {
             break;
         }
-        snapshot->files.reserve(fileCount);
+        QList<VdirReadFile> files;
+        files.reserve(fileCount);
         for (quint32 i = 0; i < fileCount && in.status() == QDataStream::Ok; ++i) {
-            VdirFileEntry entry;
+            VdirReadFile entry;
             qint32 skipped = 0;
             qint32 others = 0;
             bool hasReminder = false;
@@ -507,7 +510,7 @@ std::optional<Folders> load(const QString& path, const QString& root)
             entry.key = readKey(in);
             in >> skipped >> entry.uid >> others >> hasReminder;
             if (skipped < 0 || skipped > qint32(VdirSkipReason::otherTodo) || others < 0 ||
-                (!snapshot->files.isEmpty() && !(snapshot->files.constLast().fileName < entry.fileName))) {
+                (!files.isEmpty() && !(files.constLast().fileName < entry.fileName))) {
                 in.setStatus(QDataStream::ReadCorruptData);
                 break;
             }
@@ -517,13 +520,16 @@ std::optional<Folders> load(const QString& path, const QString& root)
                 StoreReminder reminder = readReminder(in, zones);
                 reminder.id = vdirReminderID(snapshot->listID, entry.fileName);
                 reminder.listID = snapshot->listID;
+                if (reminder.uid == entry.uid) {
+                    reminder.uid = entry.uid;
+                }
                 entry.reminder = std::move(reminder);
             }
-            snapshot->files.append(std::move(entry));
+            files.append(std::move(entry));
         }
         snapshot->revision = vdirNewRevision();
         const QString id = snapshot->listID;
-        folders.insert(id, vdirIndexed(std::move(snapshot)));
+        folders.insert(id, vdirAssembled(std::move(snapshot), std::move(files)));
     }
     if (in.status() != QDataStream::Ok || !in.atEnd()) {
         return std::nullopt;

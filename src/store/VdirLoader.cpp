@@ -34,15 +34,19 @@ struct Candidate
     QString name;
     QByteArray rawName;
     std::optional<VdirFileKey> key;
-    std::optional<VdirFileEntry> entry;
+    /// What reading it found; held apart, since most files of a large store are not read at all.
+    std::shared_ptr<VdirReadFile> entry;
     bool needsRead = false;
-    /// What the last read found, should this read catch the file half written.
-    std::optional<VdirFileEntry> previous;
+    /// Where the file is in the last read's snapshot, or -1: kept as it was when unchanged, and what the last
+    /// read found, should this read catch the file half written.
+    qsizetype knownAt = -1;
 };
 
 struct FolderPlan
 {
     const VdirFolderRequest* request = nullptr;
+    /// The last read of the same folder, or none.
+    const VdirFolderSnapshot* previous = nullptr;
     int dirfd = -1;
     bool unchanged = false;
     VdirFileKey folderKey;
@@ -93,6 +97,7 @@ void planFolder(FolderPlan& plan)
         request.previous && request.previous->listID == request.listID && request.previous->path == request.path
             ? request.previous.get()
             : nullptr;
+    plan.previous = previous;
     if (previous && request.mayTrust && trusted(*previous, plan.folderKey, plan.startedAtMs)) {
         plan.unchanged = true;
         return;
@@ -108,7 +113,8 @@ void planFolder(FolderPlan& plan)
     // What cannot be an item (a FIFO, device or socket, a folder or a broken link, or a name that is no valid text
     // here) is skipped, and counted with its reason so that the user learns something was left out.
     const auto skip = [&plan](const QString& name, const QByteArray& raw, VdirSkipReason reason) {
-        plan.files.append(Candidate{name, raw, VdirFileKey{}, vdirSkipped(name, reason), false, std::nullopt});
+        plan.files.append(
+            Candidate{name, raw, VdirFileKey{}, std::make_shared<VdirReadFile>(vdirSkipped(name, reason)), false, -1});
     };
     bool sawOwnTemp = false;
     while (const dirent* dirEntry = ::readdir(dir)) {
@@ -136,9 +142,9 @@ void planFolder(FolderPlan& plan)
             continue;
         }
         const VdirFileEntry* known = previous ? findEntry(previous->files, name) : nullptr;
-        Candidate candidate{name, raw, std::nullopt, std::nullopt, true, std::nullopt};
-        if (known != nullptr && known->reminder) {
-            candidate.previous = *known;
+        Candidate candidate{name, raw, std::nullopt, nullptr, true, -1};
+        if (known != nullptr) {
+            candidate.knownAt = known - previous->files.constData();
         }
         // A file never seen before is read anyway; its status comes with the read.
         if (known != nullptr || type != DT_REG) {
@@ -170,8 +176,8 @@ void planFolder(FolderPlan& plan)
                 continue;
             }
             candidate.key = vdirKeyOf(fileInfo);
+            // Unchanged: taken over from the last read when the snapshot is assembled, without copying it here.
             if (known != nullptr && known->key == *candidate.key) {
-                candidate.entry = *known;
                 candidate.needsRead = false;
             }
         }
@@ -187,7 +193,7 @@ void planFolder(FolderPlan& plan)
 }
 
 // Reads and parses one file. Nothing when the file vanished.
-std::optional<VdirFileEntry> readOnce(const FolderPlan& plan, const Candidate& file, bool useKnownKey)
+std::optional<VdirReadFile> readOnce(const FolderPlan& plan, const Candidate& file, bool useKnownKey)
 {
     const VdirFileKey known = file.key.value_or(VdirFileKey{});
     if (useKnownKey && file.key && (known.size == 0 || known.size > TodoDocument::maximumFileSize)) {
@@ -234,15 +240,21 @@ std::optional<VdirFileEntry> readOnce(const FolderPlan& plan, const Candidate& f
     return vdirEntryOf(file.name, key, bytes, plan.request->listID);
 }
 
+std::shared_ptr<VdirReadFile> held(std::optional<VdirReadFile> read)
+{
+    return read ? std::make_shared<VdirReadFile>(std::move(*read)) : nullptr;
+}
+
 // A file that read as a reminder last time and now as nothing, just after it changed, is most likely being
 // rewritten in place by another program (truncated, then written). It is read again a few times; if it still
 // reads as nothing, the reminder stays as it was, with a key that makes the next refresh read the file again,
 // so that it does not vanish from the list meanwhile.
 void readFile(const FolderPlan& plan, Candidate& file)
 {
-    std::optional<VdirFileEntry> entry = readOnce(plan, file, true);
-    if (!file.previous || (entry && entry->reminder)) {
-        file.entry = std::move(entry);
+    std::optional<VdirReadFile> entry = readOnce(plan, file, true);
+    const bool hadReminder = file.knownAt >= 0 && plan.previous->files.at(file.knownAt).reminderAt >= 0;
+    if (!hadReminder || (entry && entry->reminder)) {
+        file.entry = held(std::move(entry));
         return;
     }
     for (int attempt = 0; attempt < retryReads; ++attempt) {
@@ -254,18 +266,40 @@ void readFile(const FolderPlan& plan, Candidate& file)
         QThread::msleep(retryReadMs << attempt);
         entry = readOnce(plan, file, false);
         if (!entry || entry->reminder) {
-            file.entry = std::move(entry);
+            file.entry = held(std::move(entry));
             return;
         }
     }
     if (entry && entry->key.size >= 0 &&
         QDateTime::currentMSecsSinceEpoch() - entry->key.mtimeNs / 1000000 <= racyMarginMs) {
-        VdirFileEntry kept = *file.previous;
+        VdirReadFile kept = plan.previous->readFileAt(file.knownAt);
         kept.key = VdirFileKey{};
-        file.entry = std::move(kept);
+        file.entry = std::make_shared<VdirReadFile>(std::move(kept));
         return;
     }
-    file.entry = std::move(entry);
+    file.entry = held(std::move(entry));
+}
+
+// Whether the folder holds just what the last read found: every file unchanged, none added or gone.
+bool sameAsBefore(const FolderPlan& plan)
+{
+    const VdirFolderSnapshot* known = plan.previous;
+    if (known == nullptr || plan.files.size() != known->files.size()) {
+        return false;
+    }
+    for (const Candidate& file : plan.files) {
+        if (file.needsRead) {
+            return false;
+        }
+        if (file.knownAt < 0) {
+            // Skipped without reading: the same only when it was skipped for the same reason last time.
+            const VdirFileEntry* was = findEntry(known->files, file.name);
+            if (was == nullptr || was->reminderAt >= 0 || !file.entry || was->skipped != file.entry->skipped) {
+                return false;
+            }
+        }
+    }
+    return true;
 }
 
 std::shared_ptr<const VdirFolderSnapshot> assemble(FolderPlan& plan)
@@ -279,27 +313,33 @@ std::shared_ptr<const VdirFolderSnapshot> assemble(FolderPlan& plan)
     snapshot->path = plan.request->path;
     if (plan.dirfd < 0) {
         snapshot->revision = vdirNewRevision();
-        return vdirIndexed(std::move(snapshot));
+        return vdirAssembled(std::move(snapshot), {});
     }
     snapshot->folderKey = plan.folderKey;
     snapshot->verifiedAtMs = plan.startedAtMs;
-    snapshot->files.reserve(plan.files.size());
-    bool sameFiles = previous != nullptr && previous->path == snapshot->path;
-    for (Candidate& file : plan.files) {
-        if (file.entry) {
-            snapshot->files.append(std::move(*file.entry));
-            sameFiles = sameFiles && !file.needsRead;
-        }
-    }
-    if (sameFiles && snapshot->files.size() == previous->files.size()) {
-        // Nothing in the folder changed: keep the revision, so that the reminder list can be shared.
-        snapshot->revision = previous->revision;
-        snapshot->byReminderID = previous->byReminderID;
-        snapshot->run = previous->run;
+    if (sameAsBefore(plan)) {
+        // Nothing in the folder changed: keep the revision and share the records, so that the reminder list
+        // is shared too.
+        snapshot->files = plan.previous->files;
+        snapshot->revision = plan.previous->revision;
+        snapshot->byReminderID = plan.previous->byReminderID;
+        snapshot->run = plan.previous->run;
         return snapshot;
     }
+    QList<VdirReadFile> files;
+    files.reserve(plan.files.size());
+    for (Candidate& file : plan.files) {
+        if (file.entry) {
+            // Let go of each read file as it moves into the snapshot, so that a large first read does not hold
+            // every record twice at its peak.
+            files.append(std::move(*file.entry));
+            file.entry.reset();
+        } else if (!file.needsRead && file.knownAt >= 0) {
+            files.append(plan.previous->readFileAt(file.knownAt));
+        }
+    }
     snapshot->revision = vdirNewRevision();
-    return vdirIndexed(std::move(snapshot));
+    return vdirAssembled(std::move(snapshot), std::move(files));
 }
 
 } // namespace

@@ -349,11 +349,11 @@ QCoro::Task<StoreReminderBatch> VdirStore::fetchReminders(QStringList listIDs)
             continue;
         }
         for (const VdirFileEntry& entry : folder->files) {
-            if (entry.reminder && entry.otherTodos == 0) {
+            if (entry.reminderAt >= 0 && entry.otherTodos == 0) {
                 continue;
             }
             const QString path = folder->path + QLatin1Char('/') + entry.fileName;
-            if (!entry.reminder) {
+            if (entry.reminderAt < 0) {
                 reasons.append({path, entry.skipped});
             }
             for (int other = 0; other < entry.otherTodos; ++other) {
@@ -397,7 +397,8 @@ std::optional<StoreReminder> VdirStore::reminderWithID(const QString& id)
     if (!located || !QFileInfo::exists(located->path())) {
         return std::nullopt;
     }
-    return located->entry->reminder;
+    const StoreReminder* reminder = located->reminder();
+    return reminder != nullptr ? std::optional<StoreReminder>(*reminder) : std::nullopt;
 }
 
 std::optional<StoreList> VdirStore::listWithID(const QString& id)
