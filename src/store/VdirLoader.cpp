@@ -25,6 +25,8 @@ namespace {
 
 // Below this many files to read, handing them to other threads costs more than it saves.
 constexpr qsizetype parallelThreshold = 64;
+// How many files to read before putting them into their snapshots.
+constexpr qsizetype readBatchFiles = 4096;
 // How often, and after how long at first (doubling each time), a file caught half written is read again.
 constexpr int retryReads = 3;
 constexpr unsigned long retryReadMs = 5;
@@ -373,33 +375,40 @@ VdirFetchResult load(const QList<VdirFolderRequest>& requests)
         std::for_each(plans.begin(), plans.end(), plan);
     }
 
-    QList<ReadJob> jobs;
-    for (FolderPlan& plan : plans) {
-        for (Candidate& file : plan.files) {
-            if (file.needsRead) {
-                jobs.append(ReadJob{&plan, &file});
-            }
-        }
-    }
     const auto read = [](const ReadJob& job) {
         lowerWorkerPriority();
         readFile(*job.plan, *job.file);
     };
-    if (jobs.size() >= parallelThreshold) {
-        // A pool of its own: the load itself runs on a thread of the global pool, and a map there would find no
-        // free thread on a two-core machine and parse on one core. The calling thread takes part as well.
-        QtConcurrent::blockingMap(&parsePool(), jobs, read);
-    } else {
-        std::for_each(jobs.cbegin(), jobs.cend(), read);
-    }
-
     VdirFetchResult result;
-    result.parsedFiles = int(jobs.size());
     result.folders.reserve(plans.size());
-    for (FolderPlan& plan : plans) {
-        result.folders.append(assemble(plan));
-        if (plan.dirfd >= 0) {
-            ::close(plan.dirfd);
+    // Folders are read and assembled a batch at a time, so that what was read but is not yet in a snapshot stays
+    // small however large the store: a first read of many folders does not hold every record twice.
+    for (qsizetype first = 0; first < plans.size();) {
+        QList<ReadJob> jobs;
+        qsizetype last = first;
+        while (last < plans.size() && jobs.size() < readBatchFiles) {
+            for (Candidate& file : plans[last].files) {
+                if (file.needsRead) {
+                    jobs.append(ReadJob{&plans[last], &file});
+                }
+            }
+            ++last;
+        }
+        if (jobs.size() >= parallelThreshold) {
+            // A pool of its own: the load itself runs on a thread of the global pool, and a map there would find
+            // no free thread on a two-core machine and parse on one core. The calling thread takes part as well.
+            QtConcurrent::blockingMap(&parsePool(), jobs, read);
+        } else {
+            std::for_each(jobs.cbegin(), jobs.cend(), read);
+        }
+        result.parsedFiles += int(jobs.size());
+        for (; first < last; ++first) {
+            FolderPlan& plan = plans[first];
+            result.folders.append(assemble(plan));
+            plan.files = {};
+            if (plan.dirfd >= 0) {
+                ::close(plan.dirfd);
+            }
         }
     }
     result.reminders = collect(result.folders);
