@@ -1,7 +1,9 @@
 #include "store/VdirIndexFile.h"
 
 #include <QDataStream>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QTimeZone>
 
@@ -553,10 +555,13 @@ bool save(const QString& path, const QString& root, const QList<std::shared_ptr<
         out << formatVersion << length << crc;
         return header;
     };
+    QDir().mkpath(QFileInfo(path).absolutePath());
     QSaveFile file(path);
     file.setDirectWriteFallback(false);
     // The header's length and CRC are known only at the end: a placeholder first, written over once they are.
-    if (!file.open(QIODevice::WriteOnly) || file.write(headerOf(0, 0)) != headerSize) {
+    // It holds every title and note: for the user's eyes only, like the files it was read from should be.
+    if (!file.open(QIODevice::WriteOnly) || !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner) ||
+        file.write(headerOf(0, 0)) != headerSize) {
         return false;
     }
     ChecksummingWriter payload(&file);

@@ -105,7 +105,6 @@ void VdirStore::setIndexPath(const QString& path)
             QList<std::shared_ptr<const VdirFolderSnapshot>> folders = m_folders.values();
             m_indexSaving = QtConcurrent::run([path = m_indexPath, root = m_root, folders = std::move(folders)] {
                 lowerWorkerPriority();
-                QDir().mkpath(QFileInfo(path).absolutePath());
                 return VdirIndexFile::save(path, root, folders);
             });
         });
@@ -118,7 +117,6 @@ bool VdirStore::saveIndex()
         return false;
     }
     m_indexDirty = false;
-    QDir().mkpath(QFileInfo(m_indexPath).absolutePath());
     return VdirIndexFile::save(m_indexPath, m_root, m_folders.values());
 }
 
