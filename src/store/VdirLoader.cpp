@@ -53,6 +53,8 @@ struct FolderPlan
     bool unchanged = false;
     VdirFileKey folderKey;
     qint64 startedAtMs = 0;
+    /// Whether only the files a watch named were looked at, so that the last full check still counts.
+    bool partlyChecked = false;
     QList<Candidate> files;
 };
 
@@ -104,6 +106,14 @@ void planFolder(FolderPlan& plan)
         plan.unchanged = true;
         return;
     }
+    // Only the files the watch names are looked at, as long as every file was looked at within the trust
+    // period: a file written in place on a share that sends no events is still seen within it.
+    const QSet<QString>* changedNames = previous && request.changedNames && previous->verifiedAtMs > 0 &&
+                                                plan.startedAtMs - previous->verifiedAtMs < trustFolderMs &&
+                                                plan.startedAtMs >= previous->verifiedAtMs
+                                            ? &*request.changedNames
+                                            : nullptr;
+    plan.partlyChecked = changedNames != nullptr;
     const int ownFd = ::dup(plan.dirfd);
     DIR* dir = ownFd >= 0 ? ::fdopendir(ownFd) : nullptr;
     if (dir == nullptr) {
@@ -147,6 +157,13 @@ void planFolder(FolderPlan& plan)
         Candidate candidate{name, raw, std::nullopt, nullptr, true, -1};
         if (known != nullptr) {
             candidate.knownAt = known - previous->files.constData();
+        }
+        if (changedNames != nullptr && known != nullptr && type == DT_REG && known->key.size >= 0 &&
+            quint64(dirEntry->d_ino) == known->key.inode && !changedNames->contains(name)) {
+            candidate.key = known->key;
+            candidate.needsRead = false;
+            plan.files.append(std::move(candidate));
+            continue;
         }
         // A file never seen before is read anyway; its status comes with the read.
         if (known != nullptr || type != DT_REG) {
@@ -318,7 +335,7 @@ std::shared_ptr<const VdirFolderSnapshot> assemble(FolderPlan& plan)
         return vdirAssembled(std::move(snapshot), {});
     }
     snapshot->folderKey = plan.folderKey;
-    snapshot->verifiedAtMs = plan.startedAtMs;
+    snapshot->verifiedAtMs = plan.partlyChecked ? plan.previous->verifiedAtMs : plan.startedAtMs;
     if (sameAsBefore(plan)) {
         // Nothing in the folder changed: keep the revision and share the records, so that the reminder list
         // is shared too.

@@ -292,8 +292,10 @@ QCoro::Task<StoreReminderBatch> VdirStore::fetchReminders(QStringList listIDs)
         const VdirListFolder* list = findList(id);
         if (list != nullptr && !seen.contains(id)) {
             seen.insert(id);
+            const quint64 verified = m_verifiedMark.value(id);
             requests.append(VdirFolderRequest{id, list->path, m_folders.value(id),
-                                              m_watcher->isQuietSince(list->path, m_verifiedMark.value(id))});
+                                              m_watcher->isQuietSince(list->path, verified),
+                                              m_watcher->changedSince(list->path, verified)});
         }
     }
     const quint64 startedAt = m_writeCount;
