@@ -25,8 +25,10 @@ namespace {
 
 // Below this many files to read, handing them to other threads costs more than it saves.
 constexpr qsizetype parallelThreshold = 64;
-// How many files to read before putting them into their snapshots.
-constexpr qsizetype readBatchFiles = 4096;
+// About how many files to list and read before putting them into their snapshots, and how many a folder not read
+// before is taken to hold.
+constexpr qsizetype batchFiles = 8192;
+constexpr qsizetype unreadFolderFiles = 64;
 // How often, and after how long at first (doubling each time), a file caught half written is read again.
 constexpr int retryReads = 3;
 constexpr unsigned long retryReadMs = 5;
@@ -375,41 +377,48 @@ StoreReminderBatch collect(const QList<std::shared_ptr<const VdirFolderSnapshot>
 VdirFetchResult load(const QList<VdirFolderRequest>& requests)
 {
     QList<FolderPlan> plans(requests.size());
-    qsizetype known = 0;
     for (qsizetype i = 0; i < requests.size(); ++i) {
         plans[i].request = &requests.at(i);
-        known += requests.at(i).previous ? requests.at(i).previous->files.size() : 0;
     }
-    // Checking each known file's identity is one status call per file: spread over the folders when there are
-    // many, as at a start from the saved index.
+    const auto knownFiles = [](const FolderPlan& folder) {
+        return folder.request->previous ? folder.request->previous->files.size() : 0;
+    };
     const auto plan = [](FolderPlan& folder) {
         lowerWorkerPriority();
         planFolder(folder);
     };
-    if (known >= parallelThreshold * 8 && plans.size() > 1) {
-        QtConcurrent::blockingMap(&parsePool(), plans, plan);
-    } else {
-        std::for_each(plans.begin(), plans.end(), plan);
-    }
-
     const auto read = [](const ReadJob& job) {
         lowerWorkerPriority();
         readFile(*job.plan, *job.file);
     };
     VdirFetchResult result;
     result.folders.reserve(plans.size());
-    // Folders are read and assembled a batch at a time, so that what was read but is not yet in a snapshot stays
-    // small however large the store: a first read of many folders does not hold every record twice.
+    // Folders are listed, read and assembled a batch at a time, so that what is listed or read but not yet in a
+    // snapshot stays small however large the store: neither a first read nor a check of every file holds each
+    // record or file name twice.
     for (qsizetype first = 0; first < plans.size();) {
-        QList<ReadJob> jobs;
         qsizetype last = first;
-        while (last < plans.size() && jobs.size() < readBatchFiles) {
-            for (Candidate& file : plans[last].files) {
+        qsizetype known = 0;
+        qsizetype expected = 0;
+        while (last < plans.size() && expected < batchFiles) {
+            known += knownFiles(plans.at(last));
+            expected += qMax<qsizetype>(knownFiles(plans.at(last)), unreadFolderFiles);
+            ++last;
+        }
+        // Checking each known file's identity is one status call per file: spread over the folders when there
+        // are many, as at a start from the saved index.
+        if (known >= parallelThreshold * 8 && last - first > 1) {
+            QtConcurrent::blockingMap(&parsePool(), plans.begin() + first, plans.begin() + last, plan);
+        } else {
+            std::for_each(plans.begin() + first, plans.begin() + last, plan);
+        }
+        QList<ReadJob> jobs;
+        for (qsizetype i = first; i < last; ++i) {
+            for (Candidate& file : plans[i].files) {
                 if (file.needsRead) {
-                    jobs.append(ReadJob{&plans[last], &file});
+                    jobs.append(ReadJob{&plans[i], &file});
                 }
             }
-            ++last;
         }
         if (jobs.size() >= parallelThreshold) {
             // A pool of its own: the load itself runs on a thread of the global pool, and a map there would find
@@ -420,11 +429,11 @@ VdirFetchResult load(const QList<VdirFolderRequest>& requests)
         }
         result.parsedFiles += int(jobs.size());
         for (; first < last; ++first) {
-            FolderPlan& plan = plans[first];
-            result.folders.append(assemble(plan));
-            plan.files = {};
-            if (plan.dirfd >= 0) {
-                ::close(plan.dirfd);
+            FolderPlan& folder = plans[first];
+            result.folders.append(assemble(folder));
+            folder.files = {};
+            if (folder.dirfd >= 0) {
+                ::close(folder.dirfd);
             }
         }
     }
