@@ -58,7 +58,12 @@ VdirReadFile VdirFolderSnapshot::readFileAt(qsizetype index) const
 
 QString vdirReminderID(const QString& listID, const QString& fileName)
 {
-    return listID + QLatin1Char('/') + VdirScanner::encodeIdPart(fileName);
+    // Built to its exact size: a store holds one per reminder.
+    const QString part = VdirScanner::encodeIdPart(fileName);
+    QString id;
+    id.reserve(listID.size() + 1 + part.size());
+    id.append(listID).append(QLatin1Char('/')).append(part);
+    return id;
 }
 
 std::optional<StoreReminder> parseVdirItem(const QByteArray& bytes, const QString& listID, const QString& fileName)
