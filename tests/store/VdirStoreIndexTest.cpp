@@ -62,9 +62,10 @@ QString describe(const StoreReminder& r)
                       r.uid,
                       r.categories.join(QLatin1Char('|')),
                       r.parentUID.value_or(QStringLiteral("-")),
-                      r.childUIDs.join(QLatin1Char('|'))};
+                      r.childUIDs.join(QLatin1Char('|')),
+                      QString::number(r.alertSilenced)};
     for (const StoreAlarm& a : r.alarms) {
-        parts << QStringLiteral("alarm %1 %2 %3 %4 %5 %6 %7 %8")
+        parts << QStringLiteral("alarm %1 %2 %3 %4 %5 %6 %7 %8 %9")
                      .arg(int(a.action))
                      .arg(int(a.anchor))
                      .arg(a.offsetDays)
@@ -72,7 +73,8 @@ QString describe(const StoreReminder& r)
                      .arg(moment(a.absoluteTime))
                      .arg(a.repeat)
                      .arg(a.repeatIntervalSeconds)
-                     .arg(moment(a.acknowledged));
+                     .arg(moment(a.acknowledged))
+                     .arg(a.hasAttachment);
     }
     for (auto s = r.occurrenceSnoozes.cbegin(); s != r.occurrenceSnoozes.cend(); ++s) {
         parts << s.key() + QLatin1Char('>') + moment(s.value());
