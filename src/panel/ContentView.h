@@ -182,6 +182,9 @@ private:
     /// Hides the rows and sections the query leaves out, and marks what it found.
     void applySearch();
     void refreshNoMatchesLabel();
+    /// Shows the rows a search left waiting (see `ReminderListSection::applySearch`), all in one batch.
+    void showDeferredRows();
+    void showEveryDeferredRow();
     /// From the search field into the results: to the first row, or the last one `fromEnd`.
     void moveIntoResults(bool fromEnd);
     QString storedString(const QString& key, const QString& fallback) const;
@@ -227,6 +230,7 @@ private:
     bool m_opaqueBackground = false;
     bool m_sizeHintsStale = false;
     bool m_hoverCheckPending = false;
+    bool m_deferredRowsPending = false;
     /// The reminder whose row should take the focus once it shows (after a move to another list, or an undo).
     std::optional<QString> m_pendingFocusID;
     /// Where the pointer rested when the panel was opened at a reminder.

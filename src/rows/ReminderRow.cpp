@@ -86,6 +86,7 @@ ReminderRow::ReminderRow(const ReminderItem& reminder, RemindersViewModel* model
     , m_fold(new FoldButton(this))
 {
     m_editOpenedWith = m_editState;
+    cacheOverdueAt();
     setAttribute(Qt::WA_Hover);
     // Rows take the focus from a click or from the panel's arrow keys; Tab keeps to the buttons.
     setFocusPolicy(Qt::ClickFocus);
@@ -146,6 +147,7 @@ void ReminderRow::setReminder(const ReminderItem& reminder)
 {
     const bool identityChanged = reminder.id != m_reminder.id;
     m_reminder = reminder;
+    cacheOverdueAt();
     if (identityChanged) {
         m_editState = ReminderFormState::from(reminder, m_clock());
         m_editOpenedWith = m_editState;
@@ -158,7 +160,14 @@ void ReminderRow::setReminder(const ReminderItem& reminder)
 
 Urgency ReminderRow::urgency() const
 {
-    return RowStyle::urgency(m_reminder.overdueAt(), m_clock());
+    return RowStyle::urgency(m_overdueAtMSecs, m_clock().toMSecsSinceEpoch());
+}
+
+void ReminderRow::cacheOverdueAt()
+{
+    const std::optional<QDateTime> overdueAt = m_reminder.overdueAt();
+    m_overdueAtMSecs =
+        overdueAt && overdueAt->isValid() ? std::optional<qint64>(overdueAt->toMSecsSinceEpoch()) : std::nullopt;
 }
 
 QColor ReminderRow::titleColor() const
@@ -179,14 +188,26 @@ void ReminderRow::refreshUrgency()
 void ReminderRow::setSearchQuery(const SearchQuery& query)
 {
     m_searchQuery = query;
-    m_title->setHighlights(query.matchedSpans(m_reminder.title));
+    // Finding the marks is most of what a keystroke costs a row: a row out of view finds them when it is shown or
+    // painted.
+    if (!isVisible() || visibleRegion().isEmpty()) {
+        m_highlightsStale = true;
+        return;
+    }
+    applyHighlights();
+}
+
+void ReminderRow::applyHighlights()
+{
+    m_highlightsStale = false;
+    m_title->setHighlights(m_searchQuery.matchedSpans(m_reminder.title));
 }
 
 void ReminderRow::refresh()
 {
     const QPalette& own = palette();
     m_title->setText(m_reminder.title);
-    m_title->setHighlights(m_searchQuery.matchedSpans(m_reminder.title));
+    applyHighlights();
     refreshUrgency();
 
     const QColor secondary = RowStyle::secondaryText(own);
@@ -319,12 +340,18 @@ void ReminderRow::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     refreshUrgency();
+    if (m_highlightsStale) {
+        applyHighlights();
+    }
 }
 
 void ReminderRow::paintEvent(QPaintEvent* event)
 {
     // The row paints before its title does, so a due time that passed while the panel was open shows in this frame.
     refreshUrgency();
+    if (m_highlightsStale) {
+        applyHighlights();
+    }
     QWidget::paintEvent(event);
     if (hasFocus() && m_showsFocusRing) {
         QPainter painter(this);
@@ -339,13 +366,8 @@ void ReminderRow::changeEvent(QEvent* event)
         refresh();
     } else if (event->type() == QEvent::FontChange) {
         m_due->setFont(RowStyle::smallCaptionFont(font()));
-        m_progress->setAttribute(Qt::WA_TransparentForMouseEvents);
-        m_progress->setObjectName(QStringLiteral("subtaskProgress"));
         m_progress->setFont(RowStyle::smallCaptionFont(font()));
-        m_hint->setAttribute(Qt::WA_TransparentForMouseEvents);
-        m_hint->setObjectName(QStringLiteral("parentHint"));
         m_hint->setFont(RowStyle::smallCaptionFont(font()));
-        connect(m_fold, &QToolButton::clicked, this, [this] { Q_EMIT foldRequested(m_reminder.id, !m_folded); });
         m_badge->setFont(RowStyle::smallCaptionFont(font()));
         refresh();
     }

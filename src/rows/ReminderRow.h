@@ -159,6 +159,8 @@ protected:
 
 private:
     void refresh();
+    void cacheOverdueAt();
+    void applyHighlights();
     void ensureEditPopover();
     void ensureSubtaskPopover();
     void startDrag();
@@ -174,7 +176,10 @@ private:
     QPoint m_pressPosition;
     bool m_pressed = false;
     Urgency m_shownUrgency = Urgency::normal;
+    /// When the reminder becomes overdue, as an instant: the urgency is asked at every paint.
+    std::optional<qint64> m_overdueAtMSecs;
     SearchQuery m_searchQuery;
+    bool m_highlightsStale = false;
     bool m_showsFocusRing = true;
     bool m_folded = false;
     ReminderFormState m_subtaskState;
