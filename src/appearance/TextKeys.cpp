@@ -307,6 +307,15 @@ const QStringList& allTextKeys()
         QStringLiteral("subtasks.question"),
         QStringLiteral("subtasks.undoCompleted"),
         QStringLiteral("subtasks.question.cancel"),
+        // Completed reminders
+        QStringLiteral("menu.more"),
+        QStringLiteral("menu.showCompleted"),
+        QStringLiteral("button.markNotCompleted"),
+        QStringLiteral("completed.today"),
+        QStringLiteral("completed.yesterday"),
+        QStringLiteral("completed.onDate"),
+        QStringLiteral("completed.a11y.check"),
+        QStringLiteral("undo.reopenFailed"),
     };
     return keys;
 }

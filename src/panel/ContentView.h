@@ -3,6 +3,7 @@
 #include "appearance/AppTheme.h"
 #include "appearance/MenuTransparencyOption.h"
 #include "model/Clock.h"
+#include "model/RemindersViewModel.h"
 #include "panel/ListSelection.h"
 #include "panel/SearchFilter.h"
 #include "rows/ReminderRow.h"
@@ -88,6 +89,13 @@ public:
     /// the app runs, also while the reminder is not shown.
     bool isFolded(const QString& reminderID) const { return m_foldedIDs.contains(reminderID); }
     void setFolded(const QString& reminderID, bool folded);
+
+    /// Whether the reminders completed in the last seven days show below the open ones ("Show Completed").
+    bool showsCompleted() const;
+    /// How long a reminder completed in the panel keeps its place, checked and greyed, so that a slip is easy to see
+    /// and to take back with a second press.
+    static constexpr int lingerMs = 1500;
+    bool isLingering(const QString& reminderID) const { return m_lingering.contains(reminderID); }
 
     /// The placeholder on screen, or nothing while the sections show.
     std::optional<Placeholder> shownPlaceholder() const { return m_shownPlaceholder; }
@@ -188,6 +196,12 @@ private:
     /// From the search field into the results: to the first row, or the last one `fromEnd`.
     void moveIntoResults(bool fromEnd);
     QString storedString(const QString& key, const QString& fallback) const;
+    /// Adds the completed reminders when they are shown, and puts the just-completed ones back in their places.
+    void addCompletedRows(QList<ListSection>& sections) const;
+    /// Keeps the row of a reminder just completed in its place for a moment.
+    void lingerAfterCompletion(const UndoableChange& change);
+    /// A completed row asked to be open again: a just-completed one is undone, an older one reopened.
+    void reopenFromRow(const QString& reminderID);
 
     RemindersViewModel& m_model;
     LaunchAtLoginManager& m_launchAtLogin;
@@ -220,6 +234,18 @@ private:
     QList<ReminderListSection*> m_order;
     std::optional<Placeholder> m_shownPlaceholder;
     QSet<QString> m_foldedIDs;
+    /// A reminder completed in the panel a moment ago: as its row showed it, and what undoes it.
+    struct Lingering
+    {
+        ReminderItem item;
+        QString previousID;
+        qsizetype index = 0;
+        UndoableChange change;
+        quint64 serial = 0;
+        bool undoing = false;
+    };
+    QHash<QString, Lingering> m_lingering;
+    quint64 m_lingerSerial = 0;
 
     qreal m_headerHeight = 0;
     qreal m_footerHeight = 0;

@@ -189,6 +189,7 @@ ReminderRow* ReminderListSection::createRow(const ReminderItem& reminder)
 {
     auto* row = new ReminderRow(reminder, m_model, m_clock, m_box);
     connect(row, &ReminderRow::foldRequested, this, &ReminderListSection::foldRequested);
+    connect(row, &ReminderRow::reopenRequested, this, &ReminderListSection::reopenRequested);
     connect(row, &ReminderRow::subtaskCompletionAsked, this,
             [this, row](const QString&, int openSubtasks) { Q_EMIT subtaskCompletionAsked(row, openSubtasks); });
     connect(row, &ReminderRow::pointerEntered, this, [this](const QString& id) {

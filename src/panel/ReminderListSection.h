@@ -98,6 +98,8 @@ Q_SIGNALS:
     void foldRequested(const QString& reminderID, bool fold);
     /// Completing a row's reminder would leave open sub-tasks: the panel asks what to do.
     void subtaskCompletionAsked(tolvik::ReminderRow* row, int openSubtasks);
+    /// A completed row asked to be open again.
+    void reopenRequested(const QString& reminderID);
 
 public:
     ReminderDetailBubble* bubble() const { return m_bubble; }

@@ -84,6 +84,7 @@ ReminderRow::ReminderRow(const ReminderItem& reminder, RemindersViewModel* model
     , m_progress(new QLabel(this))
     , m_hint(new ElidedTextLabel(1, this))
     , m_fold(new FoldButton(this))
+    , m_check(createCheckButton(this))
 {
     m_editOpenedWith = m_editState;
     cacheOverdueAt();
@@ -101,6 +102,7 @@ ReminderRow::ReminderRow(const ReminderItem& reminder, RemindersViewModel* model
     m_hint->setObjectName(QStringLiteral("parentHint"));
     m_hint->setFont(RowStyle::smallCaptionFont(font()));
     connect(m_fold, &QToolButton::clicked, this, [this] { Q_EMIT foldRequested(m_reminder.id, !m_folded); });
+    connect(m_check, &QToolButton::clicked, this, &ReminderRow::reopen);
 
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
@@ -109,6 +111,7 @@ ReminderRow::ReminderRow(const ReminderItem& reminder, RemindersViewModel* model
     stack->setSpacing(stackSpacing);
     auto* titleLine = new QHBoxLayout;
     titleLine->setSpacing(titleSpacing);
+    titleLine->addWidget(m_check, 0, Qt::AlignTop);
     titleLine->addWidget(m_fold, 0, Qt::AlignTop);
     titleLine->addWidget(m_repeat, 0, Qt::AlignVCenter);
     titleLine->addWidget(m_title, 1);
@@ -160,6 +163,9 @@ void ReminderRow::setReminder(const ReminderItem& reminder)
 
 Urgency ReminderRow::urgency() const
 {
+    if (m_reminder.isCompleted) {
+        return Urgency::normal;
+    }
     return RowStyle::urgency(m_overdueAtMSecs, m_clock().toMSecsSinceEpoch());
 }
 
@@ -178,7 +184,9 @@ QColor ReminderRow::titleColor() const
 void ReminderRow::refreshUrgency()
 {
     const Urgency now = urgency();
-    m_title->setTextColor(RowStyle::urgencyColor(now, palette()));
+    // A completed reminder is greyed, whenever it was due.
+    m_title->setTextColor(m_reminder.isCompleted ? RowStyle::secondaryText(palette())
+                                                 : RowStyle::urgencyColor(now, palette()));
     if (now != m_shownUrgency) {
         m_shownUrgency = now;
         setAccessibleDescription(accessibleSummary());
@@ -219,9 +227,11 @@ void ReminderRow::refresh()
             SymbolIcons::pixmap(QStringLiteral("repeat"), secondary, QSize(side, side), devicePixelRatioF()));
     }
 
-    m_due->setVisible(m_reminder.dueDate.has_value());
-    if (m_reminder.dueDate) {
-        m_due->setText(dueText());
+    // A completed reminder says when it was completed where an open one says when it is due.
+    const QString detail = m_reminder.isCompleted ? completedText() : dueText();
+    m_due->setVisible(!detail.isEmpty());
+    if (!detail.isEmpty()) {
+        m_due->setText(detail);
         QPalette duePalette = m_due->palette();
         duePalette.setColor(QPalette::WindowText, secondary);
         m_due->setPalette(duePalette);
@@ -244,8 +254,9 @@ void ReminderRow::refresh()
     m_fold->update();
 
     const std::optional<PriorityLevel> level = RowStyle::priorityLevel(m_reminder.priority);
-    m_badge->setLevel(level);
+    m_badge->setLevel(m_reminder.isCompleted ? std::nullopt : level);
     m_badge->setText(level ? localizedString(RowStyle::priorityLabelKey(*level)) : QString());
+    refreshCompletion();
     setAccessibleName(m_reminder.title);
     setAccessibleDescription(accessibleSummary());
 }
@@ -309,8 +320,12 @@ QString ReminderRow::hintText() const
 QString ReminderRow::accessibleSummary() const
 {
     QStringList parts;
-    parts.append(m_reminder.dueDate ? localizedString(QStringLiteral("panel.a11y.rowDue")).arg(dueText())
-                                    : localizedString(QStringLiteral("panel.a11y.rowNoDue")));
+    if (m_reminder.isCompleted) {
+        parts.append(completedText());
+    } else {
+        parts.append(m_reminder.dueDate ? localizedString(QStringLiteral("panel.a11y.rowDue")).arg(dueText())
+                                        : localizedString(QStringLiteral("panel.a11y.rowNoDue")));
+    }
     if (urgency() == Urgency::overdue) {
         parts.append(localizedString(QStringLiteral("panel.a11y.rowOverdue")));
     }

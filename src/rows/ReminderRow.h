@@ -83,6 +83,10 @@ public:
     QLabel* progressLabel() const { return m_progress; }
     ElidedTextLabel* hintLabel() const { return m_hint; }
     QToolButton* foldButton() const { return m_fold; }
+    /// The filled check on a completed reminder; pressing it marks the reminder not completed.
+    QToolButton* checkButton() const { return m_check; }
+    /// "Completed today, 14:05" on a completed reminder; empty on an open one.
+    QString completedText() const;
 
     /// Whether the sub-tasks under this row are hidden; the panel keeps the state, the row shows it.
     bool isFolded() const { return m_folded; }
@@ -106,7 +110,8 @@ public:
     PopoverWindow* editPopover() const { return m_editPopover; }
 
     /// A menu with "button.complete", "button.delete" (drawn as destructive) and "button.edit", in that order, then
-    /// the sub-task commands: add one, make this a sub-task of another reminder, move it to the top level.
+    /// the sub-task commands: add one, make this a sub-task of another reminder, move it to the top level. A completed
+    /// reminder has "button.markNotCompleted" in place of the first, and no sub-task commands.
     QMenu* createContextMenu();
     /// Opens the context menu at `globalPosition`, or under the row's title when it is opened from the keyboard.
     void openContextMenu(const std::optional<QPoint>& globalPosition = std::nullopt);
@@ -114,6 +119,9 @@ public:
     /// through `subtaskCompletionAsked`, when anyone listens for it.
     void complete();
     void remove();
+    /// "Mark as Not Completed", the check and Space on a completed reminder: the panel decides how, through
+    /// `reopenRequested`, when it listens; otherwise the reminder is reopened in the store.
+    void reopen();
 
     /// The "Add Sub-task" command: opens the add form under this reminder; its submit awaits `addSubtask`.
     void beginAddSubtask();
@@ -143,6 +151,8 @@ Q_SIGNALS:
     void foldRequested(const QString& id, bool fold);
     /// Completing the reminder would leave `openSubtasks` sub-tasks open: the panel asks what to do.
     void subtaskCompletionAsked(const QString& id, int openSubtasks);
+    /// The user asked for the completed reminder to be open again.
+    void reopenRequested(const QString& id);
 
 protected:
     void enterEvent(QEnterEvent* event) override;
@@ -165,6 +175,9 @@ private:
     void ensureSubtaskPopover();
     void startDrag();
     void addSubtaskActions(QMenu* menu);
+    /// The check, the greyed title and the completion line of a completed reminder.
+    void refreshCompletion();
+    static QToolButton* createCheckButton(QWidget* parent);
 
     ReminderItem m_reminder;
     RemindersViewModel* m_model;
@@ -192,6 +205,7 @@ private:
     QLabel* m_progress;
     ElidedTextLabel* m_hint;
     QToolButton* m_fold;
+    QToolButton* m_check;
     PopoverWindow* m_editPopover = nullptr;
     ReminderFormView* m_editForm = nullptr;
     PopoverWindow* m_subtaskPopover = nullptr;
