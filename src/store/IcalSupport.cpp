@@ -334,7 +334,13 @@ QString tzidOf(icalproperty* property)
 std::optional<QDateTime> momentOf(icalproperty* property, const icaltimetype& time)
 {
     const std::optional<DueDateComponents> components = componentsOf(time, tzidOf(property));
-    return components ? components->toDateTime() : std::nullopt;
+    std::optional<QDateTime> moment = components ? components->toDateTime() : std::nullopt;
+    // The same instant in the compact form: a moment in a zone is held on the heap, one in UTC is not, and most
+    // of these (COMPLETED above all) are written in UTC.
+    if (moment && moment->timeSpec() == Qt::TimeZone && isUtcZone(moment->timeZone())) {
+        moment = moment->toUTC();
+    }
+    return moment;
 }
 
 void writeDue(icalcomponent* calendar, icalcomponent* todo, const DueDateComponents& due)

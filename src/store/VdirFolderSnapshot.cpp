@@ -23,23 +23,47 @@ quint64 vdirNewRevision()
     return ++last;
 }
 
-std::shared_ptr<const VdirFolderSnapshot> vdirIndexed(std::shared_ptr<VdirFolderSnapshot> snapshot)
+std::shared_ptr<const VdirFolderSnapshot> vdirAssembled(std::shared_ptr<VdirFolderSnapshot> snapshot,
+                                                        QList<VdirReadFile> files)
 {
+    snapshot->files.clear();
+    snapshot->files.reserve(files.size());
     snapshot->byReminderID.clear();
-    snapshot->byReminderID.reserve(snapshot->files.size());
+    snapshot->byReminderID.reserve(files.size());
     snapshot->run.clear();
-    for (qsizetype i = 0; i < snapshot->files.size(); ++i) {
-        if (const auto& reminder = snapshot->files.at(i).reminder) {
-            snapshot->byReminderID.insert(reminder->id, i);
-            snapshot->run.append(*reminder);
+    snapshot->run.reserve(std::count_if(files.cbegin(), files.cend(),
+                                        [](const VdirReadFile& file) { return file.reminder.has_value(); }));
+    for (VdirReadFile& file : files) {
+        VdirFileEntry entry = std::move(static_cast<VdirFileEntry&>(file));
+        entry.reminderAt = -1;
+        if (file.reminder) {
+            snapshot->byReminderID.insert(file.reminder->id, snapshot->files.size());
+            entry.reminderAt = snapshot->run.size();
+            snapshot->run.append(std::move(*file.reminder));
         }
+        snapshot->files.append(std::move(entry));
     }
     return snapshot;
 }
 
+VdirReadFile VdirFolderSnapshot::readFileAt(qsizetype index) const
+{
+    VdirReadFile file;
+    static_cast<VdirFileEntry&>(file) = files.at(index);
+    if (const StoreReminder* reminder = reminderOf(files.at(index))) {
+        file.reminder = *reminder;
+    }
+    return file;
+}
+
 QString vdirReminderID(const QString& listID, const QString& fileName)
 {
-    return listID + QLatin1Char('/') + VdirScanner::encodeIdPart(fileName);
+    // Built to its exact size: a store holds one per reminder.
+    const QString part = VdirScanner::encodeIdPart(fileName);
+    QString id;
+    id.reserve(listID.size() + 1 + part.size());
+    id.append(listID).append(QLatin1Char('/')).append(part);
+    return id;
 }
 
 std::optional<StoreReminder> parseVdirItem(const QByteArray& bytes, const QString& listID, const QString& fileName)
@@ -54,10 +78,10 @@ std::optional<StoreReminder> parseVdirItem(const QByteArray& bytes, const QStrin
     return reminder;
 }
 
-VdirFileEntry vdirEntryOf(const QString& fileName, const VdirFileKey& key, const QByteArray& bytes,
-                          const QString& listID)
+VdirReadFile vdirEntryOf(const QString& fileName, const VdirFileKey& key, const QByteArray& bytes,
+                         const QString& listID)
 {
-    VdirFileEntry entry;
+    VdirReadFile entry;
     entry.fileName = fileName;
     entry.key = key;
     if (bytes.isEmpty()) {
@@ -70,8 +94,12 @@ VdirFileEntry vdirEntryOf(const QString& fileName, const VdirFileKey& key, const
         StoreReminder reminder = document->toReminder();
         reminder.id = vdirReminderID(listID, fileName);
         reminder.listID = listID;
-        entry.reminder = std::move(reminder);
         entry.uid = document->uid();
+        // One string for both: the record and the entry hold the same UID.
+        if (reminder.uid == entry.uid) {
+            reminder.uid = entry.uid;
+        }
+        entry.reminder = std::move(reminder);
         entry.otherTodos = document->otherTodoCount();
     } else {
         entry.skipped = TodoDocument::nestingDepth(bytes) > TodoDocument::maximumNesting
@@ -81,9 +109,9 @@ VdirFileEntry vdirEntryOf(const QString& fileName, const VdirFileKey& key, const
     return entry;
 }
 
-VdirFileEntry vdirSkipped(const QString& fileName, VdirSkipReason reason, const VdirFileKey& key)
+VdirReadFile vdirSkipped(const QString& fileName, VdirSkipReason reason, const VdirFileKey& key)
 {
-    VdirFileEntry entry;
+    VdirReadFile entry;
     entry.fileName = fileName;
     entry.key = key;
     entry.skipped = reason;
@@ -105,29 +133,55 @@ const VdirFileEntry* VdirFolderSnapshot::entryForReminder(const QString& reminde
     return found == byReminderID.cend() ? nullptr : &files.at(*found);
 }
 
-std::shared_ptr<const VdirFolderSnapshot> VdirFolderSnapshot::with(VdirFileEntry entry) const
+namespace {
+
+// A copy of `snapshot`'s place and identity, without its files: an own write changes the folder, so the next
+// refresh checks every file again.
+std::shared_ptr<VdirFolderSnapshot> changedCopy(const VdirFolderSnapshot& snapshot)
 {
-    auto copy = std::make_shared<VdirFolderSnapshot>(*this);
-    // An own write changes the folder: the next refresh checks every file again.
+    auto copy = std::make_shared<VdirFolderSnapshot>();
+    copy->listID = snapshot.listID;
+    copy->path = snapshot.path;
+    copy->folderKey = snapshot.folderKey;
     copy->verifiedAtMs = 0;
     copy->revision = vdirNewRevision();
-    const auto at = std::lower_bound(copy->files.begin(), copy->files.end(), entry.fileName,
-                                     [](const VdirFileEntry& e, const QString& name) { return e.fileName < name; });
-    if (at != copy->files.end() && at->fileName == entry.fileName) {
-        *at = std::move(entry);
-    } else {
-        copy->files.insert(at, std::move(entry));
+    return copy;
+}
+
+} // namespace
+
+std::shared_ptr<const VdirFolderSnapshot> VdirFolderSnapshot::with(VdirReadFile file) const
+{
+    QList<VdirReadFile> changed;
+    changed.reserve(files.size() + 1);
+    bool placed = false;
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        const QString& name = files.at(i).fileName;
+        if (!placed && !(name < file.fileName)) {
+            placed = true;
+            changed.append(std::move(file));
+            if (name == changed.constLast().fileName) {
+                continue;
+            }
+        }
+        changed.append(readFileAt(i));
     }
-    return vdirIndexed(std::move(copy));
+    if (!placed) {
+        changed.append(std::move(file));
+    }
+    return vdirAssembled(changedCopy(*this), std::move(changed));
 }
 
 std::shared_ptr<const VdirFolderSnapshot> VdirFolderSnapshot::without(const QString& fileName) const
 {
-    auto copy = std::make_shared<VdirFolderSnapshot>(*this);
-    copy->verifiedAtMs = 0;
-    copy->revision = vdirNewRevision();
-    copy->files.removeIf([&fileName](const VdirFileEntry& e) { return e.fileName == fileName; });
-    return vdirIndexed(std::move(copy));
+    QList<VdirReadFile> kept;
+    kept.reserve(files.size());
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        if (files.at(i).fileName != fileName) {
+            kept.append(readFileAt(i));
+        }
+    }
+    return vdirAssembled(changedCopy(*this), std::move(kept));
 }
 
 } // namespace tolvik

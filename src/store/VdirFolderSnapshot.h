@@ -63,13 +63,21 @@ struct VdirFileEntry
 {
     QString fileName;
     VdirFileKey key;
-    std::optional<StoreReminder> reminder;
+    /// Where its reminder is in its snapshot's `run`, or -1 when it has none. The record is kept there only,
+    /// so that a store of many reminders holds each one once.
+    qsizetype reminderAt = -1;
     /// Why there is no reminder, when there is none.
     VdirSkipReason skipped = VdirSkipReason::none;
-    /// The shown to-do's UID, so that a write can tell that the file still holds the same reminder.
-    QString uid;
     /// To-dos in the file with UIDs other than the shown one's; they are not shown, and counted as skipped.
     int otherTodos = 0;
+    /// The shown to-do's UID, so that a write can tell that the file still holds the same reminder.
+    QString uid;
+};
+
+/// A file as just read, with its reminder, before it takes its place in a snapshot.
+struct VdirReadFile : VdirFileEntry
+{
+    std::optional<StoreReminder> reminder;
 };
 
 /// The index and parse cache of one list folder: immutable once built, so that it can be handed between the
@@ -91,6 +99,14 @@ struct VdirFolderSnapshot
     /// them over, so that a fetch does not copy the records of folders that did not change.
     QList<StoreReminder> run;
 
+    /// The reminder of one of `files`, or nothing when it has none.
+    const StoreReminder* reminderOf(const VdirFileEntry& entry) const
+    {
+        return entry.reminderAt >= 0 ? &run.at(entry.reminderAt) : nullptr;
+    }
+    /// The file at `index` of `files` with its reminder.
+    VdirReadFile readFileAt(qsizetype index) const;
+
     /// The loaded reminders, in file-name order.
     const QList<StoreReminder>& reminders() const { return run; }
     /// How many files (and further to-dos in files) were skipped.
@@ -98,8 +114,8 @@ struct VdirFolderSnapshot
     /// The entry of a loaded reminder, or nothing.
     const VdirFileEntry* entryForReminder(const QString& reminderID) const;
 
-    /// A copy with `entry` added, or replacing the entry of the same file name.
-    std::shared_ptr<const VdirFolderSnapshot> with(VdirFileEntry entry) const;
+    /// A copy with `file` added, or replacing the entry of the same file name.
+    std::shared_ptr<const VdirFolderSnapshot> with(VdirReadFile file) const;
     /// A copy without the file of that name.
     std::shared_ptr<const VdirFolderSnapshot> without(const QString& fileName) const;
 };
@@ -110,16 +126,17 @@ QString vdirReminderID(const QString& listID, const QString& fileName);
 /// Parses one file's bytes into a reminder of the list, or nothing when it is not a readable to-do.
 std::optional<StoreReminder> parseVdirItem(const QByteArray& bytes, const QString& listID, const QString& fileName);
 /// The entry of a file with these bytes: its reminder and UID, or why it shows none.
-VdirFileEntry vdirEntryOf(const QString& fileName, const VdirFileKey& key, const QByteArray& bytes,
-                          const QString& listID);
+VdirReadFile vdirEntryOf(const QString& fileName, const VdirFileKey& key, const QByteArray& bytes,
+                         const QString& listID);
 /// The entry of a file that was skipped without being parsed.
-VdirFileEntry vdirSkipped(const QString& fileName, VdirSkipReason reason, const VdirFileKey& key = {});
+VdirReadFile vdirSkipped(const QString& fileName, VdirSkipReason reason, const VdirFileKey& key = {});
 
 /// What identifies a version of a file or folder, from its status.
 VdirFileKey vdirKeyOf(const struct stat& info);
 /// A revision number not handed out before. Safe on any thread.
 quint64 vdirNewRevision();
-/// A copy of `snapshot` with its index rebuilt from `files`.
-std::shared_ptr<const VdirFolderSnapshot> vdirIndexed(std::shared_ptr<VdirFolderSnapshot> snapshot);
+/// `snapshot` holding `files` (in file-name order), with its reminders and index made from them.
+std::shared_ptr<const VdirFolderSnapshot> vdirAssembled(std::shared_ptr<VdirFolderSnapshot> snapshot,
+                                                        QList<VdirReadFile> files);
 
 } // namespace tolvik

@@ -1,12 +1,14 @@
 #include "store/VdirIndexFile.h"
 
-#include <QBuffer>
 #include <QDataStream>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QTimeZone>
 
 #include <cerrno>
+#include <cstring>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -21,7 +23,7 @@ namespace {
 // here, so that the field is saved and read below and `formatVersion` is bumped.
 static_assert(sizeof(void*) != 8 || sizeof(StoreReminder) == 416, "save the new field of StoreReminder");
 static_assert(sizeof(void*) != 8 || sizeof(StoreAlarm) == 72, "save the new field of StoreAlarm");
-static_assert(sizeof(void*) != 8 || sizeof(VdirFileEntry) == 528, "save the new field of VdirFileEntry");
+static_assert(sizeof(void*) != 8 || sizeof(VdirFileEntry) == 104, "save the new field of VdirFileEntry");
 
 constexpr char magic[8] = {'T', 'V', 'K', 'I', 'N', 'D', 'E', 'X'};
 // The header: magic, version, the payload's length and its CRC-32.
@@ -363,40 +365,8 @@ void prepare(QDataStream& stream)
                                                                       : QDataStream::BigEndian);
 }
 
-QByteArray payloadOf(const QString& root, const QList<std::shared_ptr<const VdirFolderSnapshot>>& folders)
+quint32 crcOf(const char* data, qint64 size, uLong crc = ::crc32(0L, nullptr, 0))
 {
-    QByteArray payload;
-    QBuffer buffer(&payload);
-    buffer.open(QIODevice::WriteOnly);
-    QDataStream out(&buffer);
-    prepare(out);
-    out << root << zoneContext() << quint32(folders.size());
-    ZoneNames zones;
-    for (const auto& folder : folders) {
-        QList<const VdirFileEntry*> entries;
-        entries.reserve(folder->files.size());
-        for (const VdirFileEntry& entry : folder->files) {
-            // An entry of unknown identity is to be read again anyway.
-            if (entry.key.size >= 0 && (!entry.reminder || savable(*entry.reminder, zones))) {
-                entries.append(&entry);
-            }
-        }
-        out << folder->listID << folder->path << quint32(entries.size());
-        for (const VdirFileEntry* entry : std::as_const(entries)) {
-            out << entry->fileName;
-            write(out, entry->key);
-            out << qint32(entry->skipped) << entry->uid << qint32(entry->otherTodos) << bool(entry->reminder);
-            if (entry->reminder) {
-                write(out, *entry->reminder);
-            }
-        }
-    }
-    return payload;
-}
-
-quint32 crcOf(const char* data, qint64 size)
-{
-    uLong crc = ::crc32(0L, nullptr, 0);
     while (size > 0) {
         const auto chunk = uInt(qMin<qint64>(size, qint64(1) << 30));
         crc = ::crc32(crc, reinterpret_cast<const Bytef*>(data), chunk);
@@ -406,79 +376,210 @@ quint32 crcOf(const char* data, qint64 size)
     return quint32(crc);
 }
 
-// Reads the whole file, refusing anything but a regular file of a sane size: a FIFO must not stall the start,
-// and a link could lead anywhere.
-std::optional<QByteArray> readRegularFile(const QString& path)
+// Passes what is written on to `target` in large pieces, keeping the CRC-32 and length of it, so that the payload
+// goes to the file as it is made instead of being built in memory first: at many reminders that copy would be
+// the largest thing the process ever holds.
+class ChecksummingWriter : public QIODevice
 {
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        return std::nullopt;
-    }
-    struct stat info
+public:
+    explicit ChecksummingWriter(QIODevice* target)
+        : m_target(target)
     {
-    };
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size < headerSize || info.st_size > maximumSize) {
-        ::close(fd);
-        return std::nullopt;
+        m_pending.reserve(pieceSize);
+        open(QIODevice::WriteOnly | QIODevice::Unbuffered);
     }
-    QByteArray bytes(qsizetype(info.st_size), Qt::Uninitialized);
-    qsizetype done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::read(fd, bytes.data() + done, size_t(bytes.size() - done));
+
+    /// Writes out what is pending; false when the target refused some of it.
+    bool finish()
+    {
+        passOn();
+        return m_ok;
+    }
+    quint32 crc() const { return m_crc; }
+    qint64 length() const { return m_length; }
+
+protected:
+    qint64 readData(char* /*data*/, qint64 /*maxSize*/) override { return -1; }
+    qint64 writeData(const char* data, qint64 size) override
+    {
+        m_pending.append(data, qsizetype(size));
+        if (m_pending.size() >= pieceSize) {
+            passOn();
+        }
+        return m_ok ? size : -1;
+    }
+
+private:
+    static constexpr qsizetype pieceSize = 256 * 1024;
+
+    void passOn()
+    {
+        if (m_pending.isEmpty()) {
+            return;
+        }
+        m_ok = m_ok && m_target->write(m_pending) == m_pending.size();
+        m_crc = crcOf(m_pending.constData(), m_pending.size(), m_crc);
+        m_length += m_pending.size();
+        m_pending.resize(0);
+    }
+
+    QIODevice* m_target;
+    QByteArray m_pending;
+    quint32 m_crc = quint32(::crc32(0L, nullptr, 0));
+    qint64 m_length = 0;
+    bool m_ok = true;
+};
+
+void writePayload(QIODevice* device, const QString& root,
+                  const QList<std::shared_ptr<const VdirFolderSnapshot>>& folders)
+{
+    QDataStream out(device);
+    prepare(out);
+    out << root << zoneContext() << quint32(folders.size());
+    ZoneNames zones;
+    for (const auto& folder : folders) {
+        QList<const VdirFileEntry*> entries;
+        entries.reserve(folder->files.size());
+        for (const VdirFileEntry& entry : folder->files) {
+            // An entry of unknown identity is to be read again anyway.
+            const StoreReminder* reminder = folder->reminderOf(entry);
+            if (entry.key.size >= 0 && (reminder == nullptr || savable(*reminder, zones))) {
+                entries.append(&entry);
+            }
+        }
+        out << folder->listID << folder->path << quint32(entries.size());
+        for (const VdirFileEntry* entry : std::as_const(entries)) {
+            out << entry->fileName;
+            write(out, entry->key);
+            const StoreReminder* reminder = folder->reminderOf(*entry);
+            out << qint32(entry->skipped) << entry->uid << qint32(entry->otherTodos) << (reminder != nullptr);
+            if (reminder != nullptr) {
+                write(out, *reminder);
+            }
+        }
+    }
+}
+
+// Reads exactly `size` bytes at `offset`.
+bool readAt(int fd, char* data, qint64 size, qint64 offset)
+{
+    while (size > 0) {
+        const ssize_t n = ::pread(fd, data, size_t(size), off_t(offset));
         if (n < 0 && errno == EINTR) {
             continue;
         }
         if (n <= 0) {
-            break;
+            return false;
         }
-        done += n;
+        data += n;
+        size -= n;
+        offset += n;
     }
-    ::close(fd);
-    if (done != bytes.size()) {
-        return std::nullopt;
-    }
-    return bytes;
+    return true;
 }
+
+// An open index file whose header and CRC have been checked, positioned at its payload; nothing for anything but
+// a regular file of a sane size with a matching header and CRC. A FIFO must not stall the start, and a link
+// could lead anywhere. The payload is checked in pieces and then read from the file, never held whole.
+class CheckedIndex
+{
+public:
+    explicit CheckedIndex(const QString& path)
+    {
+        m_fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        struct stat info
+        {
+        };
+        if (m_fd < 0 || ::fstat(m_fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size < headerSize ||
+            info.st_size > maximumSize) {
+            return;
+        }
+        QByteArray header(headerSize, Qt::Uninitialized);
+        if (!readAt(m_fd, header.data(), headerSize, 0)) {
+            return;
+        }
+        QDataStream in(header);
+        prepare(in);
+        char seen[sizeof(magic)] = {};
+        quint32 version = 0;
+        qint64 length = 0;
+        quint32 crc = 0;
+        in.readRawData(seen, sizeof(seen));
+        in >> version >> length >> crc;
+        if (in.status() != QDataStream::Ok || std::memcmp(seen, magic, sizeof(magic)) != 0 ||
+            version != formatVersion || length != info.st_size - headerSize) {
+            return;
+        }
+        QByteArray piece(qsizetype(qMin<qint64>(length, 1 << 20)), Qt::Uninitialized);
+        uLong sum = ::crc32(0L, nullptr, 0);
+        for (qint64 at = 0; at < length;) {
+            const qint64 size = qMin<qint64>(piece.size(), length - at);
+            if (!readAt(m_fd, piece.data(), size, headerSize + at)) {
+                return;
+            }
+            sum = crcOf(piece.constData(), size, sum);
+            at += size;
+        }
+        m_file.emplace();
+        m_ok = sum == crc && m_file->open(m_fd, QIODevice::ReadOnly, QFileDevice::DontCloseHandle) &&
+               m_file->seek(headerSize);
+    }
+    ~CheckedIndex()
+    {
+        m_file.reset();
+        if (m_fd >= 0) {
+            ::close(m_fd);
+        }
+    }
+    CheckedIndex(const CheckedIndex&) = delete;
+    CheckedIndex& operator=(const CheckedIndex&) = delete;
+
+    /// The payload to read, or null when the index cannot be used.
+    QIODevice* payload() { return m_ok ? &*m_file : nullptr; }
+
+private:
+    int m_fd = -1;
+    std::optional<QFile> m_file;
+    bool m_ok = false;
+};
 
 } // namespace
 
 bool save(const QString& path, const QString& root, const QList<std::shared_ptr<const VdirFolderSnapshot>>& folders)
 {
-    const QByteArray payload = payloadOf(root, folders);
-    QByteArray header;
-    {
+    const auto headerOf = [](qint64 length, quint32 crc) {
+        QByteArray header;
         QDataStream out(&header, QIODevice::WriteOnly);
         prepare(out);
         out.writeRawData(magic, sizeof(magic));
-        out << formatVersion << qint64(payload.size()) << crcOf(payload.constData(), payload.size());
-    }
+        out << formatVersion << length << crc;
+        return header;
+    };
+    QDir().mkpath(QFileInfo(path).absolutePath());
     QSaveFile file(path);
     file.setDirectWriteFallback(false);
-    return file.open(QIODevice::WriteOnly) && file.write(header) == header.size() &&
-           file.write(payload) == payload.size() && file.commit();
+    // The header's length and CRC are known only at the end: a placeholder first, written over once they are.
+    // It holds every title and note: for the user's eyes only, like the files it was read from should be.
+    if (!file.open(QIODevice::WriteOnly) || !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner) ||
+        file.write(headerOf(0, 0)) != headerSize) {
+        return false;
+    }
+    ChecksummingWriter payload(&file);
+    writePayload(&payload, root, folders);
+    if (!payload.finish() || !file.seek(0)) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.write(headerOf(payload.length(), payload.crc())) == headerSize && file.commit();
 }
 
 std::optional<Folders> load(const QString& path, const QString& root)
 {
-    const std::optional<QByteArray> bytes = readRegularFile(path);
-    if (!bytes) {
+    CheckedIndex index(path);
+    if (index.payload() == nullptr) {
         return std::nullopt;
     }
-    QDataStream header(*bytes);
-    prepare(header);
-    char seen[sizeof(magic)] = {};
-    quint32 version = 0;
-    qint64 length = 0;
-    quint32 crc = 0;
-    header.readRawData(seen, sizeof(seen));
-    header >> version >> length >> crc;
-    if (header.status() != QDataStream::Ok || std::memcmp(seen, magic, sizeof(magic)) != 0 ||
-        version != formatVersion || length != bytes->size() - headerSize ||
-        crcOf(bytes->constData() + headerSize, length) != crc) {
-        return std::nullopt;
-    }
-    const QByteArray payload = QByteArray::fromRawData(bytes->constData() + headerSize, qsizetype(length));
-    QDataStream in(payload);
+    QDataStream in(index.payload());
     prepare(in);
     QString savedRoot;
     QByteArray context;
@@ -497,9 +598,10 @@ std::optional<Folders> load(const QString& path, const QString& root)
         if (!plausible(in, fileCount)) {
             break;
         }
-        snapshot->files.reserve(fileCount);
+        QList<VdirReadFile> files;
+        files.reserve(fileCount);
         for (quint32 i = 0; i < fileCount && in.status() == QDataStream::Ok; ++i) {
-            VdirFileEntry entry;
+            VdirReadFile entry;
             qint32 skipped = 0;
             qint32 others = 0;
             bool hasReminder = false;
@@ -507,7 +609,7 @@ std::optional<Folders> load(const QString& path, const QString& root)
             entry.key = readKey(in);
             in >> skipped >> entry.uid >> others >> hasReminder;
             if (skipped < 0 || skipped > qint32(VdirSkipReason::otherTodo) || others < 0 ||
-                (!snapshot->files.isEmpty() && !(snapshot->files.constLast().fileName < entry.fileName))) {
+                (!files.isEmpty() && !(files.constLast().fileName < entry.fileName))) {
                 in.setStatus(QDataStream::ReadCorruptData);
                 break;
             }
@@ -517,13 +619,16 @@ std::optional<Folders> load(const QString& path, const QString& root)
                 StoreReminder reminder = readReminder(in, zones);
                 reminder.id = vdirReminderID(snapshot->listID, entry.fileName);
                 reminder.listID = snapshot->listID;
+                if (reminder.uid == entry.uid) {
+                    reminder.uid = entry.uid;
+                }
                 entry.reminder = std::move(reminder);
             }
-            snapshot->files.append(std::move(entry));
+            files.append(std::move(entry));
         }
         snapshot->revision = vdirNewRevision();
         const QString id = snapshot->listID;
-        folders.insert(id, vdirIndexed(std::move(snapshot)));
+        folders.insert(id, vdirAssembled(std::move(snapshot), std::move(files)));
     }
     if (in.status() != QDataStream::Ok || !in.atEnd()) {
         return std::nullopt;

@@ -23,7 +23,8 @@ constexpr quint32 formatVersion = 1;
 /// The loaded folders of a store, by list id.
 using Folders = QHash<QString, std::shared_ptr<const VdirFolderSnapshot>>;
 
-/// Writes the folders' entries to `path` atomically (a temp file renamed over it). Repeating reminders are
+/// Writes the folders' entries to `path` atomically (a temp file renamed over it, readable by the user only),
+/// making its folder when there is none. Repeating reminders are
 /// left out (they are parsed again), and so is every entry whose identity is unknown. False when it could not
 /// be written; the old index then stays as it was.
 bool save(const QString& path, const QString& root, const QList<std::shared_ptr<const VdirFolderSnapshot>>& folders);

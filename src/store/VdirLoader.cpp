@@ -25,6 +25,10 @@ namespace {
 
 // Below this many files to read, handing them to other threads costs more than it saves.
 constexpr qsizetype parallelThreshold = 64;
+// About how many files to list and read before putting them into their snapshots, and how many a folder not read
+// before is taken to hold.
+constexpr qsizetype batchFiles = 8192;
+constexpr qsizetype unreadFolderFiles = 64;
 // How often, and after how long at first (doubling each time), a file caught half written is read again.
 constexpr int retryReads = 3;
 constexpr unsigned long retryReadMs = 5;
@@ -34,19 +38,25 @@ struct Candidate
     QString name;
     QByteArray rawName;
     std::optional<VdirFileKey> key;
-    std::optional<VdirFileEntry> entry;
+    /// What reading it found; held apart, since most files of a large store are not read at all.
+    std::shared_ptr<VdirReadFile> entry;
     bool needsRead = false;
-    /// What the last read found, should this read catch the file half written.
-    std::optional<VdirFileEntry> previous;
+    /// Where the file is in the last read's snapshot, or -1: kept as it was when unchanged, and what the last
+    /// read found, should this read catch the file half written.
+    qsizetype knownAt = -1;
 };
 
 struct FolderPlan
 {
     const VdirFolderRequest* request = nullptr;
+    /// The last read of the same folder, or none.
+    const VdirFolderSnapshot* previous = nullptr;
     int dirfd = -1;
     bool unchanged = false;
     VdirFileKey folderKey;
     qint64 startedAtMs = 0;
+    /// Whether only the files a watch named were looked at, so that the last full check still counts.
+    bool partlyChecked = false;
     QList<Candidate> files;
 };
 
@@ -93,10 +103,19 @@ void planFolder(FolderPlan& plan)
         request.previous && request.previous->listID == request.listID && request.previous->path == request.path
             ? request.previous.get()
             : nullptr;
+    plan.previous = previous;
     if (previous && request.mayTrust && trusted(*previous, plan.folderKey, plan.startedAtMs)) {
         plan.unchanged = true;
         return;
     }
+    // Only the files the watch names are looked at, as long as every file was looked at within the trust
+    // period: a file written in place on a share that sends no events is still seen within it.
+    const QSet<QString>* changedNames = previous && request.changedNames && previous->verifiedAtMs > 0 &&
+                                                plan.startedAtMs - previous->verifiedAtMs < trustFolderMs &&
+                                                plan.startedAtMs >= previous->verifiedAtMs
+                                            ? &*request.changedNames
+                                            : nullptr;
+    plan.partlyChecked = changedNames != nullptr;
     const int ownFd = ::dup(plan.dirfd);
     DIR* dir = ownFd >= 0 ? ::fdopendir(ownFd) : nullptr;
     if (dir == nullptr) {
@@ -108,7 +127,8 @@ void planFolder(FolderPlan& plan)
     // What cannot be an item (a FIFO, device or socket, a folder or a broken link, or a name that is no valid text
     // here) is skipped, and counted with its reason so that the user learns something was left out.
     const auto skip = [&plan](const QString& name, const QByteArray& raw, VdirSkipReason reason) {
-        plan.files.append(Candidate{name, raw, VdirFileKey{}, vdirSkipped(name, reason), false, std::nullopt});
+        plan.files.append(
+            Candidate{name, raw, VdirFileKey{}, std::make_shared<VdirReadFile>(vdirSkipped(name, reason)), false, -1});
     };
     bool sawOwnTemp = false;
     while (const dirent* dirEntry = ::readdir(dir)) {
@@ -136,9 +156,16 @@ void planFolder(FolderPlan& plan)
             continue;
         }
         const VdirFileEntry* known = previous ? findEntry(previous->files, name) : nullptr;
-        Candidate candidate{name, raw, std::nullopt, std::nullopt, true, std::nullopt};
-        if (known != nullptr && known->reminder) {
-            candidate.previous = *known;
+        Candidate candidate{name, raw, std::nullopt, nullptr, true, -1};
+        if (known != nullptr) {
+            candidate.knownAt = known - previous->files.constData();
+        }
+        if (changedNames != nullptr && known != nullptr && type == DT_REG && known->key.size >= 0 &&
+            quint64(dirEntry->d_ino) == known->key.inode && !changedNames->contains(name)) {
+            candidate.key = known->key;
+            candidate.needsRead = false;
+            plan.files.append(std::move(candidate));
+            continue;
         }
         // A file never seen before is read anyway; its status comes with the read.
         if (known != nullptr || type != DT_REG) {
@@ -170,8 +197,8 @@ void planFolder(FolderPlan& plan)
                 continue;
             }
             candidate.key = vdirKeyOf(fileInfo);
+            // Unchanged: taken over from the last read when the snapshot is assembled, without copying it here.
             if (known != nullptr && known->key == *candidate.key) {
-                candidate.entry = *known;
                 candidate.needsRead = false;
             }
         }
@@ -187,7 +214,7 @@ void planFolder(FolderPlan& plan)
 }
 
 // Reads and parses one file. Nothing when the file vanished.
-std::optional<VdirFileEntry> readOnce(const FolderPlan& plan, const Candidate& file, bool useKnownKey)
+std::optional<VdirReadFile> readOnce(const FolderPlan& plan, const Candidate& file, bool useKnownKey)
 {
     const VdirFileKey known = file.key.value_or(VdirFileKey{});
     if (useKnownKey && file.key && (known.size == 0 || known.size > TodoDocument::maximumFileSize)) {
@@ -234,15 +261,21 @@ std::optional<VdirFileEntry> readOnce(const FolderPlan& plan, const Candidate& f
     return vdirEntryOf(file.name, key, bytes, plan.request->listID);
 }
 
+std::shared_ptr<VdirReadFile> held(std::optional<VdirReadFile> read)
+{
+    return read ? std::make_shared<VdirReadFile>(std::move(*read)) : nullptr;
+}
+
 // A file that read as a reminder last time and now as nothing, just after it changed, is most likely being
 // rewritten in place by another program (truncated, then written). It is read again a few times; if it still
 // reads as nothing, the reminder stays as it was, with a key that makes the next refresh read the file again,
 // so that it does not vanish from the list meanwhile.
 void readFile(const FolderPlan& plan, Candidate& file)
 {
-    std::optional<VdirFileEntry> entry = readOnce(plan, file, true);
-    if (!file.previous || (entry && entry->reminder)) {
-        file.entry = std::move(entry);
+    std::optional<VdirReadFile> entry = readOnce(plan, file, true);
+    const bool hadReminder = file.knownAt >= 0 && plan.previous->files.at(file.knownAt).reminderAt >= 0;
+    if (!hadReminder || (entry && entry->reminder)) {
+        file.entry = held(std::move(entry));
         return;
     }
     for (int attempt = 0; attempt < retryReads; ++attempt) {
@@ -254,18 +287,40 @@ void readFile(const FolderPlan& plan, Candidate& file)
         QThread::msleep(retryReadMs << attempt);
         entry = readOnce(plan, file, false);
         if (!entry || entry->reminder) {
-            file.entry = std::move(entry);
+            file.entry = held(std::move(entry));
             return;
         }
     }
     if (entry && entry->key.size >= 0 &&
         QDateTime::currentMSecsSinceEpoch() - entry->key.mtimeNs / 1000000 <= racyMarginMs) {
-        VdirFileEntry kept = *file.previous;
+        VdirReadFile kept = plan.previous->readFileAt(file.knownAt);
         kept.key = VdirFileKey{};
-        file.entry = std::move(kept);
+        file.entry = std::make_shared<VdirReadFile>(std::move(kept));
         return;
     }
-    file.entry = std::move(entry);
+    file.entry = held(std::move(entry));
+}
+
+// Whether the folder holds just what the last read found: every file unchanged, none added or gone.
+bool sameAsBefore(const FolderPlan& plan)
+{
+    const VdirFolderSnapshot* known = plan.previous;
+    if (known == nullptr || plan.files.size() != known->files.size()) {
+        return false;
+    }
+    for (const Candidate& file : plan.files) {
+        if (file.needsRead) {
+            return false;
+        }
+        if (file.knownAt < 0) {
+            // Skipped without reading: the same only when it was skipped for the same reason last time.
+            const VdirFileEntry* was = findEntry(known->files, file.name);
+            if (was == nullptr || was->reminderAt >= 0 || !file.entry || was->skipped != file.entry->skipped) {
+                return false;
+            }
+        }
+    }
+    return true;
 }
 
 std::shared_ptr<const VdirFolderSnapshot> assemble(FolderPlan& plan)
@@ -279,27 +334,33 @@ std::shared_ptr<const VdirFolderSnapshot> assemble(FolderPlan& plan)
     snapshot->path = plan.request->path;
     if (plan.dirfd < 0) {
         snapshot->revision = vdirNewRevision();
-        return vdirIndexed(std::move(snapshot));
+        return vdirAssembled(std::move(snapshot), {});
     }
     snapshot->folderKey = plan.folderKey;
-    snapshot->verifiedAtMs = plan.startedAtMs;
-    snapshot->files.reserve(plan.files.size());
-    bool sameFiles = previous != nullptr && previous->path == snapshot->path;
-    for (Candidate& file : plan.files) {
-        if (file.entry) {
-            snapshot->files.append(std::move(*file.entry));
-            sameFiles = sameFiles && !file.needsRead;
-        }
-    }
-    if (sameFiles && snapshot->files.size() == previous->files.size()) {
-        // Nothing in the folder changed: keep the revision, so that the reminder list can be shared.
-        snapshot->revision = previous->revision;
-        snapshot->byReminderID = previous->byReminderID;
-        snapshot->run = previous->run;
+    snapshot->verifiedAtMs = plan.partlyChecked ? plan.previous->verifiedAtMs : plan.startedAtMs;
+    if (sameAsBefore(plan)) {
+        // Nothing in the folder changed: keep the revision and share the records, so that the reminder list
+        // is shared too.
+        snapshot->files = plan.previous->files;
+        snapshot->revision = plan.previous->revision;
+        snapshot->byReminderID = plan.previous->byReminderID;
+        snapshot->run = plan.previous->run;
         return snapshot;
     }
+    QList<VdirReadFile> files;
+    files.reserve(plan.files.size());
+    for (Candidate& file : plan.files) {
+        if (file.entry) {
+            // Let go of each read file as it moves into the snapshot, so that a large first read does not hold
+            // every record twice at its peak.
+            files.append(std::move(*file.entry));
+            file.entry.reset();
+        } else if (!file.needsRead && file.knownAt >= 0) {
+            files.append(plan.previous->readFileAt(file.knownAt));
+        }
+    }
     snapshot->revision = vdirNewRevision();
-    return vdirIndexed(std::move(snapshot));
+    return vdirAssembled(std::move(snapshot), std::move(files));
 }
 
 } // namespace
@@ -316,50 +377,64 @@ StoreReminderBatch collect(const QList<std::shared_ptr<const VdirFolderSnapshot>
 VdirFetchResult load(const QList<VdirFolderRequest>& requests)
 {
     QList<FolderPlan> plans(requests.size());
-    qsizetype known = 0;
     for (qsizetype i = 0; i < requests.size(); ++i) {
         plans[i].request = &requests.at(i);
-        known += requests.at(i).previous ? requests.at(i).previous->files.size() : 0;
     }
-    // Checking each known file's identity is one status call per file: spread over the folders when there are
-    // many, as at a start from the saved index.
+    const auto knownFiles = [](const FolderPlan& folder) {
+        return folder.request->previous ? folder.request->previous->files.size() : 0;
+    };
     const auto plan = [](FolderPlan& folder) {
         lowerWorkerPriority();
         planFolder(folder);
     };
-    if (known >= parallelThreshold * 8 && plans.size() > 1) {
-        QtConcurrent::blockingMap(&parsePool(), plans, plan);
-    } else {
-        std::for_each(plans.begin(), plans.end(), plan);
-    }
-
-    QList<ReadJob> jobs;
-    for (FolderPlan& plan : plans) {
-        for (Candidate& file : plan.files) {
-            if (file.needsRead) {
-                jobs.append(ReadJob{&plan, &file});
-            }
-        }
-    }
     const auto read = [](const ReadJob& job) {
         lowerWorkerPriority();
         readFile(*job.plan, *job.file);
     };
-    if (jobs.size() >= parallelThreshold) {
-        // A pool of its own: the load itself runs on a thread of the global pool, and a map there would find no
-        // free thread on a two-core machine and parse on one core. The calling thread takes part as well.
-        QtConcurrent::blockingMap(&parsePool(), jobs, read);
-    } else {
-        std::for_each(jobs.cbegin(), jobs.cend(), read);
-    }
-
     VdirFetchResult result;
-    result.parsedFiles = int(jobs.size());
     result.folders.reserve(plans.size());
-    for (FolderPlan& plan : plans) {
-        result.folders.append(assemble(plan));
-        if (plan.dirfd >= 0) {
-            ::close(plan.dirfd);
+    // Folders are listed, read and assembled a batch at a time, so that what is listed or read but not yet in a
+    // snapshot stays small however large the store: neither a first read nor a check of every file holds each
+    // record or file name twice.
+    for (qsizetype first = 0; first < plans.size();) {
+        qsizetype last = first;
+        qsizetype known = 0;
+        qsizetype expected = 0;
+        while (last < plans.size() && expected < batchFiles) {
+            known += knownFiles(plans.at(last));
+            expected += qMax<qsizetype>(knownFiles(plans.at(last)), unreadFolderFiles);
+            ++last;
+        }
+        // Checking each known file's identity is one status call per file: spread over the folders when there
+        // are many, as at a start from the saved index.
+        if (known >= parallelThreshold * 8 && last - first > 1) {
+            QtConcurrent::blockingMap(&parsePool(), plans.begin() + first, plans.begin() + last, plan);
+        } else {
+            std::for_each(plans.begin() + first, plans.begin() + last, plan);
+        }
+        QList<ReadJob> jobs;
+        for (qsizetype i = first; i < last; ++i) {
+            for (Candidate& file : plans[i].files) {
+                if (file.needsRead) {
+                    jobs.append(ReadJob{&plans[i], &file});
+                }
+            }
+        }
+        if (jobs.size() >= parallelThreshold) {
+            // A pool of its own: the load itself runs on a thread of the global pool, and a map there would find
+            // no free thread on a two-core machine and parse on one core. The calling thread takes part as well.
+            QtConcurrent::blockingMap(&parsePool(), jobs, read);
+        } else {
+            std::for_each(jobs.cbegin(), jobs.cend(), read);
+        }
+        result.parsedFiles += int(jobs.size());
+        for (; first < last; ++first) {
+            FolderPlan& folder = plans[first];
+            result.folders.append(assemble(folder));
+            folder.files = {};
+            if (folder.dirfd >= 0) {
+                ::close(folder.dirfd);
+            }
         }
     }
     result.reminders = collect(result.folders);

@@ -4,6 +4,9 @@
 #include "store/VdirFolderSnapshot.h"
 
 #include <QList>
+#include <QSet>
+
+#include <optional>
 
 namespace tolvik {
 
@@ -16,6 +19,10 @@ struct VdirFolderRequest
     /// Whether a quiet folder may be trusted without looking at its files: only while a watch on it is known to
     /// have seen every change since `previous` was made.
     bool mayTrust = true;
+    /// The names of the only entries that can have changed since `previous` was made, as a watch on the folder
+    /// saw them: the other files, still the same inode, are taken over without looking at their status, while
+    /// the last full check is recent. Nothing when that is not known.
+    std::optional<QSet<QString>> changedNames;
 };
 
 /// The outcome of reading a set of list folders: their new snapshots and all their reminders, in folder order.

@@ -105,7 +105,6 @@ void VdirStore::setIndexPath(const QString& path)
             QList<std::shared_ptr<const VdirFolderSnapshot>> folders = m_folders.values();
             m_indexSaving = QtConcurrent::run([path = m_indexPath, root = m_root, folders = std::move(folders)] {
                 lowerWorkerPriority();
-                QDir().mkpath(QFileInfo(path).absolutePath());
                 return VdirIndexFile::save(path, root, folders);
             });
         });
@@ -118,7 +117,6 @@ bool VdirStore::saveIndex()
         return false;
     }
     m_indexDirty = false;
-    QDir().mkpath(QFileInfo(m_indexPath).absolutePath());
     return VdirIndexFile::save(m_indexPath, m_root, m_folders.values());
 }
 
@@ -294,8 +292,10 @@ QCoro::Task<StoreReminderBatch> VdirStore::fetchReminders(QStringList listIDs)
         const VdirListFolder* list = findList(id);
         if (list != nullptr && !seen.contains(id)) {
             seen.insert(id);
+            const quint64 verified = m_verifiedMark.value(id);
             requests.append(VdirFolderRequest{id, list->path, m_folders.value(id),
-                                              m_watcher->isQuietSince(list->path, m_verifiedMark.value(id))});
+                                              m_watcher->isQuietSince(list->path, verified),
+                                              m_watcher->changedSince(list->path, verified)});
         }
     }
     const quint64 startedAt = m_writeCount;
@@ -349,11 +349,11 @@ QCoro::Task<StoreReminderBatch> VdirStore::fetchReminders(QStringList listIDs)
             continue;
         }
         for (const VdirFileEntry& entry : folder->files) {
-            if (entry.reminder && entry.otherTodos == 0) {
+            if (entry.reminderAt >= 0 && entry.otherTodos == 0) {
                 continue;
             }
             const QString path = folder->path + QLatin1Char('/') + entry.fileName;
-            if (!entry.reminder) {
+            if (entry.reminderAt < 0) {
                 reasons.append({path, entry.skipped});
             }
             for (int other = 0; other < entry.otherTodos; ++other) {
@@ -397,7 +397,8 @@ std::optional<StoreReminder> VdirStore::reminderWithID(const QString& id)
     if (!located || !QFileInfo::exists(located->path())) {
         return std::nullopt;
     }
-    return located->entry->reminder;
+    const StoreReminder* reminder = located->reminder();
+    return reminder != nullptr ? std::optional<StoreReminder>(*reminder) : std::nullopt;
 }
 
 std::optional<StoreList> VdirStore::listWithID(const QString& id)

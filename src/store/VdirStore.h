@@ -82,6 +82,8 @@ private:
         const VdirFileEntry* entry = nullptr;
 
         QString path() const;
+        /// The located file's reminder; an entry is located only by its reminder's id, so there is one.
+        const StoreReminder* reminder() const { return folder->reminderOf(*entry); }
     };
 
     /// Something the index holds changed: save it after a quiet spell.

@@ -106,7 +106,7 @@ WriteResult VdirStore::saveReminder(const StoreReminder& reminder)
     if (!located) {
         return failed(QStringLiteral("The reminder %1 is no longer in the store.").arg(quoted(reminder.id)));
     }
-    trimChangedTexts(changed, &*located->entry->reminder);
+    trimChangedTexts(changed, located->reminder());
     return updateReminder(changed, *located);
 }
 
@@ -235,7 +235,7 @@ VdirStore::Rewritten VdirStore::rewrite(const QString& path, const QString& uid,
 
 WriteResult VdirStore::updateReminder(const StoreReminder& reminder, const Located& located)
 {
-    const StoreReminder base = *located.entry->reminder;
+    const StoreReminder base = *located.reminder();
     const QString sourceListID = located.folder->listID;
     const QString targetListID = reminder.listID && !reminder.listID->isEmpty() ? *reminder.listID : sourceListID;
     if (targetListID != sourceListID) {

@@ -51,7 +51,7 @@ void VdirWatcher::setFolders(const QStringList& folders)
         }
         ::inotify_rm_watch(m_fd, it.value());
         m_folderOf.remove(it.value());
-        m_changedAt.remove(it.key());
+        forget(it.key());
         it = m_watches.erase(it);
     }
     if (m_fd < 0) {
@@ -71,12 +71,38 @@ void VdirWatcher::setFolders(const QStringList& folders)
         m_folderOf.insert(wd, folder);
         // What happened before the watch began is unknown: the folder counts as changed now.
         m_changedAt.insert(folder, ++m_mark);
+        m_watchedSince.insert(folder, m_mark);
     }
 }
 
 QStringList VdirWatcher::folders() const
 {
     return m_watches.keys();
+}
+
+void VdirWatcher::forget(const QString& folder)
+{
+    m_changedAt.remove(folder);
+    m_watchedSince.remove(folder);
+    m_changedNames.remove(folder);
+    m_namesSince.remove(folder);
+}
+
+std::optional<QSet<QString>> VdirWatcher::changedSince(const QString& folder, quint64 mark) const
+{
+    const auto since = m_watchedSince.constFind(folder);
+    // A mark taken before the watch began is below the mark the watch began with.
+    if (since == m_watchedSince.cend() || *since > mark || m_overflowAt >= mark || m_namesSince.value(folder) >= mark) {
+        return std::nullopt;
+    }
+    QSet<QString> changed;
+    const QHash<QString, quint64> names = m_changedNames.value(folder);
+    for (auto it = names.cbegin(); it != names.cend(); ++it) {
+        if (it.value() >= mark) {
+            changed.insert(it.key());
+        }
+    }
+    return changed;
 }
 
 bool VdirWatcher::isQuietSince(const QString& folder, quint64 mark) const
@@ -114,10 +140,19 @@ void VdirWatcher::readEvents()
                 // The watch is gone with the folder: it is no longer known to be complete.
                 m_folderOf.remove(event->wd);
                 m_watches.remove(folder);
-                m_changedAt.remove(folder);
+                forget(folder);
                 continue;
             }
             m_changedAt.insert(folder, ++m_mark);
+            if (event->len > 0) {
+                QHash<QString, quint64>& names = m_changedNames[folder];
+                if (names.size() >= maximumNames) {
+                    // A folder in constant change: which entries changed is no longer told, only that some did.
+                    names.clear();
+                    m_namesSince.insert(folder, m_mark);
+                }
+                names.insert(QFile::decodeName(event->name), m_mark);
+            }
         }
     }
     if (any) {

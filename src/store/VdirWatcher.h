@@ -3,8 +3,11 @@
 #include <QElapsedTimer>
 #include <QHash>
 #include <QObject>
+#include <QSet>
 #include <QStringList>
 #include <QTimer>
+
+#include <optional>
 
 class QSocketNotifier;
 
@@ -41,13 +44,20 @@ public:
     /// then may a reader skip looking at its files. False without inotify, for a folder it could not watch,
     /// and after the kernel dropped events.
     bool isQuietSince(const QString& folder, quint64 mark) const;
+    /// The names of the entries of the folder that changed since `mark`, when the folder has been watched without
+    /// a gap since then; nothing when that is not known.
+    std::optional<QSet<QString>> changedSince(const QString& folder, quint64 mark) const;
 
 Q_SIGNALS:
     /// The folders changed and have since been quiet.
     void settled();
 
 private:
+    /// How many changed names a folder keeps before it forgets them.
+    static constexpr qsizetype maximumNames = 4096;
+
     void readEvents();
+    void forget(const QString& folder);
     void flush();
 
     int m_fd = -1;
@@ -56,6 +66,12 @@ private:
     QHash<int, QString> m_folderOf;
     /// Per folder, the mark of its last change, or of the moment its watch began.
     QHash<QString, quint64> m_changedAt;
+    /// Per folder, the mark of the moment its watch began.
+    QHash<QString, quint64> m_watchedSince;
+    /// Per folder, the mark of each entry's last change; forgotten when it grows large, from the mark in
+    /// `m_namesSince` on.
+    QHash<QString, QHash<QString, quint64>> m_changedNames;
+    QHash<QString, quint64> m_namesSince;
     quint64 m_mark = 1;
     quint64 m_overflowAt = 0;
     QTimer m_quiet;

@@ -8,6 +8,7 @@
 #include <QCoro/QCoroTask>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -158,6 +159,10 @@ private Q_SLOTS:
         QVERIFY(copied > 20);
         const Start first = start();
         QVERIFY(QFile::exists(m_index));
+        // It holds every title and note, so only the user may read it.
+        QCOMPARE(QFileInfo(m_index).permissions() &
+                     ~(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser),
+                 QFile::Permissions());
         const Start again = start();
         const StoreReminderBatch expected = truth();
         QCOMPARE(again.reminders.size(), expected.size());

@@ -55,7 +55,7 @@ void ageFolder(const QString& path, int hours)
 
 VdirFetchResult loadOne(const QString& path, const std::shared_ptr<const VdirFolderSnapshot>& previous)
 {
-    return VdirLoader::load({VdirFolderRequest{QStringLiteral("acc/list"), path, previous}});
+    return VdirLoader::load({VdirFolderRequest{QStringLiteral("acc/list"), path, previous, true, std::nullopt}});
 }
 
 QList<StoreReminder> fetchAll(VdirStore& store)

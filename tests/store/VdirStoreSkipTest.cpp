@@ -75,6 +75,52 @@ private Q_SLOTS:
         QCOMPARE(store.skippedFileCount(), int(expected.size()));
         ::chmod(QFile::encodeName(root + QStringLiteral("/acc/closed")).constData(), 0700);
     }
+
+    // A file that held a reminder and is now something that cannot be one, under the same name, in a folder that
+    // otherwise did not change: the reminder goes, and saving it is refused rather than acting on what is gone.
+    void shouldDropAReminderWhoseFileBecameSomethingElse_data()
+    {
+        QTest::addColumn<QString>("becomes");
+        QTest::newRow("a FIFO") << "fifo";
+        QTest::newRow("a folder") << "folder";
+        QTest::newRow("a dangling link") << "dangling";
+    }
+
+    void shouldDropAReminderWhoseFileBecameSomethingElse()
+    {
+        QFETCH(QString, becomes);
+        QTemporaryDir dir;
+        const QString root = dir.path() + QStringLiteral("/calendars");
+        const QString list = root + QStringLiteral("/acc/one");
+        const QString path = list + QStringLiteral("/a.ics");
+        QVERIFY(writeFile(path, test::todoFile("a", "Alpha")));
+        QVERIFY(writeFile(list + QStringLiteral("/b.ics"), test::todoFile("b", "Beta")));
+        VdirStore store(root);
+        QCoro::waitFor(store.lists());
+        const QStringList ids{QStringLiteral("acc/one")};
+        const StoreReminder alpha = QCoro::waitFor(store.fetchReminders(ids)).first();
+        QCOMPARE(alpha.title, QStringLiteral("Alpha"));
+
+        QVERIFY(QFile::remove(path));
+        const QByteArray raw = QFile::encodeName(path);
+        if (becomes == QLatin1String("fifo")) {
+            QCOMPARE(::mkfifo(raw.constData(), 0600), 0);
+        } else if (becomes == QLatin1String("folder")) {
+            QVERIFY(QDir().mkpath(path));
+        } else {
+            QVERIFY(link(QStringLiteral("gone.ics"), path));
+        }
+        QStringList titles;
+        for (const StoreReminder& reminder : QCoro::waitFor(store.fetchReminders(ids))) {
+            titles.append(reminder.title);
+        }
+        QCOMPARE(titles, QStringList{QStringLiteral("Beta")});
+        QCOMPARE(store.skippedFileCount(), 1);
+
+        StoreReminder edited = alpha;
+        edited.title = QStringLiteral("Alpha edited");
+        QVERIFY(store.saveReminder(edited).error.has_value());
+    }
 };
 
 int main(int argc, char** argv)

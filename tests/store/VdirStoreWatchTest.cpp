@@ -127,6 +127,46 @@ private Q_SLOTS:
         QCOMPARE(QCoro::waitFor(store.fetchReminders(ids)).toList().value(0).title, QStringLiteral("Iten"));
     }
 
+    // A folder that changed (a file added) while another file in it was rewritten in place with its size and
+    // time kept: a refresh that looks only at what the watch named still sees both, and keeps the rest.
+    void shouldSeeEveryFileTheWatchNamedWhenOnlyThoseAreLookedAt()
+    {
+        for (const char* name : {"a", "b", "c"}) {
+            writeFile(at(QStringLiteral("acc/list/%1.ics").arg(QLatin1String(name))), todo(name));
+        }
+        VdirStore store(m_root);
+        const QStringList ids{QStringLiteral("acc/list")};
+        const auto titles = [&] {
+            QCoro::waitFor(store.lists());
+            QStringList found;
+            for (const StoreReminder& reminder : QCoro::waitFor(store.fetchReminders(ids))) {
+                found.append(reminder.id.section(QLatin1Char('/'), -1) + QLatin1Char('=') + reminder.title);
+            }
+            return found;
+        };
+        QCOMPARE(titles().size(), 3);
+        QCOMPARE(titles().size(), 3);
+
+        const QString path = at(QStringLiteral("acc/list/b.ics"));
+        struct stat before
+        {
+        };
+        QCOMPARE(::stat(QFile::encodeName(path).constData(), &before), 0);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QByteArray bytes = file.readAll();
+        bytes.replace("SUMMARY:Item", "SUMMARY:Iten");
+        file.seek(0);
+        file.write(bytes);
+        file.close();
+        const timespec times[2] = {before.st_atim, before.st_mtim};
+        ::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0);
+        writeFile(at(QStringLiteral("acc/list/d.ics")), todo("d"));
+
+        QCOMPARE(titles(), (QStringList{QStringLiteral("a.ics=Item"), QStringLiteral("b.ics=Iten"),
+                                        QStringLiteral("c.ics=Item"), QStringLiteral("d.ics=Item")}));
+    }
+
     void shouldShowRenamedAndRecolouredFoldersOnceSignalled_data()
     {
         QTest::addColumn<QString>("file");
