@@ -1380,6 +1380,38 @@
             <numerusform>+%n</numerusform>
             <numerusform>+%n</numerusform>
         </translation>
+    <!-- Completed reminders -->
+    <message id="menu.more">
+        <source>More</source>
+        <translation>Mehr</translation>
+    </message>
+    <message id="menu.showCompleted">
+        <source>Show Completed</source>
+        <translation>Erledigte anzeigen</translation>
+    </message>
+    <message id="button.markNotCompleted">
+        <source>Mark as Not Completed</source>
+        <translation>Als nicht erledigt markieren</translation>
+    </message>
+    <message id="completed.today">
+        <source>Completed today, %1</source>
+        <translation>Heute erledigt, %1</translation>
+    </message>
+    <message id="completed.yesterday">
+        <source>Completed yesterday, %1</source>
+        <translation>Gestern erledigt, %1</translation>
+    </message>
+    <message id="completed.onDate">
+        <source>Completed %1</source>
+        <translation>Erledigt am %1</translation>
+    </message>
+    <message id="completed.a11y.check">
+        <source>Mark “%1” as not completed</source>
+        <translation>„%1“ als nicht erledigt markieren</translation>
+    </message>
+    <message id="undo.reopenFailed">
+        <source>Could not mark “%1” as not completed: %2</source>
+        <translation>„%1“ konnte nicht als nicht erledigt markiert werden: %2</translation>
     </message>
 </context>
 </TS>

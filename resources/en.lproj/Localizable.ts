@@ -1380,6 +1380,38 @@
             <numerusform>+%n</numerusform>
             <numerusform>+%n</numerusform>
         </translation>
+    <!-- Completed reminders -->
+    <message id="menu.more">
+        <source>More</source>
+        <translation>More</translation>
+    </message>
+    <message id="menu.showCompleted">
+        <source>Show Completed</source>
+        <translation>Show Completed</translation>
+    </message>
+    <message id="button.markNotCompleted">
+        <source>Mark as Not Completed</source>
+        <translation>Mark as Not Completed</translation>
+    </message>
+    <message id="completed.today">
+        <source>Completed today, %1</source>
+        <translation>Completed today, %1</translation>
+    </message>
+    <message id="completed.yesterday">
+        <source>Completed yesterday, %1</source>
+        <translation>Completed yesterday, %1</translation>
+    </message>
+    <message id="completed.onDate">
+        <source>Completed %1</source>
+        <translation>Completed %1</translation>
+    </message>
+    <message id="completed.a11y.check">
+        <source>Mark “%1” as not completed</source>
+        <translation>Mark “%1” as not completed</translation>
+    </message>
+    <message id="undo.reopenFailed">
+        <source>Could not mark “%1” as not completed: %2</source>
+        <translation>Could not mark “%1” as not completed: %2</translation>
     </message>
 </context>
 </TS>

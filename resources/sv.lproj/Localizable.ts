@@ -1380,6 +1380,38 @@
             <numerusform>+%n</numerusform>
             <numerusform>+%n</numerusform>
         </translation>
+    <!-- Completed reminders -->
+    <message id="menu.more">
+        <source>More</source>
+        <translation>Mer</translation>
+    </message>
+    <message id="menu.showCompleted">
+        <source>Show Completed</source>
+        <translation>Visa klara</translation>
+    </message>
+    <message id="button.markNotCompleted">
+        <source>Mark as Not Completed</source>
+        <translation>Markera som inte klar</translation>
+    </message>
+    <message id="completed.today">
+        <source>Completed today, %1</source>
+        <translation>Klar i dag, %1</translation>
+    </message>
+    <message id="completed.yesterday">
+        <source>Completed yesterday, %1</source>
+        <translation>Klar i går, %1</translation>
+    </message>
+    <message id="completed.onDate">
+        <source>Completed %1</source>
+        <translation>Klar %1</translation>
+    </message>
+    <message id="completed.a11y.check">
+        <source>Mark “%1” as not completed</source>
+        <translation>Markera ”%1” som inte klar</translation>
+    </message>
+    <message id="undo.reopenFailed">
+        <source>Could not mark “%1” as not completed: %2</source>
+        <translation>Det gick inte att markera ”%1” som inte klar: %2</translation>
     </message>
 </context>
 </TS>

@@ -1353,6 +1353,38 @@
         <translation>
             <numerusform>+%n</numerusform>
         </translation>
+    <!-- Completed reminders -->
+    <message id="menu.more">
+        <source>More</source>
+        <translation>更多</translation>
+    </message>
+    <message id="menu.showCompleted">
+        <source>Show Completed</source>
+        <translation>顯示已完成</translation>
+    </message>
+    <message id="button.markNotCompleted">
+        <source>Mark as Not Completed</source>
+        <translation>標示為未完成</translation>
+    </message>
+    <message id="completed.today">
+        <source>Completed today, %1</source>
+        <translation>今天完成，%1</translation>
+    </message>
+    <message id="completed.yesterday">
+        <source>Completed yesterday, %1</source>
+        <translation>昨天完成，%1</translation>
+    </message>
+    <message id="completed.onDate">
+        <source>Completed %1</source>
+        <translation>完成於 %1</translation>
+    </message>
+    <message id="completed.a11y.check">
+        <source>Mark “%1” as not completed</source>
+        <translation>將「%1」標示為未完成</translation>
+    </message>
+    <message id="undo.reopenFailed">
+        <source>Could not mark “%1” as not completed: %2</source>
+        <translation>無法將「%1」標示為未完成：%2</translation>
     </message>
 </context>
 </TS>

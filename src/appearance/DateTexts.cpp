@@ -60,6 +60,9 @@ QString styled(const QDateTime& when, const QLocale& locale, const QTimeZone& zo
         if (timeStyle == icu::DateFormat::kNone) {
             return locale.toString(when.date(), fallbackType);
         }
+        if (dateStyle == icu::DateFormat::kNone) {
+            return locale.toString((zone.isValid() ? when.toTimeZone(zone) : when.toLocalTime()).time(), fallbackType);
+        }
         return fallback(when, locale, zone, fallbackType);
     }
     return format(formatter.get(), when, zone);
@@ -109,6 +112,11 @@ QString DateTexts::bubbleDate(const QDateTime& when, const QLocale& locale, cons
 QString DateTexts::rowDueDate(const QDateTime& when, const QLocale& locale, const QTimeZone& zone)
 {
     return styled(when, locale, zone, icu::DateFormat::kMedium, QLocale::ShortFormat);
+}
+
+QString DateTexts::shortTime(const QDateTime& when, const QLocale& locale, const QTimeZone& zone)
+{
+    return styled(when, locale, zone, icu::DateFormat::kNone, QLocale::ShortFormat);
 }
 
 // A day is the same day in every zone: it is formatted as noon UTC, in UTC.

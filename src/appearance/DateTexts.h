@@ -31,6 +31,10 @@ public:
     static QString bubbleDay(const QDate& day, const QLocale& locale = QLocale());
     static QString rowDueDay(const QDate& day, const QLocale& locale = QLocale::system());
 
+    /// A time of day in the short time style ("14:05", "2:05 PM").
+    static QString shortTime(const QDateTime& when, const QLocale& locale = QLocale::system(),
+                             const QTimeZone& zone = QTimeZone::systemTimeZone());
+
     /// The ICU locale id for a Qt locale: language, the script where it matters (always for Chinese, so that
     /// Traditional and Simplified stay apart) and territory. The C locale maps to ICU's POSIX English.
     static QByteArray icuLocaleId(const QLocale& locale);

@@ -340,6 +340,15 @@ const QStringList& allTextKeys()
         QStringLiteral("alert.more"),
         QStringLiteral("alert.repeats"),
         QStringLiteral("tags.more"),
+        // Completed reminders
+        QStringLiteral("menu.more"),
+        QStringLiteral("menu.showCompleted"),
+        QStringLiteral("button.markNotCompleted"),
+        QStringLiteral("completed.today"),
+        QStringLiteral("completed.yesterday"),
+        QStringLiteral("completed.onDate"),
+        QStringLiteral("completed.a11y.check"),
+        QStringLiteral("undo.reopenFailed"),
     };
     return keys;
 }

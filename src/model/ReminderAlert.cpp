@@ -32,22 +32,22 @@ ReminderAlert alertOf(const QList<StoreAlarm>& alarms, bool silenced)
     return {ReminderAlert::Kind::other, 0, {}};
 }
 
-std::optional<AlertEdit> alertEditOf(const ReminderAlert& alert)
+std::shared_ptr<const AlertEdit> alertEditOf(const ReminderAlert& alert)
 {
     switch (alert.kind) {
     case ReminderAlert::Kind::byDefault:
     case ReminderAlert::Kind::other:
-        return std::nullopt;
+        return nullptr;
     case ReminderAlert::Kind::none:
-        return AlertEdit{};
+        return std::make_shared<const AlertEdit>(AlertEdit{});
     case ReminderAlert::Kind::absolute: {
         if (!alert.moment.isValid()) {
-            return std::nullopt;
+            return nullptr;
         }
         StoreAlarm alarm;
         alarm.anchor = AlarmAnchor::absolute;
         alarm.absoluteTime = alert.moment;
-        return AlertEdit{alarm};
+        return std::make_shared<const AlertEdit>(AlertEdit{alarm});
     }
     case ReminderAlert::Kind::relative: {
         StoreAlarm alarm;
@@ -58,10 +58,10 @@ std::optional<AlertEdit> alertEditOf(const ReminderAlert& alert)
         } else {
             alarm.offsetSeconds = -alert.secondsBefore;
         }
-        return AlertEdit{alarm};
+        return std::make_shared<const AlertEdit>(AlertEdit{alarm});
     }
     }
-    return std::nullopt;
+    return nullptr;
 }
 
 std::optional<QDateTime> alarmMoment(const StoreAlarm& alarm, const std::optional<QDateTime>& due,

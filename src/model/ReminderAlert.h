@@ -45,7 +45,7 @@ const QList<qint64>& alertPresets();
 ReminderAlert alertOf(const QList<StoreAlarm>& alarms, bool silenced);
 
 /// What the store writes for a chosen alert; nothing for the kinds that change nothing (`byDefault`, `other`).
-std::optional<AlertEdit> alertEditOf(const ReminderAlert& alert);
+std::shared_ptr<const AlertEdit> alertEditOf(const ReminderAlert& alert);
 
 /// When an alarm rings for a reminder due at `due` that starts at `start` (days counted on the calendar); nothing
 /// when it is measured from what the reminder lacks.

@@ -186,8 +186,9 @@ struct StoreReminder
     /// Snoozes of single occurrences of a repeating reminder (X-MOZ-SNOOZE-TIME-<key>), by occurrence key. Saving
     /// writes the entries that changed and removes those that were dropped.
     QMap<QString, QDateTime> occurrenceSnoozes;
-    /// An alert chosen in the form, written by the next save; never read from a file.
-    std::optional<AlertEdit> alertEdit;
+    /// An alert chosen in the form, written by the next save; never read from a file. Held by pointer: a store
+    /// holds many records, and only one being saved carries an edit.
+    std::shared_ptr<const AlertEdit> alertEdit;
     /// The occurrences, for a reminder that repeats. `due` and `start` stay those the file holds (the first
     /// occurrence, or the current one for clients that move them on); the series tells the current occurrence.
     std::shared_ptr<const ReminderSeries> series;

@@ -105,7 +105,8 @@ ContentView::ContentView(RemindersViewModel& model, LaunchAtLoginManager& launch
             m_subtaskQuestion->refreshTexts();
             m_placeholder->refreshTexts();
             scheduleRender();
-        } else if (key == PreferenceKey::selectedAccountIDs || key == PreferenceKey::selectedListIDs) {
+        } else if (key == PreferenceKey::selectedAccountIDs || key == PreferenceKey::selectedListIDs ||
+                   key == PreferenceKey::showCompleted) {
             scheduleRender();
         }
     });
@@ -115,7 +116,9 @@ ContentView::ContentView(RemindersViewModel& model, LaunchAtLoginManager& launch
     // Rows slide under a resting pointer when the list scrolls or reorders, and no enter or leave event says so.
     connect(m_scrollArea->verticalScrollBar(), &QScrollBar::valueChanged, this, &ContentView::scheduleHoverCheck);
     connect(m_placeholder, &PlaceholderView::listChosen, this, &ContentView::beginAddFromPlaceholder);
+    connect(&m_model, &RemindersViewModel::undoableChangeMade, this, &ContentView::lingerAfterCompletion);
     connect(m_undoBar, &UndoBar::restored, this, [this](const QString& reminderID) {
+        m_lingering.remove(reminderID);
         m_pendingFocusID = reminderID;
         scheduleRender();
     });
@@ -217,10 +220,11 @@ void ContentView::buildLayout()
     m_footer->settingsButton()->setFocusPolicy(Qt::TabFocus);
     for (QWidget* part :
          {static_cast<QWidget*>(m_header), static_cast<QWidget*>(m_search), static_cast<QWidget*>(m_quickAdd),
-          static_cast<QWidget*>(m_header->searchButton()), static_cast<QWidget*>(m_footer), m_listContent,
-          static_cast<QWidget*>(m_scrollArea), static_cast<QWidget*>(m_undoBar),
-          static_cast<QWidget*>(m_undoBar->undoButton()), static_cast<QWidget*>(m_footer->settingsButton()),
-          static_cast<QWidget*>(m_footer->quitButton()), static_cast<QWidget*>(m_subtaskQuestion)}) {
+          static_cast<QWidget*>(m_header->searchButton()), static_cast<QWidget*>(m_header->moreButton()),
+          static_cast<QWidget*>(m_footer), m_listContent, static_cast<QWidget*>(m_scrollArea),
+          static_cast<QWidget*>(m_undoBar), static_cast<QWidget*>(m_undoBar->undoButton()),
+          static_cast<QWidget*>(m_footer->settingsButton()), static_cast<QWidget*>(m_footer->quitButton()),
+          static_cast<QWidget*>(m_subtaskQuestion)}) {
         part->installEventFilter(this);
     }
 }
@@ -254,12 +258,14 @@ void ContentView::render()
         focusedBefore != nullptr ? std::optional<QString>(focusedBefore->reminder().id) : std::nullopt;
     const qsizetype focusedIndex = rowsBefore.indexOf(focusedBefore);
     QList<ListSection> sections = m_searchedWide ? searchedSections() : listSections();
-    m_shownPlaceholder = placeholderFor(m_model.authorizationStatus(), sections);
+    // The summary counts the open reminders only.
     m_header->render(m_clock(), languageRaw(), reminderCount(m_searchedWide ? listSections() : sections));
     // A search looks through every sub-task, folded or not.
     if (!m_search->isOpen()) {
         foldSubtasks(sections, m_foldedIDs);
     }
+    addCompletedRows(sections);
+    m_shownPlaceholder = placeholderFor(m_model.authorizationStatus(), sections);
     m_header->setSyncing(m_model.isSyncing());
     if (syncSections(sections) && !isVisible()) {
         m_sizeHintsStale = true;
@@ -295,6 +301,7 @@ bool ContentView::syncSections(const QList<ListSection>& sections)
             connect(section, &ReminderListSection::rowKeyCommand, this, &ContentView::runRowCommand);
             connect(section, &ReminderListSection::foldRequested, this, &ContentView::setFolded);
             connect(section, &ReminderListSection::subtaskCompletionAsked, this, &ContentView::askAboutSubtasks);
+            connect(section, &ReminderListSection::reopenRequested, this, &ContentView::reopenFromRow);
             section->addButton()->installEventFilter(this);
             section->setContent(content.list, content.reminders, content.foldedIDs);
             changed = true;
@@ -338,6 +345,7 @@ bool ContentView::syncSections(const QList<ListSection>& sections)
             setTabOrder(m_footer->settingsButton(), m_footer->quitButton());
             // Ctrl+F is the quick way to the search; its button comes last, after the primary actions.
             setTabOrder(m_footer->quitButton(), m_header->searchButton());
+            setTabOrder(m_header->searchButton(), m_header->moreButton());
         }
         m_order = order;
         changed = true;

@@ -3,6 +3,7 @@
 #include "appearance/AppTheme.h"
 #include "appearance/MenuTransparencyOption.h"
 #include "model/Clock.h"
+#include "model/RemindersViewModel.h"
 #include "panel/ListSelection.h"
 #include "panel/SearchFilter.h"
 #include "rows/ReminderRow.h"
@@ -88,6 +89,13 @@ public:
     /// the app runs, also while the reminder is not shown.
     bool isFolded(const QString& reminderID) const { return m_foldedIDs.contains(reminderID); }
     void setFolded(const QString& reminderID, bool folded);
+
+    /// Whether the reminders completed in the last seven days show below the open ones ("Show Completed").
+    bool showsCompleted() const;
+    /// How long a reminder completed in the panel keeps its place, checked and greyed, so that a slip is easy to see
+    /// and to take back with a second press.
+    static constexpr int lingerMs = 1500;
+    bool isLingering(const QString& reminderID) const { return m_lingering.contains(reminderID); }
 
     /// The placeholder on screen, or nothing while the sections show.
     std::optional<Placeholder> shownPlaceholder() const { return m_shownPlaceholder; }
@@ -182,9 +190,18 @@ private:
     /// Hides the rows and sections the query leaves out, and marks what it found.
     void applySearch();
     void refreshNoMatchesLabel();
+    /// Shows the rows a search left waiting (see `ReminderListSection::applySearch`), all in one batch.
+    void showDeferredRows();
+    void showEveryDeferredRow();
     /// From the search field into the results: to the first row, or the last one `fromEnd`.
     void moveIntoResults(bool fromEnd);
     QString storedString(const QString& key, const QString& fallback) const;
+    /// Adds the completed reminders when they are shown, and puts the just-completed ones back in their places.
+    void addCompletedRows(QList<ListSection>& sections) const;
+    /// Keeps the row of a reminder just completed in its place for a moment.
+    void lingerAfterCompletion(const UndoableChange& change);
+    /// A completed row asked to be open again: a just-completed one is undone, an older one reopened.
+    void reopenFromRow(const QString& reminderID);
 
     RemindersViewModel& m_model;
     LaunchAtLoginManager& m_launchAtLogin;
@@ -217,6 +234,18 @@ private:
     QList<ReminderListSection*> m_order;
     std::optional<Placeholder> m_shownPlaceholder;
     QSet<QString> m_foldedIDs;
+    /// A reminder completed in the panel a moment ago: as its row showed it, and what undoes it.
+    struct Lingering
+    {
+        ReminderItem item;
+        QString previousID;
+        qsizetype index = 0;
+        UndoableChange change;
+        quint64 serial = 0;
+        bool undoing = false;
+    };
+    QHash<QString, Lingering> m_lingering;
+    quint64 m_lingerSerial = 0;
 
     qreal m_headerHeight = 0;
     qreal m_footerHeight = 0;
@@ -227,6 +256,7 @@ private:
     bool m_opaqueBackground = false;
     bool m_sizeHintsStale = false;
     bool m_hoverCheckPending = false;
+    bool m_deferredRowsPending = false;
     /// The reminder whose row should take the focus once it shows (after a move to another list, or an undo).
     std::optional<QString> m_pendingFocusID;
     /// Where the pointer rested when the panel was opened at a reminder.

@@ -161,6 +161,10 @@ void ContentView::focusRow(ReminderRow* row)
     if (row == nullptr) {
         return;
     }
+    // A row a search left waiting cannot take the focus while it is hidden.
+    if (row->isHidden()) {
+        showEveryDeferredRow();
+    }
     row->setFocus(Qt::OtherFocusReason);
     m_scrollArea->ensureWidgetVisible(row, 0, PanelSizing::spacing);
 }

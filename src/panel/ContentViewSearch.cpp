@@ -12,14 +12,15 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTimer>
+#include <QVBoxLayout>
 
 namespace tolvik {
 
 namespace {
 
-/// Rows to show again above which the lists are taken off screen while they change: showing one row in a shown list
-/// costs about as much as showing a list of a few dozen rows afresh.
-constexpr qsizetype liftThreshold = 16;
+/// How many hidden rows a keystroke shows at once: more than a panel of the largest size holds.
+constexpr int immediateRowShows = 40;
 
 /// Shows or hides a section for the search. A section never shown yet shows with the panel: showing it now would
 /// lay out its rows while the panel is closed.
@@ -91,42 +92,36 @@ QList<ListSection> ContentView::searchedSections() const
 void ContentView::applySearch()
 {
     const SearchQuery query(m_search->text());
-    QHash<ReminderListSection*, SectionMatches> found;
-    qsizetype showAgain = 0;
-    for (ReminderListSection* section : std::as_const(m_order)) {
-        if (!query.isEmpty()) {
-            found.insert(section, m_searchFilter.matchSection(m_shownContent.value(section->list().id), query));
-        }
-        const SectionMatches* matches = query.isEmpty() ? nullptr : &found[section];
-        showAgain += section->rowsToShowAgain(matches != nullptr ? &matches->shownIDs : nullptr);
-        if (section->isHidden() && (matches == nullptr || matches->matchCount > 0)) {
-            showAgain += section->shownRows().size();
-        }
-    }
-    // Every widget shown inside a list on screen lays the whole list out again: taking back a search that hid a few
-    // hundred rows would take seconds. Then the lists go off screen while they change and come back laid out once,
-    // in the same turn of the event loop, so nothing flickers. Not while the keyboard is on a row: that would move it.
-    QWidget* focus = QApplication::focusWidget();
-    const bool lifted = showAgain > liftThreshold && m_sectionsBox->isVisible() &&
-                        (focus == nullptr || !m_sectionsBox->isAncestorOf(focus));
-    if (lifted) {
-        m_sectionsBox->hide();
-    }
+    // Rows beyond the first few wait for the next turn of the event loop: the keystroke is drawn with the rows at the
+    // top, which are those in view, and a key typed meanwhile spares showing rows the next query hides again.
+    int showBudget = immediateRowShows;
     int matchCount = 0;
+    bool deferred = false;
+    // A list shown again would lay out every list around it at once; with their layout off, that happens once.
+    const bool batched = m_sectionsBox->isVisible();
+    if (batched) {
+        m_sectionsLayout->setEnabled(false);
+    }
     for (ReminderListSection* section : std::as_const(m_order)) {
         if (query.isEmpty()) {
-            section->clearSearch();
+            section->clearSearch(&showBudget);
             setSectionShown(section, true);
-            continue;
+        } else {
+            const SectionMatches matches = m_searchFilter.matchSection(m_shownContent.value(section->list().id), query);
+            section->applySearch(query, matches.shownIDs, &showBudget);
+            // A list without a match goes altogether: a column of empty boxes would bury the few that match.
+            setSectionShown(section, matches.matchCount > 0);
+            matchCount += matches.matchCount;
         }
-        const SectionMatches& matches = found[section];
-        section->applySearch(query, matches.shownIDs);
-        // A list without a match goes altogether: a column of empty boxes would bury the few that match.
-        setSectionShown(section, matches.matchCount > 0);
-        matchCount += matches.matchCount;
+        deferred = deferred || section->hasDeferredRows();
     }
-    if (lifted) {
-        m_sectionsBox->show();
+    if (batched) {
+        m_sectionsLayout->setEnabled(true);
+        m_sectionsLayout->invalidate();
+    }
+    if (deferred && !m_deferredRowsPending) {
+        m_deferredRowsPending = true;
+        QTimer::singleShot(0, this, &ContentView::showDeferredRows);
     }
     const bool nothing = !query.isEmpty() && matchCount == 0 && !m_shownPlaceholder;
     if (nothing) {
@@ -136,6 +131,23 @@ void ContentView::applySearch()
     m_noMatches->setVisible(nothing);
     scheduleMeasure();
     scheduleHoverCheck();
+}
+
+void ContentView::showDeferredRows()
+{
+    m_deferredRowsPending = false;
+    showEveryDeferredRow();
+    // Laid out now, in the same turn: the rows came in one batch so that the lists are laid out once.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    scheduleMeasure();
+    scheduleHoverCheck();
+}
+
+void ContentView::showEveryDeferredRow()
+{
+    for (ReminderListSection* section : std::as_const(m_order)) {
+        section->showDeferredRows();
+    }
 }
 
 void ContentView::refreshNoMatchesLabel()

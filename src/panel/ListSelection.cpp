@@ -70,6 +70,28 @@ void foldSubtasks(QList<ListSection>& sections, const QSet<QString>& folded)
     }
 }
 
+void appendCompleted(QList<ListSection>& sections, const QList<ReminderItem>& completed)
+{
+    if (completed.isEmpty()) {
+        return;
+    }
+    QHash<QString, qsizetype> indexByList;
+    for (qsizetype index = 0; index < sections.size(); ++index) {
+        indexByList.insert(sections.at(index).list.id, index);
+    }
+    for (const ReminderItem& reminder : completed) {
+        const auto found = indexByList.constFind(reminder.listID);
+        if (found == indexByList.constEnd()) {
+            continue;
+        }
+        ReminderItem flat = reminder;
+        flat.depth = 0;
+        flat.shownParentID.clear();
+        flat.shownSubtaskCount = 0;
+        sections[*found].reminders.append(std::move(flat));
+    }
+}
+
 int reminderCount(const QList<ListSection>& sections)
 {
     qsizetype total = 0;

@@ -44,6 +44,10 @@ QList<ListSection> listSections(const QList<ReminderList>& shownLists, const QLi
 /// reminders are folded.
 void foldSubtasks(QList<ListSection>& sections, const QSet<QString>& folded);
 
+/// Lists each section's reminders of `completed` (newest first, as given) below its open ones, at the top level:
+/// a completed sub-task is not folded or nested under an open parent.
+void appendCompleted(QList<ListSection>& sections, const QList<ReminderItem>& completed);
+
 /// The number of reminders across the sections.
 int reminderCount(const QList<ListSection>& sections);
 

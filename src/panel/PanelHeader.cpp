@@ -2,13 +2,16 @@
 
 #include "appearance/DateTexts.h"
 #include "appearance/LocalizationManager.h"
+#include "appearance/Preferences.h"
 #include "appearance/SymbolIcons.h"
 #include "rows/FocusRingButton.h"
+#include "rows/PopoverSurface.h"
 #include "rows/RowStyle.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMenu>
 #include <QPainter>
 #include <QPainterPath>
 #include <QTimer>
@@ -16,6 +19,28 @@
 #include <QVBoxLayout>
 
 namespace tolvik {
+
+namespace {
+
+/// Three dots in a row: the usual sign of a menu with more commands.
+QIcon moreIcon(const QColor& color, int side, qreal ratio)
+{
+    QPixmap pixmap(QSize(side, side) * ratio);
+    pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(color);
+    const qreal radius = side / 10.0;
+    for (int dot = -1; dot <= 1; ++dot) {
+        painter.drawEllipse(QPointF(side / 2.0 + dot * side * 0.3, side / 2.0), radius, radius);
+    }
+    painter.end();
+    return QIcon(pixmap);
+}
+
+} // namespace
 
 /// A small indeterminate progress ring that turns while it is visible.
 class BusySpinner : public QWidget
@@ -130,6 +155,7 @@ PanelHeader::PanelHeader(QWidget* parent)
     , m_summary(new QLabel(this))
     , m_spinner(new BusySpinner(this))
     , m_searchButton(new FocusRingButton(this))
+    , m_moreButton(new FocusRingButton(this))
 {
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
@@ -157,7 +183,17 @@ PanelHeader::PanelHeader(QWidget* parent)
     m_searchButton->setCursor(Qt::PointingHandCursor);
     m_searchButton->setFocusPolicy(Qt::TabFocus);
     connect(m_searchButton, &QToolButton::clicked, this, &PanelHeader::searchRequested);
-    row->addWidget(m_searchButton, 0, Qt::AlignVCenter);
+    // The two buttons sit close together, so that the date keeps its room.
+    auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(0);
+    buttons->addWidget(m_searchButton, 0, Qt::AlignVCenter);
+    m_moreButton->setObjectName(QStringLiteral("moreButton"));
+    m_moreButton->setAutoRaise(true);
+    m_moreButton->setCursor(Qt::PointingHandCursor);
+    m_moreButton->setFocusPolicy(Qt::TabFocus);
+    connect(m_moreButton, &QToolButton::clicked, this, &PanelHeader::openMoreMenu);
+    buttons->addWidget(m_moreButton, 0, Qt::AlignVCenter);
+    row->addLayout(buttons);
     refreshIcon();
     refreshTexts();
 }
@@ -182,6 +218,30 @@ void PanelHeader::refreshTexts()
 {
     m_searchButton->setToolTip(localizedString(QStringLiteral("search.button")));
     m_searchButton->setAccessibleName(localizedString(QStringLiteral("search.placeholder")));
+    m_moreButton->setToolTip(localizedString(QStringLiteral("menu.more")));
+    m_moreButton->setAccessibleName(localizedString(QStringLiteral("menu.more")));
+}
+
+QMenu* PanelHeader::createMoreMenu()
+{
+    auto* menu = new QMenu(this);
+    // A menu is a window of its own and would show the desktop's colours on a night panel.
+    menu->setPalette(PopoverSurface::explicitPalette(palette()));
+    QAction* showCompleted = menu->addAction(localizedString(QStringLiteral("menu.showCompleted")));
+    showCompleted->setCheckable(true);
+    showCompleted->setChecked(Preferences::shared().boolean(PreferenceKey::showCompleted).value_or(false));
+    connect(showCompleted, &QAction::toggled, this,
+            [](bool shown) { Preferences::shared().setBoolean(PreferenceKey::showCompleted, shown); });
+    return menu;
+}
+
+void PanelHeader::openMoreMenu()
+{
+    QMenu* menu = createMoreMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(m_moreButton->mapToGlobal(QPoint(0, m_moreButton->height())));
+    // From the keyboard the first item is ready for Return or Space.
+    menu->setActiveAction(menu->actions().value(0));
 }
 
 void PanelHeader::setSyncing(bool syncing)
@@ -226,6 +286,8 @@ void PanelHeader::refreshIcon()
     const int side = QFontMetrics(RowStyle::captionFont(font())).height() + 2;
     m_searchButton->setIcon(SymbolIcons::icon(QStringLiteral("magnifyingglass"), RowStyle::secondaryText(palette())));
     m_searchButton->setIconSize(QSize(side, side));
+    m_moreButton->setIcon(moreIcon(RowStyle::secondaryText(palette()), side, devicePixelRatioF()));
+    m_moreButton->setIconSize(QSize(side, side));
 
     m_summary->setFont(RowStyle::captionFont(font()));
     QPalette dimmed = m_summary->palette();

@@ -189,6 +189,7 @@ ReminderRow* ReminderListSection::createRow(const ReminderItem& reminder)
 {
     auto* row = new ReminderRow(reminder, m_model, m_clock, m_box);
     connect(row, &ReminderRow::foldRequested, this, &ReminderListSection::foldRequested);
+    connect(row, &ReminderRow::reopenRequested, this, &ReminderListSection::reopenRequested);
     connect(row, &ReminderRow::subtaskCompletionAsked, this,
             [this, row](const QString&, int openSubtasks) { Q_EMIT subtaskCompletionAsked(row, openSubtasks); });
     connect(row, &ReminderRow::pointerEntered, this, [this](const QString& id) {
@@ -276,7 +277,7 @@ void ReminderListSection::rebuildBox()
     // A new child of a hidden panel shows with it; showing each one now would lay every row out on its own, which
     // is most of the cost of building a panel with thousands of rows. Only a shown box needs its new rows shown.
     // Under a search, which rows and separators show is the search's to say.
-    const bool shown = m_box->isVisible() && !m_searching;
+    const bool shown = m_box->isVisible() && !m_searching && !m_deferredRows;
     for (qsizetype index = 0; index < m_order.size(); ++index) {
         boxLayout->addWidget(m_order.at(index));
         if (shown) {
@@ -289,7 +290,7 @@ void ReminderListSection::rebuildBox()
             }
         }
     }
-    if (m_searching) {
+    if (m_searching || m_deferredRows) {
         showSearchResults();
     }
 }

@@ -59,8 +59,13 @@ public:
     ReminderRow* rowFor(const QString& reminderID) const { return m_rows.value(reminderID); }
     /// Shows only the rows of `shownIDs`, marking in their titles what `query` finds; an empty query shows every row.
     /// Kept over `setContent` until cleared.
-    void applySearch(const SearchQuery& query, const QSet<QString>& shownIDs);
-    void clearSearch();
+    /// With `showBudget`, at most that many hidden rows show now (it is counted down); the rest wait, hidden, for
+    /// `showDeferredRows`. Showing a row costs far more than matching it, and the rows at the top are those in view.
+    void applySearch(const SearchQuery& query, const QSet<QString>& shownIDs, int* showBudget = nullptr);
+    void clearSearch(int* showBudget = nullptr);
+    /// Whether rows the search shows are still waiting to be shown, and showing them.
+    bool hasDeferredRows() const { return m_deferredRows; }
+    void showDeferredRows();
     /// How many rows the search hides now that `shownIDs` would show again (all of them for no search).
     qsizetype rowsToShowAgain(const QSet<QString>* shownIDs) const;
     /// The rows a search leaves on screen, in display order; all rows while none is applied.
@@ -93,6 +98,8 @@ Q_SIGNALS:
     void foldRequested(const QString& reminderID, bool fold);
     /// Completing a row's reminder would leave open sub-tasks: the panel asks what to do.
     void subtaskCompletionAsked(tolvik::ReminderRow* row, int openSubtasks);
+    /// A completed row asked to be open again.
+    void reopenRequested(const QString& reminderID);
 
 public:
     ReminderDetailBubble* bubble() const { return m_bubble; }
@@ -116,7 +123,7 @@ private:
     static void closeForms(ReminderRow* row);
     void applyIndent(ReminderRow* row) const;
     bool isShownBySearch(const ReminderRow* row) const;
-    void showSearchResults();
+    void showSearchResults(int* showBudget = nullptr);
     static void setShownBySearch(QWidget* widget, bool shown, bool boxShown);
 
     RemindersViewModel* m_model;
@@ -130,6 +137,7 @@ private:
     SearchQuery m_search;
     QSet<QString> m_searchShownIDs;
     bool m_searching = false;
+    bool m_deferredRows = false;
 
     QWidget* m_dot = nullptr;
     ElidedTextLabel* m_nameLabel = nullptr;

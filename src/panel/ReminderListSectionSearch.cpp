@@ -4,27 +4,34 @@
 
 #include "rows/ReminderRow.h"
 
-#include <QApplication>
+#include <QLayout>
 
 namespace tolvik {
 
-void ReminderListSection::applySearch(const SearchQuery& query, const QSet<QString>& shownIDs)
+void ReminderListSection::applySearch(const SearchQuery& query, const QSet<QString>& shownIDs, int* showBudget)
 {
     m_search = query;
     m_searchShownIDs = shownIDs;
     m_searching = !query.isEmpty();
-    showSearchResults();
+    showSearchResults(showBudget);
 }
 
-void ReminderListSection::clearSearch()
+void ReminderListSection::clearSearch(int* showBudget)
 {
-    if (!m_searching) {
+    if (!m_searching && !m_deferredRows) {
         return;
     }
     m_search = SearchQuery();
     m_searchShownIDs.clear();
     m_searching = false;
-    showSearchResults();
+    showSearchResults(showBudget);
+}
+
+void ReminderListSection::showDeferredRows()
+{
+    if (m_deferredRows) {
+        showSearchResults();
+    }
 }
 
 bool ReminderListSection::isShownBySearch(const ReminderRow* row) const
@@ -58,37 +65,51 @@ QList<ReminderRow*> ReminderListSection::shownRows() const
     return shown;
 }
 
-void ReminderListSection::showSearchResults()
+void ReminderListSection::showSearchResults(int* showBudget)
 {
     QList<bool> shown(m_order.size());
     qsizetype lastShown = -1;
     bool showsAny = false;
-    for (qsizetype index = 0; index < m_order.size(); ++index) {
-        shown[index] = isShownBySearch(m_order.at(index));
-        lastShown = shown[index] ? index : lastShown;
-        showsAny = showsAny || (shown[index] && m_order.at(index)->isHidden());
-    }
-    // Each row shown in a box on screen lays the whole panel out again: taking back a search would take seconds with
-    // a few thousand rows. Then the box goes off screen while its rows change and comes back laid out once, in the
-    // same turn of the event loop, so nothing flickers. Not while the keyboard is in it: that would move the focus.
-    QWidget* focus = QApplication::focusWidget();
-    const bool lifted = showsAny && m_box->isVisible() && (focus == nullptr || !m_box->isAncestorOf(focus));
-    if (lifted) {
-        m_box->hide();
-    }
-    const bool boxShown = m_box->isVisible();
-    const SearchQuery none;
+    m_deferredRows = false;
     for (qsizetype index = 0; index < m_order.size(); ++index) {
         ReminderRow* row = m_order.at(index);
-        row->setSearchQuery(shown[index] ? m_search : none);
+        shown[index] = isShownBySearch(row);
+        if (shown[index] && row->isHidden() && showBudget != nullptr) {
+            // Past the budget a row waits for `showDeferredRows`, after the keystroke has been drawn.
+            if (*showBudget <= 0) {
+                shown[index] = false;
+                m_deferredRows = true;
+            } else {
+                --*showBudget;
+            }
+        }
+        lastShown = shown[index] ? index : lastShown;
+        showsAny = showsAny || (shown[index] && row->isHidden());
+    }
+    // Each row shown in a box on screen lays the box out, and every list around it, at once: taking back a search
+    // would take seconds with a few thousand rows. With the box's layout off while its rows change, the box is laid
+    // out once, when the panel next lays itself out.
+    const bool boxShown = m_box->isVisible();
+    QLayout* boxLayout = m_box->layout();
+    const bool batched = showsAny && boxShown && boxLayout->isEnabled();
+    if (batched) {
+        boxLayout->setEnabled(false);
+    }
+    for (qsizetype index = 0; index < m_order.size(); ++index) {
+        ReminderRow* row = m_order.at(index);
+        // A hidden row keeps its old marks: it gets the query's own when it shows again.
+        if (shown[index]) {
+            row->setSearchQuery(m_search);
+        }
         setShownBySearch(row, shown[index], boxShown);
     }
     // A separator follows each shown row but the last one shown.
     for (qsizetype index = 0; index < m_separators.size(); ++index) {
         setShownBySearch(m_separators.at(index), index < lastShown && shown[index], boxShown);
     }
-    if (lifted) {
-        m_box->show();
+    if (batched) {
+        boxLayout->setEnabled(true);
+        boxLayout->invalidate();
     }
 }
 

@@ -88,6 +88,34 @@ bool UndoBar::undo()
     return true;
 }
 
+bool UndoBar::undoChange(const UndoableChange& change)
+{
+    if (canUndo() && m_change->reminderID == change.reminderID) {
+        return undo();
+    }
+    // An earlier change than the one offered: the bar keeps offering that one unless this undo fails.
+    const QString reminderID = change.reminderID;
+    QCoro::connect(m_model.undo(change), this, [this, reminderID](const WriteResult& result) {
+        if (result.ok()) {
+            Q_EMIT restored(reminderID);
+            return;
+        }
+        m_change.reset();
+        m_error = result.error.value_or(QString());
+        present(result.changedSince ? Showing::tooLate : Showing::undoFailed);
+    });
+    return true;
+}
+
+void UndoBar::showReopenFailure(const QString& title, const QString& error)
+{
+    m_change.reset();
+    m_title = title;
+    m_subtaskCount = 0;
+    m_error = error;
+    present(Showing::reopenFailed);
+}
+
 void UndoBar::finishUndo(quint64 shown, const QString& reminderID, const WriteResult& result)
 {
     if (shown != m_shown) {
@@ -174,6 +202,12 @@ void UndoBar::updateMessage()
         // The reason may take several lines; the title takes at most one of them.
         const QString format =
             localizedString(completed ? QStringLiteral("undo.completeFailed") : QStringLiteral("undo.deleteFailed"));
+        text = format.arg(fitted(QString()), m_error);
+        full = format.arg(title, m_error);
+        break;
+    }
+    case Showing::reopenFailed: {
+        const QString format = localizedString(QStringLiteral("undo.reopenFailed"));
         text = format.arg(fitted(QString()), m_error);
         full = format.arg(title, m_error);
         break;

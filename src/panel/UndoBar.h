@@ -15,7 +15,7 @@ namespace tolvik {
 class ElidedTextLabel;
 
 /// The bar above the panel's footer after a completion or removal: what was done, with an Undo button, for eight
-/// seconds or until the next such change. It also says why a completion, a removal or an undo failed.
+/// seconds or until the next such change. It also says why a completion, a removal, a reopening or an undo failed.
 class UndoBar : public QWidget
 {
     Q_OBJECT
@@ -28,6 +28,10 @@ public:
 
     /// Undoes the change the bar offers; returns false when it offers none.
     bool undo();
+    /// Undoes `change`, which may be older than the one offered; failures show in the bar.
+    bool undoChange(const UndoableChange& change);
+    /// Says that marking the reminder titled `title` not completed failed, with the store's text.
+    void showReopenFailure(const QString& title, const QString& error);
     /// Whether the bar offers an undo now.
     bool canUndo() const { return m_change.has_value() && !m_undoing; }
     /// The message as shown, with the title cut to fit.
@@ -53,6 +57,7 @@ private:
     {
         change,
         changeFailed,
+        reopenFailed,
         tooLate,
         undoFailed,
     };

@@ -86,8 +86,10 @@ ReminderRow::ReminderRow(const ReminderItem& reminder, RemindersViewModel* model
     , m_badges(new RowBadges(this))
     , m_hint(new ElidedTextLabel(1, this))
     , m_fold(new FoldButton(this))
+    , m_check(createCheckButton(this))
 {
     m_editOpenedWith = m_editState;
+    cacheOverdueAt();
     setAttribute(Qt::WA_Hover);
     // Rows take the focus from a click or from the panel's arrow keys; Tab keeps to the buttons.
     setFocusPolicy(Qt::ClickFocus);
@@ -102,6 +104,7 @@ ReminderRow::ReminderRow(const ReminderItem& reminder, RemindersViewModel* model
     m_hint->setObjectName(QStringLiteral("parentHint"));
     m_hint->setFont(RowStyle::smallCaptionFont(font()));
     connect(m_fold, &QToolButton::clicked, this, [this] { Q_EMIT foldRequested(m_reminder.id, !m_folded); });
+    connect(m_check, &QToolButton::clicked, this, &ReminderRow::reopen);
 
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
@@ -110,6 +113,7 @@ ReminderRow::ReminderRow(const ReminderItem& reminder, RemindersViewModel* model
     stack->setSpacing(stackSpacing);
     auto* titleLine = new QHBoxLayout;
     titleLine->setSpacing(titleSpacing);
+    titleLine->addWidget(m_check, 0, Qt::AlignTop);
     titleLine->addWidget(m_fold, 0, Qt::AlignTop);
     titleLine->addWidget(m_repeat, 0, Qt::AlignVCenter);
     titleLine->addWidget(m_title, 1);
@@ -149,6 +153,7 @@ void ReminderRow::setReminder(const ReminderItem& reminder)
 {
     const bool identityChanged = reminder.id != m_reminder.id;
     m_reminder = reminder;
+    cacheOverdueAt();
     if (identityChanged) {
         m_editState = ReminderFormState::from(reminder, m_clock());
         m_editOpenedWith = m_editState;
@@ -161,7 +166,17 @@ void ReminderRow::setReminder(const ReminderItem& reminder)
 
 Urgency ReminderRow::urgency() const
 {
-    return RowStyle::urgency(m_reminder.overdueAt(), m_clock());
+    if (m_reminder.isCompleted) {
+        return Urgency::normal;
+    }
+    return RowStyle::urgency(m_overdueAtMSecs, m_clock().toMSecsSinceEpoch());
+}
+
+void ReminderRow::cacheOverdueAt()
+{
+    const std::optional<QDateTime> overdueAt = m_reminder.overdueAt();
+    m_overdueAtMSecs =
+        overdueAt && overdueAt->isValid() ? std::optional<qint64>(overdueAt->toMSecsSinceEpoch()) : std::nullopt;
 }
 
 QColor ReminderRow::titleColor() const
@@ -172,7 +187,9 @@ QColor ReminderRow::titleColor() const
 void ReminderRow::refreshUrgency()
 {
     const Urgency now = urgency();
-    m_title->setTextColor(RowStyle::urgencyColor(now, palette()));
+    // A completed reminder is greyed, whenever it was due.
+    m_title->setTextColor(m_reminder.isCompleted ? RowStyle::secondaryText(palette())
+                                                 : RowStyle::urgencyColor(now, palette()));
     if (now != m_shownUrgency) {
         m_shownUrgency = now;
         setAccessibleDescription(accessibleSummary());
@@ -182,14 +199,26 @@ void ReminderRow::refreshUrgency()
 void ReminderRow::setSearchQuery(const SearchQuery& query)
 {
     m_searchQuery = query;
-    m_title->setHighlights(query.matchedSpans(m_reminder.title));
+    // Finding the marks is most of what a keystroke costs a row: a row out of view finds them when it is shown or
+    // painted.
+    if (!isVisible() || visibleRegion().isEmpty()) {
+        m_highlightsStale = true;
+        return;
+    }
+    applyHighlights();
+}
+
+void ReminderRow::applyHighlights()
+{
+    m_highlightsStale = false;
+    m_title->setHighlights(m_searchQuery.matchedSpans(m_reminder.title));
 }
 
 void ReminderRow::refresh()
 {
     const QPalette& own = palette();
     m_title->setText(m_reminder.title);
-    m_title->setHighlights(m_searchQuery.matchedSpans(m_reminder.title));
+    applyHighlights();
     refreshUrgency();
 
     const QColor secondary = RowStyle::secondaryText(own);
@@ -201,9 +230,11 @@ void ReminderRow::refresh()
             SymbolIcons::pixmap(QStringLiteral("repeat"), secondary, QSize(side, side), devicePixelRatioF()));
     }
 
-    m_due->setVisible(m_reminder.dueDate.has_value());
-    if (m_reminder.dueDate) {
-        m_due->setText(dueText());
+    // A completed reminder says when it was completed where an open one says when it is due.
+    const QString detail = m_reminder.isCompleted ? completedText() : dueText();
+    m_due->setVisible(!detail.isEmpty());
+    if (!detail.isEmpty()) {
+        m_due->setText(detail);
         QPalette duePalette = m_due->palette();
         duePalette.setColor(QPalette::WindowText, secondary);
         m_due->setPalette(duePalette);
@@ -227,8 +258,9 @@ void ReminderRow::refresh()
     m_fold->update();
 
     const std::optional<PriorityLevel> level = RowStyle::priorityLevel(m_reminder.priority);
-    m_badge->setLevel(level);
+    m_badge->setLevel(m_reminder.isCompleted ? std::nullopt : level);
     m_badge->setText(level ? localizedString(RowStyle::priorityLabelKey(*level)) : QString());
+    refreshCompletion();
     setAccessibleName(m_reminder.title);
     setAccessibleDescription(accessibleSummary());
 }
@@ -292,8 +324,12 @@ QString ReminderRow::hintText() const
 QString ReminderRow::accessibleSummary() const
 {
     QStringList parts;
-    parts.append(m_reminder.dueDate ? localizedString(QStringLiteral("panel.a11y.rowDue")).arg(dueText())
-                                    : localizedString(QStringLiteral("panel.a11y.rowNoDue")));
+    if (m_reminder.isCompleted) {
+        parts.append(completedText());
+    } else {
+        parts.append(m_reminder.dueDate ? localizedString(QStringLiteral("panel.a11y.rowDue")).arg(dueText())
+                                        : localizedString(QStringLiteral("panel.a11y.rowNoDue")));
+    }
     if (urgency() == Urgency::overdue) {
         parts.append(localizedString(QStringLiteral("panel.a11y.rowOverdue")));
     }
@@ -323,12 +359,18 @@ void ReminderRow::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     refreshUrgency();
+    if (m_highlightsStale) {
+        applyHighlights();
+    }
 }
 
 void ReminderRow::paintEvent(QPaintEvent* event)
 {
     // The row paints before its title does, so a due time that passed while the panel was open shows in this frame.
     refreshUrgency();
+    if (m_highlightsStale) {
+        applyHighlights();
+    }
     QWidget::paintEvent(event);
     if (hasFocus() && m_showsFocusRing) {
         QPainter painter(this);

@@ -85,6 +85,10 @@ public:
     RowBadges* badges() const { return m_badges; }
     ElidedTextLabel* hintLabel() const { return m_hint; }
     QToolButton* foldButton() const { return m_fold; }
+    /// The filled check on a completed reminder; pressing it marks the reminder not completed.
+    QToolButton* checkButton() const { return m_check; }
+    /// "Completed today, 14:05" on a completed reminder; empty on an open one.
+    QString completedText() const;
 
     /// Whether the sub-tasks under this row are hidden; the panel keeps the state, the row shows it.
     bool isFolded() const { return m_folded; }
@@ -108,7 +112,8 @@ public:
     PopoverWindow* editPopover() const { return m_editPopover; }
 
     /// A menu with "button.complete", "button.delete" (drawn as destructive) and "button.edit", in that order, then
-    /// the sub-task commands: add one, make this a sub-task of another reminder, move it to the top level.
+    /// the sub-task commands: add one, make this a sub-task of another reminder, move it to the top level. A completed
+    /// reminder has "button.markNotCompleted" in place of the first, and no sub-task commands.
     QMenu* createContextMenu();
     /// Opens the context menu at `globalPosition`, or under the row's title when it is opened from the keyboard.
     void openContextMenu(const std::optional<QPoint>& globalPosition = std::nullopt);
@@ -116,6 +121,9 @@ public:
     /// through `subtaskCompletionAsked`, when anyone listens for it.
     void complete();
     void remove();
+    /// "Mark as Not Completed", the check and Space on a completed reminder: the panel decides how, through
+    /// `reopenRequested`, when it listens; otherwise the reminder is reopened in the store.
+    void reopen();
 
     /// The "Add Sub-task" command: opens the add form under this reminder; its submit awaits `addSubtask`.
     void beginAddSubtask();
@@ -145,6 +153,8 @@ Q_SIGNALS:
     void foldRequested(const QString& id, bool fold);
     /// Completing the reminder would leave `openSubtasks` sub-tasks open: the panel asks what to do.
     void subtaskCompletionAsked(const QString& id, int openSubtasks);
+    /// The user asked for the completed reminder to be open again.
+    void reopenRequested(const QString& id);
 
 protected:
     void enterEvent(QEnterEvent* event) override;
@@ -161,10 +171,15 @@ protected:
 
 private:
     void refresh();
+    void cacheOverdueAt();
+    void applyHighlights();
     void ensureEditPopover();
     void ensureSubtaskPopover();
     void startDrag();
     void addSubtaskActions(QMenu* menu);
+    /// The check, the greyed title and the completion line of a completed reminder.
+    void refreshCompletion();
+    static QToolButton* createCheckButton(QWidget* parent);
 
     ReminderItem m_reminder;
     RemindersViewModel* m_model;
@@ -176,7 +191,10 @@ private:
     QPoint m_pressPosition;
     bool m_pressed = false;
     Urgency m_shownUrgency = Urgency::normal;
+    /// When the reminder becomes overdue, as an instant: the urgency is asked at every paint.
+    std::optional<qint64> m_overdueAtMSecs;
     SearchQuery m_searchQuery;
+    bool m_highlightsStale = false;
     bool m_showsFocusRing = true;
     bool m_folded = false;
     ReminderFormState m_subtaskState;
@@ -190,6 +208,7 @@ private:
     RowBadges* m_badges;
     ElidedTextLabel* m_hint;
     QToolButton* m_fold;
+    QToolButton* m_check;
     PopoverWindow* m_editPopover = nullptr;
     ReminderFormView* m_editForm = nullptr;
     PopoverWindow* m_subtaskPopover = nullptr;

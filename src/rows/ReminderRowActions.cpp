@@ -126,11 +126,14 @@ QMenu* ReminderRow::createContextMenu()
     menu->setPalette(PopoverSurface::explicitPalette(palette()));
     const QString id = m_reminder.id;
     QPointer<RemindersViewModel> model = m_model;
-    QAction* completeAction = menu->addAction(localizedString(QStringLiteral("button.complete")));
+    // A completed reminder offers the way back in place of completing it.
+    const bool completed = m_reminder.isCompleted;
+    QAction* completeAction = menu->addAction(
+        localizedString(completed ? QStringLiteral("button.markNotCompleted") : QStringLiteral("button.complete")));
     QPointer<ReminderRow> self = this;
-    connect(completeAction, &QAction::triggered, this, [self] {
+    connect(completeAction, &QAction::triggered, this, [self, completed] {
         if (self) {
-            self->complete();
+            completed ? self->reopen() : self->complete();
         }
     });
     const QString deleteText = localizedString(QStringLiteral("button.delete"));
@@ -143,7 +146,9 @@ QMenu* ReminderRow::createContextMenu()
     });
     QAction* editAction = menu->addAction(localizedString(QStringLiteral("button.edit")));
     connect(editAction, &QAction::triggered, this, &ReminderRow::edit);
-    addSubtaskActions(menu);
+    if (!completed) {
+        addSubtaskActions(menu);
+    }
     menu->setStyle(new DestructiveItemStyle(deleteText, menu));
     return menu;
 }

@@ -77,7 +77,7 @@ void ReminderRow::keyPressEvent(QKeyEvent* event)
     case Qt::Key_Return:
     case Qt::Key_Enter:
         if (control) {
-            complete();
+            m_reminder.isCompleted ? reopen() : complete();
         } else if (plain) {
             edit();
         } else {
@@ -94,7 +94,7 @@ void ReminderRow::keyPressEvent(QKeyEvent* event)
         if (!plain) {
             break;
         }
-        complete();
+        m_reminder.isCompleted ? reopen() : complete();
         return;
     case Qt::Key_Delete:
         if (!plain) {

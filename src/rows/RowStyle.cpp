@@ -39,6 +39,18 @@ Urgency urgency(const std::optional<QDateTime>& dueDate, const QDateTime& now)
     return Urgency::normal;
 }
 
+Urgency urgency(std::optional<qint64> dueMSecs, qint64 nowMSecs)
+{
+    if (!dueMSecs) {
+        return Urgency::normal;
+    }
+    if (*dueMSecs < nowMSecs) {
+        return Urgency::overdue;
+    }
+    // Adding seconds to a date-time counts elapsed time across a change of clocks, as this does.
+    return *dueMSecs < nowMSecs + soonWindowSeconds * 1000 ? Urgency::soon : Urgency::normal;
+}
+
 std::optional<PriorityLevel> priorityLevel(int priority)
 {
     if (priority <= 0) {

@@ -34,6 +34,8 @@ namespace RowStyle {
 
 /// Overdue when due before `now`; soon when due before now plus 6 hours; otherwise, and without a due date, normal.
 Urgency urgency(const std::optional<QDateTime>& dueDate, const QDateTime& now);
+/// The same on instants in milliseconds since the epoch, which a row keeps so that repainting it needs no time zone.
+Urgency urgency(std::optional<qint64> dueMSecs, qint64 nowMSecs);
 /// The badge range of a priority number, or nothing for 0 and below.
 std::optional<PriorityLevel> priorityLevel(int priority);
 /// "reminder.priority.high", ".medium" or ".low".

@@ -1,5 +1,6 @@
 #include "store/IcalSupport.h"
 
+#include <QHash>
 #include <QTimeZone>
 
 #include <algorithm>
@@ -16,6 +17,16 @@ QTimeZone ianaZoneForTzid(const QString& tzid)
     if (tzid.isEmpty()) {
         return {};
     }
+    // One zone object per name and thread, shared by every time in that zone: a store holds one per dated
+    // reminder otherwise, each with its own copy of the zone's rules.
+    thread_local QHash<QString, QTimeZone> known;
+    const auto found = known.constFind(tzid);
+    if (found != known.cend()) {
+        return *found;
+    }
+    if (known.size() >= 512) {
+        known.clear();
+    }
     QTimeZone zone(tzid.toUtf8());
     for (qsizetype slash = tzid.indexOf(QLatin1Char('/')); !zone.isValid() && slash >= 0;
          slash = tzid.indexOf(QLatin1Char('/'), slash + 1)) {
@@ -24,7 +35,15 @@ QTimeZone ianaZoneForTzid(const QString& tzid)
             zone = QTimeZone(suffix.toUtf8());
         }
     }
+    known.insert(tzid, zone);
     return zone;
+}
+
+// The UTC zone, shared: each call of QTimeZone::utc() makes a new one.
+QTimeZone utcZone()
+{
+    static const QTimeZone utc = QTimeZone::utc();
+    return utc;
 }
 
 QTimeZone windowsZoneForTzid(const QString& tzid)
@@ -46,7 +65,7 @@ std::optional<DueDateComponents> utcByDefinition(const icaltimetype& time, icalt
                                return icaltimezone_get_utc_offset_of_utc_time(zone, &moment, &daylight);
                            });
     const QDateTime moment = QDateTime::fromSecsSinceEpoch(seconds, Qt::UTC);
-    return DueDateComponents{moment.date(), moment.time(), QTimeZone::utc()};
+    return DueDateComponents{moment.date(), moment.time(), utcZone()};
 }
 
 bool isUtcZone(const QTimeZone& zone)
@@ -294,7 +313,7 @@ std::optional<DueDateComponents> componentsOf(const icaltimetype& time, const QS
     }
     QTimeZone zone;
     if (icaltime_is_utc(time)) {
-        zone = QTimeZone::utc();
+        zone = utcZone();
     } else if (time.zone || !tzid.isEmpty()) {
         // A zone's name wins; else the file's own VTIMEZONE by that name, by its rules; else a Windows name.
         // Without either, an unknown TZID is floating time.

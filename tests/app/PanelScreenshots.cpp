@@ -5,6 +5,7 @@
 #include "appearance/Preferences.h"
 #include "model/RemindersViewModel.h"
 #include "panel/ContentView.h"
+#include "panel/PanelHeader.h"
 #include "panel/PanelWindow.h"
 #include "panel/QuickAddField.h"
 #include "panel/ReminderListSection.h"
@@ -157,6 +158,23 @@ void writeSubtasks(const QString& root)
     // Its parent lives in another list: shown at the top level with a hint.
     writeTodo(root, QStringLiteral("personal/groceries"), QStringLiteral("rollers"), QStringLiteral("Paint rollers"),
               {under + QStringLiteral("paint")});
+}
+
+/// Groceries bought this morning and yesterday, for the completed rows under the open ones.
+void writeCompleted(const QString& root)
+{
+    const QString groceries = QStringLiteral("personal/groceries");
+    const auto completedAt = [](const QDateTime& when) {
+        return QStringList{QStringLiteral("STATUS:COMPLETED"), QStringLiteral("PERCENT-COMPLETE:100"),
+                           QStringLiteral("COMPLETED:") +
+                               when.toUTC().toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'"))};
+    };
+    writeTodo(root, groceries, QStringLiteral("apples"), QStringLiteral("Apples"),
+              completedAt(QDateTime(QDate::currentDate(), QTime(8, 15))));
+    writeTodo(root, groceries, QStringLiteral("butter"), QStringLiteral("Butter"),
+              completedAt(QDateTime(QDate::currentDate().addDays(-1), QTime(17, 40))));
+    writeTodo(root, groceries, QStringLiteral("flour"), QStringLiteral("Flour"),
+              completedAt(QDateTime(QDate::currentDate().addDays(-3), QTime(12, 5))));
 }
 
 struct Shot
@@ -463,6 +481,13 @@ int main(int argc, char** argv)
             {QStringLiteral("panel-alert-picker-") + shade, preferences, nullptr, writeAlertsAndTags, editAlert(true)});
         shots.append({QStringLiteral("panel-alert-custom-") + shade, preferences, nullptr, writeAlertsAndTags,
                       editAlert(false)});
+        shots.append({theme == QLatin1String("day") ? QStringLiteral("panel-completed-light")
+                                                    : QStringLiteral("panel-completed-dark"),
+                      {{PreferenceKey::themePreference, theme},
+                       {PreferenceKey::showCompleted, QStringLiteral("true")},
+                       {PreferenceKey::selectedListIDs, QStringLiteral("personal/groceries,work/projects")}},
+                      nullptr,
+                      writeCompleted});
     }
     shots.append({QStringLiteral("panel-search-light"),
                   {{PreferenceKey::selectedListIDs, allLists}},

@@ -194,6 +194,26 @@ private Q_SLOTS:
         press(Qt::Key_Escape);
         QCOMPARE(closing.count(), 1);
     }
+
+    void shouldShowEveryRowAgainWhenASearchOfManyRowsIsTakenBack()
+    {
+        // More rows than a keystroke shows at once: the rest follow, and the keys reach the last of them at once.
+        for (int index = 0; index < 90; ++index) {
+            writeFile(
+                path(errands, QStringLiteral("many%1").arg(index)),
+                todoFile(QStringLiteral("many%1").arg(index).toUtf8(), QStringLiteral("Item %1").arg(index).toUtf8()));
+        }
+        QTRY_COMPARE(shownTitles().size(), 93);
+        press(Qt::Key_F, Qt::ControlModifier);
+        type(u"Cafe"_qs);
+        QCOMPARE(shownTitles().size(), 2);
+        press(Qt::Key_Escape);
+        QCOMPARE(shownTitles().size(), 93);
+        m_view->focusRow(m_view->rowsInOrder().last());
+        QVERIFY(m_view->rowsInOrder().last()->hasFocus());
+        const QList<ReminderRow*> rows = m_view->rowsInOrder();
+        QTRY_VERIFY(std::all_of(rows.cbegin(), rows.cend(), [](ReminderRow* row) { return row->isVisible(); }));
+    }
 };
 
 QTEST_MAIN(PanelSearchTest)
