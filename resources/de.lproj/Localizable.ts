@@ -1380,6 +1380,7 @@
             <numerusform>+%n</numerusform>
             <numerusform>+%n</numerusform>
         </translation>
+    </message>
     <!-- Completed reminders -->
     <message id="menu.more">
         <source>More</source>

@@ -1353,6 +1353,7 @@
         <translation>
             <numerusform>+%n</numerusform>
         </translation>
+    </message>
     <!-- Completed reminders -->
     <message id="menu.more">
         <source>More</source>

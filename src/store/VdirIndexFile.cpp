@@ -23,7 +23,7 @@ namespace {
 // here, so that the field is saved and read below and `formatVersion` is bumped. A field that fills padding does
 // not change the size: StoreAlarm::hasAttachment and StoreReminder::alertSilenced did so, and are saved all the same.
 // StoreReminder::alertEdit is a request to the next write, never part of a loaded reminder, and is not saved.
-static_assert(sizeof(void*) != 8 || sizeof(StoreReminder) == 504, "save the new field of StoreReminder");
+static_assert(sizeof(void*) != 8 || sizeof(StoreReminder) == 432, "save the new field of StoreReminder");
 static_assert(sizeof(void*) != 8 || sizeof(StoreAlarm) == 72, "save the new field of StoreAlarm");
 static_assert(sizeof(void*) != 8 || sizeof(VdirFileEntry) == 104, "save the new field of VdirFileEntry");
 
