@@ -35,23 +35,8 @@ class CompletedPanelTest : public QObject
     {
         return m_fixture->root() + QLatin1Char('/') + inbox + QLatin1Char('/') + uid + QStringLiteral(".ics");
     }
-    ReminderRow* row(const QString& title) const
-    {
-        for (ReminderRow* candidate : m_view->rowsInOrder()) {
-            if (candidate->reminder().title == title) {
-                return candidate;
-            }
-        }
-        return nullptr;
-    }
-    QStringList titles() const
-    {
-        QStringList shown;
-        for (ReminderRow* candidate : m_view->rowsInOrder()) {
-            shown.append(candidate->reminder().title);
-        }
-        return shown;
-    }
+    ReminderRow* row(const QString& title) const { return test::rowTitled(*m_view, title); }
+    QStringList titles() const { return test::shownTitles(*m_view); }
     void setShowCompleted(bool shown)
     {
         std::unique_ptr<QMenu> menu(m_view->header()->createMoreMenu());

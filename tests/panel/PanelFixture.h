@@ -18,6 +18,27 @@
 
 namespace tolvik::test {
 
+/// The shown row titled `title`, or null.
+inline ReminderRow* rowTitled(const ContentView& view, const QString& title)
+{
+    for (ReminderRow* candidate : view.rowsInOrder()) {
+        if (candidate->reminder().title == title) {
+            return candidate;
+        }
+    }
+    return nullptr;
+}
+
+/// The titles of the shown rows, top to bottom.
+inline QStringList shownTitles(const ContentView& view)
+{
+    QStringList shown;
+    for (ReminderRow* candidate : view.rowsInOrder()) {
+        shown.append(candidate->reminder().title);
+    }
+    return shown;
+}
+
 inline QDateTime panelNow()
 {
     return QDateTime(QDate(2024, 3, 15), QTime(10, 0));

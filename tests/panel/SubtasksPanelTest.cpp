@@ -38,23 +38,8 @@ class SubtasksPanelTest : public QObject
     {
         return m_fixture->root() + QLatin1Char('/') + listID + QLatin1Char('/') + uid + QStringLiteral(".ics");
     }
-    ReminderRow* row(const QString& title) const
-    {
-        for (ReminderRow* candidate : m_view->rowsInOrder()) {
-            if (candidate->reminder().title == title) {
-                return candidate;
-            }
-        }
-        return nullptr;
-    }
-    QStringList titles() const
-    {
-        QStringList shown;
-        for (ReminderRow* candidate : m_view->rowsInOrder()) {
-            shown.append(candidate->reminder().title);
-        }
-        return shown;
-    }
+    ReminderRow* row(const QString& title) const { return test::rowTitled(*m_view, title); }
+    QStringList titles() const { return test::shownTitles(*m_view); }
     static void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
         QWidget* target = QApplication::focusWidget();
