@@ -217,7 +217,7 @@ SeriesReader::SeriesReader(icalcomponent* root, icalcomponent* master)
         return;
     }
     m_zone = anchor->timeZone;
-    m_byDefinition = !m_anchor.is_date && !icaltime_is_utc(m_anchor) && m_zone == QTimeZone::utc();
+    m_byDefinition = !m_anchor.is_date && !icaltime_is_utc(m_anchor) && m_zone == utcZone();
     m_hasStart = start != nullptr;
     m_hasDue = due || (start && icalcomponent_get_first_property(master, ICAL_DURATION_PROPERTY));
     if (m_hasStart && m_hasDue) {
@@ -505,7 +505,7 @@ StoreOccurrence SeriesReader::occurrence(const Instance& instance) const
         occurrence.due = componentsAt(icaltime_add(wall, secondsDuration(m_dueDistance)));
     } else if (m_hasDue) {
         const QDateTime due = QDateTime::fromSecsSinceEpoch(instance.instant + m_dueDistance, Qt::UTC);
-        occurrence.due = DueDateComponents{due.date(), due.time(), QTimeZone::utc()};
+        occurrence.due = DueDateComponents{due.date(), due.time(), utcZone()};
     }
     occurrence.alarms = m_alarms;
     if (instance.override) {

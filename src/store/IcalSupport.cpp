@@ -39,13 +39,6 @@ QTimeZone ianaZoneForTzid(const QString& tzid)
     return zone;
 }
 
-// The UTC zone, shared: each call of QTimeZone::utc() makes a new one.
-QTimeZone utcZone()
-{
-    static const QTimeZone utc = QTimeZone::utc();
-    return utc;
-}
-
 QTimeZone windowsZoneForTzid(const QString& tzid)
 {
     const QByteArray iana = QTimeZone::windowsIdToDefaultIanaId(tzid.toUtf8());
@@ -110,6 +103,12 @@ void ensureTimezone(icalcomponent* calendar, icaltimezone* zone, const QByteArra
 }
 
 } // namespace
+
+QTimeZone utcZone()
+{
+    static const QTimeZone utc = QTimeZone::utc();
+    return utc;
+}
 
 const char* const emptyXValue = "X-TOLVIK-EMPTY-VALUE";
 

@@ -47,6 +47,8 @@ QList<icalcomponent*> components(icalcomponent* component, icalcomponent_kind ki
 void removeProperties(icalcomponent* component, icalproperty_kind kind);
 /// Replaces every property of the new property's kind with it.
 void replaceProperty(icalcomponent* component, icalproperty* fresh);
+/// The UTC zone, one object shared by every time in UTC: each call of QTimeZone::utc() makes a new one.
+QTimeZone utcZone();
 /// True when any component in the tree carries an X-LIC-ERROR property or is of a kind libical cannot write.
 bool treeHasErrors(icalcomponent* component);
 /// Replaces libical's "No value for ... property" errors by the empty property they stood for, so that a file
