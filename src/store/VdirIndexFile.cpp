@@ -602,10 +602,13 @@ std::optional<Folders> load(const QString& path, const QString& root)
         if (!plausible(in, fileCount)) {
             break;
         }
-        QList<VdirReadFile> files;
+        // Records are read straight into their places, so that a start holds and touches each one once.
+        QList<VdirFileEntry>& files = snapshot->files;
         files.reserve(fileCount);
+        snapshot->run.reserve(fileCount);
+        snapshot->byReminderID.reserve(fileCount);
         for (quint32 i = 0; i < fileCount && in.status() == QDataStream::Ok; ++i) {
-            VdirReadFile entry;
+            VdirFileEntry entry;
             qint32 skipped = 0;
             qint32 others = 0;
             bool hasReminder = false;
@@ -620,19 +623,23 @@ std::optional<Folders> load(const QString& path, const QString& root)
             entry.skipped = VdirSkipReason(skipped);
             entry.otherTodos = others;
             if (hasReminder) {
-                StoreReminder reminder = readReminder(in, zones);
+                StoreReminder& reminder = snapshot->run.emplaceBack(readReminder(in, zones));
                 reminder.id = vdirReminderID(snapshot->listID, entry.fileName);
                 reminder.listID = snapshot->listID;
                 if (reminder.uid == entry.uid) {
                     reminder.uid = entry.uid;
                 }
-                entry.reminder = std::move(reminder);
+                entry.reminderAt = snapshot->run.size() - 1;
+                snapshot->byReminderID.insert(reminder.id, files.size());
             }
             files.append(std::move(entry));
         }
+        if (snapshot->run.size() < snapshot->run.capacity()) {
+            snapshot->run.squeeze();
+        }
         snapshot->revision = vdirNewRevision();
         const QString id = snapshot->listID;
-        folders.insert(id, vdirAssembled(std::move(snapshot), std::move(files)));
+        folders.insert(id, std::move(snapshot));
     }
     if (in.status() != QDataStream::Ok || !in.atEnd()) {
         return std::nullopt;

@@ -10,6 +10,7 @@
 #include <QThread>
 #include <QThreadPool>
 #include <QtConcurrent/QtConcurrentMap>
+#include <QtConcurrent/QtConcurrentRun>
 
 #include <algorithm>
 #include <cerrno>
@@ -28,8 +29,8 @@ namespace {
 
 // Below this many files to read, handing them to other threads costs more than it saves.
 constexpr qsizetype parallelThreshold = 64;
-// About how many files to list and read before putting them into their snapshots, and how many a folder not read
-// before is taken to hold.
+// About how many files to list and read before putting them into their snapshots, and how many a folder counts
+// for at least, however few files it held when last read.
 constexpr qsizetype batchFiles = 8192;
 constexpr qsizetype unreadFolderFiles = 64;
 // How often, and after how long at first (doubling each time), a file caught half written is read again.
@@ -56,6 +57,11 @@ struct FolderPlan
     const VdirFolderSnapshot* previous = nullptr;
     int dirfd = -1;
     bool unchanged = false;
+    /// Whether every file's status is taken, known or not: while the last read is still being loaded, it cannot
+    /// yet tell which files it knows.
+    bool statEveryFile = false;
+    /// Whether the folder was listed already.
+    bool planned = false;
     VdirFileKey folderKey;
     qint64 startedAtMs = 0;
     /// Whether only the files a watch named were looked at, so that the last full check still counts.
@@ -171,7 +177,7 @@ void planFolder(FolderPlan& plan)
             continue;
         }
         // A file never seen before is read anyway; its status comes with the read.
-        if (known != nullptr || type != DT_REG) {
+        if (known != nullptr || type != DT_REG || plan.statEveryFile) {
             struct stat fileInfo
             {
             };
@@ -214,6 +220,21 @@ void planFolder(FolderPlan& plan)
     }
     std::sort(plan.files.begin(), plan.files.end(),
               [](const Candidate& a, const Candidate& b) { return a.name < b.name; });
+    plan.planned = true;
+}
+
+// Compares a folder listed with every file's status against its last read, once that is known: an unchanged file
+// is taken over from it, as if the listing had known it from the start.
+void matchPrevious(FolderPlan& plan, const VdirFolderSnapshot& previous)
+{
+    plan.previous = &previous;
+    for (Candidate& file : plan.files) {
+        const VdirFileEntry* known = file.entry ? nullptr : findEntry(previous.files, file.name);
+        if (known != nullptr) {
+            file.knownAt = known - previous.files.constData();
+            file.needsRead = !file.key || !(known->key == *file.key);
+        }
+    }
 }
 
 // Reads and parses one file. Nothing when the file vanished.
@@ -419,18 +440,48 @@ StoreReminderBatch collect(const QList<std::shared_ptr<const VdirFolderSnapshot>
     return reminders;
 }
 
-VdirFetchResult load(const QList<VdirFolderRequest>& requests)
+VdirFetchResult load(QList<VdirFolderRequest> requests, const std::function<SavedFolders()>& loadSaved)
 {
     QList<FolderPlan> plans(requests.size());
+    VdirFolderRequest* const request = requests.data();
     for (qsizetype i = 0; i < requests.size(); ++i) {
-        plans[i].request = &requests.at(i);
+        plans[i].request = &request[i];
+    }
+    if (loadSaved) {
+        // The saved last reads load on one thread while the others list the folders that have none yet and take
+        // each file's status: at a start, both take about as long.
+        QFuture<SavedFolders> saved = QtConcurrent::run(&parsePool(), [&loadSaved] {
+            lowerWorkerPriority();
+            return loadSaved();
+        });
+        for (FolderPlan& folder : plans) {
+            folder.statEveryFile = !folder.request->previous;
+        }
+        QtConcurrent::blockingMap(&parsePool(), plans, [](FolderPlan& folder) {
+            lowerWorkerPriority();
+            if (folder.statEveryFile) {
+                planFolder(folder);
+            }
+        });
+        const SavedFolders folders = saved.result();
+        for (qsizetype i = 0; i < plans.size(); ++i) {
+            const auto found = folders.constFind(request[i].listID);
+            if (plans[i].statEveryFile && found != folders.cend() && (*found)->path == request[i].path &&
+                plans[i].dirfd >= 0) {
+                request[i].previous = *found;
+                request[i].mayTrust = false;
+                matchPrevious(plans[i], **found);
+            }
+        }
     }
     const auto knownFiles = [](const FolderPlan& folder) {
         return folder.request->previous ? folder.request->previous->files.size() : 0;
     };
     const auto plan = [](FolderPlan& folder) {
         lowerWorkerPriority();
-        planFolder(folder);
+        if (!folder.planned) {
+            planFolder(folder);
+        }
     };
     const auto read = [](const ReadJob& job) {
         lowerWorkerPriority();
@@ -446,8 +497,14 @@ VdirFetchResult load(const QList<VdirFolderRequest>& requests)
         qsizetype known = 0;
         qsizetype expected = 0;
         while (last < plans.size() && expected < batchFiles) {
-            known += knownFiles(plans.at(last));
-            expected += qMax<qsizetype>(knownFiles(plans.at(last)), unreadFolderFiles);
+            FolderPlan& folder = plans[last];
+            if (!folder.planned && !folder.request->previous) {
+                // Nothing is known of it, so listing it takes no file's status: listed here, it counts with the
+                // files it really holds, and a first read of many folders still goes a batch at a time.
+                plan(folder);
+            }
+            known += folder.planned ? 0 : knownFiles(folder);
+            expected += folder.planned ? folder.files.size() : qMax<qsizetype>(knownFiles(folder), unreadFolderFiles);
             ++last;
         }
         // Checking each known file's identity is one status call per file: spread over the folders when there
