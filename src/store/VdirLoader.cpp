@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -40,7 +41,11 @@ constexpr unsigned long retryReadMs = 5;
 struct Candidate
 {
     QString name;
+    /// The name as the file system holds it, where that is not the name's Latin-1 form: most names are plain
+    /// ASCII, and a store of many files then holds no second copy of each.
     QByteArray rawName;
+
+    QByteArray raw() const { return rawName.isEmpty() ? name.toLatin1() : rawName; }
     std::optional<VdirFileKey> key;
     /// What reading it found; held apart, since most files of a large store are not read at all.
     std::shared_ptr<VdirReadFile> entry;
@@ -141,31 +146,34 @@ void planFolder(FolderPlan& plan)
     };
     bool sawOwnTemp = false;
     while (const dirent* dirEntry = ::readdir(dir)) {
-        const QByteArray raw(dirEntry->d_name);
+        // Not copied: most entries are looked at and left.
+        const QByteArray raw = QByteArray::fromRawData(dirEntry->d_name, qsizetype(std::strlen(dirEntry->d_name)));
         sawOwnTemp = sawOwnTemp || VdirWriter::isOwnTempName(raw);
         if (raw.size() < 4 || qstrnicmp(raw.constData() + raw.size() - 4, ".ics", 4) != 0) {
             continue;
         }
-        const QString name = QFile::decodeName(raw);
+        const bool ascii = std::all_of(raw.cbegin(), raw.cend(), [](char c) { return uchar(c) < 0x80; });
+        const QString name = ascii ? QString::fromLatin1(raw) : QFile::decodeName(raw);
         if (!VdirScanner::isItemFileName(name)) {
             continue;
         }
         // A name that does not survive decoding could not be opened again by the writer.
-        if (QFile::encodeName(name) != raw) {
-            skip(name, raw, VdirSkipReason::undecodableName);
+        if (!ascii && QFile::encodeName(name) != raw) {
+            skip(name, QByteArray(raw.constData(), raw.size()), VdirSkipReason::undecodableName);
             continue;
         }
+        const QByteArray ownRaw = ascii ? QByteArray() : QByteArray(raw.constData(), raw.size());
         const unsigned char type = dirEntry->d_type;
         if (type == DT_DIR) {
-            skip(name, raw, VdirSkipReason::folder);
+            skip(name, ownRaw, VdirSkipReason::folder);
             continue;
         }
         if (type != DT_REG && type != DT_UNKNOWN && type != DT_LNK) {
-            skip(name, raw, VdirSkipReason::notAFile);
+            skip(name, ownRaw, VdirSkipReason::notAFile);
             continue;
         }
         const VdirFileEntry* known = previous ? findEntry(previous->files, name) : nullptr;
-        Candidate candidate{name, raw, std::nullopt, nullptr, true, -1};
+        Candidate candidate{name, ownRaw, std::nullopt, nullptr, true, -1};
         if (known != nullptr) {
             candidate.knownAt = known - previous->files.constData();
         }
@@ -189,20 +197,20 @@ void planFolder(FolderPlan& plan)
                 const bool isLink =
                     ::fstatat(plan.dirfd, raw.constData(), &link, AT_SYMLINK_NOFOLLOW) == 0 && S_ISLNK(link.st_mode);
                 if (error == ELOOP) {
-                    skip(name, raw, VdirSkipReason::symlinkLoop);
+                    skip(name, ownRaw, VdirSkipReason::symlinkLoop);
                 } else if (error == ENOENT && isLink) {
-                    skip(name, raw, VdirSkipReason::danglingLink);
+                    skip(name, ownRaw, VdirSkipReason::danglingLink);
                 } else if (error != ENOENT) {
-                    skip(name, raw, VdirSkipReason::unreadable);
+                    skip(name, ownRaw, VdirSkipReason::unreadable);
                 }
                 continue;
             }
             if (S_ISDIR(fileInfo.st_mode)) {
-                skip(name, raw, type == DT_DIR ? VdirSkipReason::folder : VdirSkipReason::linkToFolder);
+                skip(name, ownRaw, type == DT_DIR ? VdirSkipReason::folder : VdirSkipReason::linkToFolder);
                 continue;
             }
             if (!S_ISREG(fileInfo.st_mode)) {
-                skip(name, raw, VdirSkipReason::notAFile);
+                skip(name, ownRaw, VdirSkipReason::notAFile);
                 continue;
             }
             candidate.key = vdirKeyOf(fileInfo);
@@ -228,11 +236,16 @@ void planFolder(FolderPlan& plan)
 void matchPrevious(FolderPlan& plan, const VdirFolderSnapshot& previous)
 {
     plan.previous = &previous;
+    // Both are in name order: one walk along each matches them.
+    const QList<VdirFileEntry>& known = previous.files;
+    qsizetype at = 0;
     for (Candidate& file : plan.files) {
-        const VdirFileEntry* known = file.entry ? nullptr : findEntry(previous.files, file.name);
-        if (known != nullptr) {
-            file.knownAt = known - previous.files.constData();
-            file.needsRead = !file.key || !(known->key == *file.key);
+        while (at < known.size() && known.at(at).fileName < file.name) {
+            ++at;
+        }
+        if (at < known.size() && !file.entry && known.at(at).fileName == file.name) {
+            file.knownAt = at;
+            file.needsRead = !file.key || !(known.at(at).key == *file.key);
         }
     }
 }
@@ -245,7 +258,7 @@ std::optional<VdirReadFile> readOnce(const FolderPlan& plan, const Candidate& fi
         return vdirSkipped(file.name, known.size == 0 ? VdirSkipReason::empty : VdirSkipReason::tooLarge, known);
     }
     // Non-blocking: a FIFO swapped in since the listing must not stall the worker.
-    const int fd = ::openat(plan.dirfd, file.rawName.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const int fd = ::openat(plan.dirfd, file.raw().constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         if (errno == ENOENT) {
             return std::nullopt;
