@@ -401,6 +401,49 @@ bool sameAsBefore(const FolderPlan& plan)
     return true;
 }
 
+// Whether the folder holds the files of its last read, by name and in order, and what changed in some of them was
+// read with the same outcome as before: a reminder in place of a reminder.
+bool changedInPlace(const FolderPlan& plan)
+{
+    const VdirFolderSnapshot* known = plan.previous;
+    if (known == nullptr || plan.files.size() != known->files.size()) {
+        return false;
+    }
+    for (qsizetype i = 0; i < plan.files.size(); ++i) {
+        const Candidate& file = plan.files.at(i);
+        if (file.knownAt != i ||
+            (file.needsRead ? !file.entry || !file.entry->reminder || known->files.at(i).reminderAt < 0
+                            : file.entry != nullptr)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The last read's entries and records, taken over whole, with those of the files read now put in their places:
+// an edit of one reminder in a large list then costs about what sharing the list costs, not rebuilding it.
+void patchInPlace(FolderPlan& plan, VdirFolderSnapshot& snapshot)
+{
+    const VdirFolderSnapshot& known = *plan.previous;
+    snapshot.files = known.files;
+    snapshot.run = known.run;
+    snapshot.byReminderID = known.byReminderID;
+    for (qsizetype i = 0; i < plan.files.size(); ++i) {
+        Candidate& file = plan.files[i];
+        if (!file.needsRead) {
+            continue;
+        }
+        VdirReadFile& read = *file.entry;
+        compact(read);
+        VdirFileEntry& entry = snapshot.files[i];
+        const qsizetype at = entry.reminderAt;
+        entry = std::move(static_cast<VdirFileEntry&>(read));
+        entry.reminderAt = at;
+        snapshot.run[at] = std::move(*read.reminder);
+        file.entry.reset();
+    }
+}
+
 std::shared_ptr<const VdirFolderSnapshot> assemble(FolderPlan& plan)
 {
     const auto& previous = plan.request->previous;
@@ -423,6 +466,11 @@ std::shared_ptr<const VdirFolderSnapshot> assemble(FolderPlan& plan)
         snapshot->revision = plan.previous->revision;
         snapshot->byReminderID = plan.previous->byReminderID;
         snapshot->run = plan.previous->run;
+        return snapshot;
+    }
+    if (changedInPlace(plan)) {
+        patchInPlace(plan, *snapshot);
+        snapshot->revision = vdirNewRevision();
         return snapshot;
     }
     QList<VdirReadFile> files;
