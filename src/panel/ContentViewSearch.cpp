@@ -22,15 +22,20 @@ namespace {
 /// How many hidden rows a keystroke shows at once: more than a panel of the largest size holds.
 constexpr int immediateRowShows = 40;
 
-/// Shows or hides a section for the search. A section never shown yet shows with the panel: showing it now would
-/// lay out its rows while the panel is closed.
-void setSectionShown(QWidget* section, bool shown)
+/// Shows or hides a section for the search, telling whether that changed it. A section never shown yet shows with
+/// the panel: showing it now would lay out its rows while the panel is closed.
+bool setSectionShown(QWidget* section, bool shown)
 {
     if (!shown) {
+        const bool wasShown = !section->isHidden();
         section->setVisible(false);
-    } else if (section->isHidden() && section->testAttribute(Qt::WA_WState_ExplicitShowHide)) {
-        section->setVisible(true);
+        return wasShown;
     }
+    if (section->isHidden() && section->testAttribute(Qt::WA_WState_ExplicitShowHide)) {
+        section->setVisible(true);
+        return true;
+    }
+    return false;
 }
 
 } // namespace
@@ -102,22 +107,27 @@ void ContentView::applySearch()
     if (batched) {
         m_sectionsLayout->setEnabled(false);
     }
+    // Laid out again only when a list or a row came or went: a key that narrows nothing, or only moves the marks,
+    // would otherwise lay out every row on screen.
+    bool changed = false;
     for (ReminderListSection* section : std::as_const(m_order)) {
         if (query.isEmpty()) {
-            section->clearSearch(&showBudget);
-            setSectionShown(section, true);
+            changed = section->clearSearch(&showBudget) || changed;
+            changed = setSectionShown(section, true) || changed;
         } else {
             const SectionMatches matches = m_searchFilter.matchSection(m_shownContent.value(section->list().id), query);
-            section->applySearch(query, matches.shownIDs, &showBudget);
+            changed = section->applySearch(query, matches.shownIDs, &showBudget) || changed;
             // A list without a match goes altogether: a column of empty boxes would bury the few that match.
-            setSectionShown(section, matches.matchCount > 0);
+            changed = setSectionShown(section, matches.matchCount > 0) || changed;
             matchCount += matches.matchCount;
         }
         deferred = deferred || section->hasDeferredRows();
     }
     if (batched) {
         m_sectionsLayout->setEnabled(true);
-        m_sectionsLayout->invalidate();
+        if (changed) {
+            m_sectionsLayout->invalidate();
+        }
     }
     if (deferred && !m_deferredRowsPending) {
         m_deferredRowsPending = true;

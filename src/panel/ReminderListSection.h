@@ -61,8 +61,9 @@ public:
     /// Kept over `setContent` until cleared.
     /// With `showBudget`, at most that many hidden rows show now (it is counted down); the rest wait, hidden, for
     /// `showDeferredRows`. Showing a row costs far more than matching it, and the rows at the top are those in view.
-    void applySearch(const SearchQuery& query, const QSet<QString>& shownIDs, int* showBudget = nullptr);
-    void clearSearch(int* showBudget = nullptr);
+    /// Both tell whether a row or separator was shown or hidden, so that the section's size may have changed.
+    bool applySearch(const SearchQuery& query, const QSet<QString>& shownIDs, int* showBudget = nullptr);
+    bool clearSearch(int* showBudget = nullptr);
     /// Whether rows the search shows are still waiting to be shown, and showing them.
     bool hasDeferredRows() const { return m_deferredRows; }
     void showDeferredRows();
@@ -123,8 +124,8 @@ private:
     static void closeForms(ReminderRow* row);
     void applyIndent(ReminderRow* row) const;
     bool isShownBySearch(const ReminderRow* row) const;
-    void showSearchResults(int* showBudget = nullptr);
-    static void setShownBySearch(QWidget* widget, bool shown, bool boxShown);
+    bool showSearchResults(int* showBudget = nullptr);
+    static bool setShownBySearch(QWidget* widget, bool shown, bool boxShown);
 
     RemindersViewModel* m_model;
     QPointer<HoverManager> m_hover;

@@ -8,23 +8,23 @@
 
 namespace tolvik {
 
-void ReminderListSection::applySearch(const SearchQuery& query, const QSet<QString>& shownIDs, int* showBudget)
+bool ReminderListSection::applySearch(const SearchQuery& query, const QSet<QString>& shownIDs, int* showBudget)
 {
     m_search = query;
     m_searchShownIDs = shownIDs;
     m_searching = !query.isEmpty();
-    showSearchResults(showBudget);
+    return showSearchResults(showBudget);
 }
 
-void ReminderListSection::clearSearch(int* showBudget)
+bool ReminderListSection::clearSearch(int* showBudget)
 {
     if (!m_searching && !m_deferredRows) {
-        return;
+        return false;
     }
     m_search = SearchQuery();
     m_searchShownIDs.clear();
     m_searching = false;
-    showSearchResults(showBudget);
+    return showSearchResults(showBudget);
 }
 
 void ReminderListSection::showDeferredRows()
@@ -65,7 +65,7 @@ QList<ReminderRow*> ReminderListSection::shownRows() const
     return shown;
 }
 
-void ReminderListSection::showSearchResults(int* showBudget)
+bool ReminderListSection::showSearchResults(int* showBudget)
 {
     QList<bool> shown(m_order.size());
     qsizetype lastShown = -1;
@@ -95,25 +95,27 @@ void ReminderListSection::showSearchResults(int* showBudget)
     if (batched) {
         boxLayout->setEnabled(false);
     }
+    bool changed = false;
     for (qsizetype index = 0; index < m_order.size(); ++index) {
         ReminderRow* row = m_order.at(index);
         // A hidden row keeps its old marks: it gets the query's own when it shows again.
         if (shown[index]) {
             row->setSearchQuery(m_search);
         }
-        setShownBySearch(row, shown[index], boxShown);
+        changed = setShownBySearch(row, shown[index], boxShown) || changed;
     }
     // A separator follows each shown row but the last one shown.
     for (qsizetype index = 0; index < m_separators.size(); ++index) {
-        setShownBySearch(m_separators.at(index), index < lastShown && shown[index], boxShown);
+        changed = setShownBySearch(m_separators.at(index), index < lastShown && shown[index], boxShown) || changed;
     }
     if (batched) {
         boxLayout->setEnabled(true);
         boxLayout->invalidate();
     }
+    return changed;
 }
 
-void ReminderListSection::setShownBySearch(QWidget* widget, bool shown, bool boxShown)
+bool ReminderListSection::setShownBySearch(QWidget* widget, bool shown, bool boxShown)
 {
     // Showing a widget lays it out at once, the bulk of a keystroke's cost with thousands of rows: a row never shown
     // yet is left to show with its box, as the box's own rows are, unless the box is on screen already.
@@ -121,10 +123,13 @@ void ReminderListSection::setShownBySearch(QWidget* widget, bool shown, bool box
     if (shown) {
         if (hiddenByUs || (widget->isHidden() && boxShown)) {
             widget->setVisible(true);
+            return true;
         }
     } else if (!hiddenByUs) {
         widget->setVisible(false);
+        return true;
     }
+    return false;
 }
 
 } // namespace tolvik

@@ -50,6 +50,24 @@ class PanelSearchTest : public QObject
 
     SearchBar* bar() const { return m_view->searchBar(); }
 
+    // Whether the shown rows are laid out as shown: each inside its list's box, one under the other, none at height 0.
+    bool laidOut() const
+    {
+        const QList<ReminderRow*> rows = m_view->rowsInOrder();
+        for (qsizetype i = 0; i < rows.size(); ++i) {
+            const ReminderRow* row = rows.at(i);
+            if (row->height() <= 0 || !row->parentWidget()->rect().contains(row->geometry())) {
+                return false;
+            }
+            const ReminderRow* before = i > 0 ? rows.at(i - 1) : nullptr;
+            if (before != nullptr && before->parentWidget() == row->parentWidget() &&
+                row->y() < before->y() + before->height()) {
+                return false;
+            }
+        }
+        return true;
+    }
+
     void type(const QString& text) const
     {
         bar()->edit()->selectAll();
@@ -207,12 +225,18 @@ private Q_SLOTS:
         press(Qt::Key_F, Qt::ControlModifier);
         type(u"Cafe"_qs);
         QCOMPARE(shownTitles().size(), 2);
+        QTRY_VERIFY(laidOut());
+        // A key that changes only the marks, not which rows show, leaves them where they are.
+        type(u"Caf"_qs);
+        QCOMPARE(shownTitles().size(), 2);
+        QTRY_VERIFY(laidOut());
         press(Qt::Key_Escape);
         QCOMPARE(shownTitles().size(), 93);
         m_view->focusRow(m_view->rowsInOrder().last());
         QVERIFY(m_view->rowsInOrder().last()->hasFocus());
         const QList<ReminderRow*> rows = m_view->rowsInOrder();
         QTRY_VERIFY(std::all_of(rows.cbegin(), rows.cend(), [](ReminderRow* row) { return row->isVisible(); }));
+        QTRY_VERIFY(laidOut());
     }
 };
 
