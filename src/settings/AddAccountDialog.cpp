@@ -47,6 +47,10 @@ AddAccountDialog::AddAccountDialog(SyncService& service, QWidget* parent)
     , m_browser(new BrowserSignIn(this))
     , m_pages(new QStackedWidget(this))
 {
+    // The settings window's light or dark, not the desktop's.
+    if (parent != nullptr) {
+        ListNameDialog::takeTheme(this, parent);
+    }
     setWindowTitle(text("sync.add.title"));
     setMinimumWidth(460);
     m_pages->addWidget(buildAddressPage());
@@ -99,6 +103,9 @@ QWidget* AddAccountDialog::buildCertificatePage()
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(wrapped(text("sync.cert.intro"), page, TextStyle::headline));
     m_certificateText = wrapped(QString(), page);
+    // The details come as markup with every value from the certificate escaped; shown as plain text, the user would
+    // read the tags.
+    m_certificateText->setTextFormat(Qt::RichText);
     m_certificateText->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addWidget(m_certificateText);
     layout->addWidget(wrapped(text("sync.cert.advice"), page, TextStyle::footnote, true));
@@ -236,6 +243,8 @@ void AddAccountDialog::findServer()
             setBusy(false);
             m_certificateText->setText(SyncTexts::certificateDetails(*result.certificate));
             showPage(Page::certificate);
+            // Tall enough for every line of the details, the fingerprint last.
+            adjustSize();
             return;
         }
         if (result.outcome != DiscoveryOutcome::found) {

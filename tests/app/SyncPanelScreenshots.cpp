@@ -97,6 +97,7 @@ int main(int argc, char** argv)
         Preferences preferences(dir.filePath(QStringLiteral("prefs.ini")));
         Preferences::setShared(&preferences);
         preferences.setString(PreferenceKey::themePreference, theme);
+        preferences.setString(PreferenceKey::selectedListIDs, QStringLiteral("cloud_example_org/work"));
         RemindersViewModel model(new VdirStore(root), preferences);
         model.setKeptVersions(&kept);
         LaunchAtLoginManager launchAtLogin(dir.filePath(QStringLiteral("autostart.desktop")), QStringLiteral("true"));
