@@ -1414,5 +1414,65 @@
         <source>Could not mark “%1” as not completed: %2</source>
         <translation>„%1“ konnte nicht als nicht erledigt markiert werden: %2</translation>
     </message>
+    <message id="twoDevices.badge">
+        <source>Changed on two devices; the menu shows the other version</source>
+        <translation>Auf zwei Geräten geändert; das Menü zeigt die andere Fassung</translation>
+    </message>
+    <message id="twoDevices.menu">
+        <source>Changed on Two Devices</source>
+        <translation>Auf zwei Geräten geändert</translation>
+    </message>
+    <message id="twoDevices.other">
+        <source>Other version: %1</source>
+        <translation>Andere Fassung: %1</translation>
+    </message>
+    <message id="twoDevices.otherNotes">
+        <source>Notes: %1</source>
+        <translation>Notizen: %1</translation>
+    </message>
+    <message id="twoDevices.otherCompleted">
+        <source>Completed there</source>
+        <translation>Dort erledigt</translation>
+    </message>
+    <message id="twoDevices.otherOpen">
+        <source>Not completed there</source>
+        <translation>Dort nicht erledigt</translation>
+    </message>
+    <message id="twoDevices.keepThis">
+        <source>Keep This Version</source>
+        <translation>Diese Fassung behalten</translation>
+    </message>
+    <message id="twoDevices.useOther">
+        <source>Use the Other Version</source>
+        <translation>Die andere Fassung verwenden</translation>
+    </message>
+    <message id="twoDevices.failed">
+        <source>Could not change “%1”: %2</source>
+        <translation>„%1“ konnte nicht geändert werden: %2</translation>
+    </message>
+    <message id="sync.lists.exists">
+        <source>“%1” is on the server already; it is ticked now.</source>
+        <translation>„%1“ ist schon auf dem Server; sie ist jetzt ausgewählt.</translation>
+    </message>
+    <message id="sync.browser.button">
+        <source>Sign In with Browser…</source>
+        <translation>Im Browser anmelden …</translation>
+    </message>
+    <message id="sync.browser.starting">
+        <source>Asking the server for a sign-in page…</source>
+        <translation>Der Server wird um eine Anmeldeseite gebeten …</translation>
+    </message>
+    <message id="sync.browser.waiting">
+        <source>Finish signing in in your browser. If no browser opened, go to %1</source>
+        <translation>Schließen Sie die Anmeldung im Browser ab. Falls sich kein Browser geöffnet hat, rufen Sie %1 auf.</translation>
+    </message>
+    <message id="sync.browser.failed">
+        <source>The server did not start a sign-in in the browser. Sign in with your user name and an app password instead.</source>
+        <translation>Der Server hat keine Anmeldung im Browser gestartet. Melden Sie sich stattdessen mit Benutzername und App-Passwort an.</translation>
+    </message>
+    <message id="sync.browser.timedOut">
+        <source>The sign-in in the browser was not finished. Try again, or sign in with your user name and an app password.</source>
+        <translation>Die Anmeldung im Browser wurde nicht abgeschlossen. Versuchen Sie es erneut oder melden Sie sich mit Benutzername und App-Passwort an.</translation>
+    </message>
 </context>
 </TS>

@@ -1414,5 +1414,65 @@
         <source>Could not mark “%1” as not completed: %2</source>
         <translation>Could not mark “%1” as not completed: %2</translation>
     </message>
+    <message id="twoDevices.badge">
+        <source>Changed on two devices; the menu shows the other version</source>
+        <translation>Changed on two devices; the menu shows the other version</translation>
+    </message>
+    <message id="twoDevices.menu">
+        <source>Changed on Two Devices</source>
+        <translation>Changed on Two Devices</translation>
+    </message>
+    <message id="twoDevices.other">
+        <source>Other version: %1</source>
+        <translation>Other version: %1</translation>
+    </message>
+    <message id="twoDevices.otherNotes">
+        <source>Notes: %1</source>
+        <translation>Notes: %1</translation>
+    </message>
+    <message id="twoDevices.otherCompleted">
+        <source>Completed there</source>
+        <translation>Completed there</translation>
+    </message>
+    <message id="twoDevices.otherOpen">
+        <source>Not completed there</source>
+        <translation>Not completed there</translation>
+    </message>
+    <message id="twoDevices.keepThis">
+        <source>Keep This Version</source>
+        <translation>Keep This Version</translation>
+    </message>
+    <message id="twoDevices.useOther">
+        <source>Use the Other Version</source>
+        <translation>Use the Other Version</translation>
+    </message>
+    <message id="twoDevices.failed">
+        <source>Could not change “%1”: %2</source>
+        <translation>Could not change “%1”: %2</translation>
+    </message>
+    <message id="sync.lists.exists">
+        <source>“%1” is on the server already; it is ticked now.</source>
+        <translation>“%1” is on the server already; it is ticked now.</translation>
+    </message>
+    <message id="sync.browser.button">
+        <source>Sign In with Browser…</source>
+        <translation>Sign In with Browser…</translation>
+    </message>
+    <message id="sync.browser.starting">
+        <source>Asking the server for a sign-in page…</source>
+        <translation>Asking the server for a sign-in page…</translation>
+    </message>
+    <message id="sync.browser.waiting">
+        <source>Finish signing in in your browser. If no browser opened, go to %1</source>
+        <translation>Finish signing in in your browser. If no browser opened, go to %1</translation>
+    </message>
+    <message id="sync.browser.failed">
+        <source>The server did not start a sign-in in the browser. Sign in with your user name and an app password instead.</source>
+        <translation>The server did not start a sign-in in the browser. Sign in with your user name and an app password instead.</translation>
+    </message>
+    <message id="sync.browser.timedOut">
+        <source>The sign-in in the browser was not finished. Try again, or sign in with your user name and an app password.</source>
+        <translation>The sign-in in the browser was not finished. Try again, or sign in with your user name and an app password.</translation>
+    </message>
 </context>
 </TS>

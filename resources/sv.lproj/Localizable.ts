@@ -1414,5 +1414,65 @@
         <source>Could not mark “%1” as not completed: %2</source>
         <translation>Det gick inte att markera ”%1” som inte klar: %2</translation>
     </message>
+    <message id="twoDevices.badge">
+        <source>Changed on two devices; the menu shows the other version</source>
+        <translation>Ändrad på två enheter; menyn visar den andra versionen</translation>
+    </message>
+    <message id="twoDevices.menu">
+        <source>Changed on Two Devices</source>
+        <translation>Ändrad på två enheter</translation>
+    </message>
+    <message id="twoDevices.other">
+        <source>Other version: %1</source>
+        <translation>Andra versionen: %1</translation>
+    </message>
+    <message id="twoDevices.otherNotes">
+        <source>Notes: %1</source>
+        <translation>Anteckningar: %1</translation>
+    </message>
+    <message id="twoDevices.otherCompleted">
+        <source>Completed there</source>
+        <translation>Klar där</translation>
+    </message>
+    <message id="twoDevices.otherOpen">
+        <source>Not completed there</source>
+        <translation>Inte klar där</translation>
+    </message>
+    <message id="twoDevices.keepThis">
+        <source>Keep This Version</source>
+        <translation>Behåll den här versionen</translation>
+    </message>
+    <message id="twoDevices.useOther">
+        <source>Use the Other Version</source>
+        <translation>Använd den andra versionen</translation>
+    </message>
+    <message id="twoDevices.failed">
+        <source>Could not change “%1”: %2</source>
+        <translation>Det gick inte att ändra ”%1”: %2</translation>
+    </message>
+    <message id="sync.lists.exists">
+        <source>“%1” is on the server already; it is ticked now.</source>
+        <translation>”%1” finns redan på servern; den är nu markerad.</translation>
+    </message>
+    <message id="sync.browser.button">
+        <source>Sign In with Browser…</source>
+        <translation>Logga in med webbläsaren…</translation>
+    </message>
+    <message id="sync.browser.starting">
+        <source>Asking the server for a sign-in page…</source>
+        <translation>Ber servern om en inloggningssida…</translation>
+    </message>
+    <message id="sync.browser.waiting">
+        <source>Finish signing in in your browser. If no browser opened, go to %1</source>
+        <translation>Slutför inloggningen i webbläsaren. Om ingen webbläsare öppnades, gå till %1</translation>
+    </message>
+    <message id="sync.browser.failed">
+        <source>The server did not start a sign-in in the browser. Sign in with your user name and an app password instead.</source>
+        <translation>Servern startade ingen inloggning i webbläsaren. Logga in med ditt användarnamn och ett applösenord i stället.</translation>
+    </message>
+    <message id="sync.browser.timedOut">
+        <source>The sign-in in the browser was not finished. Try again, or sign in with your user name and an app password.</source>
+        <translation>Inloggningen i webbläsaren slutfördes inte. Försök igen, eller logga in med ditt användarnamn och ett applösenord.</translation>
+    </message>
 </context>
 </TS>

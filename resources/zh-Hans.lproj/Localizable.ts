@@ -1387,5 +1387,65 @@
         <source>Could not mark “%1” as not completed: %2</source>
         <translation>无法将“%1”标记为未完成：%2</translation>
     </message>
+    <message id="twoDevices.badge">
+        <source>Changed on two devices; the menu shows the other version</source>
+        <translation>已在两台设备上更改；菜单中可查看另一个版本</translation>
+    </message>
+    <message id="twoDevices.menu">
+        <source>Changed on Two Devices</source>
+        <translation>已在两台设备上更改</translation>
+    </message>
+    <message id="twoDevices.other">
+        <source>Other version: %1</source>
+        <translation>另一个版本：%1</translation>
+    </message>
+    <message id="twoDevices.otherNotes">
+        <source>Notes: %1</source>
+        <translation>备注：%1</translation>
+    </message>
+    <message id="twoDevices.otherCompleted">
+        <source>Completed there</source>
+        <translation>在那里已完成</translation>
+    </message>
+    <message id="twoDevices.otherOpen">
+        <source>Not completed there</source>
+        <translation>在那里未完成</translation>
+    </message>
+    <message id="twoDevices.keepThis">
+        <source>Keep This Version</source>
+        <translation>保留此版本</translation>
+    </message>
+    <message id="twoDevices.useOther">
+        <source>Use the Other Version</source>
+        <translation>使用另一个版本</translation>
+    </message>
+    <message id="twoDevices.failed">
+        <source>Could not change “%1”: %2</source>
+        <translation>无法更改“%1”：%2</translation>
+    </message>
+    <message id="sync.lists.exists">
+        <source>“%1” is on the server already; it is ticked now.</source>
+        <translation>“%1”已在服务器上，现已勾选。</translation>
+    </message>
+    <message id="sync.browser.button">
+        <source>Sign In with Browser…</source>
+        <translation>使用浏览器登录…</translation>
+    </message>
+    <message id="sync.browser.starting">
+        <source>Asking the server for a sign-in page…</source>
+        <translation>正在向服务器请求登录页面…</translation>
+    </message>
+    <message id="sync.browser.waiting">
+        <source>Finish signing in in your browser. If no browser opened, go to %1</source>
+        <translation>请在浏览器中完成登录。如果没有打开浏览器，请前往 %1</translation>
+    </message>
+    <message id="sync.browser.failed">
+        <source>The server did not start a sign-in in the browser. Sign in with your user name and an app password instead.</source>
+        <translation>服务器未启动浏览器登录。请改用用户名和应用专用密码登录。</translation>
+    </message>
+    <message id="sync.browser.timedOut">
+        <source>The sign-in in the browser was not finished. Try again, or sign in with your user name and an app password.</source>
+        <translation>浏览器登录未完成。请重试，或使用用户名和应用专用密码登录。</translation>
+    </message>
 </context>
 </TS>

@@ -1387,5 +1387,65 @@
         <source>Could not mark “%1” as not completed: %2</source>
         <translation>無法將「%1」標示為未完成：%2</translation>
     </message>
+    <message id="twoDevices.badge">
+        <source>Changed on two devices; the menu shows the other version</source>
+        <translation>已在兩部裝置上變更；選單中可查看另一個版本</translation>
+    </message>
+    <message id="twoDevices.menu">
+        <source>Changed on Two Devices</source>
+        <translation>已在兩部裝置上變更</translation>
+    </message>
+    <message id="twoDevices.other">
+        <source>Other version: %1</source>
+        <translation>另一個版本：%1</translation>
+    </message>
+    <message id="twoDevices.otherNotes">
+        <source>Notes: %1</source>
+        <translation>備註：%1</translation>
+    </message>
+    <message id="twoDevices.otherCompleted">
+        <source>Completed there</source>
+        <translation>在那裡已完成</translation>
+    </message>
+    <message id="twoDevices.otherOpen">
+        <source>Not completed there</source>
+        <translation>在那裡未完成</translation>
+    </message>
+    <message id="twoDevices.keepThis">
+        <source>Keep This Version</source>
+        <translation>保留此版本</translation>
+    </message>
+    <message id="twoDevices.useOther">
+        <source>Use the Other Version</source>
+        <translation>使用另一個版本</translation>
+    </message>
+    <message id="twoDevices.failed">
+        <source>Could not change “%1”: %2</source>
+        <translation>無法變更「%1」：%2</translation>
+    </message>
+    <message id="sync.lists.exists">
+        <source>“%1” is on the server already; it is ticked now.</source>
+        <translation>「%1」已在伺服器上，現已勾選。</translation>
+    </message>
+    <message id="sync.browser.button">
+        <source>Sign In with Browser…</source>
+        <translation>使用瀏覽器登入…</translation>
+    </message>
+    <message id="sync.browser.starting">
+        <source>Asking the server for a sign-in page…</source>
+        <translation>正在向伺服器要求登入頁面…</translation>
+    </message>
+    <message id="sync.browser.waiting">
+        <source>Finish signing in in your browser. If no browser opened, go to %1</source>
+        <translation>請在瀏覽器中完成登入。如果沒有開啟瀏覽器，請前往 %1</translation>
+    </message>
+    <message id="sync.browser.failed">
+        <source>The server did not start a sign-in in the browser. Sign in with your user name and an app password instead.</source>
+        <translation>伺服器未啟動瀏覽器登入。請改用使用者名稱和 App 專用密碼登入。</translation>
+    </message>
+    <message id="sync.browser.timedOut">
+        <source>The sign-in in the browser was not finished. Try again, or sign in with your user name and an app password.</source>
+        <translation>瀏覽器登入未完成。請再試一次，或使用使用者名稱和 App 專用密碼登入。</translation>
+    </message>
 </context>
 </TS>

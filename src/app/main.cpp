@@ -14,6 +14,7 @@
 #include "settings/LaunchAtLoginManager.h"
 #include "settings/SyncTexts.h"
 #include "store/VdirStore.h"
+#include "sync/ConflictArchive.h"
 #include "sync/SyncScheduler.h"
 #include "sync/SyncService.h"
 
@@ -89,6 +90,19 @@ int main(int argc, char** argv)
     // CalDAV accounts: the engine asks this same binary for passwords and conflicts.
     SyncService sync(storeRoot, QCoreApplication::applicationFilePath());
     SyncService::setShared(&sync);
+    // A reminder changed on two devices shows on its row, with the version the sync set aside.
+    ConflictArchive keptVersions;
+    const auto reloadKeptVersions = [&keptVersions, &sync] {
+        QStringList ids;
+        for (const SyncAccount& account : sync.accounts()) {
+            ids.append(account.id);
+        }
+        keptVersions.reload(ids);
+    };
+    reloadKeptVersions();
+    QObject::connect(&sync, &SyncService::stateChanged, &keptVersions, reloadKeptVersions);
+    QObject::connect(&sync, &SyncService::accountsChanged, &keptVersions, reloadKeptVersions);
+    model.setKeptVersions(&keptVersions);
     LaunchAtLoginManager launchAtLogin;
 
     TrayEntry tray(model, launchAtLogin, storeRoot);

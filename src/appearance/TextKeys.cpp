@@ -349,6 +349,21 @@ const QStringList& allTextKeys()
         QStringLiteral("completed.onDate"),
         QStringLiteral("completed.a11y.check"),
         QStringLiteral("undo.reopenFailed"),
+        QStringLiteral("twoDevices.badge"),
+        QStringLiteral("twoDevices.menu"),
+        QStringLiteral("twoDevices.other"),
+        QStringLiteral("twoDevices.otherNotes"),
+        QStringLiteral("twoDevices.otherCompleted"),
+        QStringLiteral("twoDevices.otherOpen"),
+        QStringLiteral("twoDevices.keepThis"),
+        QStringLiteral("twoDevices.useOther"),
+        QStringLiteral("twoDevices.failed"),
+        QStringLiteral("sync.lists.exists"),
+        QStringLiteral("sync.browser.button"),
+        QStringLiteral("sync.browser.starting"),
+        QStringLiteral("sync.browser.waiting"),
+        QStringLiteral("sync.browser.failed"),
+        QStringLiteral("sync.browser.timedOut"),
     };
     return keys;
 }

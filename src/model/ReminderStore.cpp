@@ -26,6 +26,21 @@ WriteResult ReminderStore::restoreReminder(const ReminderSnapshot&)
     return {QStringLiteral("This reminder store cannot undo changes.")};
 }
 
+std::optional<StoredFile> ReminderStore::readReminderFile(const QString&)
+{
+    return std::nullopt;
+}
+
+WriteResult ReminderStore::replaceReminderFile(const StoredFile&, const QByteArray&)
+{
+    return {QStringLiteral("This reminder store keeps no files to replace.")};
+}
+
+std::optional<StoreReminder> ReminderStore::readReminderBytes(const QByteArray&) const
+{
+    return std::nullopt;
+}
+
 WriteResult ReminderStore::renameList(const QString&, const QString&)
 {
     return {unsupported()};

@@ -54,6 +54,14 @@ struct ReminderSnapshot
     std::shared_ptr<const StoredVersion> after = nullptr;
 };
 
+/// A reminder's file as stored when it was read, byte for byte, with the version it was, so that a later write can
+/// replace exactly that version.
+struct StoredFile
+{
+    QByteArray bytes;
+    std::shared_ptr<const StoredVersion> version = nullptr;
+};
+
 /// The reminder store the model reads and writes. Every call is made on the main thread.
 class ReminderStore : public QObject
 {
@@ -96,6 +104,14 @@ public:
     /// Puts the reminder back exactly as `snapshot.before` holds it, under its old name, unless anyone changed it
     /// since the change recorded in `snapshot.after`; then nothing is written and the result says `changedSince`.
     virtual WriteResult restoreReminder(const ReminderSnapshot& snapshot);
+
+    /// The reminder's file as stored now; nothing when the store does not hold it or keeps no files.
+    virtual std::optional<StoredFile> readReminderFile(const QString& reminderID);
+    /// Replaces the file `current` was read from with `bytes`, another version of the same reminder (the same UID),
+    /// unless anyone changed it since it was read; then nothing is written and the result says `changedSince`.
+    virtual WriteResult replaceReminderFile(const StoredFile& current, const QByteArray& bytes);
+    /// The reminder that `bytes` hold, read as the store reads its files; nothing when they hold none.
+    virtual std::optional<StoreReminder> readReminderBytes(const QByteArray& bytes) const;
 
     /// Makes a list named `name` in the account, with `color` unless it is invalid.
     virtual ListCreation createList(const QString& accountID, const QString& name, const QColor& color);

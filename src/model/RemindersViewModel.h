@@ -2,6 +2,7 @@
 
 #include "appearance/Preferences.h"
 #include "model/Clock.h"
+#include "model/KeptVersions.h"
 #include "model/RecurrenceOption.h"
 #include "model/ReminderAccount.h"
 #include "model/ReminderAlert.h"
@@ -177,6 +178,19 @@ public:
     /// How many reminders, open or completed, the list holds.
     QCoro::Task<int> reminderCountOfList(QString id);
 
+    /// Where a sync sets aside the other version of a reminder changed on two devices; none by default. Must
+    /// outlive the model.
+    void setKeptVersions(KeptVersions* versions);
+    /// Whether the reminder was changed on two devices and the other version is set aside.
+    bool hasOtherVersion(const ReminderItem& reminder) const;
+    /// The other version of the reminder, read as a reminder, to show what it says.
+    std::optional<ReminderItem> otherVersion(const ReminderItem& reminder) const;
+    /// Keeps the reminder as it is and lets the other version go.
+    QCoro::Task<bool> keepThisVersion(ReminderItem reminder);
+    /// Puts the other version into the reminder's file byte for byte, over the version shown (the user chose to
+    /// replace it), and lets it go. False, with `versionChoiceFailed`, when nothing changed.
+    QCoro::Task<bool> useOtherVersion(ReminderItem reminder);
+
 Q_SIGNALS:
     void authorizationStatusChanged();
     void accountsChanged();
@@ -192,6 +206,10 @@ Q_SIGNALS:
     void undoableChangeMade(tolvik::UndoableChange change);
     /// A completion or removal of the reminder titled `title` failed, with the store's text.
     void changeFailed(tolvik::UndoableChange::Kind kind, QString title, QString error);
+    /// Versions set aside by a sync came or went.
+    void otherVersionsChanged();
+    /// Choosing a version of the reminder titled `title` failed, with the reason.
+    void versionChoiceFailed(QString title, QString error);
 
 private:
     void readStoredOptions();
@@ -216,11 +234,15 @@ private:
                                                               WriteResult result,
                                                               QList<ReminderSnapshot> subtaskSnapshots = {});
 
+    /// The account of the reminder's list; empty when the list is not published.
+    QString accountOfList(const QString& listID) const;
+
     void setAuthorizationStatus(AuthorizationStatus status);
     void setIsSyncing(bool syncing);
     void setLastOperationError(std::optional<QString> error);
 
     ReminderStore* m_store;
+    KeptVersions* m_keptVersions = nullptr;
     Preferences& m_preferences;
     Clock m_clock;
     QMetaObject::Connection m_changeObserver;

@@ -34,7 +34,10 @@ PanelFooter::PanelFooter(QWidget* parent)
     m_syncStatus->setAlignment(Qt::AlignCenter);
     m_syncStatus->setStyleSheet(QStringLiteral("color: #e0352b;"));
     m_syncStatus->setCursor(Qt::PointingHandCursor);
-    row->addWidget(m_syncStatus, 0);
+    // The room between the two buttons is narrower than most of these lines in most languages: they wrap there
+    // instead of being cut off at both ends.
+    m_syncStatus->setWordWrap(true);
+    row->addWidget(m_syncStatus, 100);
     row->addStretch(1);
     row->addWidget(m_quit);
     if (SyncService* sync = SyncService::shared()) {

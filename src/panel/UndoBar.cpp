@@ -68,6 +68,14 @@ UndoBar::UndoBar(RemindersViewModel& model, QWidget* parent)
 
     connect(&m_model, &RemindersViewModel::undoableChangeMade, this, &UndoBar::showChange);
     connect(&m_model, &RemindersViewModel::changeFailed, this, &UndoBar::showFailure);
+    connect(&m_model, &RemindersViewModel::versionChoiceFailed, this,
+            [this](const QString& title, const QString& error) {
+                m_change.reset();
+                m_title = title;
+                m_subtaskCount = 0;
+                m_error = error;
+                present(Showing::versionFailed);
+            });
     refreshColors();
     refreshTexts();
     hide();
@@ -206,8 +214,11 @@ void UndoBar::updateMessage()
         full = format.arg(title, m_error);
         break;
     }
-    case Showing::reopenFailed: {
-        const QString format = localizedString(QStringLiteral("undo.reopenFailed"));
+    case Showing::reopenFailed:
+    case Showing::versionFailed: {
+        const QString format =
+            localizedString(m_showing == Showing::reopenFailed ? QStringLiteral("undo.reopenFailed")
+                                                               : QStringLiteral("twoDevices.failed"));
         text = format.arg(fitted(QString()), m_error);
         full = format.arg(title, m_error);
         break;

@@ -58,6 +58,7 @@ private:
         change,
         changeFailed,
         reopenFailed,
+        versionFailed,
         tooLate,
         undoFailed,
     };

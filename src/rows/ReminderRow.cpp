@@ -4,6 +4,7 @@
 #include "appearance/LocalizationManager.h"
 #include "appearance/Preferences.h"
 #include "appearance/SymbolIcons.h"
+#include "model/RemindersViewModel.h"
 #include "rows/ElidedTextLabel.h"
 #include "rows/PopoverWindow.h"
 #include "rows/PriorityBadge.h"
@@ -135,6 +136,9 @@ ReminderRow::ReminderRow(const ReminderItem& reminder, RemindersViewModel* model
             refresh();
         }
     });
+    if (m_model != nullptr) {
+        connect(m_model, &RemindersViewModel::otherVersionsChanged, this, &ReminderRow::refresh);
+    }
     refresh();
 }
 
@@ -245,7 +249,7 @@ void ReminderRow::refresh()
     m_progress->setPalette(captionPalette);
     m_progress->setText(progressText());
     m_progress->setVisible(!m_progress->text().isEmpty());
-    m_badges->setReminder(m_reminder);
+    m_badges->setReminder(m_reminder, m_model != nullptr && m_model->hasOtherVersion(m_reminder));
     m_hint->setTextColor(secondary);
     m_hint->setText(hintText());
     m_hint->setVisible(!m_hint->text().isEmpty());

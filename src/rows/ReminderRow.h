@@ -113,7 +113,8 @@ public:
 
     /// A menu with "button.complete", "button.delete" (drawn as destructive) and "button.edit", in that order, then
     /// the sub-task commands: add one, make this a sub-task of another reminder, move it to the top level. A completed
-    /// reminder has "button.markNotCompleted" in place of the first, and no sub-task commands.
+    /// reminder has "button.markNotCompleted" in place of the first, and no sub-task commands. A reminder changed on
+    /// two devices gets a sub-menu after "button.edit" that shows the other version and chooses between the two.
     QMenu* createContextMenu();
     /// Opens the context menu at `globalPosition`, or under the row's title when it is opened from the keyboard.
     void openContextMenu(const std::optional<QPoint>& globalPosition = std::nullopt);
@@ -177,6 +178,7 @@ private:
     void ensureSubtaskPopover();
     void startDrag();
     void addSubtaskActions(QMenu* menu);
+    void addVersionActions(QMenu* menu);
     /// The check, the greyed title and the completion line of a completed reminder.
     void refreshCompletion();
     static QToolButton* createCheckButton(QWidget* parent);

@@ -146,6 +146,7 @@ QMenu* ReminderRow::createContextMenu()
     });
     QAction* editAction = menu->addAction(localizedString(QStringLiteral("button.edit")));
     connect(editAction, &QAction::triggered, this, &ReminderRow::edit);
+    addVersionActions(menu);
     if (!completed) {
         addSubtaskActions(menu);
     }

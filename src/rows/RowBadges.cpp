@@ -69,12 +69,15 @@ RowBadges::RowBadges(QWidget* parent)
         chip->setObjectName(QStringLiteral("tagChip"));
         m_chips.append(chip);
     }
+    m_twoDevices = new QLabel(this);
+    m_twoDevices->setObjectName(QStringLiteral("twoDevicesMark"));
     refresh();
 }
 
-void RowBadges::setReminder(const ReminderItem& reminder)
+void RowBadges::setReminder(const ReminderItem& reminder, bool changedOnTwoDevices)
 {
     m_reminder = reminder;
+    m_changedOnTwoDevices = changedOnTwoDevices;
     refresh();
 }
 
@@ -112,6 +115,9 @@ QString RowBadges::accessibleText() const
         parts.append(
             localizedString(QStringLiteral("row.a11y.tags")).arg(m_reminder.categories.join(QStringLiteral(", "))));
     }
+    if (m_changedOnTwoDevices) {
+        parts.append(localizedString(QStringLiteral("twoDevices.badge")));
+    }
     return parts.join(QStringLiteral(", "));
 }
 
@@ -140,7 +146,11 @@ void RowBadges::refresh()
         chip->text = chips.value(index);
         chip->update();
     }
-    setVisible(bell || !chips.isEmpty());
+    if (m_changedOnTwoDevices) {
+        m_twoDevices->setPixmap(
+            SymbolIcons::pixmap(QStringLiteral("square.on.square"), secondary, QSize(side, side), devicePixelRatioF()));
+    }
+    setVisible(bell || !chips.isEmpty() || m_changedOnTwoDevices);
     updateGeometry();
     place();
 }
@@ -148,6 +158,10 @@ void RowBadges::refresh()
 QList<QWidget*> RowBadges::wanted() const
 {
     QList<QWidget*> marks;
+    // First, as the one mark that asks the user to look.
+    if (m_changedOnTwoDevices) {
+        marks.append(m_twoDevices);
+    }
     const bool silenced = m_reminder.alertSilenced && m_reminder.alarms.isEmpty();
     if (silenced || m_reminder.alertAt) {
         marks.append(m_bell);
@@ -176,7 +190,7 @@ QSize RowBadges::minimumSizeHint() const
 {
     int width = 0;
     for (QWidget* mark : wanted()) {
-        if (mark == m_bell || mark == m_time) {
+        if (mark == m_bell || mark == m_time || mark == m_twoDevices) {
             width += (width > 0 ? spacing : 0) + mark->sizeHint().width();
         }
     }
@@ -193,7 +207,7 @@ void RowBadges::place()
     int x = 0;
     for (QWidget* mark : marks) {
         const QSize size = mark->sizeHint();
-        if (x + size.width() > width() && mark != m_bell && mark != m_time) {
+        if (x + size.width() > width() && mark != m_bell && mark != m_time && mark != m_twoDevices) {
             break;
         }
         mark->setGeometry(x, (height() - size.height()) / 2, size.width(), size.height());

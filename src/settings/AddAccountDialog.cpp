@@ -8,6 +8,7 @@
 #include "sync/SyncService.h"
 
 #include <QCheckBox>
+#include <QDesktopServices>
 #include <QFontDatabase>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -43,8 +44,13 @@ AddAccountDialog::AddAccountDialog(SyncService& service, QWidget* parent)
     : QDialog(parent)
     , m_service(service)
     , m_discovery(new AccountDiscovery(this))
+    , m_browser(new BrowserSignIn(this))
     , m_pages(new QStackedWidget(this))
 {
+    // The settings window's light or dark, not the desktop's.
+    if (parent != nullptr) {
+        ListNameDialog::takeTheme(this, parent);
+    }
     setWindowTitle(text("sync.add.title"));
     setMinimumWidth(460);
     m_pages->addWidget(buildAddressPage());
@@ -97,6 +103,9 @@ QWidget* AddAccountDialog::buildCertificatePage()
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(wrapped(text("sync.cert.intro"), page, TextStyle::headline));
     m_certificateText = wrapped(QString(), page);
+    // The details come as markup with every value from the certificate escaped; shown as plain text, the user would
+    // read the tags.
+    m_certificateText->setTextFormat(Qt::RichText);
     m_certificateText->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addWidget(m_certificateText);
     layout->addWidget(wrapped(text("sync.cert.advice"), page, TextStyle::footnote, true));
@@ -118,7 +127,11 @@ QWidget* AddAccountDialog::buildSignInPage()
     form->addRow(text("sync.signIn.password"), m_password);
     layout->addLayout(form);
     layout->addWidget(wrapped(text("sync.signIn.appPasswordNote"), page, TextStyle::footnote, true));
+    m_browserButton = new QPushButton(text("sync.browser.button"), page);
+    m_browserButton->setVisible(false);
+    layout->addWidget(m_browserButton, 0, Qt::AlignLeft);
     layout->addStretch(1);
+    connect(m_browserButton, &QPushButton::clicked, this, &AddAccountDialog::signInWithBrowser);
     return page;
 }
 
@@ -205,6 +218,12 @@ void AddAccountDialog::goForward()
 
 void AddAccountDialog::goBack()
 {
+    if (m_waitingForBrowser) {
+        m_browser->cancel();
+        m_waitingForBrowser = false;
+        setBusy(false);
+        return;
+    }
     showPage(page() == Page::lists ? Page::signIn : Page::address);
 }
 
@@ -224,6 +243,8 @@ void AddAccountDialog::findServer()
             setBusy(false);
             m_certificateText->setText(SyncTexts::certificateDetails(*result.certificate));
             showPage(Page::certificate);
+            // Tall enough for every line of the details, the fingerprint last.
+            adjustSize();
             return;
         }
         if (result.outcome != DiscoveryOutcome::found) {
@@ -236,7 +257,60 @@ void AddAccountDialog::findServer()
             m_user->setText(AccountDiscovery::suggestedUser(m_address->text()));
         }
         showPage(Page::signIn);
+        offerBrowserSignIn();
     });
+}
+
+void AddAccountDialog::offerBrowserSignIn()
+{
+    m_nextcloudRoot.reset();
+    m_browserButton->setVisible(false);
+    const QUrl endpoint = m_found.endpoint;
+    QCoro::connect(m_browser->nextcloudRoot(endpoint, m_pinned), this,
+                   [this, endpoint](const std::optional<QUrl>& root) {
+                       // An answer about a server the user has since left behind is no longer news.
+                       if (endpoint != m_found.endpoint || page() != Page::signIn) {
+                           return;
+                       }
+                       m_nextcloudRoot = root;
+                       m_browserButton->setVisible(root.has_value());
+                   });
+}
+
+void AddAccountDialog::signInWithBrowser()
+{
+    if (!m_nextcloudRoot || m_busy) {
+        return;
+    }
+    setBusy(true, text("sync.browser.starting"));
+    m_status->setStyleSheet({});
+    QCoro::connect(m_browser->start(*m_nextcloudRoot, m_pinned), this,
+                   [this](const std::optional<BrowserLogin>& login) {
+                       if (!login) {
+                           setBusy(false, text("sync.browser.failed"));
+                           return;
+                       }
+                       QDesktopServices::openUrl(login->loginPage);
+                       m_status->setText(text("sync.browser.waiting").arg(login->loginPage.toString()));
+                       m_waitingForBrowser = true;
+                       // Back stops waiting; everything else waits for the browser.
+                       m_back->setEnabled(true);
+                       QCoro::connect(m_browser->waitForSignIn(*login, m_pinned, m_pollIntervalMs, m_pollLimitMs), this,
+                                      [this](const std::optional<BrowserCredentials>& credentials) {
+                                          if (!m_waitingForBrowser) {
+                                              return;
+                                          }
+                                          m_waitingForBrowser = false;
+                                          if (!credentials) {
+                                              setBusy(false, text("sync.browser.timedOut"));
+                                              return;
+                                          }
+                                          m_user->setText(credentials->loginName);
+                                          m_password->setText(credentials->appPassword);
+                                          setBusy(false);
+                                          signIn();
+                                      });
+                   });
 }
 
 void AddAccountDialog::signIn()
@@ -288,6 +362,15 @@ void AddAccountDialog::makeList()
                              .trimmed();
     if (!ok || name.isEmpty()) {
         return;
+    }
+    // A list of that name on the server already is the one the user means: ticked, not made a second time.
+    for (qsizetype i = 0; i < m_collections.size() && i < m_listToggles.size(); ++i) {
+        if (!m_collections[i].readOnly &&
+            m_collections[i].displayName.simplified().compare(name.simplified(), Qt::CaseInsensitive) == 0) {
+            m_listToggles[i]->setChecked(true);
+            m_listsNote->setText(text("sync.lists.exists").arg(m_collections[i].displayName));
+            return;
+        }
     }
     setBusy(true, text("sync.lists.making"));
     QCoro::connect(

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "sync/AccountDiscovery.h"
+#include "sync/BrowserSignIn.h"
 
 #include <QDialog>
 #include <QList>
@@ -43,6 +44,14 @@ public:
     QLabel* statusLabel() const { return m_status; }
     QLabel* certificateText() const { return m_certificateText; }
     QPushButton* newListButton() const { return m_newList; }
+    /// "Sign In with Browser…", shown on the sign-in page only where the server is a Nextcloud.
+    QPushButton* browserButton() const { return m_browserButton; }
+    /// How often and how long the browser sign-in asks the server whether the user is done; tests shorten both.
+    void setBrowserPolling(int intervalMs, int limitMs)
+    {
+        m_pollIntervalMs = intervalMs;
+        m_pollLimitMs = limitMs;
+    }
     /// The list toggles, in the order shown.
     QList<QCheckBox*> listToggles() const { return m_listToggles; }
     /// The id of the account added, once it was.
@@ -65,6 +74,8 @@ private:
     void goBack();
     void findServer();
     void signIn();
+    void offerBrowserSignIn();
+    void signInWithBrowser();
     void finish(bool secretInFile);
     void makeList();
     void showLists();
@@ -73,6 +84,7 @@ private:
 
     SyncService& m_service;
     AccountDiscovery* m_discovery;
+    BrowserSignIn* m_browser;
     QStackedWidget* m_pages;
     QLineEdit* m_address = nullptr;
     QLabel* m_certificateText = nullptr;
@@ -82,6 +94,7 @@ private:
     QLabel* m_listsNote = nullptr;
     QVBoxLayout* m_listRows = nullptr;
     QPushButton* m_newList = nullptr;
+    QPushButton* m_browserButton = nullptr;
     QLabel* m_status;
     QPushButton* m_back;
     QPushButton* m_primary;
@@ -92,6 +105,11 @@ private:
     QString m_pinned;
     QString m_addedID;
     bool m_busy = false;
+    bool m_waitingForBrowser = false;
+    std::optional<QUrl> m_nextcloudRoot;
+    int m_pollIntervalMs = 2000;
+    /// The server forgets a sign-in it started after twenty minutes.
+    int m_pollLimitMs = 20 * 60 * 1000;
     std::optional<bool> m_fileFallbackAnswer;
 };
 

@@ -58,6 +58,9 @@ public:
     WriteResult removeReminder(const StoreReminder& reminder) override;
     std::optional<ReminderSnapshot> snapshotReminder(const QString& reminderID) override;
     WriteResult restoreReminder(const ReminderSnapshot& snapshot) override;
+    std::optional<StoredFile> readReminderFile(const QString& reminderID) override;
+    WriteResult replaceReminderFile(const StoredFile& current, const QByteArray& bytes) override;
+    std::optional<StoreReminder> readReminderBytes(const QByteArray& bytes) const override;
 
     ListCreation createList(const QString& accountID, const QString& name, const QColor& color) override;
     WriteResult renameList(const QString& listID, const QString& name) override;

@@ -5,6 +5,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QSaveFile>
 
@@ -37,7 +38,26 @@ bool writeAll(const QString& path, const QByteArray& bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
 }
 
+/// A name in `folder` that nothing holds yet: two conflicts of one reminder within a second must not share one.
+QString freePath(const QString& folder, const QString& base)
+{
+    QString path = folder + QLatin1Char('/') + base + QStringLiteral(".ics");
+    for (int n = 2; QFileInfo::exists(path); ++n) {
+        path = folder + QLatin1Char('/') + base + QStringLiteral("-%1.ics").arg(n);
+    }
+    return path;
+}
+
 } // namespace
+
+QString uidOf(const QByteArray& ics)
+{
+    static const QRegularExpression folds(QStringLiteral("\r?\n[ \t]"));
+    static const QRegularExpression uidLine(QStringLiteral(R"((?:^|\n)UID(?:;[^:\r\n]*)?:([^\r\n]+))"));
+    QString text = QString::fromUtf8(ics);
+    text.remove(folds);
+    return uidLine.match(text).captured(1).trimmed();
+}
 
 QString conflictsFolder(const QString& accountID)
 {
@@ -69,14 +89,13 @@ int resolve(const QString& accountID, const QString& localPath, const QString& r
     if (!QDir().mkpath(folder)) {
         return 1;
     }
-    static const QRegularExpression uidLine(QStringLiteral(R"((?:^|\n)UID:([^\r\n]+))"));
-    QString uid = uidLine.match(QString::fromUtf8(loser)).captured(1);
+    QString uid = uidOf(loser);
     uid.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9._@-]")), QStringLiteral("_"));
-    const QString name =
-        QStringLiteral("%1-%2%3.ics")
-            .arg(uid.left(100), QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMddTHHmmss")),
-                 localWins ? QStringLiteral("-server") : QStringLiteral("-here"));
-    if (!writeAll(folder + QLatin1Char('/') + name, loser)) {
+    // The side comes before any number freePath adds, so that the name still says where the version came from.
+    const QString base = QStringLiteral("%1-%2%3").arg(
+        uid.left(100), QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMddTHHmmss")),
+        localWins ? QStringLiteral("-server") : QStringLiteral("-here"));
+    if (!writeAll(freePath(folder, base), loser)) {
         return 1;
     }
     return writeAll(localWins ? remotePath : localPath, winner) ? 0 : 1;

@@ -13,6 +13,8 @@ namespace ConflictResolver {
 int resolve(const QString& accountID, const QString& localPath, const QString& remotePath);
 /// The account's folder of versions that lost a conflict.
 QString conflictsFolder(const QString& accountID);
+/// The UID of the to-do in `ics` (folded lines joined); empty when it has none.
+QString uidOf(const QByteArray& ics);
 
 } // namespace ConflictResolver
 

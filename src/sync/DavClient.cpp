@@ -91,7 +91,7 @@ QCoro::Task<DavReply> DavClient::sendOnce(const QByteArray& verb, const QUrl& ur
     request.setTransferTimeout(m_timeoutMs);
     request.setHeader(QNetworkRequest::UserAgentHeader, QStringLiteral("TolvikReminder"));
     if (!body.isEmpty()) {
-        request.setHeader(QNetworkRequest::ContentTypeHeader, QStringLiteral("application/xml; charset=utf-8"));
+        request.setHeader(QNetworkRequest::ContentTypeHeader, m_contentType);
     }
     if (depth) {
         request.setRawHeader("Depth", QByteArray::number(*depth));

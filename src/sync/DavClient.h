@@ -68,6 +68,8 @@ public:
     void setCredentials(const QString& user, const QString& password);
     void setPinnedFingerprint(const QString& sha256) { m_pinned = sha256; }
     void setTimeout(int milliseconds) { m_timeoutMs = milliseconds; }
+    /// The type of the request bodies sent; XML unless set.
+    void setContentType(const QString& type) { m_contentType = type; }
 
     /// `depth` sets the Depth header when given.
     QCoro::Task<DavReply> send(QByteArray verb, QUrl url, QByteArray body = {}, std::optional<int> depth = {});
@@ -83,6 +85,7 @@ private:
     QString m_password;
     QString m_pinned;
     int m_timeoutMs = 20000;
+    QString m_contentType = QStringLiteral("application/xml; charset=utf-8");
 };
 
 } // namespace tolvik

@@ -4,6 +4,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QSaveFile>
+#include <QUrl>
 
 namespace tolvik {
 
@@ -24,9 +25,14 @@ QString configText(const SyncAccount& account, const QString& storeRoot, const Q
                    const QString& conflictResolution)
 {
     const QString id = account.id;
-    QStringList names;
+    QStringList entries;
     for (const SyncedCollection& collection : account.collections) {
-        names.append(collection.name);
+        // A folder paired with a server list of another name (one of the same display name made elsewhere)
+        // names both sides; the engine keeps its status under the first.
+        const QString remote = collection.url.path().section(QLatin1Char('/'), -1, -1, QString::SectionSkipEmpty);
+        entries.append(remote.isEmpty() || remote == collection.name
+                           ? quoted(collection.name)
+                           : list({collection.name, collection.name, remote}));
     }
     QString text;
     text +=
@@ -34,7 +40,8 @@ QString configText(const SyncAccount& account, const QString& storeRoot, const Q
     text += QStringLiteral("[general]\nstatus_path = %1\n\n")
                 .arg(quoted(SyncPaths::stateFolder(id) + QStringLiteral("/status/")));
     text += QStringLiteral("[pair %1]\na = %2\nb = %3\ncollections = %4\nmetadata = [\"displayname\", \"color\"]\n")
-                .arg(id, quoted(id + QStringLiteral("_local")), quoted(id + QStringLiteral("_remote")), list(names));
+                .arg(id, quoted(id + QStringLiteral("_local")), quoted(id + QStringLiteral("_remote")),
+                     QLatin1Char('[') + entries.join(QStringLiteral(", ")) + QLatin1Char(']'));
     if (!conflictResolution.isEmpty()) {
         text += QStringLiteral("conflict_resolution = %1\n").arg(conflictResolution);
     }

@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QPointer>
 
+#include <algorithm>
+
 // Lists made on this computer inside a synced account reach the server without a step of the user's.
 
 namespace tolvik {
@@ -56,8 +58,40 @@ QCoro::Task<SyncAccount> SyncService::pairNewLists(SyncAccount account, QString 
     client.setCredentials(account.userName, password);
     client.setPinnedFingerprint(account.pinnedFingerprint);
     client.setTimeout(30000);
+    // The server's lists first: a list of the same name may be there already, made on another device or picked
+    // out in the dialog's day. Without this look nothing is made, so that no list ends up twice.
+    const DavReply listing = co_await client.send("PROPFIND", account.homeUrl, DavXml::listingRequest(), 1);
+    if (listing.status != 207) {
+        co_return account;
+    }
+    QList<DiscoveredCollection> unpaired;
+    for (const DiscoveredCollection& found :
+         DavXml::taskCollections(DavXml::parseMultistatus(listing.body), account.homeUrl)) {
+        const bool taken = std::any_of(account.collections.begin(), account.collections.end(),
+                                       [&](const SyncedCollection& c) { return c.url == found.url; });
+        if (!taken) {
+            unpaired.append(found);
+        }
+    }
+    const auto sameName = [](const QString& a, const QString& b) {
+        return a.simplified().compare(b.simplified(), Qt::CaseInsensitive) == 0;
+    };
     bool added = false;
     for (const NewList& list : std::as_const(lists)) {
+        // The server's list at the folder's own name, else a writable one of the same display name.
+        auto match = std::find_if(unpaired.begin(), unpaired.end(),
+                                  [&](const DiscoveredCollection& found) { return found.name == list.name; });
+        if (match == unpaired.end()) {
+            match = std::find_if(unpaired.begin(), unpaired.end(), [&](const DiscoveredCollection& found) {
+                return !found.readOnly && sameName(found.displayName, list.displayName);
+            });
+        }
+        if (match != unpaired.end()) {
+            account.collections.append({list.name, match->url});
+            unpaired.erase(match);
+            added = true;
+            continue;
+        }
         const DavReply reply =
             co_await client.send("MKCALENDAR", list.url, DavXml::makeCalendarRequest(list.displayName, list.color));
         if (reply.status == 201) {

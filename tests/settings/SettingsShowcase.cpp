@@ -1,9 +1,12 @@
 // Opens the settings window over sample folders in a temp directory, for looking at it and for screenshots:
 //   settings-showcase [--tab general|appearance|about] [--theme system|day|night] [--language en|de|sv|zh-Hans|zh-Hant]
 //                     [--launch-error] [--new-list] [--list-menu] [--sync held|error|synced]
-//                     [--quit-after <ms>] [--shot <png>]
+//                     [--add-account <server> --step address|certificate|sign-in|lists|error]
+//                     [--quit-after <ms>] [--shot <png>] [--shot-after <ms>]
+// --add-account drives the Add Account dialog against a server on this computer (tests/sync/login-flow-server.py).
 // Nothing outside the temp directory is read or written.
 #include "SettingsFixture.h"
+#include "settings/AddAccountDialog.h"
 #include "settings/GeneralSettingsTab.h"
 #include "settings/ListActions.h"
 #include "settings/ListNameDialog.h"
@@ -18,8 +21,10 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QTimer>
@@ -50,16 +55,24 @@ int main(int argc, char** argv)
     const QCommandLineOption syncOption(QStringLiteral("sync"),
                                         QStringLiteral("Show a synced account: held, error or synced."),
                                         QStringLiteral("state"));
+    const QCommandLineOption addAccountOption(
+        QStringLiteral("add-account"), QStringLiteral("Open Add Account against this server."), QStringLiteral("url"));
+    const QCommandLineOption stepOption(QStringLiteral("step"), QStringLiteral("The dialog's step to show."),
+                                        QStringLiteral("step"), QStringLiteral("address"));
+    const QCommandLineOption shotAfterOption(QStringLiteral("shot-after"), QStringLiteral("Wait this long to shoot."),
+                                             QStringLiteral("ms"), QStringLiteral("2000"));
     parser.addOptions({tabOption, themeOption, languageOption, errorOption, quitOption, newListOption, listMenuOption,
-                       shotOption, syncOption});
+                       shotOption, syncOption, addAccountOption, stepOption, shotAfterOption});
     parser.process(app);
 
     test::SettingsFixture fixture;
     std::unique_ptr<SyncService> sync;
-    if (parser.isSet(syncOption)) {
+    if (parser.isSet(syncOption) || parser.isSet(addAccountOption)) {
         qputenv("XDG_CONFIG_HOME", fixture.path(QStringLiteral("config")).toUtf8());
         qputenv("XDG_STATE_HOME", fixture.path(QStringLiteral("state")).toUtf8());
         qputenv("VDIRSYNCER_CONFIG", fixture.path(QStringLiteral("no-own-config")).toUtf8());
+    }
+    if (parser.isSet(syncOption)) {
         SyncAccount account;
         account.id = QStringLiteral("cloud_example_org");
         account.homeUrl = QUrl(QStringLiteral("https://cloud.example.org/remote.php/dav/calendars/alice/"));
@@ -85,6 +98,8 @@ int main(int argc, char** argv)
             state.problemSince = QDateTime::currentDateTimeUtc();
         }
         state.save(account.id);
+    }
+    if (parser.isSet(syncOption) || parser.isSet(addAccountOption)) {
         sync = std::make_unique<SyncService>(fixture.root(), QStringLiteral("tolvik-reminder"));
         SyncService::setShared(sync.get());
     }
@@ -144,8 +159,39 @@ int main(int argc, char** argv)
             }
         });
     }
+    if (parser.isSet(addAccountOption)) {
+        QTimer::singleShot(500, &app, [&presenter, &parser, &addAccountOption, &stepOption] {
+            presenter.window()->findChild<SyncAccountsPanel*>()->addAccountButton()->click();
+            auto* dialog = presenter.window()->findChild<AddAccountDialog*>();
+            const QString step = parser.value(stepOption);
+            // Nothing listens on port 9 of this computer: the address page's error.
+            dialog->addressField()->setText(step == QLatin1String("error") ? QStringLiteral("http://127.0.0.1:9")
+                                                                           : parser.value(addAccountOption));
+            if (step == QLatin1String("address")) {
+                return;
+            }
+            dialog->primaryButton()->click();
+            if (step != QLatin1String("sign-in") && step != QLatin1String("lists")) {
+                return;
+            }
+            // The stand-in server's user and app password, typed once the sign-in page shows.
+            auto* poll = new QTimer(dialog);
+            QObject::connect(poll, &QTimer::timeout, dialog, [dialog, poll, step] {
+                if (dialog->page() != AddAccountDialog::Page::signIn || !dialog->statusLabel()->text().isEmpty()) {
+                    return;
+                }
+                poll->stop();
+                dialog->userField()->setText(QStringLiteral("alice"));
+                dialog->passwordField()->setText(QStringLiteral("app-pass-Xy9-kq2"));
+                if (step == QLatin1String("lists")) {
+                    dialog->primaryButton()->click();
+                }
+            });
+            poll->start(100);
+        });
+    }
     if (parser.isSet(shotOption)) {
-        QTimer::singleShot(2000, &app, [&presenter, &parser, &shotOption] {
+        QTimer::singleShot(parser.value(shotAfterOption).toInt(), &app, [&presenter, &parser, &shotOption] {
             QWidget* window = presenter.window();
             QRect area = window->frameGeometry();
             for (QWidget* top : QApplication::topLevelWidgets()) {

@@ -66,6 +66,8 @@ private Q_SLOTS:
         QTRY_VERIFY2_WITH_TIMEOUT(dialog.page() == AddAccountDialog::Page::certificate,
                                   qPrintable(dialog.statusLabel()->text() + rig.server().baseUrl().toString()), 30000);
         QVERIFY(dialog.certificateText()->text().contains(first));
+        // Shown as formatted text: the user reads the details, not their tags.
+        QCOMPARE(dialog.certificateText()->textFormat(), Qt::RichText);
         dialog.primaryButton()->click();
         QTRY_COMPARE_WITH_TIMEOUT(dialog.page(), AddAccountDialog::Page::signIn, 30000);
         dialog.userField()->setText(rig.server().user());

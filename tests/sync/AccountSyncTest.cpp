@@ -3,6 +3,7 @@
 
 #include "ModelHarness.h"
 #include "settings/AddAccountDialog.h"
+#include "sync/ConflictArchive.h"
 #include "sync/CredentialStore.h"
 #include "sync/SyncScheduler.h"
 #include "sync/SyncService.h"
@@ -135,6 +136,70 @@ private Q_SLOTS:
         QCOMPARE(m_rig->service().state(m_accountID).problem, SyncProblem::none);
         const QList<SyncedCollection> paired = m_rig->service().accounts().first().collections;
         QVERIFY(std::any_of(paired.begin(), paired.end(), [&](const auto& c) { return c.name == name; }));
+    }
+
+    void shouldPairListsMadeHereWithTheServersListsOfTheSameName()
+    {
+        // One made on the phone under a name of its own, one whose name is the folder's; neither picked here.
+        const QUrl errands = m_rig->server().collectionUrl(QStringLiteral("errands-on-phone"));
+        const QUrl garden = m_rig->server().collectionUrl(QStringLiteral("garden"));
+        QCOMPARE(m_rig->dav().makeCalendar(errands, QStringLiteral("Errands"), QString()).status, 201);
+        QCOMPARE(m_rig->dav().makeCalendar(garden, QStringLiteral("Garden stuff"), QString()).status, 201);
+        interop::ModelHarness app(m_rig->storeRoot(), m_rig->home() + QStringLiteral("/prefs.ini"));
+        app.refresh();
+        for (const QString& name : {QStringLiteral("errands"), QStringLiteral("Garden")}) {
+            const ListCreation created = QCoro::waitFor(app.model().createList(m_accountID, name, QColor()));
+            QVERIFY(!created.error);
+            QVERIFY(writeFile(m_rig->storeRoot() + QLatin1Char('/') + created.listID + QStringLiteral("/i.ics"),
+                              todoFile(name.toUtf8() + "-1", "Made here in " + name.toUtf8())));
+        }
+        QVERIFY(syncNow());
+
+        QCOMPARE(m_rig->dav().items(errands).size(), 1);
+        QCOMPARE(m_rig->dav().items(garden).size(), 1);
+        // No second list of either name.
+        for (const QString& segment : {QStringLiteral("errands"), QStringLiteral("garden-2")}) {
+            QCOMPARE(m_rig->dav().collectionProperties(m_rig->server().collectionUrl(segment)).status, 404);
+        }
+        QCOMPARE(m_rig->service().state(m_accountID).problem, SyncProblem::none);
+    }
+
+    void shouldKeepBothVersionsOfAReminderChangedOnBothSides()
+    {
+        const QString path = m_rig->storeRoot() + QLatin1Char('/') + m_accountID + QStringLiteral("/work/both-1.ics");
+        QVERIFY(writeFile(path, todoFile("both-1", "Before", "LAST-MODIFIED:20240301T090000Z\r\n")));
+        QVERIFY(syncNow());
+        const QUrl work = m_rig->server().collectionUrl(QStringLiteral("work"));
+        const QList<interop::DavItem> uploaded = m_rig->dav().items(work);
+        const auto item = std::find_if(uploaded.begin(), uploaded.end(),
+                                       [](const interop::DavItem& i) { return i.data.contains("both-1"); });
+        QVERIFY(item != uploaded.end());
+
+        const QByteArray phone = todoFile("both-1", "Phone's edit", "LAST-MODIFIED:20240302T090000Z\r\n");
+        const QByteArray here = todoFile("both-1", "This computer's edit", "LAST-MODIFIED:20240303T090000Z\r\n");
+        QVERIFY(m_rig->dav().put(work, item->href.section(QLatin1Char('/'), -1), phone).status < 300);
+        QVERIFY(writeFile(path, here));
+        QVERIFY(syncNow());
+
+        // The newer edit is on both sides; the phone's is set aside and offered on the row.
+        QCOMPARE(readFile(path), here);
+        QVERIFY(m_rig->dav().get(QUrl(work).resolved(QUrl(item->href))).body.contains("This computer's edit"));
+        ConflictArchive archive;
+        archive.reload({m_accountID});
+        const QByteArray kept = archive.newest(m_accountID, QStringLiteral("both-1"))->bytes;
+        QVERIFY(kept.contains("Phone's edit"));
+
+        // Choosing the phone's puts its bytes back, and the next sync carries them to the server.
+        interop::ModelHarness app(m_rig->storeRoot(), m_rig->home() + QStringLiteral("/prefs.ini"));
+        app.model().setKeptVersions(&archive);
+        app.refresh();
+        const std::optional<ReminderItem> shown = app.reminder(QStringLiteral("This computer's edit"));
+        QVERIFY(shown && app.model().hasOtherVersion(*shown));
+        QVERIFY(QCoro::waitFor(app.model().useOtherVersion(*shown)));
+        QCOMPARE(readFile(path), kept);
+        QVERIFY(archive.isEmpty());
+        QVERIFY(syncNow());
+        QVERIFY(m_rig->dav().get(QUrl(work).resolved(QUrl(item->href))).body.contains("Phone's edit"));
     }
 
     void shouldAskToSignInAgainWhenTheServerRefusesThePassword()

@@ -68,6 +68,20 @@ private Q_SLOTS:
                  QStringLiteral("b wins"));
     }
 
+    void shouldNameBothSidesOfAFolderPairedWithAServerListOfAnotherName()
+    {
+        SyncAccount paired = account();
+        const QString home = QStringLiteral("https://cloud.example.org/dav/calendars/al%20ice/");
+        paired.collections = {{QStringLiteral("errands"), QUrl(home + QStringLiteral("%C3%84rende%20x/"))},
+                              {QStringLiteral("tasks"), QUrl(home + QStringLiteral("tasks/"))}};
+        const QJsonArray entries = value(EngineConfig::itemsText(paired, QStringLiteral("/r"), QStringLiteral("p")),
+                                         QStringLiteral("pair cloud_example_org"), QStringLiteral("collections"))
+                                       .toArray();
+        QCOMPARE(entries.at(0).toArray(),
+                 QJsonArray({QStringLiteral("errands"), QStringLiteral("errands"), QStringLiteral("Ärende x")}));
+        QCOMPARE(entries.at(1).toString(), QStringLiteral("tasks"));
+    }
+
     void shouldNeverFilterItemsOrDates()
     {
         for (const QString& text : {EngineConfig::itemsText(account(), QStringLiteral("/r"), QStringLiteral("p")),
