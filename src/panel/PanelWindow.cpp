@@ -10,6 +10,7 @@
 #include <QEvent>
 #include <QGraphicsEffect>
 #include <QGuiApplication>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
@@ -305,8 +306,65 @@ void PanelWindow::closeIfFocusLeft()
     if (belongsToPanel(QApplication::activeWindow()) || belongsToPanel(QApplication::activePopupWidget())) {
         return;
     }
+    dismissAsClickedOutside();
+}
+
+void PanelWindow::dismissAsClickedOutside()
+{
+    if (m_mode != Mode::trayPanel || !isVisible()) {
+        return;
+    }
     hide();
     m_dismissedAt = QDateTime::currentDateTime();
+}
+
+bool PanelWindow::panelWindowsContain(const QPoint& globalPoint, const QWidget* except) const
+{
+    const QList<QWidget*> windows = QApplication::topLevelWidgets();
+    return std::any_of(windows.begin(), windows.end(), [&](const QWidget* window) {
+        if (window == except || !window->isVisible() || !belongsToPanel(window)) {
+            return false;
+        }
+        // Measured as the event's point was: on Wayland the window's place can differ from the widget's.
+        const QWindow* handle = window->windowHandle();
+        return (handle != nullptr ? handle->frameGeometry() : window->frameGeometry()).contains(globalPoint);
+    });
+}
+
+bool PanelWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    // Watched only while the panel shows.
+    if (event->type() == QEvent::MouseButtonPress) {
+        m_lastPress = static_cast<const QMouseEvent*>(event)->globalPosition().toPoint();
+    }
+    if (event->type() != QEvent::Close || watched == this || !watched->isWidgetType()) {
+        return QWidget::eventFilter(watched, event);
+    }
+    // A popup, menu or drop-down of the panel closed by a click outside it (the app's own hiding never closes one).
+    // The focus cannot tell whether that click was outside the panel too: a popup holds the keyboard, and a
+    // compositor may move the focus away while it does without ever telling the panel. With no button held, the
+    // click went to another program and the compositor closed the popup; else it came here, and off the panel and
+    // its windows it was a click outside the panel as well.
+    const auto* widget = static_cast<const QWidget*>(watched);
+    if (widget->isWindow() && belongsToPanel(widget) &&
+        (QGuiApplication::mouseButtons() == Qt::NoButton || !panelWindowsContain(m_lastPress, widget))) {
+        QTimer::singleShot(0, this, &PanelWindow::dismissAsClickedOutside);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void PanelWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (m_mode == Mode::trayPanel) {
+        qApp->installEventFilter(this);
+    }
+}
+
+void PanelWindow::hideEvent(QHideEvent* event)
+{
+    QWidget::hideEvent(event);
+    qApp->removeEventFilter(this);
 }
 
 bool PanelWindow::event(QEvent* event)

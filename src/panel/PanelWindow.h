@@ -62,6 +62,9 @@ Q_SIGNALS:
 
 protected:
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void applySurfaceMode();
@@ -69,6 +72,10 @@ private:
     /// The tray panel is exactly the size its content asks for; the ordinary window starts there and can be resized.
     void applySize(QSize size);
     void closeIfFocusLeft();
+    /// Closes the panel as for a click outside it.
+    void dismissAsClickedOutside();
+    /// Whether a point lies on the panel or on one of its windows other than `except`.
+    bool panelWindowsContain(const QPoint& globalPoint, const QWidget* except) const;
     void playAppearAnimation();
     std::optional<qreal> availableScreenHeight() const;
     QRect availableArea() const;
@@ -79,6 +86,8 @@ private:
     QVariantAnimation* m_heightGlide;
     QPointer<AppearEffect> m_effect;
     QDateTime m_dismissedAt;
+    /// Where the last mouse button press in the app was, while the panel shows.
+    QPoint m_lastPress;
     bool m_translucent = false;
     /// Whether the open panel sits above its icon or pointer, and so keeps its bottom edge when its height changes.
     bool m_opensUpward = false;

@@ -8,14 +8,16 @@
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QGraphicsDropShadowEffect>
+#include <QGraphicsOpacityEffect>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
-#include <QPropertyAnimation>
 #include <QResizeEvent>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <QVariantAnimation>
+#include <QWindow>
 
 namespace tolvik {
 
@@ -25,7 +27,6 @@ namespace {
 const QMargins shadowMargins(14, 8, 14, 20);
 /// How long after a drop-down inside closed an Escape still counts as the one that closed it.
 constexpr int innerPopupEscapeMs = 250;
-constexpr int anchorGap = 10;
 
 Qt::WindowFlags flagsFor(PopoverWindow::Kind kind)
 {
@@ -68,9 +69,11 @@ private:
 PopoverWindow::PopoverWindow(Kind kind, QWidget* parent)
     : QWidget(parent, flagsFor(kind))
     , m_kind(kind)
-    , m_surface(new Surface(*this, this))
+    , m_fader(new QWidget(this))
+    , m_surface(new Surface(*this, m_fader))
     , m_shadow(new QGraphicsDropShadowEffect(this))
-    , m_fade(new QPropertyAnimation(this, "windowOpacity", this))
+    , m_paintedFade(new QGraphicsOpacityEffect(this))
+    , m_fade(new QVariantAnimation(this))
 {
     setAttribute(Qt::WA_TranslucentBackground);
     setAttribute(Qt::WA_NoSystemBackground);
@@ -86,13 +89,22 @@ PopoverWindow::PopoverWindow(Kind kind, QWidget* parent)
 
     auto* outer = new QVBoxLayout(this);
     outer->setSizeConstraint(QLayout::SetNoConstraint);
-    outer->addWidget(m_surface);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(m_fader);
+    auto* room = new QVBoxLayout(m_fader);
+    room->setContentsMargins(0, 0, 0, 0);
+    room->addWidget(m_surface);
+    // Only while a fade is painted: a window at rest paints directly, not through an offscreen picture.
+    m_paintedFade->setEnabled(false);
+    m_fader->setGraphicsEffect(m_paintedFade);
     auto* inner = new QVBoxLayout(m_surface);
     inner->setContentsMargins(0, 0, 0, 0);
 
     m_fade->setDuration(fadeMilliseconds);
     m_fade->setEasingCurve(QEasingCurve::InOutQuad);
-    connect(m_fade, &QPropertyAnimation::finished, this, [this] {
+    connect(m_fade, &QVariantAnimation::valueChanged, this,
+            [this](const QVariant& level) { setFadeLevel(level.toDouble()); });
+    connect(m_fade, &QVariantAnimation::finished, this, [this] {
         if (m_fadingOut) {
             m_fadingOut = false;
             hide();
@@ -152,14 +164,14 @@ void PopoverWindow::present(QWidget* anchor, Side side)
     m_fadingOut = false;
     const bool fades = m_kind == Kind::bubble && canFade();
     if (fades && !isVisible()) {
-        setWindowOpacity(0.0);
+        setFadeLevel(0.0);
     }
     m_placed = false;
     place();
     show();
     if (m_kind == Kind::bubble) {
-        if (fades && windowOpacity() < 1.0) {
-            m_fade->setStartValue(windowOpacity());
+        if (fades && m_fadeLevel < 1.0) {
+            m_fade->setStartValue(m_fadeLevel);
             m_fade->setEndValue(1.0);
             m_fade->start();
         }
@@ -181,17 +193,33 @@ void PopoverWindow::dismiss(bool animated)
         return;
     }
     m_fadingOut = true;
-    m_fade->setStartValue(windowOpacity());
+    m_fade->setStartValue(m_fadeLevel);
     m_fade->setEndValue(0.0);
     m_fade->start();
 }
 
 bool PopoverWindow::canFade() const
 {
-    // Window opacity needs a compositor that takes it from the client: the offscreen platform has none, and Qt's
-    // Wayland platform cannot set it; both warn at every step of a fade. There the bubble simply appears.
-    const QString platform = QGuiApplication::platformName();
-    return m_translucent && platform != QLatin1String("offscreen") && !platform.startsWith(QLatin1String("wayland"));
+    // Without a compositor nothing can be seen through the window, so it simply appears.
+    return m_translucent;
+}
+
+void PopoverWindow::setFadeLevel(qreal level)
+{
+    m_fadeLevel = level;
+    // Only the X11 platform passes a window's opacity on to the compositor; the others (Wayland's, the offscreen
+    // one) warn at every call and show nothing of it, so there the content is painted with alpha instead.
+    if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+        setWindowOpacity(level);
+        return;
+    }
+    m_paintedFade->setOpacity(level);
+    m_paintedFade->setEnabled(level < 1.0);
+}
+
+QMargins PopoverWindow::shadowSpace() const
+{
+    return m_fader->layout()->contentsMargins();
 }
 
 bool PopoverWindow::isPresented() const
@@ -255,8 +283,8 @@ void PopoverWindow::hideEvent(QHideEvent* event)
     QWidget::hideEvent(event);
     m_fade->stop();
     m_fadingOut = false;
-    if (canFade()) {
-        setWindowOpacity(1.0);
+    if (canFade() && m_fadeLevel < 1.0) {
+        setFadeLevel(1.0);
     }
     Q_EMIT closed();
 }
@@ -274,7 +302,7 @@ void PopoverWindow::applySurfaceMode()
     m_translucent = PopoverSurface::hasCompositor();
     static_cast<Surface*>(m_surface)->translucent = m_translucent;
     m_shadow->setEnabled(m_translucent);
-    layout()->setContentsMargins(m_translucent ? shadowMargins : QMargins());
+    m_fader->layout()->setContentsMargins(m_translucent ? shadowMargins : QMargins());
 }
 
 void PopoverWindow::relayout()
@@ -290,8 +318,29 @@ void PopoverWindow::relayout()
     width = qMax(width, minimum.width());
     int height = m_content->hasHeightForWidth() ? m_content->heightForWidth(width) : m_content->sizeHint().height();
     height = qMax(height, minimum.height());
-    const QMargins margins = layout()->contentsMargins();
+    const QMargins margins = shadowSpace();
     setFixedSize(width + margins.left() + margins.right(), height + margins.top() + margins.bottom());
+}
+
+QPoint PopoverWindow::besideAnchor(const QRect& anchor, const QSize& size, const QMargins& shadow, bool preferRight,
+                                   const std::optional<QRect>& bounds)
+{
+    // The surface, not the shadow margin, sits `anchorGap` away from the anchor.
+    const int rightX = anchor.right() + 1 + anchorGap - shadow.left();
+    const int leftX = anchor.left() - anchorGap - size.width() + shadow.right();
+    int x = preferRight ? rightX : leftX;
+    int y = anchor.center().y() - size.height() / 2;
+    if (!bounds) {
+        return {x, y};
+    }
+    const bool rightFits = rightX + size.width() - shadow.right() <= bounds->right() + 1;
+    const bool leftFits = leftX + shadow.left() >= bounds->left();
+    if (preferRight && !rightFits && leftFits) {
+        x = leftX;
+    } else if (!preferRight && !leftFits && rightFits) {
+        x = rightX;
+    }
+    return {x, y};
 }
 
 void PopoverWindow::place(const QSize& oldSize)
@@ -299,45 +348,53 @@ void PopoverWindow::place(const QSize& oldSize)
     if (m_anchor == nullptr) {
         return;
     }
-    QRect anchorRect(m_anchor->mapToGlobal(QPoint(0, 0)), m_anchor->size());
-    // Beside the anchor's window rather than over it: the popover sits next to the panel, level with its anchor.
-    if (const QWidget* window = m_anchor->window(); window != m_anchor) {
-        const QRect frame = window->frameGeometry();
+    const QWidget* window = m_anchor->window();
+    // On Wayland only the compositor knows where windows are. A popup there is placed relative to its parent
+    // window by the position Qt's window holds, which need not be where the widget last asked to be, and the
+    // compositor keeps it on screen; so it is measured from that position and never held to a screen here.
+    const bool compositorPlaces = QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    const QPoint windowOrigin = compositorPlaces && window->windowHandle() != nullptr
+                                    ? window->windowHandle()->geometry().topLeft()
+                                    : window->geometry().topLeft();
+    QRect anchorRect(windowOrigin + m_anchor->mapTo(window, QPoint(0, 0)), m_anchor->size());
+    const QScreen* screen = m_anchor->screen();
+    std::optional<QRect> bounds;
+    if (screen != nullptr && !compositorPlaces) {
+        bounds = screen->availableGeometry();
+    }
+    const QMargins margins = shadowSpace();
+    // Beside the anchor's window rather than over it: the popover sits next to the panel, level with its anchor. A
+    // window that leaves the screen no room for it on either side (the no-tray window, tiled or maximised) gets it
+    // beside the anchor itself, over the window, rather than off the screen.
+    const int surfaceWidth = width() - margins.left() - margins.right();
+    if (window != m_anchor &&
+        (screen == nullptr || window->width() + 2 * (surfaceWidth + anchorGap) <= screen->geometry().width())) {
+        const QRect frame = compositorPlaces ? QRect(windowOrigin, window->size()) : window->frameGeometry();
         anchorRect.setLeft(frame.left());
         anchorRect.setRight(frame.right());
     }
-    const QScreen* screen = m_anchor->screen();
-    const QRect available = screen != nullptr ? screen->availableGeometry() : QRect(QPoint(0, 0), size());
-    const QMargins margins = layout()->contentsMargins();
-
-    // The surface, not the shadow margin, sits `anchorGap` away from the anchor.
-    const int rightX = anchorRect.right() + 1 + anchorGap - margins.left();
-    const int leftX = anchorRect.left() - anchorGap - width() + margins.right();
-    const bool trailingIsRight = !m_anchor->isRightToLeft();
-    const bool preferRight = (m_side == Side::trailing) == trailingIsRight;
-    const bool rightFits = rightX + width() - margins.right() <= available.right() + 1;
-    const bool leftFits = leftX + margins.left() >= available.left();
-    int x = preferRight ? rightX : leftX;
-    if (preferRight && !rightFits && leftFits) {
-        x = leftX;
-    } else if (!preferRight && !leftFits && rightFits) {
-        x = rightX;
+    const bool preferRight = (m_side == Side::trailing) != m_anchor->isRightToLeft();
+    QPoint origin = besideAnchor(anchorRect, size(), margins, preferRight, bounds);
+    if (!bounds) {
+        m_placed = true;
+        move(origin);
+        return;
     }
 
-    const int lowest = available.bottom() + 1 - anchorGap - height() + margins.bottom();
-    const int highest = available.top() + anchorGap - margins.top();
-    int y = anchorRect.center().y() - height() / 2;
+    const int lowest = bounds->bottom() + 1 - anchorGap - height() + margins.bottom();
+    const int highest = bounds->top() + anchorGap - margins.top();
     if (m_placed && oldSize.isValid()) {
         // A window that grows or shrinks while shown keeps its top edge (or its bottom, where the screen's edge
         // held it), so that the controls stay under the pointer; it moves only as far as the screen demands.
-        y = m_heldAtBottom ? pos().y() + oldSize.height() - height() : pos().y();
+        origin.setY(m_heldAtBottom ? pos().y() + oldSize.height() - height() : pos().y());
     } else {
-        m_heldAtBottom = y > lowest;
+        m_heldAtBottom = origin.y() > lowest;
     }
     m_placed = true;
-    y = qMin(y, lowest);
-    y = qMax(y, highest);
-    move(x, y);
+    origin.setY(qMax(qMin(origin.y(), lowest), highest));
+    origin.setX(
+        qMax(qMin(origin.x(), bounds->right() + 1 - width() + margins.right()), bounds->left() - margins.left()));
+    move(origin);
 }
 
 } // namespace tolvik

@@ -4,8 +4,11 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <optional>
+
 class QGraphicsDropShadowEffect;
-class QPropertyAnimation;
+class QGraphicsOpacityEffect;
+class QVariantAnimation;
 
 namespace tolvik {
 
@@ -32,6 +35,7 @@ public:
 
     static constexpr int cornerRadius = 12;
     static constexpr int fadeMilliseconds = 150;
+    static constexpr int anchorGap = 10;
 
     explicit PopoverWindow(Kind kind, QWidget* parent = nullptr);
 
@@ -51,7 +55,15 @@ public:
     void dismiss(bool animated = false);
     /// Shown and not fading out.
     bool isPresented() const;
+    /// How far faded in: 0 is unseen, 1 is whole.
+    qreal fadeLevel() const { return m_fadeLevel; }
     QWidget* anchor() const { return m_anchor; }
+
+    /// Where a window of `size`, whose surface sits `shadow` inside it, goes beside `anchor`: `anchorGap` from it on
+    /// the preferred side, or the other where only that fits in `bounds`, centred on the anchor's height. Without
+    /// bounds (the compositor keeps it on screen) it stays on the preferred side.
+    static QPoint besideAnchor(const QRect& anchor, const QSize& size, const QMargins& shadow, bool preferRight,
+                               const std::optional<QRect>& bounds);
 
 Q_SIGNALS:
     /// The window was hidden, for whatever reason: a click outside, Escape, or `dismiss`.
@@ -66,6 +78,10 @@ protected:
 
 private:
     bool canFade() const;
+    /// Shows the window at `level` of its opacity: by the window's own opacity where the platform sets one, else
+    /// by painting its content with that alpha.
+    void setFadeLevel(qreal level);
+    QMargins shadowSpace() const;
     void applySurfaceMode();
     /// Notes when a drop-down or menu inside the content closes, so that its Escape does not close this too.
     void watchInnerPopups();
@@ -74,10 +90,14 @@ private:
     void place(const QSize& oldSize = QSize());
 
     Kind m_kind;
+    /// Holds the surface and the room for its shadow; it is what gets painted with alpha while fading.
+    QWidget* m_fader;
     QWidget* m_surface;
     QWidget* m_content = nullptr;
     QGraphicsDropShadowEffect* m_shadow;
-    QPropertyAnimation* m_fade;
+    QGraphicsOpacityEffect* m_paintedFade;
+    QVariantAnimation* m_fade;
+    qreal m_fadeLevel = 1.0;
     QPointer<QWidget> m_anchor;
     Side m_side = Side::trailing;
     int m_contentWidth = 0;

@@ -1,7 +1,7 @@
 #!/bin/bash
 # Renders docs/screenshots/desktop-*.png: the real app on each kind of desktop it is tested on, with the panel open.
 # X11 with trayer (an XEmbed tray; the panel opens under the icon), and sway with waybar's tray natively and through
-# XWayland (sway centres the panel). weston offers its screenshots only to clients it starts itself, so its run (the
+# XWayland (sway centres the panel), each also with a row's bubble and a list's add form open beside the panel. weston offers its screenshots only to clients it starts itself, so its run (the
 # no-tray window) is checked by a test, app-FallbackWindowOnWeston, without a picture.
 # Usage: tests/app/desktop_screenshots.sh <build folder>
 set -u
@@ -18,7 +18,9 @@ for platform in xcb wayland; do
     [ "$platform" = wayland ] && name=desktop-sway-waybar-wayland.png
     "$here/tests/app/sway_tray.sh" "$app_binary" "$here/tests/app/rfb_pointer.py" "$platform" "$work/$name" ||
         fail "the sway run ($platform) failed"
-    cp "$work/$name" "$shots/$name"
+    for shown in "$name" "${name%.png}-bubble.png" "${name%.png}-form.png"; do
+        cp "$work/$shown" "$shots/$shown"
+    done
 done
 
 # X11 with trayer: a click on the icon opens the panel under it.

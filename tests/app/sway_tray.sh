@@ -1,11 +1,13 @@
 #!/bin/bash
 # Runs the real app on a headless sway session with waybar's tray, natively (Wayland) or through XWayland, clicks the
 # tray icon with a real (virtual) pointer, and checks that the panel opens whole on screen without covering the bar,
-# and that a click elsewhere closes it. Where it opens is sway's choice: sway centres floating windows, X11 ones too,
+# that a row's bubble and a list's add form open beside it, level with what they belong to, and that a click
+# elsewhere closes the form and the panel at once. Where it opens is sway's choice: sway centres floating windows, X11 ones too,
 # and waybar reports its clicks relative to the icon, not where the icon is on the screen.
 # sway refuses to run as root, so as root every session process runs as the unprivileged user `nobody`.
 # Stops only the processes it started, by their ids. Exits 77 (skipped) when a tool the session needs is missing.
 # Usage: sway_tray.sh <app binary> <rfb_pointer.py> <wayland|xcb|auto> [screenshot.png]
+# With a screenshot name, the bubble and the form beside the panel go to the same name with "-bubble" and "-form".
 # "auto" sets no platform, as a desktop session starts the app: it must then choose XWayland by itself.
 set -u
 app_binary=$1
@@ -154,10 +156,70 @@ echo "$platform: icon at $icon_x,$icon_y; panel at $px,$py size ${pw}x$ph"
 [ "$py" -ge "$bar_h" ] && [ $((py + ph)) -le "$screen_h" ] || fail "the panel ($py..$((py + ph))) covers the bar or leaves the screen"
 [ "$px" -ge 0 ] && [ $((px + pw)) -le "$screen_w" ] || fail "the panel ($px..$((px + pw))) leaves the screen"
 
-# A click elsewhere (on the desktop) closes it.
+# The light surface (the panel's, a form's, a bubble's) that column x crosses at height y, as "top bottom" on the
+# screen, or nothing where (x, y) shows the desktop. Read from a screenshot, since sway's tree holds no popups.
+surface_span() {
+    in_session grim -t ppm - | /usr/bin/python3 -c '
+import sys
+data = sys.stdin.buffer.read()
+fields, start = [], 0
+while len(fields) < 4:
+    while data[start:start + 1].isspace():
+        start += 1
+    end = start
+    while not data[end:end + 1].isspace():
+        end += 1
+    fields.append(int(data[start:end]) if fields else data[start:end])
+    start = end
+start += 1
+width, height = fields[1], fields[2]
+x, y = int(sys.argv[1]), int(sys.argv[2])
+def light(row):
+    offset = start + 3 * (row * width + x)
+    return sum(data[offset:offset + 3]) / 3 > 160
+if not light(y):
+    sys.exit(1)
+top, bottom = y, y
+while top > 0 and light(top - 1):
+    top -= 1
+while bottom < height - 1 and light(bottom + 1):
+    bottom += 1
+print(top, bottom)' "$1" "$2"
+}
+# Whether a surface crosses column x level with height y: its middle within 30 pixels of y.
+level_beside() {
+    local span top bottom
+    span=$(surface_span "$1" "$2") || return 1
+    read -r top bottom <<<"$span"
+    [ $(((top + bottom) / 2 - $2)) -le 30 ] && [ $(((top + bottom) / 2 - $2)) -ge -30 ]
+}
+
+# The seeded panel's first row and the first list's add button, at their places in a panel of the default size.
+row_x=$((px + 80)) row_y=$((py + 170))
+add_x=$((px + 328)) add_y=$((py + 129))
+# A resting pointer on the row brings its bubble, on the leading (left) side of the panel, level with the row.
+pointer move "$row_x" "$row_y"
+pointer move $((row_x + 1)) "$row_y"
+wait_for 10 level_beside $((px - 40)) "$row_y" || fail "no bubble left of the panel level with the row"
+! surface_span $((px - 5)) "$row_y" >/dev/null || fail "the bubble touches or covers the panel's edge"
+[ -n "$screenshot" ] && shot "${screenshot%.png}-bubble.png"
+
+# The add button opens the form on the trailing (right) side, level with the button.
+form_beside() { level_beside $((px + pw + 40)) "$add_y"; }
+pointer move "$add_x" "$add_y"
+pointer click "$add_x" "$add_y"
+# A loaded machine may lose a click that comes while the bubble goes; a second one opens the form all the same.
+if ! wait_for 6 form_beside && ! surface_span $((px + pw + 40)) "$add_y" >/dev/null; then
+    pointer click "$add_x" "$add_y"
+fi
+wait_for 10 form_beside || fail "no form right of the panel level with its button"
+! surface_span $((px + pw + 5)) "$add_y" >/dev/null || fail "the form touches or covers the panel's edge"
+[ -n "$screenshot" ] && shot "${screenshot%.png}-form.png"
+
+# One click elsewhere (on the desktop) closes the form and the panel with it.
 pointer click 100 600
 has_no_panel() { ! has_panel; }
-wait_for 10 has_no_panel || fail "the panel stayed open after a click outside it"
+wait_for 10 has_no_panel || fail "the panel stayed open after a click outside it and its form"
 
 kill -0 "$app" 2>/dev/null || fail "the app ended"
 echo "PASS"

@@ -3,13 +3,16 @@
 #include "panel/ContentView.h"
 #include "panel/PanelSizing.h"
 #include "panel/TrayEntry.h"
+#include "rows/PopoverWindow.h"
 
 #include <QGuiApplication>
+#include <QLabel>
 #include <QMenu>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QSystemTrayIcon>
 #include <QTest>
+#include <QWindow>
 
 using namespace tolvik;
 using namespace tolvik::test;
@@ -89,6 +92,48 @@ private Q_SLOTS:
         // a busy machine stretches.
         QVERIFY(QTest::qWaitFor([&panel] { return !panel.isVisible(); }));
         QVERIFY(panel.wasJustDismissed());
+    }
+
+    void shouldCloseWithAPopupClosedByAClickOutsideThePanel_data()
+    {
+        QTest::addColumn<QString>("click");
+        QTest::addColumn<bool>("stays");
+        QTest::newRow("on the panel") << "panel" << true;
+        QTest::newRow("none: the app hid it") << "none" << true;
+        QTest::newRow("outside both") << "outside" << false;
+        QTest::newRow("on another program, seen by the compositor alone") << "compositor" << false;
+    }
+
+    void shouldCloseWithAPopupClosedByAClickOutsideThePanel()
+    {
+        QFETCH(QString, click);
+        QFETCH(bool, stays);
+        PanelFixture fixture;
+        PanelWindow panel(fixture.model(), fixture.launchAtLogin(), fixture.root(), PanelWindow::Mode::trayPanel);
+        panel.present(std::nullopt, std::nullopt);
+        QVERIFY(QTest::qWaitForWindowActive(&panel));
+        PopoverWindow popover(PopoverWindow::Kind::popup, panel.contentView());
+        popover.setContent(new QLabel(QStringLiteral("A form")));
+        popover.present(panel.contentView(), PopoverWindow::Side::trailing);
+        QVERIFY(QTest::qWaitForWindowExposed(&popover));
+
+        if (click == QLatin1String("compositor")) {
+            popover.windowHandle()->close();
+        } else if (click == QLatin1String("none")) {
+            popover.dismiss();
+        } else {
+            const QRect frame = panel.frameGeometry();
+            const QPoint at = click == QLatin1String("panel") ? frame.center() : frame.bottomLeft() + QPoint(0, 40);
+            QTest::mouseClick(&popover, Qt::LeftButton, {}, popover.mapFromGlobal(at));
+        }
+        QTRY_VERIFY(!popover.isVisible());
+        if (stays) {
+            QTest::qWait(50);
+            QVERIFY(panel.isVisible());
+        } else {
+            QTRY_VERIFY(!panel.isVisible());
+            QVERIFY(panel.wasJustDismissed());
+        }
     }
 
     void shouldFallBackToAWindowWhenNoTrayAppears()
