@@ -1,9 +1,10 @@
 #!/bin/bash
 # Runs the real app on a headless sway session with waybar's tray, natively (Wayland) or through XWayland, clicks the
 # tray icon with a real (virtual) pointer, and checks that the panel opens whole on screen without covering the bar,
-# that a row's bubble and a list's add form open beside it, level with what they belong to, and that a click
-# elsewhere closes the form and the panel at once. Where it opens is sway's choice: sway centres floating windows,
-# X11 ones too, and waybar reports its clicks relative to the icon, not where the icon is on the screen.
+# that a row's bubble and a list's add form open beside it, level with what they belong to, that a click on the
+# panel closes the form alone, and that a click elsewhere closes the form and the panel at once. Where it opens is
+# sway's choice: sway centres floating windows, X11 ones too, and waybar reports its clicks relative to the icon, not
+# where the icon is on the screen.
 # sway refuses to run as root, so as root every session process runs as the unprivileged user `nobody`.
 # Stops only the processes it started, by their ids. Exits 77 (skipped) when a tool the session needs is missing.
 # With "-window" after the platform the bar has no tray: the app opens its no-tray window, which sway tiles over the
@@ -283,6 +284,17 @@ fi
 wait_for 10 form_beside || fail "no form right of the panel level with its button"
 ! surface_span $((px + pw + 5)) "$add_y" >/dev/null || fail "the form touches or covers the panel's edge"
 [ -n "$screenshot" ] && shot "${screenshot%.png}-form.png"
+
+# A click on the panel itself, away from its controls, closes the form alone.
+form_gone() { ! surface_span $((px + pw + 40)) "$add_y" >/dev/null; }
+pointer move $((px + 150)) $((py + 60))
+pointer click $((px + 150)) $((py + 60))
+wait_for 10 form_gone || fail "a click on the panel left its form open"
+sleep 0.5
+has_panel || fail "a click on the panel that closed its form closed the panel too"
+pointer move "$add_x" "$add_y"
+pointer click "$add_x" "$add_y"
+wait_for 10 form_beside || fail "the form did not open again"
 
 # One click elsewhere (on the desktop) closes the form and the panel with it.
 pointer click 100 600
