@@ -367,22 +367,29 @@ void PopoverWindow::place(const QSize& oldSize)
     // window that leaves the screen no room for it on either side (the no-tray window, tiled or maximised) gets it
     // beside the anchor itself, over the window, rather than off the screen.
     const int surfaceWidth = width() - margins.left() - margins.right();
-    if (window != m_anchor &&
-        (screen == nullptr || window->width() + 2 * (surfaceWidth + anchorGap) <= screen->geometry().width())) {
+    const bool besideWindow =
+        window != m_anchor &&
+        (screen == nullptr || window->width() + 2 * (surfaceWidth + anchorGap) <= screen->geometry().width());
+    if (besideWindow) {
         const QRect frame = compositorPlaces ? QRect(windowOrigin, window->size()) : window->frameGeometry();
         anchorRect.setLeft(frame.left());
         anchorRect.setRight(frame.right());
     }
+    // Over its own window, the window's edges are what it must not cross where the screen's are unknown.
+    std::optional<QRect> sides = bounds;
+    if (!sides && !besideWindow) {
+        sides = QRect(windowOrigin, window->size());
+    }
     const bool preferRight = (m_side == Side::trailing) != m_anchor->isRightToLeft();
-    QPoint origin = besideAnchor(anchorRect, size(), margins, preferRight, bounds);
-    if (!bounds) {
+    QPoint origin = besideAnchor(anchorRect, size(), margins, preferRight, sides);
+    if (!sides) {
         m_placed = true;
         move(origin);
         return;
     }
 
-    const int lowest = bounds->bottom() + 1 - anchorGap - height() + margins.bottom();
-    const int highest = bounds->top() + anchorGap - margins.top();
+    const int lowest = sides->bottom() + 1 - anchorGap - height() + margins.bottom();
+    const int highest = sides->top() + anchorGap - margins.top();
     if (m_placed && oldSize.isValid()) {
         // A window that grows or shrinks while shown keeps its top edge (or its bottom, where the screen's edge
         // held it), so that the controls stay under the pointer; it moves only as far as the screen demands.
@@ -392,8 +399,7 @@ void PopoverWindow::place(const QSize& oldSize)
     }
     m_placed = true;
     origin.setY(qMax(qMin(origin.y(), lowest), highest));
-    origin.setX(
-        qMax(qMin(origin.x(), bounds->right() + 1 - width() + margins.right()), bounds->left() - margins.left()));
+    origin.setX(qMax(qMin(origin.x(), sides->right() + 1 - width() + margins.right()), sides->left() - margins.left()));
     move(origin);
 }
 

@@ -1,8 +1,10 @@
 #!/bin/bash
 # Renders docs/screenshots/desktop-*.png: the real app on each kind of desktop it is tested on, with the panel open.
 # X11 with trayer (an XEmbed tray; the panel opens under the icon), and sway with waybar's tray natively and through
-# XWayland (sway centres the panel), each also with a row's bubble and a list's add form open beside the panel. weston offers its screenshots only to clients it starts itself, so its run (the
-# no-tray window) is checked by a test, app-FallbackWindowOnWeston, without a picture.
+# XWayland (sway centres the panel), each also with a row's bubble and a list's add form open beside the panel; and
+# sway's bar without a tray, where the no-tray window shows a list's add form. weston offers its screenshots only to
+# clients it starts itself, so its run (the no-tray window) is checked by a test, app-FallbackWindowOnWeston, without
+# a picture.
 # Usage: tests/app/desktop_screenshots.sh <build folder>
 set -u
 build=$(cd "$1" && pwd)
@@ -21,6 +23,15 @@ for platform in xcb wayland; do
     for shown in "$name" "${name%.png}-bubble.png" "${name%.png}-form.png"; do
         cp "$work/$shown" "$shots/$shown"
     done
+done
+
+# sway with a bar but no tray: the no-tray window, tiled, with a list's add form open beside its button.
+for platform in xcb wayland; do
+    name=desktop-sway-window-xwayland-form.png
+    [ "$platform" = wayland ] && name=desktop-sway-window-wayland-form.png
+    "$here/tests/app/sway_tray.sh" "$app_binary" "$here/tests/app/rfb_pointer.py" "$platform-window" "$work/$name" ||
+        fail "the sway run without a tray ($platform) failed"
+    cp "$work/$name" "$shots/$name"
 done
 
 # X11 with trayer: a click on the icon opens the panel under it.

@@ -1,18 +1,24 @@
 #!/bin/bash
 # Runs the real app on a headless sway session with waybar's tray, natively (Wayland) or through XWayland, clicks the
 # tray icon with a real (virtual) pointer, and checks that the panel opens whole on screen without covering the bar,
-# that a row's bubble and a list's add form open beside it, level with what they belong to, and that a click
-# elsewhere closes the form and the panel at once. Where it opens is sway's choice: sway centres floating windows, X11 ones too,
-# and waybar reports its clicks relative to the icon, not where the icon is on the screen.
+# that a row's bubble and a list's add form open beside it, level with what they belong to, that a click on the
+# panel closes the form alone, and that a click elsewhere closes the form and the panel at once. Where it opens is
+# sway's choice: sway centres floating windows, X11 ones too, and waybar reports its clicks relative to the icon, not
+# where the icon is on the screen.
 # sway refuses to run as root, so as root every session process runs as the unprivileged user `nobody`.
 # Stops only the processes it started, by their ids. Exits 77 (skipped) when a tool the session needs is missing.
-# Usage: sway_tray.sh <app binary> <rfb_pointer.py> <wayland|xcb|auto> [screenshot.png]
+# With "-window" after the platform the bar has no tray: the app opens its no-tray window, which sway tiles over the
+# whole screen, and a list's add form must open beside its button inside that window, not off the screen or over
+# the bar.
+# Usage: sway_tray.sh <app binary> <rfb_pointer.py> <wayland|xcb|auto>[-window] [screenshot.png]
 # With a screenshot name, the bubble and the form beside the panel go to the same name with "-bubble" and "-form".
 # "auto" sets no platform, as a desktop session starts the app: it must then choose XWayland by itself.
 set -u
 app_binary=$1
 pointer_script=$2
-platform=$3
+platform=${3%-window}
+with_tray=true
+[ "$3" != "$platform" ] && with_tray=false
 screenshot=${4:-}
 screen_w=1280
 screen_h=800
@@ -37,9 +43,12 @@ fi
 
 seed_user
 mkdir -p "$work/home/.config/waybar"
-# The tray alone, in the middle of a top bar: with one item, its icon sits at the bar's centre.
+# The tray alone, in the middle of a top bar: with one item, its icon sits at the bar's centre. Without it the bar
+# shows a fixed label, and nothing on the bus watches for status notifier items.
+modules='"modules-center": ["tray"], "tray": { "icon-size": 20 }'
+"$with_tray" || modules='"modules-center": ["custom/label"], "custom/label": { "format": "bar" }'
 cat >"$work/home/.config/waybar/config" <<EOF
-{ "layer": "top", "position": "top", "height": $bar_h, "modules-center": ["tray"], "tray": { "icon-size": 20 } }
+{ "layer": "top", "position": "top", "height": $bar_h, $modules }
 EOF
 cat >"$work/home/.config/waybar/style.css" <<'EOF'
 * { font-family: sans-serif; font-size: 13px; }
@@ -135,6 +144,66 @@ has_panel() { [ -n "$(panel_rect)" ]; }
 
 shot() { in_session grim "$work/shot.png" && cp "$work/shot.png" "$1"; }
 
+if ! "$with_tray"; then
+    # After its wait for a tray the app opens its window, which sway tiles below the bar.
+    wait_for 40 has_panel || fail "no window without a tray"
+    sleep 1
+    read -r wx wy ww wh < <(panel_rect)
+    echo "$platform without a tray: window at $wx,$wy size ${ww}x$wh"
+    [ "$wx" -eq 0 ] && [ "$wy" -eq "$bar_h" ] && [ "$ww" -eq "$screen_w" ] ||
+        fail "the window is not tiled below the bar"
+    # The first list's add button sits at the window's right edge; the form goes beside it, over the window.
+    add_x=$((screen_w - 32)) add_y=$((bar_h + 129))
+    pointer move "$add_x" "$add_y"
+    in_session grim -t ppm "$work/before.ppm"
+    pointer click "$add_x" "$add_y"
+    # What the click changed on the screen, leaving out the pressed button: "left top right bottom".
+    changed() {
+        in_session grim -t ppm "$work/after.ppm"
+        /usr/bin/python3 - "$work/before.ppm" "$work/after.ppm" "$add_x" "$add_y" <<'PYTHON'
+import sys
+def read(path):
+    data = open(path, "rb").read()
+    fields, start = [], 0
+    while len(fields) < 4:
+        while data[start:start + 1].isspace():
+            start += 1
+        end = start
+        while not data[end:end + 1].isspace():
+            end += 1
+        fields.append(data[start:end])
+        start = end
+    return int(fields[1]), int(fields[2]), data[start + 1:]
+width, height, before = read(sys.argv[1])
+_, _, after = read(sys.argv[2])
+bx, by = int(sys.argv[3]), int(sys.argv[4])
+xs, ys = [], []
+for y in range(0, height, 2):
+    for x in range(0, width, 2):
+        if abs(x - bx) < 24 and abs(y - by) < 24:
+            continue
+        offset = 3 * (y * width + x)
+        if before[offset:offset + 3] != after[offset:offset + 3]:
+            xs.append(x)
+            ys.append(y)
+if len(xs) < 1000:
+    sys.exit(1)
+print(min(xs), min(ys), max(xs), max(ys))
+PYTHON
+    }
+    wait_for 10 changed || fail "the add button opened no form"
+    sleep 1
+    read -r left top right bottom < <(changed)
+    echo "form (with its shadow) at $left,$top..$right,$bottom; button at $add_x,$add_y"
+    [ -n "$screenshot" ] && shot "$screenshot"
+    [ "$right" -lt "$add_x" ] && [ $((right - left)) -ge 200 ] || fail "the form is not left of its button"
+    [ "$top" -ge "$bar_h" ] && [ "$top" -le "$add_y" ] && [ "$bottom" -ge "$add_y" ] ||
+        fail "the form is not level with its button inside the window"
+    kill -0 "$app" 2>/dev/null || fail "the app ended"
+    echo "PASS"
+    exit 0
+fi
+
 # The tray icon: the app's item, registered with waybar's watcher, drawn at the bar's centre.
 icon_x=$((screen_w / 2))
 icon_y=$((bar_h / 2))
@@ -215,6 +284,17 @@ fi
 wait_for 10 form_beside || fail "no form right of the panel level with its button"
 ! surface_span $((px + pw + 5)) "$add_y" >/dev/null || fail "the form touches or covers the panel's edge"
 [ -n "$screenshot" ] && shot "${screenshot%.png}-form.png"
+
+# A click on the panel itself, away from its controls, closes the form alone.
+form_gone() { ! surface_span $((px + pw + 40)) "$add_y" >/dev/null; }
+pointer move $((px + 150)) $((py + 60))
+pointer click $((px + 150)) $((py + 60))
+wait_for 10 form_gone || fail "a click on the panel left its form open"
+sleep 0.5
+has_panel || fail "a click on the panel that closed its form closed the panel too"
+pointer move "$add_x" "$add_y"
+pointer click "$add_x" "$add_y"
+wait_for 10 form_beside || fail "the form did not open again"
 
 # One click elsewhere (on the desktop) closes the form and the panel with it.
 pointer click 100 600
