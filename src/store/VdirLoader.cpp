@@ -10,9 +10,11 @@
 #include <QThread>
 #include <QThreadPool>
 #include <QtConcurrent/QtConcurrentMap>
+#include <QtConcurrent/QtConcurrentRun>
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -28,8 +30,8 @@ namespace {
 
 // Below this many files to read, handing them to other threads costs more than it saves.
 constexpr qsizetype parallelThreshold = 64;
-// About how many files to list and read before putting them into their snapshots, and how many a folder not read
-// before is taken to hold.
+// About how many files to list and read before putting them into their snapshots, and how many a folder counts
+// for at least, however few files it held when last read.
 constexpr qsizetype batchFiles = 8192;
 constexpr qsizetype unreadFolderFiles = 64;
 // How often, and after how long at first (doubling each time), a file caught half written is read again.
@@ -39,7 +41,11 @@ constexpr unsigned long retryReadMs = 5;
 struct Candidate
 {
     QString name;
+    /// The name as the file system holds it, where that is not the name's Latin-1 form: most names are plain
+    /// ASCII, and a store of many files then holds no second copy of each.
     QByteArray rawName;
+
+    QByteArray raw() const { return rawName.isEmpty() ? name.toLatin1() : rawName; }
     std::optional<VdirFileKey> key;
     /// What reading it found; held apart, since most files of a large store are not read at all.
     std::shared_ptr<VdirReadFile> entry;
@@ -56,6 +62,11 @@ struct FolderPlan
     const VdirFolderSnapshot* previous = nullptr;
     int dirfd = -1;
     bool unchanged = false;
+    /// Whether every file's status is taken, known or not: while the last read is still being loaded, it cannot
+    /// yet tell which files it knows.
+    bool statEveryFile = false;
+    /// Whether the folder was listed already.
+    bool planned = false;
     VdirFileKey folderKey;
     qint64 startedAtMs = 0;
     /// Whether only the files a watch named were looked at, so that the last full check still counts.
@@ -135,31 +146,34 @@ void planFolder(FolderPlan& plan)
     };
     bool sawOwnTemp = false;
     while (const dirent* dirEntry = ::readdir(dir)) {
-        const QByteArray raw(dirEntry->d_name);
+        // Not copied: most entries are looked at and left.
+        const QByteArray raw = QByteArray::fromRawData(dirEntry->d_name, qsizetype(std::strlen(dirEntry->d_name)));
         sawOwnTemp = sawOwnTemp || VdirWriter::isOwnTempName(raw);
         if (raw.size() < 4 || qstrnicmp(raw.constData() + raw.size() - 4, ".ics", 4) != 0) {
             continue;
         }
-        const QString name = QFile::decodeName(raw);
+        const bool ascii = std::all_of(raw.cbegin(), raw.cend(), [](char c) { return uchar(c) < 0x80; });
+        const QString name = ascii ? QString::fromLatin1(raw) : QFile::decodeName(raw);
         if (!VdirScanner::isItemFileName(name)) {
             continue;
         }
         // A name that does not survive decoding could not be opened again by the writer.
-        if (QFile::encodeName(name) != raw) {
-            skip(name, raw, VdirSkipReason::undecodableName);
+        if (!ascii && QFile::encodeName(name) != raw) {
+            skip(name, QByteArray(raw.constData(), raw.size()), VdirSkipReason::undecodableName);
             continue;
         }
+        const QByteArray ownRaw = ascii ? QByteArray() : QByteArray(raw.constData(), raw.size());
         const unsigned char type = dirEntry->d_type;
         if (type == DT_DIR) {
-            skip(name, raw, VdirSkipReason::folder);
+            skip(name, ownRaw, VdirSkipReason::folder);
             continue;
         }
         if (type != DT_REG && type != DT_UNKNOWN && type != DT_LNK) {
-            skip(name, raw, VdirSkipReason::notAFile);
+            skip(name, ownRaw, VdirSkipReason::notAFile);
             continue;
         }
         const VdirFileEntry* known = previous ? findEntry(previous->files, name) : nullptr;
-        Candidate candidate{name, raw, std::nullopt, nullptr, true, -1};
+        Candidate candidate{name, ownRaw, std::nullopt, nullptr, true, -1};
         if (known != nullptr) {
             candidate.knownAt = known - previous->files.constData();
         }
@@ -171,7 +185,7 @@ void planFolder(FolderPlan& plan)
             continue;
         }
         // A file never seen before is read anyway; its status comes with the read.
-        if (known != nullptr || type != DT_REG) {
+        if (known != nullptr || type != DT_REG || plan.statEveryFile) {
             struct stat fileInfo
             {
             };
@@ -183,20 +197,20 @@ void planFolder(FolderPlan& plan)
                 const bool isLink =
                     ::fstatat(plan.dirfd, raw.constData(), &link, AT_SYMLINK_NOFOLLOW) == 0 && S_ISLNK(link.st_mode);
                 if (error == ELOOP) {
-                    skip(name, raw, VdirSkipReason::symlinkLoop);
+                    skip(name, ownRaw, VdirSkipReason::symlinkLoop);
                 } else if (error == ENOENT && isLink) {
-                    skip(name, raw, VdirSkipReason::danglingLink);
+                    skip(name, ownRaw, VdirSkipReason::danglingLink);
                 } else if (error != ENOENT) {
-                    skip(name, raw, VdirSkipReason::unreadable);
+                    skip(name, ownRaw, VdirSkipReason::unreadable);
                 }
                 continue;
             }
             if (S_ISDIR(fileInfo.st_mode)) {
-                skip(name, raw, type == DT_DIR ? VdirSkipReason::folder : VdirSkipReason::linkToFolder);
+                skip(name, ownRaw, type == DT_DIR ? VdirSkipReason::folder : VdirSkipReason::linkToFolder);
                 continue;
             }
             if (!S_ISREG(fileInfo.st_mode)) {
-                skip(name, raw, VdirSkipReason::notAFile);
+                skip(name, ownRaw, VdirSkipReason::notAFile);
                 continue;
             }
             candidate.key = vdirKeyOf(fileInfo);
@@ -214,6 +228,26 @@ void planFolder(FolderPlan& plan)
     }
     std::sort(plan.files.begin(), plan.files.end(),
               [](const Candidate& a, const Candidate& b) { return a.name < b.name; });
+    plan.planned = true;
+}
+
+// Compares a folder listed with every file's status against its last read, once that is known: an unchanged file
+// is taken over from it, as if the listing had known it from the start.
+void matchPrevious(FolderPlan& plan, const VdirFolderSnapshot& previous)
+{
+    plan.previous = &previous;
+    // Both are in name order: one walk along each matches them.
+    const QList<VdirFileEntry>& known = previous.files;
+    qsizetype at = 0;
+    for (Candidate& file : plan.files) {
+        while (at < known.size() && known.at(at).fileName < file.name) {
+            ++at;
+        }
+        if (at < known.size() && !file.entry && known.at(at).fileName == file.name) {
+            file.knownAt = at;
+            file.needsRead = !file.key || !(known.at(at).key == *file.key);
+        }
+    }
 }
 
 // Reads and parses one file. Nothing when the file vanished.
@@ -224,7 +258,7 @@ std::optional<VdirReadFile> readOnce(const FolderPlan& plan, const Candidate& fi
         return vdirSkipped(file.name, known.size == 0 ? VdirSkipReason::empty : VdirSkipReason::tooLarge, known);
     }
     // Non-blocking: a FIFO swapped in since the listing must not stall the worker.
-    const int fd = ::openat(plan.dirfd, file.rawName.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const int fd = ::openat(plan.dirfd, file.raw().constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         if (errno == ENOENT) {
             return std::nullopt;
@@ -367,6 +401,49 @@ bool sameAsBefore(const FolderPlan& plan)
     return true;
 }
 
+// Whether the folder holds the files of its last read, by name and in order, and what changed in some of them was
+// read with the same outcome as before: a reminder in place of a reminder.
+bool changedInPlace(const FolderPlan& plan)
+{
+    const VdirFolderSnapshot* known = plan.previous;
+    if (known == nullptr || plan.files.size() != known->files.size()) {
+        return false;
+    }
+    for (qsizetype i = 0; i < plan.files.size(); ++i) {
+        const Candidate& file = plan.files.at(i);
+        if (file.knownAt != i ||
+            (file.needsRead ? !file.entry || !file.entry->reminder || known->files.at(i).reminderAt < 0
+                            : file.entry != nullptr)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The last read's entries and records, taken over whole, with those of the files read now put in their places:
+// an edit of one reminder in a large list then costs about what sharing the list costs, not rebuilding it.
+void patchInPlace(FolderPlan& plan, VdirFolderSnapshot& snapshot)
+{
+    const VdirFolderSnapshot& known = *plan.previous;
+    snapshot.files = known.files;
+    snapshot.run = known.run;
+    snapshot.byReminderID = known.byReminderID;
+    for (qsizetype i = 0; i < plan.files.size(); ++i) {
+        Candidate& file = plan.files[i];
+        if (!file.needsRead) {
+            continue;
+        }
+        VdirReadFile& read = *file.entry;
+        compact(read);
+        VdirFileEntry& entry = snapshot.files[i];
+        const qsizetype at = entry.reminderAt;
+        entry = std::move(static_cast<VdirFileEntry&>(read));
+        entry.reminderAt = at;
+        snapshot.run[at] = std::move(*read.reminder);
+        file.entry.reset();
+    }
+}
+
 std::shared_ptr<const VdirFolderSnapshot> assemble(FolderPlan& plan)
 {
     const auto& previous = plan.request->previous;
@@ -389,6 +466,11 @@ std::shared_ptr<const VdirFolderSnapshot> assemble(FolderPlan& plan)
         snapshot->revision = plan.previous->revision;
         snapshot->byReminderID = plan.previous->byReminderID;
         snapshot->run = plan.previous->run;
+        return snapshot;
+    }
+    if (changedInPlace(plan)) {
+        patchInPlace(plan, *snapshot);
+        snapshot->revision = vdirNewRevision();
         return snapshot;
     }
     QList<VdirReadFile> files;
@@ -419,18 +501,48 @@ StoreReminderBatch collect(const QList<std::shared_ptr<const VdirFolderSnapshot>
     return reminders;
 }
 
-VdirFetchResult load(const QList<VdirFolderRequest>& requests)
+VdirFetchResult load(QList<VdirFolderRequest> requests, const std::function<SavedFolders()>& loadSaved)
 {
     QList<FolderPlan> plans(requests.size());
+    VdirFolderRequest* const request = requests.data();
     for (qsizetype i = 0; i < requests.size(); ++i) {
-        plans[i].request = &requests.at(i);
+        plans[i].request = &request[i];
+    }
+    if (loadSaved) {
+        // The saved last reads load on one thread while the others list the folders that have none yet and take
+        // each file's status: at a start, both take about as long.
+        QFuture<SavedFolders> saved = QtConcurrent::run(&parsePool(), [&loadSaved] {
+            lowerWorkerPriority();
+            return loadSaved();
+        });
+        for (FolderPlan& folder : plans) {
+            folder.statEveryFile = !folder.request->previous;
+        }
+        QtConcurrent::blockingMap(&parsePool(), plans, [](FolderPlan& folder) {
+            lowerWorkerPriority();
+            if (folder.statEveryFile) {
+                planFolder(folder);
+            }
+        });
+        const SavedFolders folders = saved.result();
+        for (qsizetype i = 0; i < plans.size(); ++i) {
+            const auto found = folders.constFind(request[i].listID);
+            if (plans[i].statEveryFile && found != folders.cend() && (*found)->path == request[i].path &&
+                plans[i].dirfd >= 0) {
+                request[i].previous = *found;
+                request[i].mayTrust = false;
+                matchPrevious(plans[i], **found);
+            }
+        }
     }
     const auto knownFiles = [](const FolderPlan& folder) {
         return folder.request->previous ? folder.request->previous->files.size() : 0;
     };
     const auto plan = [](FolderPlan& folder) {
         lowerWorkerPriority();
-        planFolder(folder);
+        if (!folder.planned) {
+            planFolder(folder);
+        }
     };
     const auto read = [](const ReadJob& job) {
         lowerWorkerPriority();
@@ -446,8 +558,14 @@ VdirFetchResult load(const QList<VdirFolderRequest>& requests)
         qsizetype known = 0;
         qsizetype expected = 0;
         while (last < plans.size() && expected < batchFiles) {
-            known += knownFiles(plans.at(last));
-            expected += qMax<qsizetype>(knownFiles(plans.at(last)), unreadFolderFiles);
+            FolderPlan& folder = plans[last];
+            if (!folder.planned && !folder.request->previous) {
+                // Nothing is known of it, so listing it takes no file's status: listed here, it counts with the
+                // files it really holds, and a first read of many folders still goes a batch at a time.
+                plan(folder);
+            }
+            known += folder.planned ? 0 : knownFiles(folder);
+            expected += folder.planned ? folder.files.size() : qMax<qsizetype>(knownFiles(folder), unreadFolderFiles);
             ++last;
         }
         // Checking each known file's identity is one status call per file: spread over the folders when there

@@ -3,9 +3,11 @@
 #include "model/StoreReminderBatch.h"
 #include "store/VdirFolderSnapshot.h"
 
+#include <QHash>
 #include <QList>
 #include <QSet>
 
+#include <functional>
 #include <optional>
 
 namespace tolvik {
@@ -43,9 +45,14 @@ constexpr qint64 trustFolderMs = 60 * 1000;
 /// so it is not trusted yet.
 constexpr qint64 racyMarginMs = 2000;
 
+/// Last reads saved before, by list id.
+using SavedFolders = QHash<QString, std::shared_ptr<const VdirFolderSnapshot>>;
+
 /// Reads the folders, spreading the parsing over the thread pool. An unchanged folder keeps its snapshot, whose
-/// reminders are shared, not copied. Safe on any thread; touches nothing but the files.
-VdirFetchResult load(const QList<VdirFolderRequest>& requests);
+/// reminders are shared, not copied. A folder without a last read takes the one `loadSaved` gives for its list
+/// and path, which is never trusted: each of its files is checked against its identity. Safe on any thread;
+/// touches nothing but the files and what `loadSaved` reads.
+VdirFetchResult load(QList<VdirFolderRequest> requests, const std::function<SavedFolders()>& loadSaved = {});
 
 /// The reminders of `folders`, in order, sharing each folder's records.
 StoreReminderBatch collect(const QList<std::shared_ptr<const VdirFolderSnapshot>>& folders);

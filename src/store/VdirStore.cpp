@@ -310,17 +310,12 @@ QCoro::Task<StoreReminderBatch> VdirStore::fetchReminders(QStringList listIDs)
     m_indexRead = m_indexRead || !m_indexPath.isEmpty();
     QFuture<VdirFetchResult> future = QtConcurrent::run([requests, indexPath, root = m_root]() mutable {
         lowerWorkerPriority();
-        if (!indexPath.isEmpty()) {
-            const std::optional<VdirIndexFile::Folders> saved = VdirIndexFile::load(indexPath, root);
-            for (VdirFolderRequest& request : requests) {
-                const auto found = saved ? saved->constFind(request.listID) : VdirIndexFile::Folders::const_iterator();
-                if (!request.previous && saved && found != saved->cend() && (*found)->path == request.path) {
-                    request.previous = *found;
-                    request.mayTrust = false;
-                }
-            }
+        if (indexPath.isEmpty() || !QFileInfo::exists(indexPath)) {
+            return VdirLoader::load(std::move(requests));
         }
-        return VdirLoader::load(requests);
+        return VdirLoader::load(std::move(requests), [&indexPath, &root] {
+            return VdirIndexFile::load(indexPath, root).value_or(VdirLoader::SavedFolders());
+        });
     });
     VdirFetchResult result = co_await future;
     if (!self) {

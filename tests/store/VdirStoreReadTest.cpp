@@ -343,6 +343,64 @@ private Q_SLOTS:
         QVERIFY(!store.reminderWithID(QStringLiteral("acc/list0/item0.ics")));
     }
 
+    // Whatever changed in a folder since the last read, the refresh shows what a fresh read shows: records in
+    // their places, each found by its id.
+    void shouldShowEachChangeAsAFreshReadDoes_data()
+    {
+        QTest::addColumn<QString>("change");
+        for (const char* change : {"one edited", "two edited", "uid changed", "no longer a to-do", "now a to-do",
+                                   "added", "removed", "swapped names"}) {
+            QTest::newRow(change) << QString::fromLatin1(change);
+        }
+    }
+
+    void shouldShowEachChangeAsAFreshReadDoes()
+    {
+        QFETCH(QString, change);
+        const auto item = [this](int i) { return at(QStringLiteral("acc/list/item%1.ics").arg(i)); };
+        for (int i = 0; i < 8; ++i) {
+            QVERIFY(writeFile(item(i), test::todoFile("u" + QByteArray::number(i), "Item " + QByteArray::number(i))));
+        }
+        QVERIFY(writeFile(item(8), eventFile("event")));
+        VdirStore store(m_root);
+        QCOMPARE(fetchAll(store).size(), 8);
+        if (change == QLatin1String("one edited") || change == QLatin1String("two edited")) {
+            QVERIFY(writeFile(item(3), test::todoFile("u3", "Edited three")));
+        }
+        if (change == QLatin1String("two edited")) {
+            QVERIFY(writeFile(item(6), test::todoFile("u6", "Edited six")));
+        } else if (change == QLatin1String("uid changed")) {
+            QVERIFY(writeFile(item(2), test::todoFile("other", "Item 2")));
+        } else if (change == QLatin1String("no longer a to-do")) {
+            // Written a while ago: one that just now reads as nothing may be half written, and keeps its reminder
+            // until it settles.
+            QVERIFY(writeFile(item(4), eventFile("u4")));
+            const timespec then{::time(nullptr) - 3600, 0};
+            const timespec times[2] = {then, then};
+            ::utimensat(AT_FDCWD, QFile::encodeName(item(4)).constData(), times, 0);
+        } else if (change == QLatin1String("now a to-do")) {
+            QVERIFY(writeFile(item(8), test::todoFile("u8", "Was an event")));
+        } else if (change == QLatin1String("added")) {
+            QVERIFY(writeFile(at(QStringLiteral("acc/list/item10.ics")), test::todoFile("u10", "Added")));
+        } else if (change == QLatin1String("removed")) {
+            QVERIFY(QFile::remove(item(5)));
+        } else if (change == QLatin1String("swapped names")) {
+            QVERIFY(QFile::rename(item(1), item(9)));
+            QVERIFY(QFile::rename(item(7), item(1)));
+        }
+        const auto seen = [](VdirStore& from) {
+            QStringList records;
+            for (const StoreReminder& reminder : fetchAll(from)) {
+                const std::optional<StoreReminder> found = from.reminderWithID(reminder.id);
+                records.append(reminder.id + QLatin1Char('=') + reminder.title + QLatin1Char('/') + reminder.uid +
+                               (found && found->title == reminder.title ? QString() : QStringLiteral(" lost")));
+            }
+            return records;
+        };
+        VdirStore fresh(m_root);
+        QCOMPARE(seen(store), seen(fresh));
+    }
+
     void shouldTrustAQuietFolderOnlyForAWhile()
     {
         const QString folder = at(QStringLiteral("acc/list"));
