@@ -21,6 +21,8 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <memory>
+
 using namespace tolvik;
 using namespace tolvik::test;
 
@@ -39,7 +41,7 @@ private Q_SLOTS:
         SyncService::setShared(&rig.service());
         RemindersViewModel model(new VdirStore(rig.storeRoot()), preferences);
         LaunchAtLoginManager launchAtLogin(rig.home() + QStringLiteral("/autostart.desktop"), QStringLiteral("true"));
-        SyncScheduler scheduler(rig.service());
+        auto scheduler = std::make_unique<SyncScheduler>(rig.service());
 
         SettingsWindowPresenter settings;
         settings.show(model, launchAtLogin);
@@ -108,6 +110,9 @@ private Q_SLOTS:
             return false;
         };
         QTRY_VERIFY_WITH_TIMEOUT(onServer(), 120000);
+        // The run that uploaded it may still be busy: no run may outlive the test, nor a new one start.
+        scheduler.reset();
+        QTRY_VERIFY_WITH_TIMEOUT(!rig.service().state(accountID).running, 120000);
         SyncService::setShared(nullptr);
         Preferences::setShared(nullptr);
     }
