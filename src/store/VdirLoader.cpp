@@ -157,12 +157,12 @@ void planFolder(FolderPlan& plan)
         if (!VdirScanner::isItemFileName(name)) {
             continue;
         }
+        const QByteArray ownRaw = ascii ? QByteArray() : QByteArray(raw.constData(), raw.size());
         // A name that does not survive decoding could not be opened again by the writer.
         if (!ascii && QFile::encodeName(name) != raw) {
-            skip(name, QByteArray(raw.constData(), raw.size()), VdirSkipReason::undecodableName);
+            skip(name, ownRaw, VdirSkipReason::undecodableName);
             continue;
         }
-        const QByteArray ownRaw = ascii ? QByteArray() : QByteArray(raw.constData(), raw.size());
         const unsigned char type = dirEntry->d_type;
         if (type == DT_DIR) {
             skip(name, ownRaw, VdirSkipReason::folder);
