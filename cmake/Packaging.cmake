@@ -84,7 +84,10 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # qt6-qpa-plugins holds only a VNC platform), the Wayland platform with its xdg-shell integration (qt6-wayland), and
 # the SVG image reader that draws the icons (libqt6svg6). The keyring library opens libsecret at run time, and its own
 # package does not depend on it. Sync runs vdirsyncer and keeps passwords in a Secret Service provider.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6gui6, qt6-wayland, libqt6svg6, libqt6keychain1, libsecret-1-0")
+# The layer shell asks Qt's platform for its Wayland objects through Qt's platform interface, which is bound to the
+# exact Qt version (qt6-base-abi).
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "libqt6gui6, qt6-base-abi (= ${Qt6_VERSION}), qt6-wayland, libqt6svg6, libqt6keychain1, libsecret-1-0")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "vdirsyncer, gnome-keyring | kwalletmanager | keepassxc")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)

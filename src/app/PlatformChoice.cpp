@@ -1,12 +1,15 @@
 #include "app/PlatformChoice.h"
 
+#include "panel/LayerShell.h"
+
 #include <QtGlobal>
 
 namespace tolvik {
 
 SessionEnvironment SessionEnvironment::current()
 {
-    return {qgetenv("QT_QPA_PLATFORM"), qgetenv("WAYLAND_DISPLAY"), qgetenv("DISPLAY"), qgetenv("XDG_SESSION_TYPE")};
+    return {qgetenv("QT_QPA_PLATFORM"), qgetenv("WAYLAND_DISPLAY"), qgetenv("DISPLAY"), qgetenv("XDG_SESSION_TYPE"),
+            LayerShell::offeredBySession()};
 }
 
 std::optional<QByteArray> chosenPlatform(const SessionEnvironment& session)
@@ -18,12 +21,16 @@ std::optional<QByteArray> chosenPlatform(const SessionEnvironment& session)
     if (!wayland || session.display.isEmpty()) {
         return std::nullopt;
     }
-    return QByteArray("xcb;wayland");
+    return QByteArray(session.layerShell ? "wayland;xcb" : "xcb;wayland");
 }
 
 bool choosePlatformForSession()
 {
-    const std::optional<QByteArray> platform = chosenPlatform(SessionEnvironment::current());
+    const SessionEnvironment session = SessionEnvironment::current();
+    if (session.layerShell) {
+        LayerShell::prepareEnvironment();
+    }
+    const std::optional<QByteArray> platform = chosenPlatform(session);
     if (platform) {
         qputenv("QT_QPA_PLATFORM", *platform);
     }

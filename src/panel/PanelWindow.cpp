@@ -1,10 +1,13 @@
 #include "panel/PanelWindow.h"
 
 #include "appearance/SymbolIcons.h"
+#include "panel/ClickCatcher.h"
 #include "panel/ContentView.h"
+#include "panel/LayerShell.h"
 #include "panel/PanelSizing.h"
 #include "panel/Spring.h"
 #include "rows/PopoverSurface.h"
+#include "rows/PopoverWindow.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -22,6 +25,13 @@
 #include <cmath>
 
 namespace tolvik {
+
+namespace {
+
+/// How long a panel opened from the tray waits for the click catcher to see the pointer before it opens without.
+constexpr int pointerWaitMs = 150;
+
+} // namespace
 
 /// Draws the panel's content scaled about its centre and faded, for the appear animation. It draws the cached
 /// picture of the content, so a frame costs one scaled blit however many rows the panel holds.
@@ -110,6 +120,29 @@ PanelWindow::PanelWindow(RemindersViewModel& model, LaunchAtLoginManager& launch
     });
     m_content->measure();
     applySize(targetSize());
+
+    m_layerShell = mode == Mode::trayPanel ? LayerShell::instance() : nullptr;
+    if (m_layerShell != nullptr) {
+        m_layerShell->adopt(this, LayerShell::Keyboard::exclusive);
+        m_catcher = std::make_unique<ClickCatcher>();
+        m_layerShell->adopt(m_catcher.get(), LayerShell::Keyboard::none, true);
+        m_pointerWait = new QTimer(this);
+        m_pointerWait->setSingleShot(true);
+        m_pointerWait->setInterval(pointerWaitMs);
+        connect(m_pointerWait, &QTimer::timeout, this, [this] { finishWaitingForPointer(std::nullopt); });
+        connect(m_catcher.get(), &ClickCatcher::pointerSeen, this, [this](QPoint at) {
+            if (m_pointerWait->isActive()) {
+                finishWaitingForPointer(at);
+            }
+        });
+        connect(m_catcher.get(), &ClickCatcher::pressed, this, &PanelWindow::dismissAsClickedOutside);
+        // Another window of the app (the settings, a dialog) lies below every layer surface: make way for it.
+        connect(m_layerShell, &LayerShell::ordinaryWindowShown, this, [this] {
+            if (isVisible()) {
+                hide();
+            }
+        });
+    }
 }
 
 PanelWindow::~PanelWindow()
@@ -146,6 +179,9 @@ std::optional<qreal> PanelWindow::availableScreenHeight() const
 
 QRect PanelWindow::availableArea() const
 {
+    if (m_layerShell != nullptr && m_layerArea.isValid()) {
+        return m_layerArea;
+    }
     const QScreen* shown = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
     return shown != nullptr ? shown->availableGeometry() : QRect(QPoint(0, 0), size());
 }
@@ -212,6 +248,47 @@ void PanelWindow::followContentSize(bool animateHeight)
 
 void PanelWindow::present(const std::optional<QRect>& iconGeometry, const std::optional<QPoint>& pointer)
 {
+    if (m_layerShell != nullptr && !iconGeometry) {
+        presentAsLayer(pointer);
+        return;
+    }
+    showAt(iconGeometry, pointer);
+}
+
+void PanelWindow::presentAsLayer(const std::optional<QPoint>& trayPoint)
+{
+    if (m_catcher->isVisible()) {
+        m_pointerWait->stop();
+        showAt(std::nullopt, trayPoint);
+        return;
+    }
+    QScreen* target = trayPoint ? QGuiApplication::screenAt(*trayPoint) : nullptr;
+    if (target == nullptr) {
+        target = QGuiApplication::primaryScreen();
+    }
+    if (target != nullptr) {
+        m_catcher->setGeometry(target->geometry());
+    }
+    m_catcher->show();
+    if (!trayPoint) {
+        // Opened by a key or a notification: where the pointer rests says nothing about where to open.
+        showAt(std::nullopt, std::nullopt);
+        return;
+    }
+    // Opened from the tray: the pointer still rests on the icon, and the catcher hears of it as it appears. The
+    // tray's own point is the fallback, since some trays report it relative to the icon.
+    m_trayPoint = trayPoint;
+    m_pointerWait->start();
+}
+
+void PanelWindow::finishWaitingForPointer(const std::optional<QPoint>& seen)
+{
+    m_pointerWait->stop();
+    showAt(std::nullopt, seen ? seen : m_trayPoint);
+}
+
+void PanelWindow::showAt(const std::optional<QRect>& iconGeometry, const std::optional<QPoint>& pointer)
+{
     applySurfaceMode();
     // Lay out at the final size before the first frame, so the panel never shows at a stale size.
     m_content->renderIfPending();
@@ -231,7 +308,13 @@ void PanelWindow::present(const std::optional<QRect>& iconGeometry, const std::o
         if (target == nullptr) {
             target = QGuiApplication::primaryScreen();
         }
-        const QRect available = target != nullptr ? target->availableGeometry() : QRect(QPoint(0, 0), size);
+        QRect available = target != nullptr ? target->availableGeometry() : QRect(QPoint(0, 0), size);
+        if (m_layerShell != nullptr && target != nullptr) {
+            // Qt knows nothing of the bars on Wayland; the compositor tells what they leave.
+            m_layerArea = m_layerShell->usableArea(target, pointer);
+            available = m_layerArea;
+            setProperty(availableAreaProperty, m_layerArea);
+        }
         m_opensUpward = PanelSizing::opensUpward(available, iconGeometry, pointer);
         move(PanelSizing::panelOrigin(size, available, iconGeometry, pointer));
     }
@@ -365,6 +448,10 @@ void PanelWindow::hideEvent(QHideEvent* event)
 {
     QWidget::hideEvent(event);
     qApp->removeEventFilter(this);
+    if (m_catcher && !testAttribute(Qt::WA_DontShowOnScreen)) {
+        m_pointerWait->stop();
+        m_catcher->hide();
+    }
 }
 
 bool PanelWindow::event(QEvent* event)

@@ -5,11 +5,16 @@
 #include <QRect>
 #include <QWidget>
 
+#include <memory>
 #include <optional>
 
+class QTimer;
 class QVariantAnimation;
 
 namespace tolvik {
+
+class ClickCatcher;
+class LayerShell;
 
 class AppearEffect;
 class ContentView;
@@ -67,6 +72,11 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
+    /// Shows the panel beside its anchor at once.
+    void showAt(const std::optional<QRect>& iconGeometry, const std::optional<QPoint>& pointer);
+    /// As a layer surface: shows the click catcher, and the panel once the catcher has seen the pointer.
+    void presentAsLayer(const std::optional<QPoint>& trayPoint);
+    void finishWaitingForPointer(const std::optional<QPoint>& seen);
     void applySurfaceMode();
     void followContentSize(bool animateHeight);
     /// The tray panel is exactly the size its content asks for; the ordinary window starts there and can be resized.
@@ -91,6 +101,13 @@ private:
     bool m_translucent = false;
     /// Whether the open panel sits above its icon or pointer, and so keeps its bottom edge when its height changes.
     bool m_opensUpward = false;
+    /// Natively on a compositor with layer shell: the panel places itself, with a catcher for clicks outside it.
+    LayerShell* m_layerShell = nullptr;
+    std::unique_ptr<ClickCatcher> m_catcher;
+    QTimer* m_pointerWait = nullptr;
+    std::optional<QPoint> m_trayPoint;
+    /// The part of the screen the bars leave, as the layer shell told it when the panel opened.
+    QRect m_layerArea;
 };
 
 } // namespace tolvik

@@ -352,14 +352,20 @@ void PopoverWindow::place(const QSize& oldSize)
     // On Wayland only the compositor knows where windows are. A popup there is placed relative to its parent
     // window by the position Qt's window holds, which need not be where the widget last asked to be, and the
     // compositor keeps it on screen; so it is measured from that position and never held to a screen here.
-    const bool compositorPlaces = QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    // A window the app places itself there (a layer surface, as the panel is where the compositor offers them) is
+    // where Qt holds it, as on X11.
+    const bool placesItself =
+        window->windowHandle() != nullptr && window->windowHandle()->flags().testFlag(Qt::BypassWindowManagerHint);
+    const bool compositorPlaces = QGuiApplication::platformName().startsWith(QLatin1String("wayland")) && !placesItself;
     const QPoint windowOrigin = compositorPlaces && window->windowHandle() != nullptr
                                     ? window->windowHandle()->geometry().topLeft()
                                     : window->geometry().topLeft();
     QRect anchorRect(windowOrigin + m_anchor->mapTo(window, QPoint(0, 0)), m_anchor->size());
     const QScreen* screen = m_anchor->screen();
     std::optional<QRect> bounds;
-    if (screen != nullptr && !compositorPlaces) {
+    if (const QRect known = window->property(availableAreaProperty).toRect(); known.isValid()) {
+        bounds = known;
+    } else if (screen != nullptr && !compositorPlaces) {
         bounds = screen->availableGeometry();
     }
     const QMargins margins = shadowSpace();

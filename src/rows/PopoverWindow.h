@@ -12,6 +12,10 @@ class QVariantAnimation;
 
 namespace tolvik {
 
+/// The property in which a window that knows the screen's free area better than Qt does (a layer surface on
+/// Wayland, where Qt knows nothing of the bars) holds it, as a QRect; its popovers keep inside it.
+inline constexpr const char* availableAreaProperty = "availableArea";
+
 /// A frameless window anchored beside a widget, with a translucent rounded background and a soft shadow. It hosts
 /// the add and edit forms (`popup`: takes the keyboard, closes on a click outside or Escape) and the detail bubble
 /// (`bubble`: never takes focus or the pointer, fades in and out). Its width is set by the owner; its height follows

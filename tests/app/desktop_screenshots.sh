@@ -1,7 +1,7 @@
 #!/bin/bash
 # Renders docs/screenshots/desktop-*.png: the real app on each kind of desktop it is tested on, with the panel open.
-# X11 with trayer (an XEmbed tray; the panel opens under the icon), and sway with waybar's tray natively and through
-# XWayland (sway centres the panel), each also with a row's bubble and a list's add form open beside the panel; and
+# X11 with trayer (an XEmbed tray; the panel opens under the icon), and sway with waybar's tray natively (a layer
+# surface under the icon) and through XWayland (sway centres the panel), each also with a row's bubble and a list's add form open beside the panel; and
 # sway's bar without a tray, where the no-tray window shows a list's add form. weston offers its screenshots only to
 # clients it starts itself, so its run (the no-tray window) is checked by a test, app-FallbackWindowOnWeston, without
 # a picture.

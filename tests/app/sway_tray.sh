@@ -2,9 +2,9 @@
 # Runs the real app on a headless sway session with waybar's tray, natively (Wayland) or through XWayland, clicks the
 # tray icon with a real (virtual) pointer, and checks that the panel opens whole on screen without covering the bar,
 # that a row's bubble and a list's add form open beside it, level with what they belong to, that a click on the
-# panel closes the form alone, and that a click elsewhere closes the form and the panel at once. Where it opens is
-# sway's choice: sway centres floating windows, X11 ones too, and waybar reports its clicks relative to the icon, not
-# where the icon is on the screen.
+# panel closes the form alone, and that a click elsewhere closes the form and the panel at once. Natively the panel
+# is a layer surface: it must open under the icon, right below the bar, and a click on the bar must close it. Through
+# XWayland where it opens is sway's choice, since sway centres floating X11 windows.
 # sway refuses to run as root, so as root every session process runs as the unprivileged user `nobody`.
 # Stops only the processes it started, by their ids. Exits 77 (skipped) when a tool the session needs is missing.
 # With "-window" after the platform the bar has no tray: the app opens its no-tray window, which sway tiles over the
@@ -12,7 +12,8 @@
 # the bar.
 # Usage: sway_tray.sh <app binary> <rfb_pointer.py> <wayland|xcb|auto>[-window] [screenshot.png]
 # With a screenshot name, the bubble and the form beside the panel go to the same name with "-bubble" and "-form".
-# "auto" sets no platform, as a desktop session starts the app: it must then choose XWayland by itself.
+# "auto" sets no platform, as a desktop session starts the app: on sway, which offers layer shell, it must then choose
+# native Wayland by itself, and its panel must open under the icon.
 set -u
 app_binary=$1
 pointer_script=$2
@@ -117,9 +118,17 @@ in_session "${app_env[@]}" "$app_binary" >"$work/app.log" 2>&1 &
 app=$!
 pids+=("$app")
 
-# The panel's rectangle as the compositor shows it: "x y width height", or nothing while it is not shown.
+native=true
+[ "$platform" = xcb ] && native=false
+# The tray icon: with one item, waybar draws it at the bar's centre.
+icon_x=$((screen_w / 2))
+icon_y=$((bar_h / 2))
+
+# The panel's rectangle as the compositor shows it: "x y width height", or nothing while it is not shown. Natively
+# the panel is a layer surface, which sway's tree does not hold, so it is found on the screen: the light surface
+# below the bar at the icon's column, measured along its top margin and its left margin, where no control lies.
 panel_rect() {
-    if [ "$platform" != wayland ]; then
+    if ! "$native"; then
         local id X Y WIDTH HEIGHT
         # XWayland lets only the session's user in.
         for id in $(in_session DISPLAY="$x_display" xdotool search --onlyvisible --name '^TolvikReminder$'); do
@@ -128,7 +137,8 @@ panel_rect() {
         done
         return 1
     fi
-    in_session swaymsg -t get_tree | /usr/bin/python3 -c '
+    if ! "$with_tray"; then
+        in_session swaymsg -t get_tree | /usr/bin/python3 -c '
 import json, sys
 def walk(node):
     if node.get("app_id") == "org.tolvik.TolvikReminder" and node.get("visible"):
@@ -139,6 +149,41 @@ def walk(node):
         walk(child)
 walk(json.load(sys.stdin))
 sys.exit(1)'
+        return
+    fi
+    in_session grim -t ppm - | /usr/bin/python3 -c '
+import sys
+data = sys.stdin.buffer.read()
+fields, start = [], 0
+while len(fields) < 4:
+    while data[start:start + 1].isspace():
+        start += 1
+    end = start
+    while not data[end:end + 1].isspace():
+        end += 1
+    fields.append(int(data[start:end]) if fields else data[start:end])
+    start = end
+start += 1
+width, height = fields[1], fields[2]
+column, bar = int(sys.argv[1]), int(sys.argv[2])
+def light(x, y):
+    offset = start + 3 * (y * width + x)
+    return sum(data[offset:offset + 3]) / 3 > 160
+top = next((y for y in range(bar, bar + 40) if light(column, y)), None)
+if top is None:
+    sys.exit(1)
+row = top + 6
+left, right = column, column
+while left > 0 and light(left - 1, row):
+    left -= 1
+while right < width - 1 and light(right + 1, row):
+    right += 1
+edge = left + 8
+bottom = top
+while bottom < height - 1 and light(edge, bottom + 1):
+    bottom += 1
+# The corners are rounded: the row six pixels down misses about two pixels of each.
+print(left - 2, top, right - left + 5, bottom - top + 1)' "$icon_x" "$bar_h"
 }
 has_panel() { [ -n "$(panel_rect)" ]; }
 
@@ -205,8 +250,6 @@ PYTHON
 fi
 
 # The tray icon: the app's item, registered with waybar's watcher, drawn at the bar's centre.
-icon_x=$((screen_w / 2))
-icon_y=$((bar_h / 2))
 item_registered() {
     in_session gdbus call --session --dest org.kde.StatusNotifierWatcher --object-path /StatusNotifierWatcher \
         --method org.freedesktop.DBus.Properties.Get org.kde.StatusNotifierWatcher RegisteredStatusNotifierItems |
@@ -221,7 +264,14 @@ sleep 1
 read -r px py pw ph < <(panel_rect)
 echo "$platform: icon at $icon_x,$icon_y; panel at $px,$py size ${pw}x$ph"
 [ -n "$screenshot" ] && shot "$screenshot"
-[ "$pw" -eq 360 ] || fail "the panel is $pw px wide, expected 360"
+[ "$pw" -ge 357 ] && [ "$pw" -le 363 ] || fail "the panel is $pw px wide, expected 360"
+if "$native"; then
+    # Natively the panel is a layer surface that the app places itself: under the icon, right below the bar.
+    centre=$((px + pw / 2))
+    [ $((centre - icon_x)) -le 6 ] && [ $((icon_x - centre)) -le 6 ] ||
+        fail "the panel's centre ($centre) is not under the icon ($icon_x)"
+    [ "$py" -le $((bar_h + 6)) ] || fail "the panel (top at $py) does not open right below the bar"
+fi
 [ "$py" -ge "$bar_h" ] && [ $((py + ph)) -le "$screen_h" ] || fail "the panel ($py..$((py + ph))) covers the bar or leaves the screen"
 [ "$px" -ge 0 ] && [ $((px + pw)) -le "$screen_w" ] || fail "the panel ($px..$((px + pw))) leaves the screen"
 
@@ -274,7 +324,13 @@ wait_for 10 level_beside $((px - 40)) "$row_y" || fail "no bubble left of the pa
 [ -n "$screenshot" ] && shot "${screenshot%.png}-bubble.png"
 
 # The add button opens the form on the trailing (right) side, level with the button.
-form_beside() { level_beside $((px + pw + 40)) "$add_y"; }
+# A form taller than the room above its button is held below the bar: it must reach across the button's height.
+form_beside() {
+    local span top bottom
+    span=$(surface_span $((px + pw + 40)) "$add_y") || return 1
+    read -r top bottom <<<"$span"
+    [ "$top" -ge "$bar_h" ] && [ "$top" -le "$add_y" ] && [ "$bottom" -ge "$add_y" ]
+}
 pointer move "$add_x" "$add_y"
 pointer click "$add_x" "$add_y"
 # A loaded machine may lose a click that comes while the bubble goes; a second one opens the form all the same.
@@ -300,6 +356,16 @@ wait_for 10 form_beside || fail "the form did not open again"
 pointer click 100 600
 has_no_panel() { ! has_panel; }
 wait_for 10 has_no_panel || fail "the panel stayed open after a click outside it and its form"
+
+if "$native"; then
+    # A click on the bar, away from the icon, closes the panel too.
+    sleep 1
+    pointer move "$icon_x" "$icon_y"
+    pointer click "$icon_x" "$icon_y"
+    wait_for 10 has_panel || fail "no panel after a second click on the tray icon"
+    pointer click 100 "$icon_y"
+    wait_for 10 has_no_panel || fail "the panel stayed open after a click on the bar"
+fi
 
 kill -0 "$app" 2>/dev/null || fail "the app ended"
 echo "PASS"
