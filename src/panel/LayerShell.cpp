@@ -119,6 +119,9 @@ bool LayerShell::offeredBySession()
 void LayerShell::prepareEnvironment()
 {
     qputenv("QT_WAYLAND_USE_BYPASSWINDOWMANAGERHINT", "1");
+    // Else Qt holds every window that is not a pop-up at its screen's corner, whatever its widget asks, and maps the
+    // panel's points to the screen from there: a menu opened from the panel would open off beside it.
+    qputenv("QT_WAYLAND_DISABLE_FIXED_POSITIONS", "1");
 }
 
 LayerShell* LayerShell::instance()

@@ -46,7 +46,8 @@ public:
     /// Whether the compositor the environment names (WAYLAND_DISPLAY) offers the protocol. Asked on a connection of
     /// its own, before the app chooses its platform; false outside a Wayland session.
     static bool offeredBySession();
-    /// Sets what Qt's Wayland platform needs to leave adopted windows bare; before the application object is made.
+    /// Sets what Qt's Wayland platform needs to leave adopted windows bare and where the app puts them; before the
+    /// application object is made.
     static void prepareEnvironment();
     /// The layer shell of the app's own connection, made on first use; nullptr when the app does not run natively on
     /// Wayland or the compositor offers no layer shell.

@@ -17,6 +17,7 @@
 set -u
 app_binary=$1
 pointer_script=$2
+probe=$(dirname "$0")/screen_probe.py
 platform=${3%-window}
 with_tray=true
 [ "$3" != "$platform" ] && with_tray=false
@@ -24,6 +25,7 @@ screenshot=${4:-}
 screen_w=1280
 screen_h=800
 bar_h=30
+desktop_colour=5a6b7c
 # shellcheck source=tests/app/script_support.sh
 source "$(dirname "$0")/script_support.sh"
 
@@ -58,7 +60,7 @@ EOF
 xwayland=disable
 [ "$platform" != wayland ] && xwayland=enable
 cat >"$work/sway.conf" <<EOF
-output HEADLESS-1 resolution ${screen_w}x$screen_h background #5a6b7c solid_color
+output HEADLESS-1 resolution ${screen_w}x$screen_h background #$desktop_colour solid_color
 xwayland $xwayland
 default_border none
 seat seat0 hide_cursor 0
@@ -151,39 +153,7 @@ walk(json.load(sys.stdin))
 sys.exit(1)'
         return
     fi
-    in_session grim -t ppm - | /usr/bin/python3 -c '
-import sys
-data = sys.stdin.buffer.read()
-fields, start = [], 0
-while len(fields) < 4:
-    while data[start:start + 1].isspace():
-        start += 1
-    end = start
-    while not data[end:end + 1].isspace():
-        end += 1
-    fields.append(int(data[start:end]) if fields else data[start:end])
-    start = end
-start += 1
-width, height = fields[1], fields[2]
-column, bar = int(sys.argv[1]), int(sys.argv[2])
-def light(x, y):
-    offset = start + 3 * (y * width + x)
-    return sum(data[offset:offset + 3]) / 3 > 160
-top = next((y for y in range(bar, bar + 40) if light(column, y)), None)
-if top is None:
-    sys.exit(1)
-row = top + 6
-left, right = column, column
-while left > 0 and light(left - 1, row):
-    left -= 1
-while right < width - 1 and light(right + 1, row):
-    right += 1
-edge = left + 8
-bottom = top
-while bottom < height - 1 and light(edge, bottom + 1):
-    bottom += 1
-# The corners are rounded: the row six pixels down misses about two pixels of each.
-print(left - 2, top, right - left + 5, bottom - top + 1)' "$icon_x" "$bar_h"
+    in_session grim -t ppm - | /usr/bin/python3 "$probe" panel "$icon_x" "$bar_h"
 }
 has_panel() { [ -n "$(panel_rect)" ]; }
 
@@ -205,36 +175,7 @@ if ! "$with_tray"; then
     # What the click changed on the screen, leaving out the pressed button: "left top right bottom".
     changed() {
         in_session grim -t ppm "$work/after.ppm"
-        /usr/bin/python3 - "$work/before.ppm" "$work/after.ppm" "$add_x" "$add_y" <<'PYTHON'
-import sys
-def read(path):
-    data = open(path, "rb").read()
-    fields, start = [], 0
-    while len(fields) < 4:
-        while data[start:start + 1].isspace():
-            start += 1
-        end = start
-        while not data[end:end + 1].isspace():
-            end += 1
-        fields.append(data[start:end])
-        start = end
-    return int(fields[1]), int(fields[2]), data[start + 1:]
-width, height, before = read(sys.argv[1])
-_, _, after = read(sys.argv[2])
-bx, by = int(sys.argv[3]), int(sys.argv[4])
-xs, ys = [], []
-for y in range(0, height, 2):
-    for x in range(0, width, 2):
-        if abs(x - bx) < 24 and abs(y - by) < 24:
-            continue
-        offset = 3 * (y * width + x)
-        if before[offset:offset + 3] != after[offset:offset + 3]:
-            xs.append(x)
-            ys.append(y)
-if len(xs) < 1000:
-    sys.exit(1)
-print(min(xs), min(ys), max(xs), max(ys))
-PYTHON
+        /usr/bin/python3 "$probe" changed "$work/before.ppm" "$work/after.ppm" "$add_x" "$add_y"
     }
     wait_for 10 changed || fail "the add button opened no form"
     sleep 1
@@ -278,32 +219,7 @@ fi
 # The light surface (the panel's, a form's, a bubble's) that column x crosses at height y, as "top bottom" on the
 # screen, or nothing where (x, y) shows the desktop. Read from a screenshot, since sway's tree holds no popups.
 surface_span() {
-    in_session grim -t ppm - | /usr/bin/python3 -c '
-import sys
-data = sys.stdin.buffer.read()
-fields, start = [], 0
-while len(fields) < 4:
-    while data[start:start + 1].isspace():
-        start += 1
-    end = start
-    while not data[end:end + 1].isspace():
-        end += 1
-    fields.append(int(data[start:end]) if fields else data[start:end])
-    start = end
-start += 1
-width, height = fields[1], fields[2]
-x, y = int(sys.argv[1]), int(sys.argv[2])
-def light(row):
-    offset = start + 3 * (row * width + x)
-    return sum(data[offset:offset + 3]) / 3 > 160
-if not light(y):
-    sys.exit(1)
-top, bottom = y, y
-while top > 0 and light(top - 1):
-    top -= 1
-while bottom < height - 1 and light(bottom + 1):
-    bottom += 1
-print(top, bottom)' "$1" "$2"
+    in_session grim -t ppm - | /usr/bin/python3 "$probe" span "$1" "$2"
 }
 # Whether a surface crosses column x level with height y: its middle within 30 pixels of y.
 level_beside() {
@@ -358,11 +274,19 @@ has_no_panel() { ! has_panel; }
 wait_for 10 has_no_panel || fail "the panel stayed open after a click outside it and its form"
 
 if "$native"; then
-    # A click on the bar, away from the icon, closes the panel too.
+    # A click on the bar, away from the icon, closes the panel too, with its menu open.
     sleep 1
     pointer move "$icon_x" "$icon_y"
     pointer click "$icon_x" "$icon_y"
     wait_for 10 has_panel || fail "no panel after a second click on the tray icon"
+    # The header's "⋯" menu, one of Qt's own, opens under its button, which sits at the panel's top right.
+    more_x=$((px + 329)) more_y=$((py + 39))
+    colour_at() { in_session grim -t ppm - | /usr/bin/python3 "$probe" colour "$1" "$2"; }
+    pointer move "$more_x" "$more_y"
+    pointer click "$more_x" "$more_y"
+    menu_below() { [ "$(colour_at $((more_x + 60)) $((more_y + 21)))" != "$desktop_colour" ]; }
+    wait_for 10 menu_below || fail "no menu under the panel's \"⋯\" button"
+    [ "$(colour_at $((more_x + 60)) "$more_y")" = "$desktop_colour" ] || fail "the menu covers its button's row"
     pointer click 100 "$icon_y"
     wait_for 10 has_no_panel || fail "the panel stayed open after a click on the bar"
 fi
