@@ -247,12 +247,6 @@ LayerShell::Surface* LayerShell::surfaceOf(const QWindow* window) const
     return nullptr;
 }
 
-bool LayerShell::anyShown() const
-{
-    return std::any_of(m_surfaces.begin(), m_surfaces.end(),
-                       [](const std::shared_ptr<Surface>& surface) { return surface->layer != nullptr; });
-}
-
 bool LayerShell::eventFilter(QObject* watched, QEvent* event)
 {
     switch (event->type()) {
@@ -267,7 +261,7 @@ bool LayerShell::eventFilter(QObject* watched, QEvent* event)
             }
             if (adopted(widget)) {
                 widget->windowHandle()->setFlag(Qt::BypassWindowManagerHint);
-            } else if (anyShown() && !widget->testAttribute(Qt::WA_DontShowOnScreen)) {
+            } else if (!m_stack.isEmpty() && !widget->testAttribute(Qt::WA_DontShowOnScreen)) {
                 const Qt::WindowType type = widget->windowType();
                 if (type == Qt::Popup || type == Qt::ToolTip) {
                     adopt(widget, Keyboard::none);

@@ -91,7 +91,6 @@ private:
     void reinsert(Surface& surface);
     /// Lets the whole-output catcher take clicks only where no other surface of the app lies.
     void updateCatcherInput();
-    bool anyShown() const;
     QSize probeUsableSize(QScreen* screen);
 
     static void onGlobal(void* data, wl_registry* registry, uint32_t name, const char* interface, uint32_t version);

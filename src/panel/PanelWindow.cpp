@@ -179,8 +179,8 @@ std::optional<qreal> PanelWindow::availableScreenHeight() const
 
 QRect PanelWindow::availableArea() const
 {
-    if (m_layerShell != nullptr && m_layerArea.isValid()) {
-        return m_layerArea;
+    if (const QRect known = property(availableAreaProperty).toRect(); known.isValid()) {
+        return known;
     }
     const QScreen* shown = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
     return shown != nullptr ? shown->availableGeometry() : QRect(QPoint(0, 0), size());
@@ -311,9 +311,8 @@ void PanelWindow::showAt(const std::optional<QRect>& iconGeometry, const std::op
         QRect available = target != nullptr ? target->availableGeometry() : QRect(QPoint(0, 0), size);
         if (m_layerShell != nullptr && target != nullptr) {
             // Qt knows nothing of the bars on Wayland; the compositor tells what they leave.
-            m_layerArea = m_layerShell->usableArea(target, pointer);
-            available = m_layerArea;
-            setProperty(availableAreaProperty, m_layerArea);
+            available = m_layerShell->usableArea(target, pointer);
+            setProperty(availableAreaProperty, available);
         }
         m_opensUpward = PanelSizing::opensUpward(available, iconGeometry, pointer);
         move(PanelSizing::panelOrigin(size, available, iconGeometry, pointer));

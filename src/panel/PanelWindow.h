@@ -106,8 +106,6 @@ private:
     std::unique_ptr<ClickCatcher> m_catcher;
     QTimer* m_pointerWait = nullptr;
     std::optional<QPoint> m_trayPoint;
-    /// The part of the screen the bars leave, as the layer shell told it when the panel opened.
-    QRect m_layerArea;
 };
 
 } // namespace tolvik
