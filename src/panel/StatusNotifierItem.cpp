@@ -9,7 +9,9 @@
 #include <QDBusMetaType>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
+#include <QDBusReply>
 #include <QDBusServiceWatcher>
+#include <QFile>
 #include <QMenu>
 #include <QtEndian>
 
@@ -196,6 +198,21 @@ void StatusNotifierItem::registerWithWatcher()
             Q_EMIT registered();
         }
     });
+}
+
+QString StatusNotifierItem::watcherProgram() const
+{
+    const QDBusConnectionInterface* interface = m_bus.interface();
+    if (interface == nullptr) {
+        return {};
+    }
+    const QDBusReply<QString> owner = interface->serviceOwner(watcherService);
+    const QDBusReply<uint> pid = owner.isValid() ? interface->servicePid(owner.value()) : QDBusReply<uint>();
+    if (!pid.isValid()) {
+        return {};
+    }
+    QFile comm(QStringLiteral("/proc/%1/comm").arg(pid.value()));
+    return comm.open(QIODevice::ReadOnly) ? QString::fromUtf8(comm.readAll()).trimmed() : QString();
 }
 
 QString StatusNotifierItem::title() const

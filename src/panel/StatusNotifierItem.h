@@ -65,6 +65,9 @@ public:
     /// again by itself whenever a watcher (re)appears, as when the bar restarts.
     bool start();
     bool isRegistered() const { return m_registered; }
+    /// The name of the program that watches for items (the tray's host, or its desktop's daemon), or empty where the
+    /// bus does not tell.
+    QString watcherProgram() const;
     QString serviceName() const { return m_serviceName; }
 
     /// The icon by name from the icon theme, which hosts that know symbolic icons recolour for their bar; empty when

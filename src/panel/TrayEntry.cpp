@@ -217,22 +217,20 @@ void TrayEntry::updateTrayIcon()
     if ((m_tray == nullptr && m_item == nullptr) || (!changed && hasIcon)) {
         return;
     }
-    // The bar's colour is unknown: the images are drawn for the desktop's light or dark theme, each with a rim of
-    // the opposite colour, so that they stay readable on a bar of either kind.
-    const bool darkBar = TrayIconImage::desktopPrefersDark();
     if (m_item != nullptr) {
-        // A host that knows the symbolic icon draws it in its bar's own text colour; the dot needs the images.
-        m_item->setIconName(overdue ? QString() : TrayIconImage::installedSymbolicName());
+        // A host that knows the symbolic icon draws it in its bar's own text colour; the dot needs the images, and so
+        // do hosts that cannot find the icon or would draw it in its own ink.
+        m_item->setIconName(overdue ? QString() : TrayIconImage::symbolicNameFor(m_item->watcherProgram()));
         QList<QImage> images;
         for (const int side : {16, 22, 24, 32, 48, 64}) {
-            images.append(TrayIconImage::image(side, darkBar, overdue));
+            images.append(TrayIconImage::image(side, overdue));
         }
         m_item->setIconImages(images);
     }
     if (m_tray != nullptr) {
         QIcon icon;
         for (const int side : {16, 22, 24, 32, 48, 64}) {
-            icon.addPixmap(QPixmap::fromImage(TrayIconImage::image(side, darkBar, overdue)));
+            icon.addPixmap(QPixmap::fromImage(TrayIconImage::image(side, overdue)));
         }
         m_tray->setIcon(icon);
     }

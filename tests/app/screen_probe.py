@@ -7,6 +7,9 @@ compositor tree holds: layer surfaces and pop-ups.
   screen_probe.py panel X BAR < shot.ppm the light panel below a bar BAR pixels high at column X, as
                                          "x y width height"; exit 1 where none opens there
   screen_probe.py colour X Y < shot.ppm  the pixel's colour, as six hex digits
+  screen_probe.py standout X Y R RRGGBB < shot.ppm
+                                         how many pixels within R of (X, Y) differ in lightness from the colour
+                                         RRGGBB by more than 60: how much of an icon on a bar of that colour shows
   screen_probe.py changed BEFORE AFTER X Y
                                          what changed between two shots away from (X, Y), as "left top right bottom";
                                          exit 1 for a change of fewer than a thousand sampled pixels
@@ -69,6 +72,16 @@ def panel(shot, column, bar):
     return left - 2, top, right - left + 5, bottom - top + 1
 
 
+def lightness(rgb):
+    return (max(rgb) + min(rgb)) / 2
+
+
+def standout(shot, x, y, radius, colour):
+    ground = lightness(bytes.fromhex(colour))
+    return sum(1 for py in range(y - radius, y + radius + 1) for px in range(x - radius, x + radius + 1)
+               if abs(lightness(shot.pixel(px, py)) - ground) > 60)
+
+
 def changed(before, after, bx, by):
     xs, ys = [], []
     for y in range(0, before.height, 2):
@@ -88,6 +101,8 @@ def main(args):
     if command == "changed":
         with open(args[1], "rb") as first, open(args[2], "rb") as second:
             found = changed(read(first), read(second), int(args[3]), int(args[4]))
+    elif command == "standout":
+        found = (standout(read(sys.stdin.buffer), int(args[1]), int(args[2]), int(args[3]), args[4]),)
     elif command == "colour":
         pixel = read(sys.stdin.buffer).pixel(int(args[1]), int(args[2]))
         found = (pixel.hex(),)

@@ -26,6 +26,7 @@ screen_w=1280
 screen_h=800
 bar_h=30
 desktop_colour=5a6b7c
+bar_colour=1e2227
 # shellcheck source=tests/app/script_support.sh
 source "$(dirname "$0")/script_support.sh"
 
@@ -53,9 +54,9 @@ modules='"modules-center": ["tray"], "tray": { "icon-size": 20 }'
 cat >"$work/home/.config/waybar/config" <<EOF
 { "layer": "top", "position": "top", "height": $bar_h, $modules }
 EOF
-cat >"$work/home/.config/waybar/style.css" <<'EOF'
+cat >"$work/home/.config/waybar/style.css" <<EOF
 * { font-family: sans-serif; font-size: 13px; }
-window#waybar { background: #1e2227; }
+window#waybar { background: #$bar_colour; }
 EOF
 xwayland=disable
 [ "$platform" != wayland ] && xwayland=enable
@@ -198,6 +199,13 @@ item_registered() {
 }
 wait_for 30 item_registered || fail "the app's item never registered with waybar's watcher"
 sleep 1
+# The icon stands out on the dark bar: waybar draws a symbolic icon in its own dark ink, so the app sends images.
+icon_shows() {
+    local shown
+    shown=$(in_session grim -t ppm - | /usr/bin/python3 "$probe" standout "$icon_x" "$icon_y" 10 "$bar_colour")
+    [ "$shown" -ge 80 ]
+}
+wait_for 10 icon_shows || fail "the tray icon hardly shows on the dark bar"
 pointer move "$icon_x" "$icon_y"
 pointer click "$icon_x" "$icon_y"
 wait_for 20 has_panel || fail "no panel after a click on the tray icon"
