@@ -1,7 +1,9 @@
-"""A pointer for a headless Wayland session: a minimal VNC client of wayvnc, whose virtual pointer it drives.
+"""A pointer and keyboard for a headless Wayland session: a minimal VNC client of wayvnc, whose virtual pointer and
+keyboard it drives.
 
 Connects to HOST PORT without authentication, prints "connected W H", then reads one command a line from stdin and
-answers "ok" after each: "move X Y", "press X Y", "release X Y" or "click X Y" (button 1).
+answers "ok" after each: "move X Y", "press X Y", "release X Y" or "click X Y" (button 1), "type TEXT" (printable
+ASCII) or "key NAME" (Return, Escape, Tab).
 """
 import socket
 import struct
@@ -38,8 +40,23 @@ def main():
     def pointer(buttons, x, y):
         connection.sendall(struct.pack(">BBHH", 5, buttons, x, y))
 
+    def key(symbol):
+        for down in (1, 0):
+            connection.sendall(struct.pack(">BBxxI", 4, down, symbol))
+            time.sleep(0.02)
+
+    named_keys = {"Return": 0xFF0D, "Escape": 0xFF1B, "Tab": 0xFF09}
     for line in sys.stdin:
+        if line.startswith("type "):
+            for character in line[len("type "):].rstrip("\n"):
+                key(ord(character))
+            print("ok", flush=True)
+            continue
         words = line.split()
+        if len(words) == 2 and words[0] == "key" and words[1] in named_keys:
+            key(named_keys[words[1]])
+            print("ok", flush=True)
+            continue
         if len(words) != 3:
             continue
         x, y = int(words[1]), int(words[2])

@@ -287,6 +287,21 @@ if "$native"; then
     pointer move "$icon_x" "$icon_y"
     pointer click "$icon_x" "$icon_y"
     wait_for 10 has_panel || fail "no panel after a second click on the tray icon"
+    # Typed into the quick-add field (the panel holds the keyboard), a new reminder changes the panel's height; the
+    # panel keeps its top edge, so the field stays under the pointer.
+    sleep 1
+    read -r px py pw ph < <(panel_rect)
+    pointer click $((px + 150)) $((py + 89))
+    pointer type "buy milk"
+    pointer key Return
+    height_changed() { [ "$(panel_rect | cut -d' ' -f4)" != "$ph" ]; }
+    wait_for 10 height_changed || fail "typing a reminder into the quick-add field changed nothing"
+    sleep 1
+    read -r nx ny nw nh < <(panel_rect)
+    echo "after a reminder was added: panel at $nx,$ny size ${nw}x$nh"
+    # Read off the screen, the top edge (a faint line over the bar's edge) is good to a few pixels; a panel that is
+    # put back in the middle, or that keeps its bottom edge, moves by half its change in height or more.
+    [ $((ny - py)) -le 3 ] && [ $((py - ny)) -le 3 ] || fail "the panel's top edge moved from $py to $ny as it changed height"
     # The header's "⋯" menu, one of Qt's own, opens under its button, which sits at the panel's top right.
     more_x=$((px + 329)) more_y=$((py + 39))
     colour_at() { in_session grim -t ppm - | /usr/bin/python3 "$probe" colour "$1" "$2"; }
