@@ -205,7 +205,7 @@ icon_shows() {
     shown=$(in_session grim -t ppm - | /usr/bin/python3 "$probe" standout "$icon_x" "$icon_y" 10 "$bar_colour")
     [ "$shown" -ge 80 ]
 }
-wait_for 10 icon_shows || fail "the tray icon hardly shows on the dark bar"
+wait_for 20 icon_shows || fail "the tray icon hardly shows on the dark bar"
 pointer move "$icon_x" "$icon_y"
 pointer click "$icon_x" "$icon_y"
 wait_for 20 has_panel || fail "no panel after a click on the tray icon"
