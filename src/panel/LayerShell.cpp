@@ -95,6 +95,7 @@ struct LayerShell::Surface
     bool configured = false;
     QSize configuredSize;
     QRect placed;
+    QMetaObject::Connection hiding;
 };
 
 bool LayerShell::offeredBySession()
@@ -289,6 +290,7 @@ bool LayerShell::eventFilter(QObject* watched, QEvent* event)
         }
         break;
     case QEvent::Hide:
+        // Normally let go of as the window began to hide; this catches a surface that went some other way.
         if (watched->isWidgetType()) {
             const auto found = m_surfaces.constFind(static_cast<QWidget*>(watched));
             if (found != m_surfaces.constEnd()) {
@@ -319,6 +321,12 @@ void LayerShell::attach(Surface& surface, QWindow* window)
                                                           ZWLR_LAYER_SHELL_V1_LAYER_OVERLAY, surfaceNamespace);
     static const zwlr_layer_surface_v1_listener listener = {&LayerShell::onConfigure, &LayerShell::onClosed};
     zwlr_layer_surface_v1_add_listener(surface.layer, &listener, &surface);
+    // Told as the window begins to hide, before Qt lets go of its surface; hide and show events come after that.
+    surface.hiding = connect(window, &QWindow::visibleChanged, this, [this, shown = &surface](bool visible) {
+        if (!visible) {
+            unmapAndRelease(*shown);
+        }
+    });
     // Every surface measures from its output's corner, bars included, so that all of them share the coordinates
     // Qt places windows in.
     zwlr_layer_surface_v1_set_exclusive_zone(surface.layer, -1);
@@ -431,8 +439,20 @@ void LayerShell::follow(Surface& surface)
     }
 }
 
+void LayerShell::unmapAndRelease(Surface& surface)
+{
+    // Unmapped with a null buffer and its role let go of while Qt's surface still lives: sway keeps the keyboard
+    // focus with a layer surface whose wl_surface goes first, and fails at the next change of focus.
+    if (surface.layer != nullptr) {
+        wl_surface_attach(surface.surface, nullptr, 0, 0);
+        wl_surface_commit(surface.surface);
+    }
+    release(surface);
+}
+
 void LayerShell::release(Surface& surface)
 {
+    disconnect(surface.hiding);
     if (surface.layer != nullptr) {
         zwlr_layer_surface_v1_destroy(surface.layer);
     }

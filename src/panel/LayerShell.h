@@ -85,6 +85,7 @@ private:
     void attach(Surface& surface, QWindow* window);
     void follow(Surface& surface);
     void release(Surface& surface);
+    void unmapAndRelease(Surface& surface);
     /// Puts `surface` above the app's other layer surfaces.
     void raise(Surface& surface);
     /// Takes a surface out of its layer and back, which puts it at one end of the layer's stack.
