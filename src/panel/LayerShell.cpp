@@ -346,7 +346,15 @@ void LayerShell::attach(Surface& surface, QWindow* window)
     // The protocol wants a commit without a buffer, and the first configure acknowledged, before the first buffer;
     // Qt draws into the surface as soon as this expose event has been handled.
     wl_surface_commit(wlSurface);
-    while (!surface.configured && surface.layer != nullptr && wl_display_roundtrip_queue(m_display, m_queue) != -1) {
+    // The configure answers the commit, so one round trip brings it; a compositor that never sends one must not
+    // hold the app: the role is let go of, and the window stays unseen rather than break the connection.
+    for (int round = 0; round < 3 && !surface.configured && surface.layer != nullptr; ++round) {
+        if (wl_display_roundtrip_queue(m_display, m_queue) == -1) {
+            break;
+        }
+    }
+    if (!surface.configured) {
+        release(surface);
     }
     if (surface.layer == nullptr) {
         return;
