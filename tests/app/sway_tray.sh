@@ -103,11 +103,13 @@ wait_for 10 /usr/bin/python3 -c "import socket; socket.create_connection(('127.0
 pids+=($!)
 exec 5>"$work/pointer.in"
 wait_for 10 grep -q '^connected' "$work/pointer.out" || fail "no VNC pointer: $(cat "$work/pointer.out")"
+# Counted again at each poll: the answer comes after the command is sent.
+answered_beyond() { [ "$(grep -c '^ok' "$work/pointer.out")" -gt "$1" ]; }
 pointer() {
     local answers
     answers=$(grep -c '^ok' "$work/pointer.out")
     echo "$*" >&5
-    wait_for 5 test "$(grep -c '^ok' "$work/pointer.out")" -gt "$answers"
+    wait_for 5 answered_beyond "$answers"
 }
 
 app_env=(XDG_DATA_HOME="$data" XDG_CONFIG_HOME="$config" XDG_SESSION_TYPE=wayland)
