@@ -96,6 +96,8 @@ struct LayerShell::Surface
     QSize configuredSize;
     QRect placed;
     QMetaObject::Connection hiding;
+    /// The surface whose first configure never came.
+    wl_surface* unconfigured = nullptr;
 };
 
 bool LayerShell::offeredBySession()
@@ -311,7 +313,8 @@ bool LayerShell::eventFilter(QObject* watched, QEvent* event)
 void LayerShell::attach(Surface& surface, QWindow* window)
 {
     auto* wlSurface = static_cast<wl_surface*>(nativeInterface()->nativeResourceForWindow("surface", window));
-    if (wlSurface == nullptr || (surface.layer != nullptr && surface.surface == wlSurface)) {
+    if (wlSurface == nullptr || (surface.layer != nullptr && surface.surface == wlSurface) ||
+        wlSurface == surface.unconfigured) {
         return;
     }
     release(surface);
@@ -355,6 +358,8 @@ void LayerShell::attach(Surface& surface, QWindow* window)
     }
     if (!surface.configured) {
         release(surface);
+        // Never asked again: a surface that Qt has drawn into cannot take a layer role any more.
+        surface.unconfigured = wlSurface;
     }
     if (surface.layer == nullptr) {
         return;
